@@ -1,0 +1,1 @@
+#include "schedule/PowerChain.h"

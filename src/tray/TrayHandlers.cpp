@@ -1,0 +1,14 @@
+#include "ui/Shutdown.h"
+
+// Filled in with the notification area.
+void Shutdown::AddTrayIcon() {}
+void Shutdown::Form_Terminate() {}
+void Shutdown::MinimizeToTray() {}
+void Shutdown::RestoreFromTray() {}
+void Shutdown::mnuShow_Click() {}
+void Shutdown::mnuMinimize_Click() {}
+void Shutdown::minimizeButton_Click() {}
+void Shutdown::trayIcon_Activated(QSystemTrayIcon::ActivationReason reason)
+{
+    Q_UNUSED(reason);
+}

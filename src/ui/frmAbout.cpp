@@ -1,0 +1,3 @@
+#include "ui/frmAbout.h"
+
+frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {}
