@@ -6,6 +6,7 @@
 #include "schedule/PowerRequester.h"
 #include "settings/QSettingsStore.h"
 #include "tray/TrayAnimator.h"
+#include "tray/TrayIconHost.h"
 #include "ui/MessageBox.h"
 #include "ui/Shutdown.h"
 #include "web/WebOpener.h"
@@ -33,6 +34,7 @@ int Main(int argc, char *argv[])
     const auto power = makePlatformPowerRequester();
     const auto web = makePlatformWebOpener();
     const auto animator = makePlatformTrayAnimator();
+    const auto trayHost = makePlatformTrayIconHost();
 
     ShutdownServices services;
     services.power = power.get();
@@ -41,6 +43,7 @@ int Main(int argc, char *argv[])
     services.web = web.get();
     services.clock = &clock;
     services.trayAnimator = animator.get();
+    services.trayHost = trayHost.get();
     services.previousInstance = [&instance] { return instance.previousInstance(); };
     services.endProcess = [] {
         std::fflush(nullptr);

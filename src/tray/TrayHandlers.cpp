@@ -8,7 +8,8 @@ void Shutdown::RestoreFromTray() {}
 void Shutdown::mnuShow_Click() {}
 void Shutdown::mnuMinimize_Click() {}
 void Shutdown::minimizeButton_Click() {}
-void Shutdown::trayIcon_Activated(QSystemTrayIcon::ActivationReason reason)
+void Shutdown::trayIcon_DblClick() {}
+void Shutdown::trayIcon_MenuRequested(const QPoint &globalPos)
 {
-    Q_UNUSED(reason);
+    Q_UNUSED(globalPos);
 }

@@ -6,6 +6,7 @@
 #include "ui/DesignLayout.h"
 #include "ui/MessageBox.h"
 #include "ui/OptionButton.h"
+#include "ui/Resources.h"
 #include "ui/SystemColours.h"
 #include "ui/TimeField.h"
 #include "ui/UpDown.h"
@@ -51,7 +52,7 @@ Shutdown::Shutdown(const ShutdownServices &services, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/orvanta/orvanta.ico")));
+    setWindowIcon(programIcon());
     setAccessibleName(AppInfo::title());
 
     DesignLayout layout;

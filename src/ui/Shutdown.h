@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
-#include <QSystemTrayIcon>
 
 #include <array>
 #include <functional>
@@ -24,6 +23,7 @@ class SettingsStore;
 class TickTimer;
 class TimeField;
 class TrayAnimator;
+class TrayIconHost;
 class UpDown;
 class VbCheckBox;
 class WebOpener;
@@ -38,6 +38,7 @@ struct ShutdownServices
     WebOpener *web = nullptr;
     Clock *clock = nullptr;
     TrayAnimator *trayAnimator = nullptr;
+    TrayIconHost *trayHost = nullptr;
     std::function<bool()> previousInstance; // true when another instance already runs
     std::function<void()> endProcess;       // ends the process at once
 };
@@ -58,7 +59,6 @@ public:
     void Unload();
     bool isUnloaded() const { return m_unloaded; }
     int targetTime() const { return TargetTime; }
-    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
 
     // app: start-up and exit
     void Form_Load();
@@ -90,7 +90,8 @@ public:
     void mnuShow_Click();
     void mnuMinimize_Click();
     void minimizeButton_Click();
-    void trayIcon_Activated(QSystemTrayIcon::ActivationReason reason);
+    void trayIcon_DblClick();
+    void trayIcon_MenuRequested(const QPoint &globalPos);
 
     // about and web
     void mnuAbout_Click();
@@ -169,8 +170,6 @@ private:
     QDateTime m_lastTimeCheck;
 
     TrayIconData trayIconData;
-    QSystemTrayIcon *m_trayIcon = nullptr;
-    qint64 m_lastTrayTriggerMs = -1;
 
     QPointer<frmAbout> m_about;
 };

@@ -1,0 +1,7 @@
+#include "tray/TrayIconHost.h"
+
+// Filled in with the notification area.
+std::unique_ptr<TrayIconHost> makePlatformTrayIconHost()
+{
+    return nullptr;
+}
