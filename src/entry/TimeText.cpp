@@ -13,7 +13,11 @@ std::optional<double> parseTimeNumber(const QString &text)
         return std::nullopt;
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok); // QString::toDouble uses the C locale
-    if (!ok || !std::isfinite(value))
+    // The grammar lets through well-formed decimals only, so a refusal is a range error: an
+    // overflow ("1e999") is no number, an underflow ("1e-999") is a tiny one that reads as 0.
+    if (!ok)
+        return value == 0.0 ? std::optional<double>(0.0) : std::nullopt;
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -1,6 +1,7 @@
 #include "settings/QSettingsStore.h"
 
 #include <QSettings>
+#include <QStringList>
 
 namespace {
 QSettings::Format storeFormat()
@@ -13,18 +14,36 @@ QSettings::Format storeFormat()
 }
 } // namespace
 
+// One QSettings per call, synced before it goes: nothing waits in memory for a later event,
+// and each sync replaces the file as a whole (a temporary file renamed over the old one), so
+// a process killed while saving leaves the previous file. A failed write (a folder that
+// cannot be written) leaves the file as it was; nothing is reported, as nothing can be done.
 void QSettingsStore::save(const QString &application, const QString &section, const QString &key,
                           const QString &text)
 {
     QSettings settings(storeFormat(), QSettings::UserScope, application, application);
     settings.beginGroup(section);
     settings.setValue(key, text);
+    settings.endGroup();
+    settings.sync();
 }
 
-QString QSettingsStore::get(const QString &application, const QString &section,
-                            const QString &key, const QString &defaultText)
+// A hand-edited store may hold what this program never writes: "1, 2" reads back as a list
+// (joined again), a number as a number (its text), "@Rect(…)" or a broken "@Variant(…)" as
+// something that is no text (the key counts as missing). Lines the parser cannot read are skipped;
+// the other keys still load.
+QString QSettingsStore::get(const QString &application, const QString &section, const QString &key,
+                            const QString &defaultText)
 {
     QSettings settings(storeFormat(), QSettings::UserScope, application, application);
     settings.beginGroup(section);
-    return settings.value(key, defaultText).toString();
+    const QVariant value = settings.value(key);
+    if (!value.isValid())
+        return defaultText;
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    // Texts, and the numbers a registry value may hold on Windows.
+    if (value.canConvert<QString>())
+        return value.toString();
+    return defaultText;
 }
