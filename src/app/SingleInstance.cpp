@@ -4,7 +4,8 @@
 #include <QStandardPaths>
 
 SingleInstance::SingleInstance(const QString &lockDirectory)
-    : m_lock(std::make_unique<QLockFile>(QDir(lockDirectory).filePath(QStringLiteral("orvanta.lock"))))
+    : m_lock(
+          std::make_unique<QLockFile>(QDir(lockDirectory).filePath(QStringLiteral("orvanta.lock"))))
 {
     // Only a dead owner makes a lock stale, never its age: an instance may run for weeks.
     m_lock->setStaleLockTime(0);

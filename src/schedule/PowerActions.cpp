@@ -26,11 +26,11 @@ bool Shutdown::requestPower(int action)
     const PowerResult result = m_services.power->request(request);
     if (!result.accepted) {
         // The window closes all the same; this line is the only trace of the refusal.
-        const QByteArray line = QStringLiteral("orvanta: %1%2 was refused: %3\n")
-                                    .arg(powerActionName(request.action),
-                                         request.force ? QStringLiteral(" (forced)") : QString(),
-                                         result.error)
-                                    .toLocal8Bit();
+        const QByteArray line =
+            QStringLiteral("orvanta: %1%2 was refused: %3\n")
+                .arg(powerActionName(request.action),
+                     request.force ? QStringLiteral(" (forced)") : QString(), result.error)
+                .toLocal8Bit();
         std::fputs(line.constData(), stderr);
         std::fflush(stderr);
     }

@@ -2,7 +2,12 @@
 
 #include <QString>
 
-enum class PowerAction { LogOff = 0, PowerOff = 1, Restart = 2 };
+enum class PowerAction
+{
+    LogOff = 0,
+    PowerOff = 1,
+    Restart = 2
+};
 
 // What one of the three action routines asks of the operating system.
 struct PowerRequest

@@ -4,6 +4,20 @@
 
 #include <algorithm>
 
+namespace {
+// Margin after the start of a wall-clock second, against a timer that fires a hair early.
+constexpr qint64 WallSecondMarginMs = 2;
+} // namespace
+
+qint64 tickDelayMs(qint64 armedAt, qint64 ticksDone, int interval, qint64 monotonicNow,
+                   bool alignToWallSecond, int wallMsec)
+{
+    if (alignToWallSecond)
+        return 1000 - wallMsec + WallSecondMarginMs;
+    const qint64 due = armedAt + (ticksDone + 1) * interval;
+    return std::max<qint64>(0, due - monotonicNow);
+}
+
 TickTimer::TickTimer(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
 {
     m_timer.setSingleShot(true);
@@ -32,15 +46,10 @@ qint64 TickTimer::remainingMs() const
 
 void TickTimer::scheduleNext()
 {
-    qint64 delay = 0;
-    if (m_align && m_align()) {
-        const qint64 intoSecond = m_clock.now().time().msec();
-        delay = 1000 - intoSecond + WallSecondMarginMs;
-    } else {
-        const qint64 due = m_armedAt + (m_ticks + 1) * m_interval;
-        delay = std::max<qint64>(0, due - m_clock.monotonicMs());
-    }
-    m_timer.start(static_cast<int>(delay));
+    const bool align = m_align && m_align();
+    const int wallMsec = align ? m_clock.now().time().msec() : 0;
+    m_timer.start(static_cast<int>(
+        tickDelayMs(m_armedAt, m_ticks, m_interval, m_clock.monotonicMs(), align, wallMsec)));
 }
 
 void TickTimer::fire()

@@ -7,6 +7,12 @@
 
 class Clock;
 
+// Milliseconds from now until the next tick. Counting ticks from arming keeps them on the
+// deadlines armedAt + k * interval whatever each tick cost; aligned ticks land just after
+// the next wall-clock second begins (wallMsec: milliseconds into the current second).
+qint64 tickDelayMs(qint64 armedAt, qint64 ticksDone, int interval, qint64 monotonicNow,
+                   bool alignToWallSecond, int wallMsec);
+
 // The window's one-second timer. It never drifts: ticks are due at arming + k * interval on
 // the monotonic clock, re-armed against that deadline each time; when asked to align with
 // the wall clock, each tick lands just after a wall-clock second begins instead.
@@ -23,9 +29,6 @@ public:
     void setAlignToWallSecond(std::function<bool()> align) { m_align = std::move(align); }
     // Milliseconds until the next tick as scheduled now; -1 while disabled.
     qint64 remainingMs() const;
-
-    // Margin after the start of a wall-clock second, against a timer that fires a hair early.
-    static constexpr qint64 WallSecondMarginMs = 2;
 
 signals:
     void timer();

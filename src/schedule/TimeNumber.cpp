@@ -38,9 +38,8 @@ CountdownStep countdownStep(const std::array<QString, 3> &texts)
     }
     const double hours = timeNumberOrZero(texts[0]);
     if (hours > 0) {
-        step.writes = {{0, plainDecimal(hours - 1)},
-                       {1, QStringLiteral("59")},
-                       {2, QStringLiteral("59")}};
+        step.writes = {
+            {0, plainDecimal(hours - 1)}, {1, QStringLiteral("59")}, {2, QStringLiteral("59")}};
         return step;
     }
     step.due = true;

@@ -19,8 +19,8 @@ int composeTargetTime(const QString &hours, const QString &minutes, const QStrin
 // One second off a countdown held in three texts (hours, minutes, seconds).
 struct CountdownStep
 {
-    bool due = false;                             // all three ran out: the time has come
-    std::vector<std::pair<int, QString>> writes;  // (field index, new text), in order
+    bool due = false;                            // all three ran out: the time has come
+    std::vector<std::pair<int, QString>> writes; // (field index, new text), in order
 };
 CountdownStep countdownStep(const std::array<QString, 3> &texts);
 

@@ -50,14 +50,15 @@ QSize DesignLayout::captionSize(const QWidget *widget)
         QStyleOption option;
         option.initFrom(widget);
         const QStyle *style = widget->style();
-        const int indicator = style->pixelMetric(
-            radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, &option, widget);
-        const int spacing = style->pixelMetric(
-            radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, &option,
-            widget);
-        const int indicatorHeight = style->pixelMetric(
-            radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, &option,
-            widget);
+        const int indicator = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth
+                                                       : QStyle::PM_IndicatorWidth,
+                                                 &option, widget);
+        const int spacing = style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing
+                                                     : QStyle::PM_CheckBoxLabelSpacing,
+                                               &option, widget);
+        const int indicatorHeight = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorHeight
+                                                             : QStyle::PM_IndicatorHeight,
+                                                       &option, widget);
         return {indicator + spacing + fm.horizontalAdvance(button->text()) + 4,
                 std::max(fm.height(), indicatorHeight)};
     }

@@ -1,5 +1,7 @@
 #include "ui/OptionButton.h"
 
+#include <QFocusEvent>
+
 OptionButton::OptionButton(int index, const QString &caption, QWidget *parent)
     : QRadioButton(caption, parent), m_index(index)
 {
@@ -20,6 +22,25 @@ void OptionButton::setValue(bool selected)
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(exclusive);
+}
+
+void OptionButton::focusInEvent(QFocusEvent *event)
+{
+    // Tab enters a frame of option buttons at its selected member, as users of option
+    // groups expect; Qt would stop at whichever member comes first in the chain.
+    const auto reason = event->reason();
+    if (!isChecked() && autoExclusive() &&
+        (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        const auto siblings =
+            parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
+        for (OptionButton *sibling : siblings) {
+            if (sibling->isChecked() && sibling->isEnabled()) {
+                sibling->setFocus(reason);
+                return;
+            }
+        }
+    }
+    QRadioButton::focusInEvent(event);
 }
 
 VbCheckBox::VbCheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent)

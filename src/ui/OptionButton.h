@@ -19,6 +19,9 @@ public:
 signals:
     void click(int index);
 
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
     int m_index;
 };

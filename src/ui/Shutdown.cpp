@@ -179,11 +179,10 @@ void Shutdown::buildControls(DesignLayout &layout)
 
     // Tab order: startButton, the actions, the modes, the countdown spinners, the countdown
     // fields, the time-of-day fields, the time-of-day spinners, and last the Force box.
-    const QList<QWidget *> tabOrder = {startButton, Option1[0], Option1[1], Option1[2],
-                                       Option2[0],  Option2[1], UpDown1[0], UpDown1[1],
-                                       UpDown1[2],  Text1[0],   Text1[1],   Text1[2],
-                                       Text2[0],    Text2[1],   Text2[2],   UpDown2[0],
-                                       UpDown2[1],  UpDown2[2], Check1};
+    const QList<QWidget *> tabOrder = {startButton, Option1[0], Option1[1], Option1[2], Option2[0],
+                                       Option2[1],  UpDown1[0], UpDown1[1], UpDown1[2], Text1[0],
+                                       Text1[1],    Text1[2],   Text2[0],   Text2[1],   Text2[2],
+                                       UpDown2[0],  UpDown2[1], UpDown2[2], Check1};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -214,10 +213,10 @@ void Shutdown::buildMenus()
     mnuAbout2 = mnuHelp->addAction(tr("About Orvanta"));
 
     const std::pair<QObject *, const char *> names[] = {
-        {mnuFile, "mnuFile"},       {mnuHelp, "mnuHelp"},     {mnuWeb, "mnuWeb"},
-        {mnuShow, "mnuShow"},       {mnuAbout, "mnuAbout"},   {mnuExit, "mnuExit"},
-        {mnuSave, "mnuSave"},       {mnuLoad, "mnuLoad"},     {mnuMinimize, "mnuMinimize"},
-        {mnuExit2, "mnuExit2"},     {mnuSDW, "mnuSDW"},       {mnuOther, "mnuOther"},
+        {mnuFile, "mnuFile"},    {mnuHelp, "mnuHelp"},   {mnuWeb, "mnuWeb"},
+        {mnuShow, "mnuShow"},    {mnuAbout, "mnuAbout"}, {mnuExit, "mnuExit"},
+        {mnuSave, "mnuSave"},    {mnuLoad, "mnuLoad"},   {mnuMinimize, "mnuMinimize"},
+        {mnuExit2, "mnuExit2"},  {mnuSDW, "mnuSDW"},     {mnuOther, "mnuOther"},
         {mnuAbout2, "mnuAbout2"}};
     for (const auto &[object, name] : names)
         object->setObjectName(QLatin1String(name));
@@ -287,8 +286,8 @@ void Shutdown::Form_Load()
             m_services.endProcess();
         return;
     }
-    setWindowTitle(QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(AppInfo::Major).arg(
-        AppInfo::Minor));
+    setWindowTitle(
+        QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(AppInfo::Major).arg(AppInfo::Minor));
     AddTrayIcon();
     mnuLoad_Click();
 }

@@ -153,9 +153,8 @@ void UpDown::paintEvent(QPaintEvent *)
             arrow.state &= ~QStyle::State_Enabled;
         if (m_pressed == part)
             arrow.rect.translate(1, 1);
-        painter.drawPrimitive(part == Part::Up ? QStyle::PE_IndicatorArrowUp
-                                               : QStyle::PE_IndicatorArrowDown,
-                              arrow);
+        painter.drawPrimitive(
+            part == Part::Up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, arrow);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -35,7 +35,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    enum class Part { None, Up, Down };
+    enum class Part
+    {
+        None,
+        Up,
+        Down
+    };
     QRect partRect(Part part) const;
     Part partAt(const QPoint &pos) const;
 
