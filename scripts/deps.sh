@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Orvanta need on Debian 12.
+#   scripts/deps.sh build   - the compiler, CMake and Qt
+#   scripts/deps.sh test    - also Xvfb, D-Bus mocks, the tray host, AT-SPI, mingw/wine, ...
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+test_packages=(
+    xvfb xauth xdotool x11-utils imagemagick trayer
+    dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core
+    clang-14 libclang-rt-14-dev
+    g++-mingw-w64-x86-64
+    desktop-file-utils appstream librsvg2-bin dpkg-dev file
+)
+
+packages=("${build_packages[@]}")
+if [ "${1:-build}" = test ]; then
+    packages+=("${test_packages[@]}")
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+# wine64 without its recommends: the wine check runs console programs only.
+need_wine=0
+if [ "${1:-build}" = test ] && ! dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q 'install ok installed'; then
+    need_wine=1
+fi
+
+if [ ${#missing[@]} -gt 0 ] || [ $need_wine -eq 1 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update
+    if [ ${#missing[@]} -gt 0 ]; then
+        "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+    if [ $need_wine -eq 1 ]; then
+        "${sudo_cmd[@]}" apt-get install -y --no-install-recommends wine64
+    fi
+fi

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Orvanta twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs the whole test suite in both, then the fuzzer, the
+# desktop metadata validators and the Debian package smoke test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+
+jobs=$(nproc)
+step() { printf '\n==== %s ====\n' "$*"; }
+
+step "build"
+cmake -S . -B build-ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_WERROR=ON
+cmake --build build-ci -j "$jobs"
+
+step "tests"
+ctest --test-dir build-ci --output-on-failure -j "$jobs"
+
+step "build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_WERROR=ON -DORVANTA_SANITIZE=ON
+cmake --build build-asan -j "$jobs"
+
+step "tests under the sanitizers"
+# The wine check cross-compiles the same sources again; it gains nothing from the sanitizers.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE 'wine'
+
+if [ -x tests/fuzz/run-fuzz.sh ]; then
+    step "fuzzing"
+    tests/fuzz/run-fuzz.sh
+fi
+if [ -x scripts/validate-metadata.sh ]; then
+    step "desktop metadata"
+    scripts/validate-metadata.sh
+fi
+if [ -x scripts/package-smoke.sh ]; then
+    step "Debian package"
+    scripts/package-smoke.sh build-ci
+fi
+step "all passed"
