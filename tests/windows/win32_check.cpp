@@ -308,7 +308,8 @@ void trayNotifications()
         CHECK(win32::onTrayNotification(fake::api(), mainWindow, row.message) == row.gesture);
         if (row.gesture == win32::TrayGesture::Menu) {
             CHECK(fake::callNames() == Names{"SetForegroundWindow"});
-            CHECK(fake::state().calls.at(0).args == Args{MainWindow});
+            CHECK(!fake::state().calls.empty() &&
+                  fake::state().calls.front().args == Args{MainWindow});
         } else {
             CHECK(fake::state().calls.empty());
         }
