@@ -4,14 +4,9 @@
 #include <QStringList>
 
 namespace {
-QSettings::Format storeFormat()
-{
-#ifdef Q_OS_WIN
-    return QSettings::NativeFormat;
-#else
-    return QSettings::IniFormat;
-#endif
-}
+// Native everywhere: the registry on Windows; on Linux the same INI text as IniFormat, but
+// named Orvanta.conf (IniFormat would name it Orvanta.ini).
+constexpr QSettings::Format StoreFormat = QSettings::NativeFormat;
 } // namespace
 
 // One QSettings per call, synced before it goes: nothing waits in memory for a later event,
@@ -21,7 +16,7 @@ QSettings::Format storeFormat()
 void QSettingsStore::save(const QString &application, const QString &section, const QString &key,
                           const QString &text)
 {
-    QSettings settings(storeFormat(), QSettings::UserScope, application, application);
+    QSettings settings(StoreFormat, QSettings::UserScope, application, application);
     settings.beginGroup(section);
     settings.setValue(key, text);
     settings.endGroup();
@@ -35,7 +30,7 @@ void QSettingsStore::save(const QString &application, const QString &section, co
 QString QSettingsStore::get(const QString &application, const QString &section, const QString &key,
                             const QString &defaultText)
 {
-    QSettings settings(storeFormat(), QSettings::UserScope, application, application);
+    QSettings settings(StoreFormat, QSettings::UserScope, application, application);
     settings.beginGroup(section);
     const QVariant value = settings.value(key);
     if (!value.isValid())
