@@ -71,6 +71,7 @@ rm -f "$build"/orvanta_*.deb
 }
 deb=$(ls "$build"/orvanta_*.deb)
 echo "$deb"
+# shellcheck disable=SC2016 # dpkg's own field syntax
 dpkg-deb --show --showformat='Package: ${Package}\nVersion: ${Version}\nSection: ${Section}\nMaintainer: ${Maintainer}\nDepends: ${Depends}\nRecommends: ${Recommends}\n' "$deb"
 dpkg-deb --contents "$deb" | awk '{print "  " $6}'
 
