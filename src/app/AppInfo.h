@@ -11,9 +11,10 @@ inline QString title()
 {
     return QStringLiteral("Orvanta");
 }
-// Reverse-DNS id shared by the desktop entry, the metainfo and the icon name.
+// The name the desktop matches the window to its entry by: the desktop file, the icon and
+// the binary. The AppStream component id is the separate reverse-DNS example.brannock.Orvanta.
 inline QString applicationId()
 {
-    return QStringLiteral("example.brannock.Orvanta");
+    return QStringLiteral("orvanta");
 }
 } // namespace AppInfo
