@@ -120,8 +120,12 @@ void frmAbout::showModal()
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    if (screen) {
+        // The frame is known once the native window exists; centre the window with it.
+        create();
+        const QRect frame = frameGeometry();
+        move(screen->availableGeometry().center() - QRect(QPoint(), frame.size()).center());
+    }
     exec();
 }
 
@@ -129,7 +133,10 @@ void frmAbout::Form_Load()
 {
     MinVersion->setText(AboutNotice::versionText());
     // The whole text is replaced, so a second opening starts from the plain notice again.
+    // The insertion format would otherwise carry the first title's format into the text.
     RichTextBox1->setReadOnly(false);
+    RichTextBox1->clear();
+    RichTextBox1->setCurrentCharFormat(QTextCharFormat());
     RichTextBox1->setPlainText(AboutNotice::text());
     QTextDocument *document = RichTextBox1->document();
     QTextCharFormat heading;
