@@ -22,13 +22,14 @@ QVariant toVariant(const PowerArg &arg)
 }
 
 // Messages on one connection leave in order: once the bus has answered a later message,
-// the earlier one is out of the process.
+// the earlier one is out of the process. (GetId rather than Peer.Ping: a bus monitor would
+// answer a Ping itself and be thrown off the bus for it.)
 void flush(const QDBusConnection &bus)
 {
-    const QDBusMessage ping = QDBusMessage::createMethodCall(
+    const QDBusMessage getId = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
-    bus.call(ping, QDBus::Block, 1000);
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    bus.call(getId, QDBus::Block, 1000);
 }
 
 // The request is for when nobody may be watching (the end of a countdown): no
