@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QStyle>
 
 QtTrayIconHost::QtTrayIconHost(bool menuDrawnByHost, QObject *parent)
     : TrayIconHost(parent), m_menuDrawnByHost(menuDrawnByHost)
@@ -23,7 +24,9 @@ void QtTrayIconHost::add(QWidget *window, const QIcon &icon, const TrayIconData 
     Q_UNUSED(window);
     if (m_icon)
         return;
-    m_icon = new QSystemTrayIcon(icon, this);
+    // An icon without a picture would never be shown.
+    m_icon = new QSystemTrayIcon(
+        icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon, this);
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(data.szTip);
     if (m_menuDrawnByHost)
