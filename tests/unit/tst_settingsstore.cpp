@@ -153,6 +153,7 @@ void SettingsStoreTest::roundTrip()
 // Files edited by hand: what get() makes of a key, and that one bad line spoils no other.
 void SettingsStoreTest::handEdited_data()
 {
+    static const char nulBytes[] = "[Settings]\nTime2=7\n\0\0\0junk";
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
@@ -170,13 +171,13 @@ void SettingsStoreTest::handEdited_data()
     QTest::newRow("other section") << QByteArray("[Other]\nAction=2\n") << "Action"
                                    << "<default>";
     QTest::newRow("garbage before")
-        << QByteArray("\x01\x02\xff\xfe garbage\n[Settings\n[Settings]\nTime1=5\n", 45) << "Time1"
+        << QByteArray("\x01\x02\xff\xfe garbage\n[Settings\n[Settings]\nTime1=5\n") << "Time1"
         << "5";
     QTest::newRow("no newline at end") << QByteArray("[Settings]\nTime2=9") << "Time2"
                                        << "9";
     QTest::newRow("crlf") << QByteArray("[Settings]\r\nTime2=8\r\n") << "Time2"
                           << "8";
-    QTest::newRow("nul bytes") << QByteArray("[Settings]\nTime2=7\n\0\0\0junk", 25) << "Time2"
+    QTest::newRow("nul bytes") << QByteArray::fromRawData(nulBytes, sizeof nulBytes - 1) << "Time2"
                                << "7";
     QTest::newRow("binary noise") << QByteArray(4096, '\xff') << "Time2"
                                   << "<default>";
