@@ -20,6 +20,7 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -194,6 +195,9 @@ class Desktop:
         self.trayer_panel = None
         self._stopped = False
         atexit.register(self.stop)
+        # A test runner's timeout sends SIGTERM: leave through the cleanup, not around it.
+        if signal.getsignal(signal.SIGTERM) is signal.SIG_DFL:
+            signal.signal(signal.SIGTERM, lambda signum, frame: sys.exit(128 + signum))
 
     # ---- life cycle -------------------------------------------------------------------
 
