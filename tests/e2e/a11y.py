@@ -153,16 +153,6 @@ def role_name(acc):
     return ROLE_NAMES.get(acc.getRole(), acc.getRoleName())
 
 
-def focused_control(root):
-    for acc in walk(root):
-        try:
-            if acc.getRole() in ROLE_NAMES and focused(acc):
-                return acc
-        except Exception:
-            continue
-    return None
-
-
 class Window:
     """The main window of one run, found by the process id."""
 
@@ -254,7 +244,3 @@ class Events:
 def wait_showing(acc, timeout=5):
     return wait_for(lambda: has_state(acc, pyatspi.STATE_SHOWING), timeout, interval=0.02,
                     what=f"{acc.name!r} showing")
-
-
-def now():
-    return time.time()

@@ -12,6 +12,7 @@ import math
 import os
 import re
 import signal
+import subprocess
 import sys
 import time
 import traceback
@@ -354,7 +355,6 @@ def _input_focus(desk):
 
 
 def _override_redirect(desk, wid):
-    import subprocess
     out = subprocess.run(["xwininfo", "-id", str(wid)], env=desk.program_env(),
                          capture_output=True, text=True, timeout=10).stdout
     return "Override Redirect State: yes" in out
@@ -540,6 +540,16 @@ def accessibility(binary):
                "Countdown hours", "Countdown minutes", "Countdown seconds", FORCE],
               "Tab order with the countdown selected")
 
+        # Within a group the arrow keys move, and select as they go.
+        desk.key("Tab")
+        wait_for(lambda: a11y.focused(window.radio("Restart computer")), 3,
+                 what="Tab from Start to the selected action")
+        desk.key("Up")
+        wait_for(lambda: a11y.focused(window.radio("Turn off computer"))
+                 and a11y.checked(window.radio("Turn off computer")), 3,
+                 what="Up to move to and select 'Turn off computer'")
+        equal(a11y.checked(window.radio("Restart computer")), False, "'Restart computer' selected")
+
         # A screen reader's user can step a spinner: its field follows.
         seconds = [s for s in spinners if s.name.lower().startswith("countdown seconds")][0]
         a11y.do_action(seconds, "Increase")
@@ -565,19 +575,22 @@ def main(argv):
         print(f"usage: {argv[0]} BINARY SCENARIO...; scenarios: {', '.join(SCENARIOS)}")
         return 2
     binary = os.path.abspath(argv[1])
-    failed = []
-    for name in argv[2:]:
-        began = time.monotonic()
-        log(f"--- {name}")
-        try:
-            SCENARIOS[name](binary)
-        except (Failure, HarnessError, Exception):
-            traceback.print_exc()
-            failed.append(name)
-            log(f"--- {name} FAILED after {time.monotonic() - began:.1f} s")
-        else:
-            log(f"--- {name} passed in {time.monotonic() - began:.1f} s")
-    return 1 if failed else 0
+    if len(argv) > 3:
+        # libatspi stays bound to the first at-spi bus it met: one desktop per process.
+        codes = [subprocess.run([sys.executable, os.path.abspath(__file__), binary, name]).returncode
+                 for name in argv[2:]]
+        return 1 if any(codes) else 0
+    name = argv[2]
+    began = time.monotonic()
+    log(f"--- {name}")
+    try:
+        SCENARIOS[name](binary)
+    except Exception:
+        traceback.print_exc()
+        log(f"--- {name} FAILED after {time.monotonic() - began:.1f} s")
+        return 1
+    log(f"--- {name} passed in {time.monotonic() - began:.1f} s")
+    return 0
 
 
 if __name__ == "__main__":
