@@ -6,53 +6,11 @@ class SettingsMappingTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void keysAndOrder_data();
-    void keysAndOrder();
     void storedIndex_data();
     void storedIndex();
     void spinnerValue_data();
     void spinnerValue();
 };
-
-void SettingsMappingTest::keysAndOrder_data()
-{
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("force");
-    QTest::addColumn<int>("timeSetting");
-    QTest::addColumn<QStringList>("written");
-
-    const QStringList fields = {"CountDown0=07", "Time0=23",       "CountDown1=abc",
-                                "Time1=",        "CountDown2=2.5", "Time2=59"};
-    QTest::newRow("all selected") << 2 << 1 << 1
-                                  << QStringList{"Action=2", "Force=1", "TimeSetting=1"} + fields;
-    QTest::newRow("log off, unforced, time of day")
-        << 0 << 0 << 0 << QStringList{"Action=0", "Force=0", "TimeSetting=0"} + fields;
-    QTest::newRow("no action") << -1 << 1 << 0 << QStringList{"Force=1", "TimeSetting=0"} + fields;
-    QTest::newRow("no mode") << 1 << 2 << -1 << QStringList{"Action=1", "Force=2"} + fields;
-    QTest::newRow("nothing selected") << -1 << 0 << -1 << QStringList{"Force=0"} + fields;
-}
-
-void SettingsMappingTest::keysAndOrder()
-{
-    QFETCH(int, action);
-    QFETCH(int, force);
-    QFETCH(int, timeSetting);
-    QFETCH(QStringList, written);
-
-    SavedChoices choices;
-    choices.action = action;
-    choices.force = force;
-    choices.timeSetting = timeSetting;
-    // Field texts go out verbatim, whatever they hold.
-    choices.countDown = {QStringLiteral("07"), QStringLiteral("abc"), QStringLiteral("2.5")};
-    choices.time = {QStringLiteral("23"), QString(), QStringLiteral("59")};
-    QStringList out;
-    for (const auto &[key, text] : settingsToSave(choices))
-        out << key + QLatin1Char('=') + text;
-    QCOMPARE(out, written);
-    QCOMPARE(SettingsKeys::application(), QStringLiteral("Orvanta"));
-    QCOMPARE(SettingsKeys::section(), QStringLiteral("Settings"));
-}
 
 // Stored action, force and mode: anything but a whole number in range counts as missing.
 void SettingsMappingTest::storedIndex_data()
