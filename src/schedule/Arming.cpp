@@ -22,48 +22,45 @@ void Shutdown::ArmTimer()
     TargetTime = composeTargetTime(row[0]->text(), row[1]->text(), row[2]->text());
     if (TargetTime == 0)
         return;
-    startButton->setText(tr("Stop"));
-    startButton->setToolTip(tr("Stop timer"));
-    startButton->setAccessibleDescription(startButton->toolTip());
-    startButton->setAccessibleName(startButton->text());
-    startButton->setProperty("Tag", QStringLiteral("1"));
-    for (auto *field : Text1)
-        field->setEnabled(false);
-    for (auto *field : Text2)
-        field->setEnabled(false);
-    for (auto *option : Option1)
-        option->setEnabled(false);
-    for (auto *option : Option2)
-        option->setEnabled(false);
-    for (auto *spinner : UpDown1)
-        spinner->setEnabled(false);
-    for (auto *spinner : UpDown2)
-        spinner->setEnabled(false);
-    Check1->setEnabled(false);
+    setStartButtonFace(tr("Stop"), tr("Stop timer"), QStringLiteral("1"));
+    setEntryControlsEnabled(false);
     m_lastTimeCheck = m_services.clock->now();
     Timer1->setEnabled(true);
 }
 
 void Shutdown::DisarmTimer()
 {
-    startButton->setText(tr("Start"));
-    startButton->setToolTip(tr("Start timer"));
-    startButton->setAccessibleDescription(startButton->toolTip());
-    startButton->setAccessibleName(startButton->text());
-    startButton->setProperty("Tag", QStringLiteral("0"));
+    setStartButtonFace(tr("Start"), tr("Start timer"), QStringLiteral("0"));
     TargetTime = 0;
+    // The timer stops before anything is unlocked.
     Timer1->setEnabled(false);
+    setEntryControlsEnabled(true);
+}
+
+void Shutdown::setStartButtonFace(const QString &caption, const QString &toolTip,
+                                  const QString &tag)
+{
+    startButton->setText(caption);
+    startButton->setToolTip(toolTip);
+    startButton->setAccessibleName(caption);
+    startButton->setAccessibleDescription(toolTip);
+    startButton->setProperty("Tag", tag);
+}
+
+// Both rows, whatever the mode: the fields, the options, the spinners, then Force.
+void Shutdown::setEntryControlsEnabled(bool enabled)
+{
     for (auto *field : Text1)
-        field->setEnabled(true);
+        field->setEnabled(enabled);
     for (auto *field : Text2)
-        field->setEnabled(true);
+        field->setEnabled(enabled);
     for (auto *option : Option1)
-        option->setEnabled(true);
+        option->setEnabled(enabled);
     for (auto *option : Option2)
-        option->setEnabled(true);
+        option->setEnabled(enabled);
     for (auto *spinner : UpDown1)
-        spinner->setEnabled(true);
+        spinner->setEnabled(enabled);
     for (auto *spinner : UpDown2)
-        spinner->setEnabled(true);
-    Check1->setEnabled(true);
+        spinner->setEnabled(enabled);
+    Check1->setEnabled(enabled);
 }

@@ -113,6 +113,8 @@ private:
 
     void ArmTimer();
     void DisarmTimer();
+    void setStartButtonFace(const QString &caption, const QString &toolTip, const QString &tag);
+    void setEntryControlsEnabled(bool enabled);
     bool LogOffUser();
     bool TurnOffComputer();
     bool RestartComputer();
