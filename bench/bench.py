@@ -93,12 +93,14 @@ def window_cost(before, after):
     the threads) and the wake-ups of each thread name. A thread born in the window counts
     from zero; one that ended in it is lost (none did in our runs: see threads_ended)."""
     wakeups = 0
+    voluntary = 0
     runtime = 0
     by_name = {}
     for tid, (name, vol, invol, ns) in after["tasks"].items():
         old = before["tasks"].get(tid, (name, 0, 0, 0))
         woke = (vol - old[1]) + (invol - old[2])
         wakeups += woke
+        voluntary += vol - old[1]
         runtime += ns - old[3]
         by_name[name] = by_name.get(name, 0) + woke
     return {
@@ -106,6 +108,7 @@ def window_cost(before, after):
         "cpu_ms": (after["ticks"] - before["ticks"]) * 1000 / CLK_TCK,
         "runtime_ms": runtime / 1e6,
         "wakeups": wakeups,
+        "voluntary": voluntary,
         "by_thread": by_name,
         "threads_ended": sorted(set(before["tasks"]) - set(after["tasks"])),
     }
@@ -171,12 +174,14 @@ class BenchDesktop(Desktop):
 
 
 class Run:
-    def __init__(self, program, wid, exec_at, mapped_at):
+    def __init__(self, program, wid, exec_at, mapped_at, at_map):
         self.program = program
         self.pid = program.pid
         self.wid = wid
         self.exec_at = exec_at
         self.mapped_at = mapped_at
+        # CPU used until the window was mapped: the scheduler's counters of the threads.
+        self.startup_cpu = sum(task[3] for task in at_map["tasks"].values()) / 1e9
 
     @property
     def startup(self):
@@ -242,12 +247,13 @@ class Lane:
                     raise HarnessError(f"{self.kind} (pid {program.pid}) mapped no window in "
                                        f"{timeout} s: {program.stderr()[-2000:]}")
                 wid, mapped_at = found
+                at_map = sample(program.pid)
                 if self._is_main_window(wid, program.pid):
                     break
         finally:
             watcher.close()
         exec_at = float(wait_for(lambda: _read(stamp), 5, what="the exec stamp"))
-        run = Run(program, wid, exec_at, mapped_at)
+        run = Run(program, wid, exec_at, mapped_at, at_map)
         if self.kind == "peer":
             # Out of the way of the other lane's clicks (both windows open at 0,0).
             self.desk.xdotool("windowmove", wid, 760, 0)
@@ -264,6 +270,14 @@ class Lane:
 
     # -- driving Orvanta ---------------------------------------------------------
 
+    def arm(self, run):
+        """Clicks Start; True when the window changed with it (Start turns into Stop and
+        the fields grey out)."""
+        before = xlib.window_digest(self.desk.display, run.wid)
+        self.click_start(run)
+        time.sleep(0.3)
+        return before != xlib.window_digest(self.desk.display, run.wid)
+
     def write_settings(self, action, time_setting, countdown=(0, 0, 0), time_of_day=(0, 0, 0)):
         folder = os.path.join(self.env["XDG_CONFIG_HOME"], "Orvanta")
         os.makedirs(folder, exist_ok=True)
@@ -274,9 +288,10 @@ class Lane:
             f.write("\n".join(lines) + "\n")
 
     def click_start(self, run):
-        """A real click on Start (xdotool). Returns (moment, uncertainty): the release is
-        sent by `xdotool mouseup`, whose run is bracketed; the moment is its end, when
-        the release has reached the server, and the uncertainty the bracket's width."""
+        """A real click on Start (xdotool mousedown, mouseup). Returns (moment, uncertainty,
+        bracket) in seconds: the moment the X server took the release, from its own stamp
+        on the raw XInput event tied to our clock (xlib.ReleaseClock), its uncertainty, and
+        the run of `xdotool mouseup` as seen from here, which must hold that moment."""
         out = self.desk.xdotool("getwindowgeometry", "--shell", run.wid).stdout
         geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
         x = int(geometry["X"]) + self.start_offset[0]
@@ -286,19 +301,24 @@ class Lane:
         window = dict(line.split("=", 1) for line in under.split() if "=" in line).get("WINDOW")
         if window is not None and int(window) != run.wid:
             raise HarnessError(f"the pointer is over window {window}, not Orvanta's {run.wid}")
-        self.desk.xdotool("mousedown", 1)
-        time.sleep(0.05)
-        before = time.time()
-        self.desk.xdotool("mouseup", 1)
-        after = time.time()
-        return after, after - before
-
-
-
-def _changes(display, wid, pause=1.1):
-    first = xlib.window_digest(display, wid)
-    time.sleep(pause)
-    return first != xlib.window_digest(display, wid)
+        clock = xlib.ReleaseClock(self.desk.display)
+        try:
+            self.desk.xdotool("mousedown", 1)
+            time.sleep(0.05)
+            before = time.time()
+            self.desk.xdotool("mouseup", 1)
+            after = time.time()
+            stamp = clock.next_release(time.monotonic() + 5)
+            if stamp is None:
+                raise HarnessError("the X server reported no button release")
+            offset, error = clock.offset()
+        finally:
+            clock.close()
+        moment = (stamp + 0.5 + offset) / 1000
+        if not before - error / 1000 <= moment <= after + error / 1000:
+            raise HarnessError(f"release stamped at {moment:.4f}, outside the xdotool run "
+                               f"{before:.4f} … {after:.4f}")
+        return moment, error / 1000 + 0.0005, (before, after)
 
 
 def _read(path):
@@ -359,11 +379,8 @@ def startup_round(lane, results, keep):
         libs = libraries(run.pid)
         threads_idle = thread_names(run.pid)
         if who == "orvanta":
-            still = not _changes(lane.desk.display, run.wid)
-            lane.click_start(run)
-            time.sleep(0.3)
-            armed_ok = _changes(lane.desk.display, run.wid) if still else None
-            time.sleep(0.6)
+            armed_ok = lane.arm(run)
+            time.sleep(1.7)
         else:
             lane.forward(["--shutdown", "30m"])
             armed_ok = bool(wait_for(
@@ -373,6 +390,7 @@ def startup_round(lane, results, keep):
         armed = memory(run.pid)
         if keep:
             results.add("startup_ms", who, run.startup * 1000)
+            results.add("startup_cpu_ms", who, run.startup_cpu * 1000)
             results.add("rss_idle_mb", who, idle["rss_kb"] / 1024)
             results.add("pss_idle_mb", who, idle["pss_kb"] / 1024)
             results.add("rss_armed_mb", who, armed["rss_kb"] / 1024)
@@ -383,7 +401,8 @@ def startup_round(lane, results, keep):
             results.extra.setdefault(f"thread_names_{who}", threads_idle)
             results.extra.setdefault(f"mappings_{who}", biggest_mappings(run.pid))
             results.extra.setdefault(f"memory_split_{who}", idle)
-        log(f"{who}: start-up {run.startup * 1000:.1f} ms{'' if keep else ' (warm-up)'}, "
+        log(f"{who}: start-up {run.startup * 1000:.1f} ms (CPU {run.startup_cpu * 1000:.1f} ms)"
+            f"{'' if keep else ' (warm-up)'}, "
             f"RSS {idle['rss_kb'] / 1024:.1f}/{armed['rss_kb'] / 1024:.1f} MB, "
             f"PSS {idle['pss_kb'] / 1024:.1f}/{armed['pss_kb'] / 1024:.1f} MB idle/armed, "
             f"{len(libs)} libraries, armed {armed_ok}")
@@ -399,14 +418,16 @@ def orvanta_countdown(lane, results, seconds):
     run = lane.start()
     try:
         time.sleep(1.0)
-        clicked, uncertainty = lane.click_start(run)
+        clicked, uncertainty, bracket = lane.click_start(run)
         due = clicked + seconds + 1
         call = power_call(lane.desk, ORVANTA_REQUESTS, clicked - 0.5, seconds + 15)
         late = (call["t"] - due) * 1000
         results.add(f"fire_countdown_{seconds}_ms", "orvanta", late)
         results.add("click_uncertainty_ms", "orvanta", uncertainty * 1000)
+        results.add("click_bracket_ms", "orvanta", (bracket[1] - clicked) * 1000)
         log(f"orvanta 0:{seconds // 60:02d}:{seconds % 60:02d}: {call['method']}{call['args']} "
-            f"{late:+.1f} ms from click + {seconds + 1} s (click known to {uncertainty * 1000:.1f} ms)")
+            f"{late:+.1f} ms from click + {seconds + 1} s (click ±{uncertainty * 1000:.1f} ms, "
+            f"{(bracket[1] - clicked) * 1000:.1f} ms before xdotool mouseup ended)")
         try:
             run.program.wait_exit(10)
         except HarnessError:
@@ -431,7 +452,7 @@ def orvanta_time_of_day(lane, results, lead=5):
                 results.note(f"orvanta time of day: started too slowly "
                              f"({run.startup * 1000:.0f} ms), run repeated")
                 continue
-            clicked, _ = lane.click_start(run)
+            clicked, _, _ = lane.click_start(run)
             call = power_call(lane.desk, ORVANTA_REQUESTS, clicked - 0.5, target - clicked + 10)
             late = (call["t"] - target) * 1000
             results.add("fire_time_of_day_ms", "orvanta", late)
@@ -483,23 +504,27 @@ def peer_time_of_day(lane, results, lead=8):
         lane.stop(run)
 
 
-def cost_run(lane, results, window_s):
-    """Idle for window_s, then armed (a countdown far away) for window_s."""
+def cost_run(lane, results, window_s, time_of_day=False):
+    """Idle for window_s, then armed (a countdown far away) for window_s. With
+    time_of_day (Orvanta only): armed for a time of day an hour away, no idle window."""
     who = lane.kind
-    if who == "orvanta":
+    if time_of_day:
+        target = time.localtime(time.time() + 3600)
+        lane.write_settings(action=1, time_setting=0,
+                            time_of_day=(target.tm_hour, target.tm_min, target.tm_sec))
+    elif who == "orvanta":
         lane.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
     run = lane.start()
     try:
         time.sleep(3.0)
-        s0 = sample(run.pid)
-        time.sleep(window_s)
-        s1 = sample(run.pid)
+        windows = []
+        if not time_of_day:
+            s0 = sample(run.pid)
+            time.sleep(window_s)
+            windows.append(("idle", s0, sample(run.pid)))
         if who == "orvanta":
-            still = not _changes(lane.desk.display, run.wid)
-            lane.click_start(run)
-            time.sleep(0.3)
-            armed_ok = _changes(lane.desk.display, run.wid) if still else None
-            time.sleep(1.5)
+            armed_ok = lane.arm(run)
+            time.sleep(2.5)
         else:
             lane.forward(["--shutdown", "30m"])
             armed_ok = bool(wait_for(
@@ -508,24 +533,24 @@ def cost_run(lane, results, window_s):
             time.sleep(3.0)
         s2 = sample(run.pid)
         time.sleep(window_s)
-        s3 = sample(run.pid)
-        for state, (a, b) in (("idle", (s0, s1)), ("armed", (s2, s3))):
+        windows.append(("armed_tod" if time_of_day else "armed", s2, sample(run.pid)))
+        for state, a, b in windows:
             cost = window_cost(a, b)
             scale = 60.0 / cost["seconds"]
             results.add(f"cpu_{state}_ms", who, cost["cpu_ms"] * scale)
             results.add(f"runtime_{state}_ms", who, cost["runtime_ms"] * scale)
             results.add(f"wakeups_{state}", who, cost["wakeups"] * scale)
+            results.add(f"voluntary_{state}", who, cost["voluntary"] * scale)
             results.add_threads(who, state, {k: v * scale for k, v in cost["by_thread"].items()})
             if cost["threads_ended"]:
                 results.note(f"{who} {state}: threads ended in the window: "
                              f"{cost['threads_ended']}")
             log(f"{who} {state} {cost['seconds']:.1f} s: CPU {cost['cpu_ms']:.0f} ms "
                 f"(scheduler {cost['runtime_ms']:.1f} ms), {cost['wakeups']} wake-ups "
+                f"({cost['voluntary']} voluntary) "
                 f"{dict(sorted(cost['by_thread'].items(), key=lambda kv: -kv[1]))}")
-        if armed_ok is False:
-            results.note(f"{who}: a cost run did not arm")
-        if armed_ok is None:
-            results.note(f"{who}: a cost run's arming could not be checked from the picture")
+        if not armed_ok:
+            results.note(f"{who}: a cost run did not arm (the window did not change)")
     finally:
         lane.stop(run)
 
@@ -553,8 +578,10 @@ ROWS = [
     ("fire_countdown_60_told_ms", "  peer only: arrival − (exec + 60 s) (ms)", "within 20 ms", 1),
     ("fire_time_of_day_ms", "Firing, time of day: arrival − start of target second (ms)",
      "within 20 ms", 1),
-    ("click_uncertainty_ms", "  arming click known to within (ms)", "–", 1),
+    ("click_uncertainty_ms", "  arming click moment known to ± (ms)", "–", 1),
+    ("click_bracket_ms", "  end of `xdotool mouseup` − click moment (ms)", "–", 1),
     ("startup_ms", "Start-up: exec → main window mapped (ms)", "≤ 60 ms", 1),
+    ("startup_cpu_ms", "  CPU time used by then, all threads (ms)", "–", 1),
     ("rss_idle_mb", "RSS idle after start-up (MB)", "< 35 MB", 1),
     ("pss_idle_mb", "PSS idle after start-up (MB)", "–", 1),
     ("rss_armed_mb", "RSS armed (MB)", "< 35 MB", 1),
@@ -562,9 +589,15 @@ ROWS = [
     ("cpu_idle_ms", "CPU time over 60 s idle, utime+stime (ms)", "–", 0),
     ("runtime_idle_ms", "  same, scheduler ns counters (ms)", "–", 2),
     ("wakeups_idle", "Wake-ups over 60 s idle (context switches, all threads)", "0", 0),
+    ("voluntary_idle", "  of which voluntary", "–", 0),
     ("cpu_armed_ms", "CPU time over 60 s armed, utime+stime (ms)", "–", 0),
     ("runtime_armed_ms", "  same, scheduler ns counters (ms)", "–", 2),
     ("wakeups_armed", "Wake-ups over 60 s armed (context switches, all threads)", "60", 0),
+    ("voluntary_armed", "  of which voluntary", "–", 0),
+    ("cpu_armed_tod_ms", "CPU time over 60 s armed for a time of day (ms)", "–", 0),
+    ("runtime_armed_tod_ms", "  same, scheduler ns counters (ms)", "–", 2),
+    ("wakeups_armed_tod", "Wake-ups over 60 s armed for a time of day", "60", 0),
+    ("voluntary_armed_tod", "  of which voluntary", "–", 0),
     ("threads", "Threads after start-up", "–", 0),
     ("libraries", "Shared libraries loaded (distinct .so in /proc/PID/maps)", "–", 0),
 ]
@@ -592,7 +625,7 @@ def thread_table(results):
     lines = ["| Program | State | Wake-ups per 60 s by thread (median over runs) |",
              "|---|---|---|"]
     for who in ("orvanta", "peer"):
-        for state in ("idle", "armed"):
+        for state in ("idle", "armed", "armed_tod"):
             runs = results.threads.get((who, state), [])
             if not runs:
                 continue
@@ -739,8 +772,8 @@ def main():
 
     quick = args.quick
     n_startup = 2 if quick else 6
-    n_fire5 = 2 if quick else 7
-    n_tod = 2 if quick else 7
+    n_fire5 = 2 if quick else 6
+    n_tod = 2 if quick else 6
     n_fire60 = 1 if quick else 3
     n_peer60 = 1 if quick else 3
     n_peer_tod = 1 if quick else 3
@@ -794,6 +827,8 @@ def main():
                 orvanta_countdown(mine, results, 60)
             for _ in range(n_cost):
                 cost_run(mine, results, window_s)
+            for _ in range(n_cost):
+                cost_run(mine, results, window_s, time_of_day=True)
 
         def peer_lane():
             for _ in range(n_peer60):

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The benchmark in one command: builds Orvanta in Release into build-bench/, installs the
+# peer (Debian's kshutdown) if it is missing, and measures both on a private desktop
+# (bench/bench.py). Writes bench/RESULTS.md; takes about 13 minutes. Not part of CI.
+# Arguments are passed to bench.py (--quick for a short trial run).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_BUILD_TESTS=OFF \
+    -DORVANTA_WERROR=ON >/dev/null
+cmake --build build-bench --target orvanta
+
+# Only here: the peer is installed for the benchmark and for nothing else.
+if ! dpkg-query -W -f '${Status}' kshutdown 2>/dev/null | grep -q 'install ok installed'; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends kshutdown
+fi
+for tool in Xvfb trayer xdotool xprop xwininfo dbus-daemon unshare strip; do
+    command -v "$tool" >/dev/null || { echo "bench: $tool is missing" >&2; exit 1; }
+done
+
+exec /usr/bin/python3 bench/bench.py build-bench/src/orvanta --command "bench/run.sh $*" "$@"
