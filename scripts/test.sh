@@ -27,7 +27,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 if [ -x tests/fuzz/run-fuzz.sh ]; then
     step "fuzzing"
-    tests/fuzz/run-fuzz.sh
+    tests/fuzz/run-fuzz.sh build-fuzz 30
 fi
 if [ -x scripts/validate-metadata.sh ]; then
     step "desktop metadata"
