@@ -15,6 +15,8 @@ import statistics
 import sys
 import time
 
+# Nothing written into the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import test_e2e as e2e  # noqa: E402

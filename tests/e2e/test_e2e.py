@@ -17,6 +17,8 @@ import sys
 import time
 import traceback
 
+# Nothing written into the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from harness import Desktop, HarnessError, SD_LOGIND_SKIP_INHIBITORS, wait_for  # noqa: E402
