@@ -53,7 +53,6 @@ Shutdown::Shutdown(const ShutdownServices &services, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(programIcon());
-    setAccessibleName(AppInfo::title());
 
     DesignLayout layout;
     buildControls(layout);
