@@ -91,7 +91,7 @@ def window_cost(before, after):
     """What the process spent between two samples: CPU ms (utime+stime), CPU ms from the
     scheduler's nanosecond counters, wake-ups (voluntary + involuntary switches summed over
     the threads) and the wake-ups of each thread name. A thread born in the window counts
-    from zero; one that ended in it is lost (none did in our runs: see threads_ended)."""
+    from zero; what a thread that ended in it did there is lost (named in threads_ended)."""
     wakeups = 0
     voluntary = 0
     runtime = 0
@@ -110,7 +110,8 @@ def window_cost(before, after):
         "wakeups": wakeups,
         "voluntary": voluntary,
         "by_thread": by_name,
-        "threads_ended": sorted(set(before["tasks"]) - set(after["tasks"])),
+        "threads_ended": sorted(before["tasks"][tid][0]
+                                for tid in set(before["tasks"]) - set(after["tasks"])),
     }
 
 
@@ -548,8 +549,8 @@ def cost_run(lane, results, window_s, time_of_day=False):
             results.add(f"voluntary_{state}", who, cost["voluntary"] * scale)
             results.add_threads(who, state, {k: v * scale for k, v in cost["by_thread"].items()})
             if cost["threads_ended"]:
-                results.note(f"{who} {state}: threads ended in the window: "
-                             f"{cost['threads_ended']}")
+                results.note(f"{who} {state}: threads ended in the window (their wake-ups "
+                             f"there are not counted): {', '.join(cost['threads_ended'])}")
             log(f"{who} {state} {cost['seconds']:.1f} s: CPU {cost['cpu_ms']:.0f} ms "
                 f"(scheduler {cost['runtime_ms']:.1f} ms), {cost['wakeups']} wake-ups "
                 f"({cost['voluntary']} voluntary) "
@@ -676,8 +677,10 @@ def write_report(path, results, meta):
         "",
         "- Firing: the logind mock stamps each request with `time.time()` when it arrives. "
         "Orvanta's countdown of N s is armed by a real click on Start (`xdotool mousedown`, "
-        "then `xdotool mouseup` timed from outside; the click moment is the end of the "
-        "`mouseup` run) and is due (N + 1) s after it: the fields show N down to 0, and the "
+        "`xdotool mouseup`); the click moment is when the X server took the release: its own "
+        "millisecond stamp on the raw XInput 2 event, tied to our clock by a property change "
+        "round trip (±1 ms), and checked to lie within the run of `xdotool mouseup`. The "
+        "countdown is due (N + 1) s after the click: the fields show N down to 0, and the "
         "tick after 0 fires. The peer takes whole minutes only (`kshutdown --shutdown 1m`) "
         "and fixes its end time when its window is shown, so its due moment is the window "
         "mapped + 60 s; the row below gives it against exec + 60 s (the moment it was told). "
@@ -770,6 +773,7 @@ def main():
     parser.add_argument("--out", default=os.path.join(HERE, "RESULTS.md"))
     parser.add_argument("--quick", action="store_true", help="few short runs, to try the script")
     parser.add_argument("--command", default="bench/run.sh")
+    parser.add_argument("--json", help="also write every measured value here")
     args = parser.parse_args()
     binary = os.path.abspath(args.binary)
     if not os.path.exists(PEER):
@@ -788,7 +792,7 @@ def main():
     began = time.time()
     meta = {"date": time.strftime("%Y-%m-%d %H:%M %Z"), "nproc": os.cpu_count(),
             "kernel": os.uname().release, "load_before": loadavg(),
-            "command": args.command,
+            "command": args.command.strip(),
             "inner": f"/usr/bin/python3 bench/bench.py {os.path.relpath(binary, ROOT)}"
                      + (" --quick" if quick else "")}
     with open("/proc/cpuinfo") as f:
@@ -864,6 +868,12 @@ def main():
     print()
     print(thread_table(results))
     write_report(args.out, results, meta)
+    if args.json:
+        with open(args.json, "w") as f:
+            json.dump({"meta": meta, "values": {f"{k[0]}/{k[1]}": v
+                                                for k, v in results.values.items()},
+                       "threads": {f"{k[0]}/{k[1]}": v for k, v in results.threads.items()},
+                       "notes": results.notes}, f, indent=1)
     log(f"written {args.out} in {meta['duration']:.0f} s")
     return 0
 
