@@ -1,7 +1,5 @@
-// The Linux power back-end against mocked session managers and logind (python3-dbusmock)
-// on two private buses this test starts itself. Nothing here may reach the machine's own
-// buses: the back-end gets explicit connections, and the environment points at the
-// private buses before anything in the process touches D-Bus.
+// The Linux power back-end against python3-dbusmock on two private buses this test starts
+// itself; the environment points at them before anything in the process touches D-Bus.
 
 #include "platform/linux/LinuxPower.h"
 
@@ -213,7 +211,6 @@ private slots:
         m_session = m_sessionBus.start(m_sessionDir.path());
         QVERIFY2(m_system.startsWith("unix:") && m_session.startsWith("unix:"),
                  "dbus-daemon did not start");
-        // Before anything in this process asks Qt for the standard buses.
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_system.toUtf8());
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_session.toUtf8());
         QVERIFY(QDBusConnection::connectToBus(m_system, "test-system").isConnected());
@@ -245,21 +242,14 @@ private slots:
                                 << waits << refusal;
         };
 
-        // Every desktop's own request, every service on the bus.
+        // Each distinct wire call once, every service on the bus.
         row("KDE log off", "KDE", LogOff, false, {}, true, {kde("logout()")});
         row("KDE power off", "KDE", PowerOff, false, {}, true, {kde("logoutAndShutdown()")});
         row("KDE restart", "KDE", Restart, false, {}, true, {kde("logoutAndReboot()")});
-        row("KDE log off forced", "KDE", LogOff, true, {}, true, {Terminate});
-        row("KDE power off forced", "KDE", PowerOff, true, {}, true,
-            {logind("PowerOffWithFlags(t: 16)")});
         row("GNOME log off", "GNOME", LogOff, false, {}, true, {gnome("Logout(u: 1)")});
         row("GNOME log off forced", "GNOME", LogOff, true, {}, true, {gnome("Logout(u: 2)")});
         row("GNOME power off", "GNOME", PowerOff, false, {}, true, {gnome("Shutdown()")});
         row("GNOME restart", "ubuntu:GNOME", Restart, false, {}, true, {gnome("Reboot()")});
-        row("GNOME restart forced", "GNOME", Restart, true, {}, true,
-            {logind("RebootWithFlags(t: 16)")});
-        row("Cinnamon log off", "X-Cinnamon", LogOff, false, {}, true, {gnome("Logout(u: 1)")});
-        row("Budgie power off", "Budgie:GNOME", PowerOff, false, {}, true, {gnome("Shutdown()")});
         row("MATE log off", "MATE", LogOff, false, {}, true, {mate("Logout(u: 1)")});
         row("MATE log off forced", "MATE", LogOff, true, {}, true, {mate("Logout(u: 2)")});
         row("MATE power off", "MATE", PowerOff, false, {}, true, {mate("RequestShutdown()")});
@@ -268,8 +258,6 @@ private slots:
         row("Xfce log off forced", "XFCE", LogOff, true, {}, true, {Terminate});
         row("Xfce power off", "XFCE", PowerOff, false, {}, true, {xfce("Shutdown(b: true)")});
         row("Xfce restart", "XFCE", Restart, false, {}, true, {xfce("Restart(b: true)")});
-        row("Xfce power off forced", "XFCE", PowerOff, true, {}, true,
-            {logind("PowerOffWithFlags(t: 16)")});
         // LXQt's session never answers: accepted once the bound has run out.
         row("LXQt log off", "LXQt", LogOff, false, {}, true, {lxqt("logout()")}, true);
         row("LXQt power off", "LXQt", PowerOff, false, {}, true, {lxqt("powerOff()")}, true);
@@ -284,11 +272,9 @@ private slots:
         row("no desktop power off forced", "", PowerOff, true, {}, true,
             {logind("PowerOffWithFlags(t: 16)")});
 
-        // A way that is not there gives way to the next.
-        row("Plasma before 5.25 log off", "KDE", LogOff, false, {"absent=kde"}, true,
+        // Real errors that give way to the next step.
+        row("Plasma before 5.25", "KDE", LogOff, false, {"absent=kde"}, true,
             {kde("logout()"), ksmserver("0, 0, 1")});
-        row("Plasma before 5.25 restart", "KDE", Restart, false, {"absent=kde"}, true,
-            {kde("logoutAndReboot()"), ksmserver("0, 1, 1")});
         row("KDE not running", "KDE", PowerOff, false, {"absent=kde", "absent=ksmserver"}, true,
             {kde("logoutAndShutdown()"), ksmserver("0, 2, 1"), logind("CanPowerOff()"),
              logind("PowerOffWithFlags(t: 0)")});
@@ -296,49 +282,24 @@ private slots:
             {gnome("Logout(u: 1)"), Terminate});
         row("GNOME without the method", "GNOME", PowerOff, false, {"gnome.Shutdown=missing"}, true,
             {gnome("Shutdown()"), logind("CanPowerOff()"), logind("PowerOffWithFlags(t: 0)")});
-        row("MATE not running", "MATE", Restart, false, {"absent=mate"}, true,
-            {mate("RequestReboot()"), logind("CanReboot()"), logind("RebootWithFlags(t: 0)")});
-        row("Xfce not running", "XFCE", LogOff, false, {"absent=xfce"}, true,
-            {xfce("Logout(bb: false, true)"), Terminate});
-        row("LXQt not running", "LXQt", PowerOff, false, {"absent=lxqt"}, true,
-            {lxqt("powerOff()"), logind("CanPowerOff()"), logind("PowerOffWithFlags(t: 0)")});
-        row("logind without flags", "", PowerOff, false, {"logind.PowerOffWithFlags=missing"}, true,
-            {logind("CanPowerOff()"), logind("PowerOffWithFlags(t: 0)"),
-             logind("PowerOff(b: false)")});
-        row("logind without flags, forced", "", Restart, true, {"logind.RebootWithFlags=missing"},
-            true, {logind("RebootWithFlags(t: 16)"), logind("Reboot(b: false)")});
+        row("logind without flags", "", Restart, true, {"logind.RebootWithFlags=missing"}, true,
+            {logind("RebootWithFlags(t: 16)"), logind("Reboot(b: false)")});
         // systemd 252 takes flags 0 to 3 only.
         row("systemd 252 forced", "", PowerOff, true, {"logind.PowerOffWithFlags=oldflags"}, true,
             {logind("PowerOffWithFlags(t: 16)"), logind("PowerOff(b: false)")});
-        row("systemd 252 not forced", "", Restart, false, {"logind.RebootWithFlags=oldflags"}, true,
-            {logind("CanReboot()"), logind("RebootWithFlags(t: 0)")});
 
         // A refusal ends the chain; nothing more forceful follows.
         row("GNOME refuses", "GNOME", LogOff, true, {"gnome.Logout=" + Denied}, false,
             {gnome("Logout(u: 2)")}, false, "org.gnome.SessionManager Logout(2): " + Denied);
         row("KDE refuses", "KDE", PowerOff, false, {"kde.logoutAndShutdown=" + Denied}, false,
             {kde("logoutAndShutdown()")}, false, Denied);
-        row("Xfce refuses", "XFCE", Restart, false,
-            {"xfce.Restart=org.xfce.SessionManager.Error.Failed"}, false,
-            {xfce("Restart(b: true)")}, false, "org.xfce.SessionManager.Error.Failed");
         row("cannot power off", "", PowerOff, false, {"logind.CanPowerOff=no"}, false,
             {logind("CanPowerOff()")}, false, "CanPowerOff(): no");
-        row("cannot restart", "", Restart, false, {"logind.CanReboot=na"}, false,
-            {logind("CanReboot()")}, false, "CanReboot(): na");
         row("logind refuses forced", "KDE", PowerOff, true, {"logind.PowerOffWithFlags=" + Denied},
             false, {logind("PowerOffWithFlags(t: 16)")}, false, Denied);
         row("logind refuses flags 0", "", PowerOff, false,
             {"logind.PowerOffWithFlags=" + InvalidArgs}, false,
             {logind("CanPowerOff()"), logind("PowerOffWithFlags(t: 0)")}, false, InvalidArgs);
-        row("blocked by inhibitor", "", Restart, false,
-            {"logind.RebootWithFlags=org.freedesktop.login1.BlockedByInhibitorLock"}, false,
-            {logind("CanReboot()"), logind("RebootWithFlags(t: 0)")}, false,
-            "BlockedByInhibitorLock");
-        row("plain call refused after old flags", "", Restart, true,
-            {"logind.RebootWithFlags=oldflags",
-             "logind.Reboot=org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"},
-            false, {logind("RebootWithFlags(t: 16)"), logind("Reboot(b: false)")}, false,
-            "Reboot(false): org.freedesktop.DBus.Error.InteractiveAuthorizationRequired");
         row("session cannot end", "XFCE", LogOff, true, {"session.Terminate=" + Denied}, false,
             {Terminate}, false, "Terminate(): " + Denied);
         row("logind not there", "", PowerOff, true, {"absent=logind"}, false,
