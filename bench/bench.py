@@ -510,55 +510,66 @@ def peer_time_of_day(lane, results, lead=8):
         lane.stop(run)
 
 
-def cost_run(lane, results, window_s, time_of_day=False):
-    """Idle for window_s, then armed (a countdown far away) for window_s. With
-    time_of_day (Orvanta only): armed for a time of day an hour away, no idle window."""
-    who = lane.kind
+def _record_cost(results, who, state, before, after):
+    cost = window_cost(before, after)
+    scale = 60.0 / cost["seconds"]
+    results.add(f"cpu_{state}_ms", who, cost["cpu_ms"] * scale)
+    results.add(f"runtime_{state}_ms", who, cost["runtime_ms"] * scale)
+    results.add(f"wakeups_{state}", who, cost["wakeups"] * scale)
+    results.add(f"voluntary_{state}", who, cost["voluntary"] * scale)
+    results.add_threads(who, state, {k: v * scale for k, v in cost["by_thread"].items()})
+    if cost["threads_ended"]:
+        results.note(f"{who} {state}: threads ended in the window (their wake-ups there are "
+                     f"not counted): {', '.join(cost['threads_ended'])}")
+    log(f"{who} {state} {cost['seconds']:.1f} s: CPU {cost['cpu_ms']:.0f} ms "
+        f"(scheduler {cost['runtime_ms']:.1f} ms), {cost['wakeups']} wake-ups "
+        f"({cost['voluntary']} voluntary) "
+        f"{dict(sorted(cost['by_thread'].items(), key=lambda kv: -kv[1]))}")
+
+
+def cost_round(mine, peer, results, window_s, time_of_day=False):
+    """Both programs at once, in step, so that neither window sees the other program start
+    or end (each start and end moves the icons in the tray, which wakes the other):
+    idle for window_s, then armed for window_s on a countdown far away; with time_of_day,
+    armed for a time of day an hour ahead instead, and no idle window."""
+    ahead = time.time() + 3600
     if time_of_day:
-        target = time.localtime(time.time() + 3600)
-        lane.write_settings(action=1, time_setting=0,
+        target = time.localtime(ahead)
+        mine.write_settings(action=1, time_setting=0,
                             time_of_day=(target.tm_hour, target.tm_min, target.tm_sec))
-    elif who == "orvanta":
-        lane.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
-    run = lane.start()
+        # The peer takes whole minutes; an hour and a bit ahead.
+        peer_args = ["--shutdown", time.strftime("%H:%M", time.localtime(ahead + 60))]
+    else:
+        mine.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
+        peer_args = []
+    state = "armed_tod" if time_of_day else "armed"
+    runs = []
     try:
+        runs.append(mine.start())
+        runs.append(peer.start(peer_args))
         time.sleep(3.0)
-        windows = []
         if not time_of_day:
-            s0 = sample(run.pid)
+            before = [sample(run.pid) for run in runs]
             time.sleep(window_s)
-            windows.append(("idle", s0, sample(run.pid)))
-        if who == "orvanta":
-            armed_ok = lane.arm(run)
-            time.sleep(2.5)
-        else:
-            lane.forward(["--shutdown", "30m"])
-            armed_ok = bool(wait_for(
-                lambda: "Remaining time" in lane.desk.xdotool("getwindowname", run.wid).stdout,
-                10, what="the peer armed"))
-            time.sleep(3.0)
-        s2 = sample(run.pid)
+            after = [sample(run.pid) for run in runs]
+            for who, a, b in zip(("orvanta", "peer"), before, after):
+                _record_cost(results, who, "idle", a, b)
+        if not mine.arm(runs[0]):
+            results.note(f"orvanta: a {state} window did not arm (the window did not change)")
+        if not time_of_day:
+            peer.forward(["--shutdown", "30m"])
+        wait_for(lambda: "Remaining time" in peer.desk.xdotool("getwindowname",
+                                                               runs[1].wid).stdout,
+                 10, what="the peer armed")
+        time.sleep(3.0)
+        before = [sample(run.pid) for run in runs]
         time.sleep(window_s)
-        windows.append(("armed_tod" if time_of_day else "armed", s2, sample(run.pid)))
-        for state, a, b in windows:
-            cost = window_cost(a, b)
-            scale = 60.0 / cost["seconds"]
-            results.add(f"cpu_{state}_ms", who, cost["cpu_ms"] * scale)
-            results.add(f"runtime_{state}_ms", who, cost["runtime_ms"] * scale)
-            results.add(f"wakeups_{state}", who, cost["wakeups"] * scale)
-            results.add(f"voluntary_{state}", who, cost["voluntary"] * scale)
-            results.add_threads(who, state, {k: v * scale for k, v in cost["by_thread"].items()})
-            if cost["threads_ended"]:
-                results.note(f"{who} {state}: threads ended in the window (their wake-ups "
-                             f"there are not counted): {', '.join(cost['threads_ended'])}")
-            log(f"{who} {state} {cost['seconds']:.1f} s: CPU {cost['cpu_ms']:.0f} ms "
-                f"(scheduler {cost['runtime_ms']:.1f} ms), {cost['wakeups']} wake-ups "
-                f"({cost['voluntary']} voluntary) "
-                f"{dict(sorted(cost['by_thread'].items(), key=lambda kv: -kv[1]))}")
-        if not armed_ok:
-            results.note(f"{who}: a cost run did not arm (the window did not change)")
+        after = [sample(run.pid) for run in runs]
+        for who, a, b in zip(("orvanta", "peer"), before, after):
+            _record_cost(results, who, state, a, b)
     finally:
-        lane.stop(run)
+        for lane, run in zip((mine, peer), runs):
+            lane.stop(run)
 
 
 # ---- the report ---------------------------------------------------------------------------
@@ -600,7 +611,7 @@ ROWS = [
     ("runtime_armed_ms", "  same, scheduler ns counters (ms)", "–", 2),
     ("wakeups_armed", "Wake-ups over 60 s armed (context switches, all threads)", "60", 0),
     ("voluntary_armed", "  of which voluntary", "–", 0),
-    ("cpu_armed_tod_ms", "CPU time over 60 s armed for a time of day (ms)", "–", 0),
+    ("cpu_armed_tod_ms", "CPU time over 60 s armed for a time of day, utime+stime (ms)", "–", 0),
     ("runtime_armed_tod_ms", "  same, scheduler ns counters (ms)", "–", 2),
     ("wakeups_armed_tod", "Wake-ups over 60 s armed for a time of day", "60", 0),
     ("voluntary_armed_tod", "  of which voluntary", "–", 0),
@@ -698,9 +709,13 @@ def write_report(path, results, meta):
         "- Idle cost: utime + stime of /proc/PID/stat (10 ms ticks) and the scheduler's "
         "nanosecond run time (/proc/PID/task/*/schedstat), and wake-ups as voluntary + "
         "involuntary context switches summed over /proc/PID/task/*/status, over 60 s idle "
-        "(3 s after mapping) and 60 s armed (2–3 s after arming a countdown far away). "
-        "These windows ran in two lanes at once, one per program, each lane one program "
-        "at a time; firing runs of one program overlapped the other's windows.",
+        "(3 s after mapping) and 60 s armed (3 s after arming a countdown two hours away; "
+        "the peer: `--shutdown 30m` handed to the running instance), and 60 s armed for a "
+        "time of day an hour ahead (the peer: `--shutdown HH:MM`). Both programs ran these "
+        "windows at the same time, started together and stopped together afterwards, so "
+        "that neither window saw the other program start or end (that wakes a program: "
+        "its tray icon moves). Before them, the firing runs ran in two lanes at once, one "
+        "per program, each lane one program at a time.",
         "- Libraries: distinct `.so` files in /proc/PID/maps after start-up.",
         "",
         "## Results",
@@ -780,7 +795,7 @@ def main():
         sys.exit(f"{PEER} is missing: bench/run.sh installs it")
 
     quick = args.quick
-    n_startup = 2 if quick else 6
+    n_startup = 2 if quick else 5
     n_fire5 = 2 if quick else 6
     n_tod = 2 if quick else 6
     n_fire60 = 1 if quick else 3
@@ -834,18 +849,12 @@ def main():
                 orvanta_time_of_day(mine, results)
             for _ in range(n_fire60):
                 orvanta_countdown(mine, results, 60)
-            for _ in range(n_cost):
-                cost_run(mine, results, window_s)
-            for _ in range(n_cost):
-                cost_run(mine, results, window_s, time_of_day=True)
 
         def peer_lane():
             for _ in range(n_peer60):
                 peer_countdown(peer, results)
             for _ in range(n_peer_tod):
                 peer_time_of_day(peer, results)
-            for _ in range(n_cost):
-                cost_run(peer, results, window_s)
 
         errors = []
         lanes = [lane_thread("orvanta", orvanta_lane, errors),
@@ -856,6 +865,16 @@ def main():
                 errors.append((thread.name, "still running after 1500 s"))
         for name, text in errors:
             results.note(f"lane {name} stopped early: {text.strip().splitlines()[-1]}")
+
+        log(f"phase 3: idle and armed cost, both programs in step; load average {loadavg()}")
+        try:
+            for _ in range(n_cost):
+                cost_round(mine, peer, results, window_s)
+            for _ in range(n_cost):
+                cost_round(mine, peer, results, window_s, time_of_day=True)
+        except Exception:
+            results.note(f"phase 3 stopped early: {traceback.format_exc().strip().splitlines()[-1]}")
+            log(traceback.format_exc())
         meta["commands"] = desk.recorded_commands()
         unexpected = [c for c in desk.power_calls() if c["refused"]]
         if unexpected:
