@@ -24,69 +24,36 @@ private slots:
 
 void TimeNumberTest::compose_data()
 {
-    QTest::addColumn<QString>("hours");
-    QTest::addColumn<QString>("minutes");
-    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QStringList>("hms");
     QTest::addColumn<int>("expected");
-    QTest::newRow("1:05:00") << "1"
-                             << "5"
-                             << "0" << 10500;
-    QTest::newRow("0:00:30") << "0"
-                             << "0"
-                             << "30" << 30;
-    QTest::newRow("23:59:59") << "23"
-                              << "59"
-                              << "59" << 235959;
-    QTest::newRow("zero refused") << "0"
-                                  << "0"
-                                  << "0" << 0;
-    QTest::newRow("midnight refused") << "00"
-                                      << "00"
-                                      << "00" << 0;
-    QTest::newRow("one second") << "0"
-                                << "0"
-                                << "1" << 1;
-    QTest::newRow("leading zeros") << "07"
-                                   << "05"
-                                   << "03" << 70503;
-    QTest::newRow("99 hours") << "99"
-                              << "59"
-                              << "59" << 995959;
+    const auto row = [](const char *name, const QStringList &hms, int expected) {
+        QTest::newRow(name) << hms << expected;
+    };
+    row("1:05:00", {"1", "5", "0"}, 10500);
+    row("0:00:30", {"0", "0", "30"}, 30);
+    row("23:59:59", {"23", "59", "59"}, 235959);
+    row("zero refused", {"0", "0", "0"}, 0);
+    row("midnight refused", {"00", "00", "00"}, 0);
+    row("one second", {"0", "0", "1"}, 1);
+    row("leading zeros", {"07", "05", "03"}, 70503);
+    row("99 hours", {"99", "59", "59"}, 995959);
     // Fractions are rounded by the number patterns, halves away from zero.
-    QTest::newRow("fraction") << "0"
-                              << "2.5"
-                              << "0" << 300;
-    QTest::newRow("fraction low") << "1.4"
-                                  << "0"
-                                  << "0" << 10000;
+    row("fraction", {"0", "2.5", "0"}, 300);
+    row("fraction low", {"1.4", "0", "0"}, 10000);
     // Out of range texts (loaded unchecked) are joined, not added.
-    QTest::newRow("150 minutes joined") << "0"
-                                        << "150"
-                                        << "0" << 15000;
-    QTest::newRow("not a number counts as 0") << "abc"
-                                              << ""
-                                              << "5" << 5;
-    QTest::newRow("minus sign inside refuses") << "1"
-                                               << "-5"
-                                               << "0" << 0;
-    QTest::newRow("overflow refuses") << "99999999"
-                                      << "0"
-                                      << "0" << 0;
-    QTest::newRow("largest int") << "214748"
-                                 << "36"
-                                 << "47" << 2147483647;
-    QTest::newRow("one past largest") << "214748"
-                                      << "36"
-                                      << "48" << 0;
+    row("150 minutes joined", {"0", "150", "0"}, 15000);
+    row("not a number counts as 0", {"abc", "", "5"}, 5);
+    row("minus sign inside refuses", {"1", "-5", "0"}, 0);
+    row("overflow refuses", {"99999999", "0", "0"}, 0);
+    row("largest int", {"214748", "36", "47"}, 2147483647);
+    row("one past largest", {"214748", "36", "48"}, 0);
 }
 
 void TimeNumberTest::compose()
 {
-    QFETCH(QString, hours);
-    QFETCH(QString, minutes);
-    QFETCH(QString, seconds);
+    QFETCH(QStringList, hms);
     QFETCH(int, expected);
-    QCOMPARE(composeTargetTime(hours, minutes, seconds), expected);
+    QCOMPARE(composeTargetTime(hms[0], hms[1], hms[2]), expected);
 }
 
 using Writes = std::vector<std::pair<int, QString>>;
