@@ -174,9 +174,7 @@ void TestTraySearch::animation_data()
         << QStringList{QStringLiteral("rect 99"), QStringLiteral("rect 12"),
                        QStringLiteral("draw 99 3 from %1 to %2").arg(window, tray)};
     QTest::newRow("1 without a notification area") << 1 << false << QStringList();
-    QTest::newRow("0 without a notification area") << 0 << false << QStringList();
     QTest::newRow("2 does nothing") << 2 << true << QStringList();
-    QTest::newRow("-1 does nothing") << -1 << true << QStringList();
 }
 
 void TestTraySearch::animation()
