@@ -103,7 +103,6 @@ private slots:
         QTest::newRow("KDE") << "KDE" << PowerDesktop::Kde;
         QTest::newRow("ubuntu:GNOME") << "ubuntu:GNOME" << PowerDesktop::Gnome;
         QTest::newRow("X-Cinnamon") << "X-Cinnamon" << PowerDesktop::Gnome;
-        QTest::newRow("Budgie:GNOME") << "Budgie:GNOME" << PowerDesktop::Gnome;
         QTest::newRow("MATE") << "MATE" << PowerDesktop::Mate;
         QTest::newRow("XFCE") << "XFCE" << PowerDesktop::Xfce;
         QTest::newRow("LXQt") << "LXQt" << PowerDesktop::Lxqt;
@@ -143,7 +142,6 @@ private slots:
             QStringList{gnome("Shutdown()")} + LogindOff);
         row("GNOME restart", "GNOME", Restart, false,
             QStringList{gnome("Reboot()")} + LogindReboot);
-        row("Cinnamon log off", "X-Cinnamon", LogOff, false, {gnome("Logout(u 1)"), Terminate});
         row("MATE log off", "MATE", LogOff, false, {mate("Logout(u 1)"), Terminate});
         row("MATE power off", "MATE", PowerOff, false,
             QStringList{mate("RequestShutdown()")} + LogindOff);
