@@ -13,8 +13,6 @@
 
 #include <memory>
 
-// Saving and loading the window's choices: keys, order, defaults and stored values that
-// make no sense.
 class SettingsTest : public QObject
 {
     Q_OBJECT
@@ -245,20 +243,15 @@ void SettingsTest::corruptValues_data()
                             << QString::fromLatin1(control) << QString::fromLatin1(shown) << value;
     };
     row("action 7", "Action", "7", "action", "0");
-    row("action 99999", "Action", "99999", "action", "0");
     row("action 2 kept", "Action", "2", "action", "2");
     row("force 5", "Force", "5", "force", "1");
-    row("force empty", "Force", "", "force", "1");
     row("force 0 kept", "Force", "0", "force", "0");
     row("mode 2", "TimeSetting", "2", "mode", "0");
     row("mode 1 kept", "TimeSetting", "1", "mode", "1");
-    // Fields: the text goes in verbatim; the spinner gets it clamped, and when that changes
-    // the spinner's value, the spinner writes its own value back. The full range of stored
-    // nonsense is in the mapping's own table; these show the window applies it.
+    // The mapping's own table has the full range; these show the window applies it.
     row("field abc", "CountDown0", "abc", "Text1_0", "abc", 0);
     row("field 150", "CountDown0", "150", "Text1_0", "99", 99);
     row("field 24", "Time0", "24", "Text2_0", "23", 23);
-    row("field 1e300", "Time2", "1e300", "Text2_2", "59", 59);
     row("field empty", "Time1", "", "Text2_1", "", 0);
 }
 
