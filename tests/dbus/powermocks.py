@@ -185,9 +185,9 @@ def main():
 
     recorder = Recorder()
     keep = [recorder.monitor(bus, address) for bus, address in addresses.items()]
-    for key, spec in SERVICES.items():
+    for key, service in SERVICES.items():
         if key not in absent:
-            keep.append(start_service(key, addresses[spec[0]], behaviour, 'session' in absent))
+            keep.append(start_service(key, addresses[service[0]], behaviour, 'session' in absent))
     for conn in keep:
         conn.call_on_disconnection(lambda _: loop.quit())
 

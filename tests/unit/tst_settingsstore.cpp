@@ -5,26 +5,37 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
+#include <QThread>
+
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-// The real store on a temporary $XDG_CONFIG_HOME, never the user's own file; one case runs
-// this program again as a child without write access.
+// The real store on a temporary $XDG_CONFIG_HOME, never the user's own file. Some cases
+// run this program again as a child (a writer to kill, a writer without write access).
 namespace {
 
 const QString App = QStringLiteral("Orvanta");
 const QString Section = QStringLiteral("Settings");
+constexpr int BlobChars = 256 * 1024;
 
-int runChild()
+int runChild(const QByteArray &mode)
 {
     const QStringList args = QCoreApplication::arguments();
     QSettingsStore store;
+    if (mode == "loop") {
+        const QString pad(BlobChars, QLatin1Char('x'));
+        for (qint64 generation = 1;; ++generation)
+            store.save(App, Section, QStringLiteral("Blob"),
+                       QStringLiteral("%1:%2:%1").arg(generation).arg(pad));
+    }
     // save KEY TEXT, then print the stored text of READKEY
     store.save(App, Section, args.value(1), args.value(2));
     QTextStream(stdout) << store.get(App, Section, args.value(3), QStringLiteral("<default>"));
@@ -47,15 +58,17 @@ private slots:
     void saveKeepsOtherKeys_data();
     void saveKeepsOtherKeys();
     void unwritableFolder();
+    void folderIsAFile();
     void replacesFileWhole();
+    void killedWhileSaving();
 
 private:
     QString confDir() const { return m_xdg.path() + QStringLiteral("/Orvanta"); }
     QString confFile() const { return confDir() + QStringLiteral("/Orvanta.conf"); }
     void writeRaw(const QByteArray &content);
     QByteArray readRaw() const;
-    // Runs this program as a child saving; as root the child drops to nobody.
-    QString runChildSave(const QStringList &args, int *exit);
+    // Runs this program as a child in `mode`; as root the child drops to nobody when asked.
+    QString runChildSave(const QString &xdg, const QStringList &args, bool asNobody, int *exit);
 
     QTemporaryDir m_xdg;
     int m_stamp = 0;
@@ -144,6 +157,8 @@ void SettingsStoreTest::handEdited_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << QByteArray("[Settings]\nAction=2\n") << "Action"
+                           << "2";
     QTest::newRow("list joined") << QByteArray("[Settings]\nAction=1, 2\n") << "Action"
                                  << "1, 2";
     QTest::newRow("rect is no text") << QByteArray("[Settings]\nForce=@Rect(1 2 3 4)\n") << "Force"
@@ -158,6 +173,10 @@ void SettingsStoreTest::handEdited_data()
     QTest::newRow("garbage before")
         << QByteArray("\x01\x02\xff\xfe garbage\n[Settings\n[Settings]\nTime1=5\n") << "Time1"
         << "5";
+    QTest::newRow("no newline at end") << QByteArray("[Settings]\nTime2=9") << "Time2"
+                                       << "9";
+    QTest::newRow("crlf") << QByteArray("[Settings]\r\nTime2=8\r\n") << "Time2"
+                          << "8";
     QTest::newRow("nul bytes") << QByteArray::fromRawData(nulBytes, sizeof nulBytes - 1) << "Time2"
                                << "7";
     QTest::newRow("binary noise") << QByteArray(4096, '\xff') << "Time2"
@@ -196,15 +215,16 @@ void SettingsStoreTest::saveKeepsOtherKeys()
              QStringLiteral("yes"));
 }
 
-QString SettingsStoreTest::runChildSave(const QStringList &args, int *exit)
+QString SettingsStoreTest::runChildSave(const QString &xdg, const QStringList &args, bool asNobody,
+                                        int *exit)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ORVANTA_STORE_CHILD"), QStringLiteral("save"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_xdg.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), xdg);
     child.setProcessEnvironment(env);
     const QString self = QCoreApplication::applicationFilePath();
-    if (geteuid() == 0)
+    if (asNobody && geteuid() == 0)
         child.start(QStringLiteral("setpriv"),
                     QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                 QStringLiteral("--clear-groups"), self} +
@@ -232,13 +252,33 @@ void SettingsStoreTest::unwritableFolder()
                                                  QFile::ExeOther));
     int exit = 0;
     const QString read = runChildSave(
-        {QStringLiteral("Action"), QStringLiteral("0"), QStringLiteral("Time0")}, &exit);
+        m_xdg.path(), {QStringLiteral("Action"), QStringLiteral("0"), QStringLiteral("Time0")},
+        true, &exit);
     QVERIFY(
         QFile::setPermissions(confDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(exit, 0);
     QCOMPARE(read, QStringLiteral("5"));
     QCOMPARE(readRaw(), content);
     QCOMPARE(QDir(confDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvanta.conf"});
+}
+
+// Where the folder should be there is a file: nothing is stored, nothing crashes.
+void SettingsStoreTest::folderIsAFile()
+{
+    const QString xdg = m_xdg.path() + QStringLiteral("/blocked");
+    QVERIFY(QDir().mkpath(xdg));
+    QFile blocker(xdg + QStringLiteral("/Orvanta"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+    int exit = 0;
+    const QString read =
+        runChildSave(xdg, {QStringLiteral("Action"), QStringLiteral("2"), QStringLiteral("Action")},
+                     false, &exit);
+    QCOMPARE(exit, 0);
+    QCOMPARE(read, QStringLiteral("<default>"));
+    QVERIFY(blocker.open(QIODevice::ReadOnly));
+    QCOMPARE(blocker.readAll(), QByteArray("not a folder"));
 }
 
 // A save writes a new file and renames it over the old one: the old file is never
@@ -265,12 +305,107 @@ void SettingsStoreTest::replacesFileWhole()
     QVERIFY(readRaw().size() > 10000);
 }
 
+// What the frozen process `pid` was doing: whether it held an unnamed temporary file in the
+// settings folder open (QSaveFile writes the new file there, then renames it into place).
+bool writingTemporaryFile(qint64 pid, const QString &folder)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString &fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                                 QDir::NoDotAndDotDot)) {
+        char buffer[4096];
+        const QByteArray link = QFile::encodeName(fds + QLatin1Char('/') + fd);
+        const ssize_t size = ::readlink(link.constData(), buffer, sizeof buffer);
+        if (size <= 0)
+            continue;
+        const QString target = QFile::decodeName(QByteArray(buffer, size));
+        if (target.startsWith(folder + QStringLiteral("/#")) ||
+            (target.startsWith(folder + QStringLiteral("/Orvanta.conf.")) &&
+             !target.endsWith(QLatin1String(".lock"))))
+            return true;
+    }
+    return false;
+}
+
+bool waitUntilStopped(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    for (int i = 0; i < 2000; ++i) {
+        if (!stat.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray line = stat.readAll();
+        stat.close();
+        const int paren = line.lastIndexOf(')');
+        if (paren > 0 && line.mid(paren + 2, 1) == "T")
+            return true;
+        QThread::usleep(1000);
+    }
+    return false;
+}
+
+// A writer saving big values over and over is frozen at random moments, looked at, and
+// killed. Every time, the file must hold a complete save, never a torn one, the other keys
+// must stay, and the store must keep working after the stale lock the dead writer left.
+// Kills that fell while the writer had its new file open show the test hit a save.
+void SettingsStoreTest::killedWhileSaving()
+{
+    QSettingsStore store;
+    store.save(App, QStringLiteral("Other"), QStringLiteral("Keep"), QStringLiteral("yes"));
+    const QString self = QCoreApplication::applicationFilePath();
+    int runs = 0, generations = 0, midWrite = 0;
+    while (runs < 80 && (runs < 12 || midWrite < 3)) {
+        ++runs;
+        QProcess writer;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ORVANTA_STORE_CHILD"), QStringLiteral("loop"));
+        writer.setProcessEnvironment(env);
+        writer.start(self, QStringList{});
+        QVERIFY(writer.waitForStarted(5000));
+        QTest::qWait(40 + QRandomGenerator::global()->bounded(200));
+        const qint64 pid = writer.processId();
+        // Freeze the writer again and again until it is caught with the new file open, so
+        // that the kill lands inside a save however fast the machine writes.
+        QDeadlineTimer deadline(3000);
+        bool caught = false;
+        while (!caught && !deadline.hasExpired()) {
+            QCOMPARE(::kill(pid, SIGSTOP), 0);
+            QVERIFY(waitUntilStopped(pid));
+            caught = writingTemporaryFile(pid, confDir());
+            if (!caught) {
+                QCOMPARE(::kill(pid, SIGCONT), 0);
+                QThread::usleep(QRandomGenerator::global()->bounded(1500));
+            }
+        }
+        if (caught)
+            ++midWrite;
+        writer.kill(); // SIGKILL: no cleanup runs
+        QVERIFY(writer.waitForFinished(5000));
+
+        const QString blob = store.get(App, Section, QStringLiteral("Blob"), QStringLiteral("-"));
+        if (blob != QLatin1String("-")) {
+            const QStringList parts = blob.split(QLatin1Char(':'));
+            QVERIFY2(parts.size() == 3 && parts[1].size() == BlobChars &&
+                         parts[1].count(QLatin1Char('x')) == BlobChars && parts[0] == parts[2],
+                     qPrintable(
+                         QStringLiteral("torn after run %1, %2 chars").arg(runs).arg(blob.size())));
+            generations = qMax(generations, parts[0].toInt());
+        }
+        QCOMPARE(store.get(App, QStringLiteral("Other"), QStringLiteral("Keep"), QString()),
+                 QStringLiteral("yes"));
+    }
+    qInfo("%d writers killed, %d of them while writing the new file, up to %d saves per writer",
+          runs, midWrite, generations);
+    QVERIFY(generations >= 2);
+    QVERIFY2(midWrite >= 1, "no kill fell inside a save; the test proved nothing");
+    store.save(App, Section, QStringLiteral("Blob"), QStringLiteral("after"));
+    QCOMPARE(store.get(App, Section, QStringLiteral("Blob"), QString()), QStringLiteral("after"));
+}
+
 int main(int argc, char **argv)
 {
     const QByteArray child = qgetenv("ORVANTA_STORE_CHILD");
     QCoreApplication app(argc, argv);
     if (!child.isEmpty())
-        return runChild();
+        return runChild(child);
     SettingsStoreTest test;
     return QTest::qExec(&test, argc, argv);
 }
