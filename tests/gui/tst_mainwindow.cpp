@@ -33,7 +33,6 @@ private slots:
     void timeOfDayFires();
     void refusedRequestStillCloses();
     void closeWhileArmedRunsNothing();
-    void validateRunsBeforeStartClick();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -339,30 +338,6 @@ void MainWindowTest::closeWhileArmedRunsNothing()
     QCOMPARE(terminated.size(), 1);
     QVERIFY(!child<TickTimer>("Timer1")->isEnabled());
     QVERIFY(m_fakes->power.requests.isEmpty());
-}
-
-void MainWindowTest::validateRunsBeforeStartClick()
-{
-    QVERIFY(m_window->Show());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    child<OptionButton>("Option2_1")->setValue(true);
-    auto *seconds = child<TimeField>("Text1_2");
-    QStringList events;
-    connect(seconds, &TimeField::validate, this, [&] { events << "validate"; });
-    connect(child<QPushButton>("startButton"), &QPushButton::clicked, this,
-            [&] { events << "click"; });
-    seconds->setFocus(Qt::MouseFocusReason);
-    seconds->selectAll();
-    QTest::keyClicks(seconds, "5");
-    clickStart();
-    QCOMPARE(events, (QStringList{"validate", "click"}));
-    // A menu command moves no focus between controls, so it validates nothing.
-    events.clear();
-    seconds->setEnabled(true);
-    child<QPushButton>("startButton")->click();
-    seconds->setFocus(Qt::MouseFocusReason);
-    child<QAction>("mnuSave")->trigger();
-    QVERIFY(events.indexOf("validate") < 0);
 }
 
 QTEST_MAIN(MainWindowTest)
