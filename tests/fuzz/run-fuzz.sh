@@ -14,6 +14,8 @@ seconds=${2:-30}
 cxx=${CXX_FUZZ:-clang++-14}
 
 mkdir -p "$out/corpus" "$out/artifacts"
+# The fuzzer runs from inside the folder: every path it is given must be absolute.
+out=$(cd "$out" && pwd)
 qt_cflags=$(pkg-config --cflags Qt6Core)
 qt_libs=$(pkg-config --libs Qt6Core)
 
