@@ -18,6 +18,11 @@
 
 int Main(int argc, char *argv[])
 {
+    // Shared-memory images cost a blocking round trip to the X server on every repaint; a
+    // window this small is cheaper to send over the socket, and the ticking countdown then
+    // wakes the program about once a second instead of five times.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(

@@ -156,7 +156,7 @@ void Shutdown::buildControls(DesignLayout &layout)
 
     minimizeButton = new QPushButton(client);
     minimizeButton->setObjectName(QStringLiteral("minimizeButton"));
-    minimizeButton->setIcon(QIcon(QStringLiteral(":/orvanta/minimize.png")));
+    minimizeButton->setIcon(QIcon(QPixmap(QStringLiteral(":/orvanta/minimize.png"), "PNG")));
     minimizeButton->setIconSize(QSize(14, 13));
     minimizeButton->setToolTip(tr("Minimize to system tray"));
     minimizeButton->setAccessibleName(tr("Minimize to system tray"));

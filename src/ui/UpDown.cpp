@@ -131,6 +131,9 @@ UpDown::Part UpDown::partAt(const QPoint &pos) const
 void UpDown::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
+    // Asking the server for the pointer is a round trip: only when it is over the spinner,
+    // and once for both arrows, so a repaint by the countdown wakes nothing else.
+    const QPoint pointer = underMouse() ? mapFromGlobal(QCursor::pos()) : QPoint(-1, -1);
     for (Part part : {Part::Up, Part::Down}) {
         QStyleOptionButton button;
         button.initFrom(this);
@@ -140,7 +143,7 @@ void UpDown::paintEvent(QPaintEvent *)
             button.state |= QStyle::State_Sunken;
         else
             button.state |= QStyle::State_Raised;
-        if (!button.rect.contains(mapFromGlobal(QCursor::pos())))
+        if (!button.rect.contains(pointer))
             button.state &= ~QStyle::State_MouseOver;
         if (hasFocus())
             button.state |= QStyle::State_HasFocus;

@@ -52,7 +52,7 @@ frmAbout::frmAbout(QWidget *owner, WebOpener *web, MessageBoxService *messages)
     const QFont title = arial(20.25, true);
     DesignLayout layout;
 
-    const QPixmap logo(QStringLiteral(":/orvanta/logo.png"));
+    const QPixmap logo(QStringLiteral(":/orvanta/logo.png"), "PNG");
     for (int i = 0; i < 2; ++i) {
         imgLogo[i] = label(this, i == 0 ? "imgLogo_0" : "imgLogo_1", {}, nullptr);
         imgLogo[i]->setPixmap(logo);
@@ -162,7 +162,7 @@ void frmAbout::Form_Activate()
     setWindowTitle(tr("About %1").arg(AppInfo::title()));
     devName->setText(tr("Developer:"));
     // Drawn for the program: a two-colour pointing hand whose fingertip is at (5, 0).
-    const QPixmap hand(QStringLiteral(":/orvanta/cursors/hand.png"));
+    const QPixmap hand(QStringLiteral(":/orvanta/cursors/hand.png"), "PNG");
     Label3->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 5, 0));
 }
 
