@@ -1,6 +1,7 @@
 // The Linux power back-end against python3-dbusmock on two private buses this test starts
 // itself; the environment points at them before anything in the process touches D-Bus.
 
+#include "../common/PowerCalls.h"
 #include "platform/linux/LinuxPower.h"
 
 #include <QDBusConnection>
@@ -126,46 +127,20 @@ const PowerAction LogOff = PowerAction::LogOff;
 const PowerAction PowerOff = PowerAction::PowerOff;
 const PowerAction Restart = PowerAction::Restart;
 
-QString onSession(const QString &service, const QString &path, const QString &interface,
-                  const QString &call)
-{
-    return QString("session %1 %2 %3.%4").arg(service, path, interface, call);
-}
-QString gnome(const QString &call)
-{
-    return onSession("org.gnome.SessionManager", "/org/gnome/SessionManager",
-                     "org.gnome.SessionManager", call);
-}
-QString mate(const QString &call)
-{
-    return onSession("org.mate.SessionManager", "/org/mate/SessionManager",
-                     "org.mate.SessionManager", call);
-}
-QString xfce(const QString &call)
-{
-    return onSession("org.xfce.SessionManager", "/org/xfce/SessionManager",
-                     "org.xfce.Session.Manager", call);
-}
-QString kde(const QString &call)
-{
-    return onSession("org.kde.Shutdown", "/Shutdown", "org.kde.Shutdown", call);
-}
+using PowerCalls::gnome;
+using PowerCalls::kde;
+using PowerCalls::lxqt;
+using PowerCalls::mate;
+using PowerCalls::xfce;
 QString ksmserver(const QString &args)
 {
-    return onSession("org.kde.ksmserver", "/KSMServer", "org.kde.KSMServerInterface",
-                     "logout(iii: " + args + ")");
+    return PowerCalls::ksmserver("logout(iii: " + args + ")");
 }
-QString lxqt(const QString &call)
+QString logind(const QString &member)
 {
-    return onSession("org.lxqt.session", "/LXQtSession", "org.lxqt.session", call);
+    return PowerCalls::logind(member);
 }
-QString logind(const QString &call)
-{
-    return "system org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager." +
-           call;
-}
-const QString Terminate = "system org.freedesktop.login1 /org/freedesktop/login1/session/auto "
-                          "org.freedesktop.login1.Session.Terminate()";
+const QString Terminate = PowerCalls::terminate();
 
 const QString Denied = "org.freedesktop.DBus.Error.AccessDenied";
 const QString InvalidArgs = "org.freedesktop.DBus.Error.InvalidArgs";

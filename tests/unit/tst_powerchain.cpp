@@ -1,3 +1,4 @@
+#include "../common/PowerCalls.h"
 #include "schedule/PowerChain.h"
 
 #include <QtTest>
@@ -39,46 +40,36 @@ QString line(const PowerStep &step)
     return text;
 }
 
-QString onSession(const QString &service, const QString &path, const QString &interface,
-                  const QString &call)
+// Session-manager calls go out without starting the service.
+QString gnome(const QString &member)
 {
-    return QString("session %1 %2 %3.%4 quiet").arg(service, path, interface, call);
+    return PowerCalls::gnome(member, " quiet");
 }
-QString gnome(const QString &call)
+QString mate(const QString &member)
 {
-    return onSession("org.gnome.SessionManager", "/org/gnome/SessionManager",
-                     "org.gnome.SessionManager", call);
+    return PowerCalls::mate(member, " quiet");
 }
-QString mate(const QString &call)
+QString xfce(const QString &member)
 {
-    return onSession("org.mate.SessionManager", "/org/mate/SessionManager",
-                     "org.mate.SessionManager", call);
+    return PowerCalls::xfce(member, " quiet");
 }
-QString xfce(const QString &call)
+QString kde(const QString &member)
 {
-    return onSession("org.xfce.SessionManager", "/org/xfce/SessionManager",
-                     "org.xfce.Session.Manager", call);
-}
-QString kde(const QString &call)
-{
-    return onSession("org.kde.Shutdown", "/Shutdown", "org.kde.Shutdown", call);
+    return PowerCalls::kde(member, " quiet");
 }
 QString ksmserver(const QString &args)
 {
-    return onSession("org.kde.ksmserver", "/KSMServer", "org.kde.KSMServerInterface",
-                     "logout(" + args + ")");
+    return PowerCalls::ksmserver("logout(" + args + ")", " quiet");
 }
-QString lxqt(const QString &call)
+QString lxqt(const QString &member)
 {
-    return onSession("org.lxqt.session", "/LXQtSession", "org.lxqt.session", call);
+    return PowerCalls::lxqt(member, " quiet");
 }
-QString logind(const QString &call, const QString &flags = " start")
+QString logind(const QString &member, const QString &flags = " start")
 {
-    return "system org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager." +
-           call + flags;
+    return PowerCalls::logind(member, flags);
 }
-const QString Terminate = "system org.freedesktop.login1 /org/freedesktop/login1/session/auto "
-                          "org.freedesktop.login1.Session.Terminate() start";
+const QString Terminate = PowerCalls::terminate(" start");
 const QStringList LogindOff{logind("CanPowerOff()", " query start"),
                             logind("PowerOffWithFlags(t 0)"), logind("PowerOff(b 0)")};
 const QStringList LogindReboot{logind("CanReboot()", " query start"),
