@@ -10,7 +10,7 @@ test_packages=(
     dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64
-    desktop-file-utils appstream librsvg2-bin dpkg-dev file pkg-config
+    desktop-file-utils appstream librsvg2-bin icoutils python3-xlib dpkg-dev file pkg-config
 )
 
 packages=("${build_packages[@]}")

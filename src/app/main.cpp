@@ -1,6 +1,62 @@
-#include "app/Main.h"
+#include "app/SingleInstance.h"
+#include "core/AppInfo.h"
+#include "core/Clock.h"
+#include "core/Power.h"
+#include "core/QSettingsStore.h"
+#include "core/Settings.h"
+#include "core/WebOpener.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
+#include "gui/TrayAnimator.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    return Main(argc, argv);
+    // Shared-memory images cost a blocking round trip to the X server on every repaint; a
+    // window this small is cheaper to send over the socket, and the ticking countdown then
+    // wakes the program about once a second instead of five times.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::title());
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::Text));
+    QApplication::setDesktopFileName(AppInfo::applicationId());
+    // The window may hide into the notification area while the About box closes: the
+    // program ends when the main window closes, not with its last visible window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtMessageBoxService messages;
+    // One instance a user: decided before any window exists.
+    SingleInstance instance(SingleInstance::defaultLockDirectory());
+    if (instance.previousInstance()) {
+        messages.information(nullptr,
+                             QCoreApplication::translate(
+                                 "main", "Another instance of %1 is already running.\r\nClosing "
+                                         "this instance now.")
+                                 .arg(AppInfo::title()));
+        return 0;
+    }
+
+    SystemClock clock;
+    QSettingsStore settings(SettingsKeys::application(), SettingsKeys::section());
+    const auto power = Platform::makePowerRequester();
+    const auto web = Platform::makeWebOpener();
+    const auto animator = Platform::makeTrayAnimator();
+
+    MainWindowServices services;
+    services.power = power.get();
+    services.settings = &settings;
+    services.messages = &messages;
+    services.web = web.get();
+    services.clock = &clock;
+    services.trayAnimator = animator.get();
+    services.trayMenuDrawnByHost = Platform::trayMenuDrawnByHost();
+
+    MainWindow window(services);
+    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    window.start();
+    return QApplication::exec();
 }

@@ -1,0 +1,87 @@
+#include "core/Schedule.h"
+
+#include "core/TimeRules.h"
+
+#include <algorithm>
+
+namespace {
+constexpr qint64 TickMs = 1000;
+// Margin after the start of a wall-clock second, against a timer that fires a hair early.
+constexpr qint64 WallSecondMarginMs = 2;
+} // namespace
+
+Schedule::Schedule(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &Schedule::tick);
+}
+
+bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
+{
+    const int target = composeTargetTime(fields[0], fields[1], fields[2]);
+    if (target == 0)
+        return false;
+    m_mode = mode;
+    m_target = target;
+    m_countdown = fields;
+    m_armed = true;
+    m_armedAtMs = m_clock.monotonicMs();
+    m_ticks = 0;
+    m_lastCheck = m_clock.now();
+    scheduleNext();
+    return true;
+}
+
+void Schedule::disarm()
+{
+    m_armed = false;
+    m_target = 0;
+    m_timer.stop();
+}
+
+qint64 Schedule::msUntilNextTick() const
+{
+    return m_armed ? m_timer.remainingTime() : -1;
+}
+
+void Schedule::scheduleNext()
+{
+    qint64 delay = 0;
+    if (m_mode == TimeMode::TimeOfDay) {
+        delay = TickMs - m_clock.now().time().msec() + WallSecondMarginMs;
+    } else {
+        const qint64 deadline = m_armedAtMs + (m_ticks + 1) * TickMs;
+        delay = std::max<qint64>(0, deadline - m_clock.monotonicMs());
+    }
+    m_timer.start(static_cast<int>(delay));
+}
+
+void Schedule::tick()
+{
+    if (!m_armed)
+        return;
+    ++m_ticks;
+    // Scheduled before anyone hears of this tick: a slow listener must not delay the next.
+    scheduleNext();
+    bool isDue = false;
+    if (m_mode == TimeMode::TimeOfDay) {
+        const QDateTime now = m_clock.now();
+        isDue = timeOfDayDue(m_target, m_lastCheck, now);
+        m_lastCheck = now;
+    } else {
+        const CountdownStep step = countdownStep(m_countdown);
+        for (const auto &[index, text] : step.writes) {
+            m_countdown[static_cast<std::size_t>(index)] = text;
+            emit countdownWritten(index, text);
+            // A listener may have disarmed: the rest of the step is not shown.
+            if (!m_armed)
+                return;
+        }
+        isDue = step.due;
+    }
+    if (!isDue)
+        return;
+    disarm();
+    emit due();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+// How the target is given: the values are the stored "TimeSetting" setting.
+enum class TimeMode
+{
+    TimeOfDay = 0,
+    Countdown = 1
+};
+
+// A time number is hours * 10000 + minutes * 100 + seconds (9:05:03 is 90503).
+int timeNumberOf(const QTime &time);
+
+// The target of a row of fields: hours formatted "0", minutes and seconds "00", the digits
+// joined and read as a 32-bit integer. A field that is not a number counts as 0; a join
+// that is no 32-bit integer (a minus sign inside, too many digits) gives 0, which refuses
+// arming instead of scheduling something nobody typed.
+int composeTargetTime(const QString &hours, const QString &minutes, const QString &seconds);
+
+// One second off a countdown held in three texts (hours, minutes, seconds).
+struct CountdownStep
+{
+    bool due = false;                            // all three ran out: the time has come
+    std::vector<std::pair<int, QString>> writes; // (field index, new text), in order
+};
+CountdownStep countdownStep(const std::array<QString, 3> &texts);
+
+// Whether a time-of-day schedule fires on a tick at `now`. It fires when the clock shows
+// the target second, and also when the target second was crossed since the previous check
+// (the previous tick, or arming) provided no more than five seconds passed since then: a
+// late tick must not postpone the action by a day. Larger gaps (suspend, the clock set
+// forward) and targets already past at arming wait for the same second the next day.
+bool timeOfDayDue(int targetTime, const QDateTime &previousCheck, const QDateTime &now);
+
+inline constexpr qint64 LateTickToleranceMs = 5000;

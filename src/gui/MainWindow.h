@@ -1,0 +1,112 @@
+#pragma once
+
+#include "core/Power.h"
+#include "core/TimeRules.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class AboutDialog;
+class Clock;
+class DesignLayout;
+class ForceCheckBox;
+class MessageBoxService;
+class OptionButton;
+class QAction;
+class QMenu;
+class QPushButton;
+class Schedule;
+class SettingsStore;
+class TimeRow;
+class TrayAnimator;
+class TrayController;
+class WebOpener;
+
+// Everything the main window reaches outside the process through. Not owned.
+struct MainWindowServices
+{
+    PowerRequester *power = nullptr;
+    SettingsStore *settings = nullptr;
+    MessageBoxService *messages = nullptr;
+    WebOpener *web = nullptr;
+    Clock *clock = nullptr;
+    TrayAnimator *trayAnimator = nullptr;
+    // Whether the notification area draws the icon's menu itself.
+    bool trayMenuDrawnByHost = false;
+    // Tests run without an icon in the notification area.
+    bool useTray = true;
+};
+
+// The main window: the action, Force, the time settings, Start/Stop and the button that
+// hides the window into the notification area; File and Help menus, and the tray menu.
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(const MainWindowServices &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Sets the caption, puts the icon into the notification area and loads the settings;
+    // then shows the window centred on its screen.
+    void start();
+
+    bool armed() const;
+    Schedule *schedule() const { return m_schedule; }
+
+signals:
+    // The window has closed for good; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls(DesignLayout &layout);
+    void buildMenus();
+
+    void onStartClicked();
+    void onActionSelected();
+    void onModeSelected(TimeMode mode);
+    void onCountdownWritten(int index, const QString &text);
+    void onDue();
+    void arm();
+    void disarm();
+    void setArmedFace(bool armed);
+    void setEntryEnabled(bool enabled);
+    void setSettingsChanged(bool changed);
+    void saveSettings();
+    void loadSettings();
+    void showAbout();
+    void openHomePage();
+    void openOtherPrograms();
+
+    Action selectedAction() const;
+    TimeMode selectedMode() const;
+
+    MainWindowServices m_services;
+    Schedule *m_schedule = nullptr;
+    bool m_closed = false;
+
+    std::array<OptionButton *, 3> m_actionButtons{}; // indexed by Action
+    ForceCheckBox *m_forceBox = nullptr;
+    std::array<OptionButton *, 2> m_modeButtons{}; // indexed by TimeMode
+    TimeRow *m_countdownFields = nullptr;
+    TimeRow *m_clockFields = nullptr;
+    QPushButton *m_startButton = nullptr;
+    QPushButton *m_hideButton = nullptr;
+
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_restoreAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_loadAction = nullptr;
+    QAction *m_hideAction = nullptr;
+    QAction *m_homePageAction = nullptr;
+    QAction *m_otherProgramsAction = nullptr;
+
+    TrayController *m_tray = nullptr;
+    QPointer<AboutDialog> m_about;
+};

@@ -1,0 +1,121 @@
+#include "gui/TrayController.h"
+
+#include "gui/TrayAnimator.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QStyle>
+#include <QWidget>
+
+TrayController::TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu,
+                               QObject *parent)
+    : QObject(parent), m_window(window), m_animator(animator), m_menu(menu)
+{
+    m_poll.setInterval(AvailabilityPollMs);
+    connect(&m_poll, &QTimer::timeout, this, &TrayController::pollAvailability);
+}
+
+TrayController::~TrayController()
+{
+    removeIcon();
+}
+
+void TrayController::addIcon(const QString &toolTip, bool menuDrawnByHost)
+{
+    if (m_icon || m_removed)
+        return;
+    const QIcon icon = m_window->windowIcon();
+    // An icon without a picture would never be shown.
+    m_icon = std::make_unique<QSystemTrayIcon>(
+        icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
+    m_icon->setObjectName(QStringLiteral("trayIcon"));
+    m_icon->setToolTip(toolTip);
+    if (menuDrawnByHost)
+        m_icon->setContextMenu(m_menu);
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayController::onActivated);
+    // Shown even without a notification area: the toolkit docks it when one appears.
+    m_icon->show();
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        m_poll.start();
+}
+
+void TrayController::removeIcon()
+{
+    m_removed = true;
+    m_poll.stop();
+    if (m_icon)
+        m_icon->hide();
+    m_icon.reset();
+}
+
+void TrayController::hideWindow()
+{
+    // Without a notification area a hidden window could not be brought back while a power
+    // action may be armed, so it goes to the taskbar instead.
+    if (!m_icon || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_window->showMinimized();
+        return;
+    }
+    if (m_window->isVisible())
+        m_animator.animate(TrayAnimator::Direction::ToTray, m_window, m_icon->geometry());
+    m_window->hide();
+}
+
+void TrayController::restoreWindow()
+{
+    m_animator.animate(TrayAnimator::Direction::ToWindow, m_window,
+                       m_icon ? m_icon->geometry() : QRect());
+    // A tick during the animation may have ended the program.
+    if (m_removed)
+        return;
+    m_window->show();
+    m_window->setWindowState(m_window->windowState() &
+                             ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void TrayController::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::DoubleClick:
+        m_lastTrigger.invalidate();
+        restoreWindow();
+        break;
+    case QSystemTrayIcon::Trigger:
+        // A StatusNotifierItem host never reports a double-click, only one activation per
+        // click, so two of them within the double-click interval stand for it.
+        if (m_lastTrigger.isValid() &&
+            m_lastTrigger.elapsed() <= QApplication::doubleClickInterval()) {
+            m_lastTrigger.invalidate();
+            restoreWindow();
+        } else {
+            m_lastTrigger.start();
+        }
+        break;
+    case QSystemTrayIcon::Context:
+        showMenu(QCursor::pos());
+        break;
+    default:
+        break;
+    }
+}
+
+void TrayController::showMenu(const QPoint &globalPos)
+{
+    // The window comes to the front first, so that the menu closes when the user clicks
+    // elsewhere, also while the window is hidden.
+    m_window->raise();
+    m_window->activateWindow();
+    m_menu->popup(globalPos);
+}
+
+void TrayController::pollAvailability()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_poll.stop();
+    if (m_icon)
+        m_icon->show();
+}

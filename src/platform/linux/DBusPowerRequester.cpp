@@ -1,0 +1,109 @@
+#include "platform/linux/DBusPowerRequester.h"
+
+#include "platform/Platform.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QVariant>
+
+namespace {
+
+QVariant toVariant(const PowerArg &arg)
+{
+    switch (arg.type) {
+    case PowerArg::Type::UInt32:
+        return QVariant::fromValue(static_cast<quint32>(arg.value));
+    case PowerArg::Type::Int32:
+        return QVariant::fromValue(static_cast<qint32>(arg.value));
+    case PowerArg::Type::UInt64:
+        return QVariant::fromValue(static_cast<qulonglong>(arg.value));
+    case PowerArg::Type::Bool:
+        return QVariant::fromValue(arg.value != 0);
+    }
+    return {};
+}
+
+// Messages on one connection leave in order: once the bus has answered a later message,
+// the earlier one is out of the process. (GetId rather than Peer.Ping: a bus monitor would
+// answer a Ping itself and be thrown off the bus for it.)
+void flush(const QDBusConnection &bus)
+{
+    const QDBusMessage getId = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    bus.call(getId, QDBus::Block, 1000);
+}
+
+// The request is for when nobody may be watching (the end of a countdown): no
+// authentication prompt is asked for. Where logind's policy wants one, it answers
+// InteractiveAuthorizationRequired, which refuses the request instead of leaving a
+// dialog pending after the program has gone.
+constexpr bool AllowInteractiveAuthorization = false;
+
+class LazyPowerRequester final : public PowerRequester
+{
+public:
+    void request(Action action, bool force, Done done) override
+    {
+        // The buses are joined only when a request is due; the environment decides
+        // which buses (DBUS_SYSTEM_BUS_ADDRESS, DBUS_SESSION_BUS_ADDRESS) and which desktop.
+        DBusPowerRequester requester(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
+                                     qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+        requester.request(action, force, std::move(done));
+    }
+};
+
+} // namespace
+
+DBusPowerRequester::DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
+                                       QString xdgCurrentDesktop, std::chrono::milliseconds bound)
+    : m_system(std::move(systemBus)), m_session(std::move(sessionBus)),
+      m_desktop(powerDesktopFrom(xdgCurrentDesktop)), m_bound(bound)
+{
+}
+
+void DBusPowerRequester::request(Action action, bool force, Done done)
+{
+    done(runPowerChain(powerChainFor(m_desktop, action, force),
+                       [this](const PowerStep &step) { return send(step); }));
+}
+
+PowerReply DBusPowerRequester::send(const PowerStep &step)
+{
+    const QDBusConnection &bus = step.bus == PowerBus::System ? m_system : m_session;
+    if (!bus.isConnected())
+        return {PowerReply::Kind::Error, QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
+                bus.lastError().message()};
+
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(step.service, step.path, step.interface, step.method);
+    QVariantList args;
+    for (const PowerArg &arg : step.args)
+        args << toVariant(arg);
+    message.setArguments(args);
+    message.setAutoStartService(step.autoStart);
+    message.setInteractiveAuthorizationAllowed(AllowInteractiveAuthorization);
+
+    // Asynchronous with a bound: some session managers answer only when the session has
+    // ended, or never; an error, though, comes back at once.
+    QDBusPendingCall pending = bus.asyncCall(message, static_cast<int>(m_bound.count()));
+    pending.waitForFinished();
+    const QDBusMessage reply = pending.reply();
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {PowerReply::Kind::Reply, QString(),
+                step.query ? reply.arguments().value(0).toString() : QString()};
+
+    const QString name = reply.errorName();
+    // NoReply: the bound ran out, or the service left the bus without answering (a
+    // session manager ending its session does that).
+    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+        flush(bus);
+        return {PowerReply::Kind::Silence, QString(), QString()};
+    }
+    return {PowerReply::Kind::Error, name, reply.errorMessage()};
+}
+
+std::unique_ptr<PowerRequester> Platform::makePowerRequester()
+{
+    return std::make_unique<LazyPowerRequester>();
+}

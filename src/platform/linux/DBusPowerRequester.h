@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/Power.h"
+#include "core/PowerChain.h"
+
+#include <QDBusConnection>
+
+#include <chrono>
+
+// Sends the request chain of the user's desktop over D-Bus: session managers on the
+// session bus, systemd-logind on the system bus. The connections are given so that tests
+// can hand in private buses.
+class DBusPowerRequester final : public PowerRequester
+{
+public:
+    static constexpr std::chrono::milliseconds DefaultBound{3000};
+
+    DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
+                       QString xdgCurrentDesktop, std::chrono::milliseconds bound = DefaultBound);
+
+    void request(Action action, bool force, Done done) override;
+
+private:
+    PowerReply send(const PowerStep &step);
+
+    QDBusConnection m_system;
+    QDBusConnection m_session;
+    PowerDesktop m_desktop;
+    std::chrono::milliseconds m_bound;
+};

@@ -1,0 +1,21 @@
+#include "core/WebOpener.h"
+#include "platform/Platform.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+class DesktopWebOpener final : public WebOpener
+{
+public:
+    void open(const QString &address, Done done) override
+    {
+        done(QDesktopServices::openUrl(QUrl(address)));
+    }
+};
+} // namespace
+
+std::unique_ptr<WebOpener> Platform::makeWebOpener()
+{
+    return std::make_unique<DesktopWebOpener>();
+}
