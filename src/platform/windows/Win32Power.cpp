@@ -4,11 +4,38 @@
 
 namespace win32 {
 
-bool exitWindowsWithShutdownPrivilege(const Win32Api &api, UINT flags)
+namespace {
+
+// TOKEN_PRIVILEGES with room for two entries; only the first is used.
+struct ShutdownPrivilegeRecord
 {
-    const HANDLE process = api.GetCurrentProcess();
+    DWORD PrivilegeCount;
+    LUID_AND_ATTRIBUTES Privileges[2];
+};
+
+UINT exitFlags(Action action, bool force)
+{
+    UINT flags = EWX_LOGOFF;
+    switch (action) {
+    case Action::LogOff:
+        flags = EWX_LOGOFF;
+        break;
+    case Action::PowerOff:
+        flags = EWX_POWEROFF;
+        break;
+    case Action::Restart:
+        flags = EWX_REBOOT;
+        break;
+    }
+    return force ? flags | EWX_FORCE : flags;
+}
+
+} // namespace
+
+ExitWindowsResult exitWindows(const PowerApi &api, Action action, bool force)
+{
     HANDLE token = nullptr;
-    api.OpenProcessToken(process, TokenAdjustPrivileges, &token);
+    api.OpenProcessToken(api.GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token);
 
     LUID luid{};
     api.LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
@@ -16,45 +43,21 @@ bool exitWindowsWithShutdownPrivilege(const Win32Api &api, UINT flags)
     ShutdownPrivilegeRecord record;
     std::memset(&record, 0, sizeof record);
     record.PrivilegeCount = 1;
-    std::memcpy(&record.Privileges[0].Luid, &luid, sizeof luid);
-    record.Privileges[0].Attributes = ShutdownPrivilegeAttributes;
+    record.Privileges[0].Luid = luid;
+    record.Privileges[0].Attributes =
+        SE_PRIVILEGE_USED_FOR_ACCESS | SE_PRIVILEGE_ENABLED | SE_PRIVILEGE_ENABLED_BY_DEFAULT;
     DWORD returnLength = 0;
-    api.AdjustTokenPrivileges(token, 0, reinterpret_cast<PTOKEN_PRIVILEGES>(&record), 0, nullptr,
-                              &returnLength);
+    api.AdjustTokenPrivileges(token, FALSE, reinterpret_cast<PTOKEN_PRIVILEGES>(&record), 0,
+                              nullptr, &returnLength);
 
-    return api.ExitWindowsEx(flags, AllReasonBits) != 0;
-}
-
-UINT exitFlags(ExitAction action, int check1Value)
-{
-    UINT flags = EwxLogoff;
-    switch (action) {
-    case ExitAction::LogOff:
-        flags = EwxLogoff;
-        break;
-    case ExitAction::PowerOff:
-        flags = EwxPoweroff;
-        break;
-    case ExitAction::Restart:
-        flags = EwxReboot;
-        break;
-    }
-    return check1Value == 1 ? flags | EwxForce : flags;
-}
-
-bool LogOffUser(const Win32Api &api, int check1Value)
-{
-    return exitWindowsWithShutdownPrivilege(api, exitFlags(ExitAction::LogOff, check1Value));
-}
-
-bool TurnOffComputer(const Win32Api &api, int check1Value)
-{
-    return exitWindowsWithShutdownPrivilege(api, exitFlags(ExitAction::PowerOff, check1Value));
-}
-
-bool RestartComputer(const Win32Api &api, int check1Value)
-{
-    return exitWindowsWithShutdownPrivilege(api, exitFlags(ExitAction::Restart, check1Value));
+    ExitWindowsResult result;
+    result.flags = exitFlags(action, force);
+    // Every reason bit set, as the program always asked.
+    result.accepted = api.ExitWindowsEx(result.flags, 0xFFFFFFFF) != 0;
+    // Read at once: nothing may run between the refused call and this.
+    if (!result.accepted)
+        result.error = api.GetLastError();
+    return result;
 }
 
 } // namespace win32

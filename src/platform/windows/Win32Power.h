@@ -1,43 +1,45 @@
 #pragma once
 
-#include "platform/windows/Win32Api.h"
+#include "core/Power.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 
 namespace win32 {
 
-inline constexpr UINT EwxLogoff = 0;
-inline constexpr UINT EwxReboot = 2;
-inline constexpr UINT EwxForce = 4;
-inline constexpr UINT EwxPoweroff = 8;
-inline constexpr DWORD TokenAdjustPrivileges = 0x20;
-// SE_PRIVILEGE_USED_FOR_ACCESS | SE_PRIVILEGE_ENABLED | SE_PRIVILEGE_ENABLED_BY_DEFAULT
-inline constexpr DWORD ShutdownPrivilegeAttributes = 0x80000003;
-inline constexpr DWORD AllReasonBits = 0xFFFFFFFF;
-
-// TOKEN_PRIVILEGES with room for two entries; only the first is used.
-struct ShutdownPrivilegeRecord
+// The calls of the power sequence, through a table so that tests/windows can put fakes in
+// their place. Nothing else of Win32 goes through it.
+struct PowerApi
 {
-    DWORD PrivilegeCount;
-    LUID_AND_ATTRIBUTES Privileges[2];
+    HANDLE(WINAPI *GetCurrentProcess)();
+    BOOL(WINAPI *OpenProcessToken)(HANDLE process, DWORD access, PHANDLE token);
+    BOOL(WINAPI *LookupPrivilegeValueA)(LPCSTR systemName, LPCSTR name, PLUID luid);
+    BOOL(WINAPI *AdjustTokenPrivileges)
+    (HANDLE token, BOOL disableAll, PTOKEN_PRIVILEGES newState, DWORD bufferLength,
+     PTOKEN_PRIVILEGES previousState, PDWORD returnLength);
+    BOOL(WINAPI *ExitWindowsEx)(UINT flags, DWORD reason);
+    DWORD(WINAPI *GetLastError)();
 };
-static_assert(sizeof(ShutdownPrivilegeRecord) == 28);
 
-// Enables the shutdown privilege in the process token, then asks for the end of the session
-// or a power-down with these ExitWindowsEx flags. Only ExitWindowsEx's answer counts: a
-// token that cannot be opened or a privilege that is not granted makes that call fail on
-// its own.
-bool exitWindowsWithShutdownPrivilege(const Win32Api &api, UINT flags);
+// The operating system's functions; in a file of its own so that a program linked with
+// fakes imports none of them.
+const PowerApi &realPowerApi();
 
-// The flags for the three actions; only a ticked box (1) forces, a grey one (2) does not.
-enum class ExitAction
+struct ExitWindowsResult
 {
-    LogOff = 0,
-    PowerOff = 1,
-    Restart = 2
+    bool accepted = false;
+    UINT flags = 0;  // as handed to ExitWindowsEx
+    DWORD error = 0; // GetLastError() right after a refusal
 };
-UINT exitFlags(ExitAction action, int check1Value);
 
-bool LogOffUser(const Win32Api &api, int check1Value);
-bool TurnOffComputer(const Win32Api &api, int check1Value);
-bool RestartComputer(const Win32Api &api, int check1Value);
+// Enables the shutdown privilege in the process token, then asks ExitWindowsEx to end the
+// session or power down. Only that call's answer counts: log off needs no privilege, and
+// for the others a privilege that was not granted makes it fail on its own.
+ExitWindowsResult exitWindows(const PowerApi &api, Action action, bool force);
 
 } // namespace win32

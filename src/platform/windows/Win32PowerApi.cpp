@@ -1,0 +1,14 @@
+#include "platform/windows/Win32Power.h"
+
+const win32::PowerApi &win32::realPowerApi()
+{
+    static const PowerApi api{
+        .GetCurrentProcess = &::GetCurrentProcess,
+        .OpenProcessToken = &::OpenProcessToken,
+        .LookupPrivilegeValueA = &::LookupPrivilegeValueA,
+        .AdjustTokenPrivileges = &::AdjustTokenPrivileges,
+        .ExitWindowsEx = &::ExitWindowsEx,
+        .GetLastError = &::GetLastError,
+    };
+    return api;
+}
