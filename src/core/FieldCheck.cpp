@@ -11,10 +11,10 @@ constexpr int Minutes = 1;
 constexpr int Seconds = 2;
 constexpr double MinuteLimit = 59;
 
-class Check
+class Checker
 {
 public:
-    Check(TimeMode row, const FieldReader &read, const FieldWriter &write)
+    Checker(TimeMode row, const FieldReader &read, const FieldWriter &write)
         : m_row(row), m_limit(hourLimit(row)), m_read(read), m_write(write)
     {
     }
@@ -119,9 +119,9 @@ std::vector<FieldWrite> checkField(TimeMode row, int index, const FieldReader &r
 {
     if (index < Hours || index > Seconds)
         return {};
-    Check check(row, read, write);
-    check.run(index);
-    return std::move(check.writes);
+    Checker checker(row, read, write);
+    checker.run(index);
+    return std::move(checker.writes);
 }
 
 std::vector<FieldWrite> checkField(TimeMode row, int index, std::array<QString, 3> &texts)

@@ -168,7 +168,7 @@ void AboutDialog::onActivated()
     m_link->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 5, 0));
 }
 
-void AboutDialog::openHomePage()
+void AboutDialog::onLinkClicked()
 {
     const QString address = m_link->text() + QStringLiteral("index.php?ref=Orvanta");
     openWebPage(m_web, m_messages, this, address, m_link->text(), 1);
@@ -215,7 +215,7 @@ bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton &&
                 m_link->rect().contains(mouse->position().toPoint()))
-                openHomePage();
+                onLinkClicked();
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -32,7 +32,7 @@ private:
     void load();
     // Refreshed whenever the window is activated.
     void onActivated();
-    void openHomePage();
+    void onLinkClicked();
     void setLinkUnderline(bool on);
 
     WebOpener &m_web;

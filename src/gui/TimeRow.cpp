@@ -43,7 +43,7 @@ TimeRow::TimeRow(TimeMode kind, QWidget *parent, DesignLayout &layout, int top)
         layout.add(label, QRect(left, top + 300, unitWidths[i], 255), true);
 
         connect(field, &QLineEdit::textChanged, this, &TimeRow::edited);
-        connect(field, &TimeField::validate, this, [this, i] { check(i); });
+        connect(field, &TimeField::validate, this, [this, i] { onFieldLeft(i); });
         connect(spinner, &SpinButtons::valueChanged, this, [this, field](int value) {
             field->setText(QString::number(value));
             emit edited();
@@ -97,7 +97,7 @@ void TimeRow::setEnabled(bool enabled)
         spinner->setEnabled(enabled);
 }
 
-void TimeRow::check(int index)
+void TimeRow::onFieldLeft(int index)
 {
     // Each write lands in the real field at once and raises its change handling; the next
     // step of the check then reads what was written.

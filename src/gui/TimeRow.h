@@ -42,7 +42,7 @@ signals:
     void edited();
 
 private:
-    void check(int index);
+    void onFieldLeft(int index);
 
     TimeMode m_kind;
     std::array<TimeField *, 3> m_fields{};
