@@ -20,7 +20,8 @@ Schedule::Schedule(const Clock &clock, QObject *parent) : QObject(parent), m_clo
 bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
 {
     const int target = composeTargetTime(fields[0], fields[1], fields[2]);
-    if (target == 0)
+    // A time of day that no clock shows (24:00:00, 75 minutes) would never come.
+    if (target == 0 || (mode == TimeMode::TimeOfDay && !isTimeOfDay(target)))
         return false;
     m_mode = mode;
     m_target = target;

@@ -22,7 +22,8 @@ public:
     explicit Schedule(const Clock &clock, QObject *parent = nullptr);
 
     // Arms from the texts of the row in use (hours, minutes, seconds). A row that composes
-    // to 0 (0:00:00, or a text that joins to no 32-bit number) is refused: returns false.
+    // to 0 (0:00:00, or a text that joins to no 32-bit number), and a time of day that no
+    // clock shows, are refused: returns false.
     bool arm(TimeMode mode, const std::array<QString, 3> &fields);
     void disarm();
 

@@ -46,19 +46,27 @@ CountdownStep countdownStep(const std::array<QString, 3> &texts)
     return step;
 }
 
+bool isTimeOfDay(int targetTime)
+{
+    return targetTime >= 0 && QTime(targetTime / 10000, targetTime / 100 % 100, targetTime % 100).isValid();
+}
+
 bool timeOfDayDue(int targetTime, const QDateTime &previousCheck, const QDateTime &now)
 {
     if (timeNumberOf(now.time()) == targetTime)
         return true;
-    const QTime target(targetTime / 10000, targetTime / 100 % 100, targetTime % 100);
-    if (targetTime < 0 || !target.isValid() || !previousCheck.isValid())
+    if (!isTimeOfDay(targetTime) || !previousCheck.isValid())
         return false;
     const qint64 gap = previousCheck.msecsTo(now);
     if (gap <= 0 || gap > LateTickToleranceMs)
         return false;
-    // The latest start of the target second at or before now.
-    QDateTime start(now.date(), target, now.timeZone());
-    if (start > now)
-        start = QDateTime(now.date().addDays(-1), target, now.timeZone());
-    return start > previousCheck && start <= now;
+    // Crossed on the clock face: a late tick, or a second the clock skipped (the hour lost
+    // when daylight saving time begins). A clock turned back crosses nothing.
+    const int before = timeNumberOf(previousCheck.time());
+    const int after = timeNumberOf(now.time());
+    if (previousCheck.date() == now.date())
+        return before < targetTime && targetTime < after;
+    if (previousCheck.date().addDays(1) == now.date())
+        return before < targetTime || targetTime < after;
+    return false;
 }

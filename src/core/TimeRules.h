@@ -31,11 +31,15 @@ struct CountdownStep
 };
 CountdownStep countdownStep(const std::array<QString, 3> &texts);
 
+// Whether a time number names a second that a clock shows (0:00:00 to 23:59:59).
+bool isTimeOfDay(int targetTime);
+
 // Whether a time-of-day schedule fires on a tick at `now`. It fires when the clock shows
-// the target second, and also when the target second was crossed since the previous check
-// (the previous tick, or arming) provided no more than five seconds passed since then: a
-// late tick must not postpone the action by a day. Larger gaps (suspend, the clock set
-// forward) and targets already past at arming wait for the same second the next day.
+// the target second, and also when the clock face passed the target second since the
+// previous check (the previous tick, or arming) provided no more than five seconds really
+// passed since then: a late tick, or the hour skipped when daylight saving time begins,
+// must not postpone the action by a day. Larger gaps (suspend, the clock set forward) and
+// targets already past at arming wait for the same second the next day.
 bool timeOfDayDue(int targetTime, const QDateTime &previousCheck, const QDateTime &now);
 
 inline constexpr qint64 LateTickToleranceMs = 5000;

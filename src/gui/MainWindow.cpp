@@ -312,6 +312,7 @@ void MainWindow::arm()
         return;
     setArmedFace(true);
     setEntryEnabled(false);
+    m_loadAction->setEnabled(false);
 }
 
 void MainWindow::disarm()
@@ -320,6 +321,7 @@ void MainWindow::disarm()
     // The schedule stops before anything is unlocked.
     m_schedule->disarm();
     setEntryEnabled(true);
+    m_loadAction->setEnabled(m_settingsChanged);
 }
 
 void MainWindow::setArmedFace(bool armed)
@@ -371,9 +373,12 @@ void MainWindow::onDue()
 
 void MainWindow::setSettingsChanged(bool changed)
 {
+    m_settingsChanged = changed;
+    // Loading would rewrite the fields and the mode an armed schedule was taken from.
+    const bool loadable = changed && !armed();
     // Set: Load first, then Save. Cleared after a save or a load: Save first, then Load.
     if (changed) {
-        m_loadAction->setEnabled(true);
+        m_loadAction->setEnabled(loadable);
         m_saveAction->setEnabled(true);
     } else {
         m_saveAction->setEnabled(false);

@@ -88,6 +88,7 @@ private:
     MainWindowServices m_services;
     Schedule *m_schedule = nullptr;
     bool m_closed = false;
+    bool m_settingsChanged = false;
 
     std::array<OptionButton *, 3> m_actionButtons{}; // indexed by Action
     ForceCheckBox *m_forceBox = nullptr;

@@ -110,7 +110,8 @@ private slots:
     {
         fakes->stored = {{QStringLiteral("Action"), QStringLiteral("2")},
                          {QStringLiteral("Force"), QStringLiteral("0")},
-                         {QStringLiteral("CountDown1"), QStringLiteral("75")}};
+                         {QStringLiteral("CountDown1"), QStringLiteral("75")},
+                         {QStringLiteral("Time2"), QStringLiteral("5")}};
         start();
         auto *save = window->findChild<QAction *>(QStringLiteral("saveAction"));
         QVERIFY(child<QAbstractButton>("restartButton")->isChecked());
@@ -120,6 +121,13 @@ private slots:
         QVERIFY(!save->isEnabled());
         child<QAbstractButton>("powerOffButton")->click();
         QVERIFY(save->isEnabled());
+        // Loading cannot rewrite an armed schedule; Stop brings Load back.
+        auto *load = window->findChild<QAction *>(QStringLiteral("loadAction"));
+        QVERIFY(load->isEnabled());
+        child<QAbstractButton>("startButton")->click();
+        QVERIFY(window->armed() && !load->isEnabled() && save->isEnabled());
+        child<QAbstractButton>("startButton")->click();
+        QVERIFY(!window->armed() && load->isEnabled());
         save->trigger();
         QVERIFY(!save->isEnabled());
         QCOMPARE(fakes->stored.value(QStringLiteral("Action")), QStringLiteral("1"));
