@@ -15,11 +15,31 @@ enum class Action
 // "log off", "power off", "restart": how an action is named on standard error.
 QString actionName(Action action);
 
+// Why a request was refused, as far as the user can act on it.
+enum class Refusal
+{
+    Other,
+    AccessDenied,
+    Inhibited,             // another program holds an inhibitor lock
+    AuthorizationRequired, // a password would be needed, and nobody is asked for it
+    NoService,             // nothing on this system could carry the request out
+    NoAnswer,
+    NotPossible,           // the system says it cannot do it now
+    NoSessionManager,      // no session manager can ask programs to save their work
+};
+
 struct PowerResult
 {
     bool accepted = false;
-    QString error; // why it was refused; empty when accepted
+    // Every step tried and what it answered, for standard error; empty when accepted.
+    QString error;
+    Refusal refusal = Refusal::Other;
+    // The deciding answer's own words (an inhibitor names who holds it and why).
+    QString detail;
 };
+
+// The refusal in plain words for the message box: what was not done, and why.
+QString refusalMessage(Action action, const PowerResult &result);
 
 // The seam to the operating system's power services. `done` is called exactly once, when
 // the request has left the process and was accepted or refused (bounded in time); it may

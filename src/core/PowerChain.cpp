@@ -82,6 +82,10 @@ PowerStep logindStep(const QString &method, QList<PowerArg> args = {})
 QList<PowerStep> logindChain(Action action, bool force)
 {
     if (action == Action::LogOff) {
+        // Ending the session through logind ends every program at once, unasked: only a
+        // session manager can ask them to save first, so only a forced log off goes here.
+        if (!force)
+            return {};
         // The caller's own session; its owner may end it without being asked.
         PowerStep terminate = logindStep(QStringLiteral("Terminate"));
         terminate.path = QStringLiteral("/org/freedesktop/login1/session/auto");
@@ -240,39 +244,100 @@ QString describePowerStep(const PowerStep &step)
         .arg(step.service, step.method, args.join(QStringLiteral(", ")));
 }
 
-PowerResult runPowerChain(const QList<PowerStep> &steps, const PowerSender &send)
+namespace {
+
+Refusal refusalFor(const QString &errorName)
 {
-    QStringList trail;
-    const auto refused = [&trail] { return PowerResult{false, trail.join(QStringLiteral("; "))}; };
-    for (const PowerStep &step : steps) {
-        const PowerReply reply = send(step);
-        const QString name = describePowerStep(step);
-        switch (reply.kind) {
-        case PowerReply::Kind::Reply:
-            if (!step.query)
-                return {true, QString()};
-            trail << name + QStringLiteral(": ") + reply.text;
-            if (reply.text == QLatin1String("no") || reply.text == QLatin1String("na"))
-                return refused();
-            break;
-        case PowerReply::Kind::Silence:
-            if (step.silenceAccepted && !step.query)
-                return {true, QString()};
-            trail << name + QStringLiteral(": no reply");
-            return refused();
-        case PowerReply::Kind::Error:
-            if (step.moveOnErrors.contains(reply.errorName)) {
-                trail << name + QStringLiteral(": ") + reply.errorName;
-                break;
-            }
-            // The answer that ends the chain carries its message too.
-            trail << name + QStringLiteral(": ") + reply.errorName +
-                         (reply.text.isEmpty() ? QString()
-                                               : QStringLiteral(" (%1)").arg(reply.text));
-            return refused();
+    if (errorName == dbusError("AccessDenied"))
+        return Refusal::AccessDenied;
+    if (errorName == QLatin1String("org.freedesktop.login1.BlockedByInhibitorLock"))
+        return Refusal::Inhibited;
+    if (errorName == dbusError("InteractiveAuthorizationRequired"))
+        return Refusal::AuthorizationRequired;
+    if (errorName == dbusError("NoReply") || errorName == dbusError("Timeout"))
+        return Refusal::NoAnswer;
+    if (notAvailableErrors().contains(errorName))
+        return Refusal::NoService;
+    return Refusal::Other;
+}
+
+} // namespace
+
+PowerChainRun::PowerChainRun(QList<PowerStep> steps, Refusal whenNothingAnswers)
+    : m_steps(std::move(steps)), m_whenNothingAnswers(whenNothingAnswers)
+{
+    if (m_steps.isEmpty())
+        refuse(m_whenNothingAnswers, QString());
+}
+
+const PowerStep *PowerChainRun::next() const
+{
+    return m_done ? nullptr : &m_steps.at(m_next);
+}
+
+void PowerChainRun::refuse(Refusal refusal, const QString &detail)
+{
+    if (m_trail.isEmpty())
+        m_trail << QStringLiteral("nothing to call");
+    m_result = {false, m_trail.join(QStringLiteral("; ")), refusal, detail};
+    m_done = true;
+}
+
+bool PowerChainRun::answer(const PowerReply &reply)
+{
+    if (m_done)
+        return false;
+    const PowerStep &step = m_steps.at(m_next);
+    const QString name = describePowerStep(step);
+    switch (reply.kind) {
+    case PowerReply::Kind::Reply:
+        if (!step.query) {
+            m_result = {true, QString(), Refusal::Other, QString()};
+            m_done = true;
+            return false;
         }
+        m_trail << name + QStringLiteral(": ") + reply.text;
+        if (reply.text == QLatin1String("no") || reply.text == QLatin1String("na")) {
+            refuse(Refusal::NotPossible, QString());
+            return false;
+        }
+        break;
+    case PowerReply::Kind::Silence:
+        if (step.silenceAccepted && !step.query) {
+            m_result = {true, QString(), Refusal::Other, QString()};
+            m_done = true;
+            return false;
+        }
+        m_trail << name + QStringLiteral(": no reply");
+        refuse(Refusal::NoAnswer, QString());
+        return false;
+    case PowerReply::Kind::Error:
+        if (step.moveOnErrors.contains(reply.errorName)) {
+            m_trail << name + QStringLiteral(": ") + reply.errorName;
+            break;
+        }
+        // The answer that ends the chain carries its message too.
+        m_trail << name + QStringLiteral(": ") + reply.errorName +
+                       (reply.text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reply.text));
+        refuse(refusalFor(reply.errorName), reply.text);
+        return false;
     }
-    if (trail.isEmpty())
-        trail << QStringLiteral("nothing to call");
-    return refused();
+    if (++m_next < m_steps.size())
+        return true;
+    refuse(m_whenNothingAnswers, QString());
+    return false;
+}
+
+Refusal refusalWhenNothingAnswers(Action action, bool force)
+{
+    return action == Action::LogOff && !force ? Refusal::NoSessionManager : Refusal::NoService;
+}
+
+PowerResult runPowerChain(const QList<PowerStep> &steps, const PowerSender &send,
+                          Refusal whenNothingAnswers)
+{
+    PowerChainRun run(steps, whenNothingAnswers);
+    while (const PowerStep *step = run.next())
+        run.answer(send(*step));
+    return run.result();
 }

@@ -88,6 +88,36 @@ struct PowerReply
 
 using PowerSender = std::function<PowerReply(const PowerStep &)>;
 
-// Tries the steps in order until one is accepted or refuses; never goes past a refusal.
-// The error of a refused chain names every step tried and what it answered.
-PowerResult runPowerChain(const QList<PowerStep> &steps, const PowerSender &send);
+// Walks a chain one answer at a time, so that the answers may come later: tries the steps
+// in order until one is accepted or refuses, never going past a refusal. The error of a
+// refused chain names every step tried and what it answered.
+class PowerChainRun
+{
+public:
+    // whenNothingAnswers: the refusal when every step was unavailable.
+    PowerChainRun(QList<PowerStep> steps, Refusal whenNothingAnswers);
+
+    // The step to send now; nullptr once the chain has ended.
+    const PowerStep *next() const;
+    // The answer to next(). True while another step is to be sent.
+    bool answer(const PowerReply &reply);
+    const PowerResult &result() const { return m_result; }
+
+private:
+    void refuse(Refusal refusal, const QString &detail);
+
+    QList<PowerStep> m_steps;
+    Refusal m_whenNothingAnswers;
+    qsizetype m_next = 0;
+    bool m_done = false;
+    QStringList m_trail;
+    PowerResult m_result;
+};
+
+// An unforced log off that no session manager takes is refused rather than ending every
+// program unasked; any other request is refused for want of a service.
+Refusal refusalWhenNothingAnswers(Action action, bool force);
+
+// The whole chain with a sender that answers at once.
+PowerResult runPowerChain(const QList<PowerStep> &steps, const PowerSender &send,
+                          Refusal whenNothingAnswers = Refusal::NoService);

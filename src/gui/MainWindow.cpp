@@ -356,19 +356,33 @@ void MainWindow::onDue()
     // Force is read at the moment of the request; the box cannot change while armed.
     const Action action = selectedAction();
     const bool force = m_forceBox->forces();
-    m_services.power->request(action, force, [action, force](const PowerResult &result) {
-        if (result.accepted)
-            return;
-        // The window closes all the same; this line is the only trace of the refusal.
-        const QByteArray line = QStringLiteral("orvanta: %1%2 was refused: %3\n")
-                                    .arg(actionName(action),
-                                         force ? QStringLiteral(" (forced)") : QString(),
-                                         result.error)
-                                    .toLocal8Bit();
-        std::fputs(line.constData(), stderr);
-        std::fflush(stderr);
+    const QPointer<MainWindow> self(this);
+    m_services.power->request(action, force, [self, action, force](const PowerResult &result) {
+        if (self)
+            self->onPowerAnswered(action, force, result);
     });
-    close();
+}
+
+void MainWindow::onPowerAnswered(Action action, bool force, const PowerResult &result)
+{
+    if (m_closed)
+        return;
+    if (result.accepted) {
+        close();
+        return;
+    }
+    const QByteArray line = QStringLiteral("orvanta: %1%2 was refused: %3\n")
+                                .arg(actionName(action),
+                                     force ? QStringLiteral(" (forced)") : QString(), result.error)
+                                .toLocal8Bit();
+    std::fputs(line.constData(), stderr);
+    std::fflush(stderr);
+    // Nobody would learn why the computer stayed on: the window comes back, disarmed, so
+    // that Force can be ticked or the time set again.
+    disarm();
+    if (!isVisible() || isMinimized())
+        m_tray->restoreWindow();
+    m_services.messages->information(this, refusalMessage(action, result));
 }
 
 void MainWindow::setSettingsChanged(bool changed)

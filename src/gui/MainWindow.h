@@ -71,6 +71,7 @@ private:
     void onModeSelected(TimeMode mode);
     void onCountdownWritten(int index, const QString &text);
     void onDue();
+    void onPowerAnswered(Action action, bool force, const PowerResult &result);
     void arm();
     void disarm();
     void setArmedFace(bool armed);

@@ -29,7 +29,7 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     void request(Action action, bool force, PowerRequester::Done done) override
     {
         requests << qMakePair(action, force);
-        done({accept, accept ? QString() : QStringLiteral("refused by the test")});
+        done({accept, QString(), Refusal::AccessDenied, QString()});
     }
     QString value(const QString &key, const QString &defaultText) override
     {
@@ -138,7 +138,7 @@ private slots:
     {
         QTest::addColumn<bool>("accept");
         QTest::addRow("accepted") << true;
-        // A refusal is reported on standard error; the window closes all the same.
+        // A refusal is shown; the window stays, disarmed, for Force or another time.
         QTest::addRow("refused") << false;
     }
     void dueScheduleRequestsAndCloses()
@@ -156,8 +156,14 @@ private slots:
         QVERIFY(fakes->requests.isEmpty());
         window->schedule()->tick();
         QCOMPARE(fakes->requests, (QList<QPair<Action, bool>>{{Action::PowerOff, true}}));
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(!window->isVisible());
+        QCOMPARE(closed.count(), accept ? 1 : 0);
+        QCOMPARE(window->isVisible(), !accept);
+        QCOMPARE(fakes->messages.size(), accept ? 0 : 1);
+        if (!accept) {
+            QVERIFY(fakes->messages[0].startsWith("The computer was not turned off."));
+            QVERIFY(!window->armed());
+            QVERIFY(child<QAbstractButton>("forceBox")->isEnabled());
+        }
     }
 
     void captionsFit_data()

@@ -4,6 +4,7 @@
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QVariant>
 
 namespace {
@@ -26,12 +27,17 @@ QVariant toVariant(const PowerArg &arg)
 // Messages on one connection leave in order: once the bus has answered a later message,
 // the earlier one is out of the process. (GetId rather than Peer.Ping: a bus monitor would
 // answer a Ping itself and be thrown off the bus for it.)
-void flush(const QDBusConnection &bus)
+void flushThenAnswer(const QDBusConnection &bus, std::function<void()> then)
 {
     const QDBusMessage getId = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-    bus.call(getId, QDBus::Block, 1000);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(getId, 1000));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [then = std::move(then)](QDBusPendingCallWatcher *finished) {
+                         finished->deleteLater();
+                         then();
+                     });
 }
 
 // The request is for when nobody may be watching (the end of a countdown): no
@@ -47,10 +53,15 @@ public:
     {
         // The buses are joined only when a request is due; the environment decides
         // which buses (DBUS_SYSTEM_BUS_ADDRESS, DBUS_SESSION_BUS_ADDRESS) and which desktop.
-        DBusPowerRequester requester(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
-                                     qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-        requester.request(action, force, std::move(done));
+        if (!m_requester)
+            m_requester = std::make_unique<DBusPowerRequester>(
+                QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
+                qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+        m_requester->request(action, force, std::move(done));
     }
+
+private:
+    std::unique_ptr<DBusPowerRequester> m_requester;
 };
 
 } // namespace
@@ -62,45 +73,76 @@ DBusPowerRequester::DBusPowerRequester(QDBusConnection systemBus, QDBusConnectio
 {
 }
 
+struct DBusPowerRequester::Call
+{
+    PowerChainRun run;
+    Done done;
+};
+
 void DBusPowerRequester::request(Action action, bool force, Done done)
 {
-    done(runPowerChain(powerChainFor(m_desktop, action, force),
-                       [this](const PowerStep &step) { return send(step); }));
+    auto call = std::make_shared<Call>(Call{
+        PowerChainRun(powerChainFor(m_desktop, action, force),
+                      refusalWhenNothingAnswers(action, force)),
+        std::move(done)});
+    sendNext(call);
 }
 
-PowerReply DBusPowerRequester::send(const PowerStep &step)
+void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
 {
-    const QDBusConnection &bus = step.bus == PowerBus::System ? m_system : m_session;
-    if (!bus.isConnected())
-        return {PowerReply::Kind::Error, QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
-                bus.lastError().message()};
-
+    const PowerStep *step = call->run.next();
+    if (!step) {
+        call->done(call->run.result());
+        return;
+    }
+    const QDBusConnection &bus = step->bus == PowerBus::System ? m_system : m_session;
+    if (!bus.isConnected()) {
+        answer(call, {PowerReply::Kind::Error,
+                      QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
+                      bus.lastError().message()});
+        return;
+    }
     QDBusMessage message =
-        QDBusMessage::createMethodCall(step.service, step.path, step.interface, step.method);
+        QDBusMessage::createMethodCall(step->service, step->path, step->interface, step->method);
     QVariantList args;
-    for (const PowerArg &arg : step.args)
+    for (const PowerArg &arg : step->args)
         args << toVariant(arg);
     message.setArguments(args);
-    message.setAutoStartService(step.autoStart);
+    message.setAutoStartService(step->autoStart);
     message.setInteractiveAuthorizationAllowed(AllowInteractiveAuthorization);
 
-    // Asynchronous with a bound: some session managers answer only when the session has
-    // ended, or never; an error, though, comes back at once.
-    QDBusPendingCall pending = bus.asyncCall(message, static_cast<int>(m_bound.count()));
-    pending.waitForFinished();
-    const QDBusMessage reply = pending.reply();
-    if (reply.type() == QDBusMessage::ReplyMessage)
-        return {PowerReply::Kind::Reply, QString(),
-                step.query ? reply.arguments().value(0).toString() : QString()};
+    // Bounded: some session managers answer only when the session has ended, or never;
+    // an error, though, comes back at once.
+    const bool query = step->query;
+    auto *watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(message, static_cast<int>(m_bound.count())));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [this, call, query, bus](QDBusPendingCallWatcher *finished) {
+                         finished->deleteLater();
+                         const QDBusMessage reply = finished->reply();
+                         if (reply.type() == QDBusMessage::ReplyMessage) {
+                             answer(call, {PowerReply::Kind::Reply, QString(),
+                                           query ? reply.arguments().value(0).toString()
+                                                 : QString()});
+                             return;
+                         }
+                         const QString name = reply.errorName();
+                         // NoReply: the bound ran out, or the service left the bus without
+                         // answering (a session manager ending its session does that).
+                         if (name != QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+                             answer(call, {PowerReply::Kind::Error, name, reply.errorMessage()});
+                             return;
+                         }
+                         flushThenAnswer(bus, [this, call] {
+                             answer(call, {PowerReply::Kind::Silence, QString(), QString()});
+                         });
+                     });
+}
 
-    const QString name = reply.errorName();
-    // NoReply: the bound ran out, or the service left the bus without answering (a
-    // session manager ending its session does that).
-    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
-        flush(bus);
-        return {PowerReply::Kind::Silence, QString(), QString()};
-    }
-    return {PowerReply::Kind::Error, name, reply.errorMessage()};
+void DBusPowerRequester::answer(const std::shared_ptr<Call> &call, const PowerReply &reply)
+{
+    call->run.answer(reply);
+    sendNext(call);
 }
 
 std::unique_ptr<PowerRequester> Platform::makePowerRequester()

@@ -6,10 +6,12 @@
 #include <QDBusConnection>
 
 #include <chrono>
+#include <memory>
 
 // Sends the request chain of the user's desktop over D-Bus: session managers on the
-// session bus, systemd-logind on the system bus. The connections are given so that tests
-// can hand in private buses.
+// session bus, systemd-logind on the system bus. Every call is asynchronous and bounded,
+// so the window never waits on a bus. The connections are given so that tests can hand
+// in private buses.
 class DBusPowerRequester final : public PowerRequester
 {
 public:
@@ -21,7 +23,9 @@ public:
     void request(Action action, bool force, Done done) override;
 
 private:
-    PowerReply send(const PowerStep &step);
+    struct Call;
+    void sendNext(const std::shared_ptr<Call> &call);
+    void answer(const std::shared_ptr<Call> &call, const PowerReply &reply);
 
     QDBusConnection m_system;
     QDBusConnection m_session;
