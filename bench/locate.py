@@ -15,37 +15,32 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
-from harness import Desktop  # noqa: E402
+import harness as h  # noqa: E402
 
 
 def main():
     binary, settings = os.path.abspath(sys.argv[1]), sys.argv[2]
-    with Desktop(tray=False) as desk:
+    with h.Desktop() as desk:
         folder = os.path.join(desk.xdg["XDG_CONFIG_HOME"], "Orvanta")
         os.makedirs(folder)
         with open(os.path.join(folder, "Orvanta.conf"), "w") as f:
             f.write(settings)
         program = desk.start_program(binary, {"QT_XCB_GL_INTEGRATION": "none"})
-        wid = program.main_window()
-        import a11y  # binds to this desktop's buses, so only now
-        window = a11y.Window(program.pid)
-        start = window.button("Start")
-        x, y, w, h = a11y.extents(start)
-        out = desk.xdotool("getwindowgeometry", "--shell", wid).stdout
-        geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        wx, wy = int(geometry["X"]), int(geometry["Y"])
+        wx, wy, _, _ = desk.geometry(desk.main_window(program))
+        frame = h.find(h.accessible_app(program.pid), "frame")
+        x, y = h.point(h.find(frame, "push button", "Start"))
+        row = lambda mode: [h.text(h.find(frame, "text", f"{mode} {unit}"))  # noqa: E731
+                            for unit in ("hours", "minutes", "seconds")]
         shown = {
-            "countdown": window.row("Countdown"),
-            "time_of_day": window.row("Time of day"),
-            "turn_off": a11y.checked(window.radio("Turn off computer")),
-            "countdown_mode": a11y.checked(window.radio("Countdown")),
+            "countdown": row("Countdown"),
+            "time_of_day": row("Time of day"),
+            "turn_off": h.state(h.find(frame, "radio button", "Turn off computer"), "checked"),
+            "countdown_mode": h.state(h.find(frame, "radio button", "Countdown"), "checked"),
         }
-        print(json.dumps({"dx": x + w // 2 - wx, "dy": y + h // 2 - wy, "width": w,
-                          "height": h, "shown": shown}))
-        program.kill()
-        program.wait_exit(5)
+        print(json.dumps({"dx": x - wx, "dy": y - wy, "shown": shown}))
 
 
 if __name__ == "__main__":

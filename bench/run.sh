@@ -14,8 +14,10 @@ cmake --build build-bench --target orvanta
 if ! dpkg-query -W -f '${Status}' kshutdown 2>/dev/null | grep -q 'install ok installed'; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends kshutdown
 fi
-for tool in Xvfb trayer xdotool xprop xwininfo dbus-daemon unshare strip; do
+for tool in Xvfb trayer dbus-daemon unshare strip; do
     command -v "$tool" >/dev/null || { echo "bench: $tool is missing" >&2; exit 1; }
 done
+/usr/bin/python3 -c 'import Xlib, dbusmock' ||
+    { echo "bench: python3-xlib or python3-dbusmock is missing" >&2; exit 1; }
 
 exec /usr/bin/python3 bench/bench.py build-bench/src/orvanta --command "bench/run.sh $*" "$@"
