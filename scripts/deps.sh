@@ -4,7 +4,7 @@
 #   scripts/deps.sh test    - also Xvfb, D-Bus mocks, the tray host, AT-SPI, mingw/wine, ...
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev fonts-dejavu-core)
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick trayer
     dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core

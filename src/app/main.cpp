@@ -8,6 +8,7 @@
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
 #include "gui/TrayAnimator.h"
+#include "gui/TrayWatcher.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
     const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
     const auto animator = Platform::makeTrayAnimator();
+    const auto trayWatcher = Platform::makeTrayWatcher();
 
     MainWindowServices services;
     services.power = power.get();
@@ -52,6 +54,7 @@ int main(int argc, char *argv[])
     services.web = web.get();
     services.clock = &clock;
     services.trayAnimator = animator.get();
+    services.trayWatcher = trayWatcher.get();
     services.trayMenuDrawnByHost = Platform::trayMenuDrawnByHost();
 
     MainWindow window(services);

@@ -208,7 +208,8 @@ void MainWindow::buildMenus()
     m_trayMenu->addActions({m_restoreAction, m_aboutAction});
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_exitAction);
-    m_tray = new TrayController(this, *m_services.trayAnimator, m_trayMenu, this);
+    m_tray = new TrayController(this, *m_services.trayAnimator, m_trayMenu,
+                                m_services.trayWatcher, this);
 
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));

@@ -21,6 +21,7 @@ class Schedule;
 class SettingsStore;
 class TimeRow;
 class TrayAnimator;
+class TrayWatcher;
 class TrayController;
 class WebOpener;
 
@@ -33,6 +34,7 @@ struct MainWindowServices
     WebOpener *web = nullptr;
     Clock *clock = nullptr;
     TrayAnimator *trayAnimator = nullptr;
+    TrayWatcher *trayWatcher = nullptr;
     // Whether the notification area draws the icon's menu itself.
     bool trayMenuDrawnByHost = false;
     // Tests run without an icon in the notification area.

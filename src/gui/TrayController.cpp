@@ -1,6 +1,7 @@
 #include "gui/TrayController.h"
 
 #include "gui/TrayAnimator.h"
+#include "gui/TrayWatcher.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,11 +10,11 @@
 #include <QWidget>
 
 TrayController::TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu,
-                               QObject *parent)
+                               TrayWatcher *watcher, QObject *parent)
     : QObject(parent), m_window(window), m_animator(animator), m_menu(menu)
 {
-    m_poll.setInterval(AvailabilityPollMs);
-    connect(&m_poll, &QTimer::timeout, this, &TrayController::pollAvailability);
+    if (watcher)
+        connect(watcher, &TrayWatcher::changed, this, &TrayController::onTrayChanged);
 }
 
 TrayController::~TrayController()
@@ -36,14 +37,11 @@ void TrayController::addIcon(const QString &toolTip, bool menuDrawnByHost)
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayController::onActivated);
     // Shown even without a notification area: the toolkit docks it when one appears.
     m_icon->show();
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        m_poll.start();
 }
 
 void TrayController::removeIcon()
 {
     m_removed = true;
-    m_poll.stop();
     if (m_icon)
         m_icon->hide();
     m_icon.reset();
@@ -111,11 +109,19 @@ void TrayController::showMenu(const QPoint &globalPos)
     m_menu->popup(globalPos);
 }
 
-void TrayController::pollAvailability()
+void TrayController::onTrayChanged()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    if (!m_icon)
         return;
-    m_poll.stop();
-    if (m_icon)
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_icon->show();
+        return;
+    }
+    // With the notification area gone there is no icon to bring a hidden window back by,
+    // and an armed schedule could be neither seen nor stopped.
+    if (!m_window->isVisible()) {
+        m_window->showNormal();
+        m_window->raise();
+        m_window->activateWindow();
+    }
 }

@@ -103,10 +103,14 @@ class Desktop:
                                    "--a11y=1"])
             # Polled, never asked for: GetAddress on an unowned name would start another.
             self._wait_name(self.session_address, "org.a11y.Bus").close()
-        self._spawn("trayer", ["trayer", "--edge", "bottom", "--align", "right", "--height", "32",
-                               "--widthtype", "request", "--SetDockType", "true"])
+        self.tray = self.start_tray()
+
+    def start_tray(self):
+        tray = self._spawn("trayer", ["trayer", "--edge", "bottom", "--align", "right", "--height",
+                                      "32", "--widthtype", "request", "--SetDockType", "true"])
         atom = self.x.intern_atom("_NET_SYSTEM_TRAY_S0")
         wait_for(lambda: self.x.get_selection_owner(atom) != X.NONE, 10, what="trayer")
+        return tray
 
     def stop(self):
         if self.x is not None:

@@ -110,6 +110,16 @@ def tray_hide_restore(desk, binary):
     wait_for(lambda: desk.focus() == wid, 3, what="the keyboard focus on the window")
 
 
+def tray_lost_while_hidden(desk, binary):
+    program, wid, frame, _ = launch(desk, binary)
+    desk.click(*h.point(h.find(frame, "push button", "Minimize to system tray")))
+    wait_for(lambda: not desk.viewable(wid), 5, what="the window hidden")
+    desk.stop_popen(desk.tray)  # the panel goes away: nothing left to double-click
+    wait_for(lambda: desk.viewable(wid), 5, what="the window back without a tray")
+    desk.start_tray()
+    wait_for(lambda: desk.tray_icons(program.pid), 10, what="the icon docked again")
+
+
 def refused_request(desk, binary):
     save_settings(desk, Action=1, TimeSetting=1, CountDown2=1)
     program, _, frame, _ = launch(desk, binary)
@@ -139,7 +149,8 @@ def stale_lock(desk, binary):
 
 
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
-                                     time_of_day_restart, tray_hide_restore, refused_request,
+                                     time_of_day_restart, tray_hide_restore, tray_lost_while_hidden,
+                                     refused_request,
                                      stale_lock)}
 POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request")
 

@@ -48,7 +48,7 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
 
     MainWindowServices services()
     {
-        return {this, this, this, this, this, this, false, false};
+        return {this, this, this, this, this, this, nullptr, false, false};
     }
     QList<QPair<Action, bool>> requests;
     bool accept = true;
