@@ -1,116 +1,58 @@
 #!/bin/sh
-# Cross-compiles the Windows back-ends with mingw-w64, links them with fakes of every Win32
-# function they call and runs the result under wine. Only a program whose import table
-# shows none of the real power, shell or tray functions is ever started.
+# Compiles the configured resource script, syntax-checks the Qt-using Windows files, then
+# cross-compiles the power sequence with fake Win32 functions and runs it under wine: only
+# once the import table shows that none of the real power functions can be reached.
 #
-# usage: run-wine-check.sh SOURCE_DIR [QT_INCLUDE_DIRS separated by ':']
+# usage: run-wine-check.sh SOURCE_DIR CONFIGURED_RC VERSION QT_INCLUDE_DIRS(':'-separated)
 set -eu
-
-src=${1:?source directory}
-qt_includes=${2:-}
-
-CXX=x86_64-w64-mingw32-g++
-OBJDUMP=x86_64-w64-mingw32-objdump
-WINDRES=x86_64-w64-mingw32-windres
-WINE=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver
-
-missing=
-for tool in $CXX $OBJDUMP $WINDRES; do
-    command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
+src=$1 rc=$2 version=$3 qt_dirs=$4
+fail() { echo "FAIL: $*" >&2; exit 1; }
+M=x86_64-w64-mingw32 WINE=/usr/lib/wine/wine64
+for tool in $M-g++ $M-objdump $M-windres $WINE; do
+    command -v "$tool" >/dev/null || fail "$tool missing (packages g++-mingw-w64-x86-64, wine64)"
 done
-[ -x "$WINE" ] || missing="$missing $WINE"
-if [ -n "$missing" ]; then
-    echo "FAIL: missing$missing (apt-get install g++-mingw-w64-x86-64; apt-get install --no-install-recommends wine64)" >&2
-    exit 1
-fi
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvanta-wine.XXXXXX")
-cleanup() {
-    if [ -d "$work/prefix" ]; then
-        WINEPREFIX="$work/prefix" "$WINESERVER" -k >/dev/null 2>&1 || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
+trap 'WINEPREFIX="$work/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || :; rm -rf "$work"' EXIT
 
-flags="-std=c++20 -Wall -Wextra -Wpedantic -Werror"
-win32_units=$(ls "$src"/src/platform/windows/Win32*.cpp)
-check_units=$(ls "$src"/tests/windows/*.cpp)
-forbidden='ExitWindowsEx|InitiateSystemShutdown|InitiateShutdown|AdjustTokenPrivileges|ShellExecute|Shell_NotifyIcon'
+"$M-windres" "$rc" -O res -o "$work/orvanta.res"
+"$M-windres" -i "$work/orvanta.res" -O rc -o "$work/decompiled.rc"
+numbers=$(echo "$version" | awk -F. '{ printf "%d, %d, 0, %d", $1, $2, $3 }')
+text=$(echo "$version" | awk -F. '{ printf "%d.%02d.%04d", $1, $2, $3 }')
+manifest=$(echo "$version" | awk -F. '{ printf "%d.%d.0.%d", $1, $2, $3 }')
+[ "$(grep -cF -e "VERSION $numbers" -e "Version\", \"$text\"" -e "version=\"\"$manifest\"\"" \
+    "$work/decompiled.rc")" -eq 5 ] || fail "the resource script lacks version $version"
 
-echo "== compiling the resource script ($(date +%T))"
-"$WINDRES" -I "$src/resources/windows" "$src/resources/windows/orvanta.rc" -O coff -o "$work/orvanta-res.o"
-
-echo "== compiling the test program (fakes only) ($(date +%T))"
-for unit in $win32_units "$src/src/tray/TraySearch.cpp" $check_units; do
+# WORKAROUND: only Linux builds of Qt are at hand. Their headers serve for compiling, as
+# no Qt function is linked into the test program; QT_STATIC keeps the export macros from
+# turning into dllimport.
+flags="-std=c++20 -Wall -Wextra -Wpedantic -Werror -DQT_STATIC -DQT_NO_CAST_FROM_ASCII -I$src/src"
+flags="$flags -isystem $(echo "$qt_dirs" | sed 's/:/ -isystem /g')"
+windows=$src/src/platform/windows
+for unit in "$windows"/*.cpp; do
+    grep -q '#include <Q' "$unit" || continue
     # shellcheck disable=SC2086
-    $CXX $flags -DORVANTA_WIN32_NO_REAL_API -DORVANTA_CHECK_RESOURCES \
-        -I"$src/src" -I"$src/tests/windows" -c "$unit" -o "$work/$(basename "$unit" .cpp).o"
+    $M-g++ $flags -DQT_NO_NARROWING_CONVERSIONS_IN_CONNECT -fsyntax-only "$unit"
 done
-$CXX -static -o "$work/win32-check.exe" "$work"/*.o
 
-echo "== the real table, linked but never run ($(date +%T))"
-# Proves the program's default table reaches the real functions and that the import
-# check below would see them.
-cat >"$work/probe.cpp" <<'PROBE'
-#include "platform/windows/Win32Api.h"
-int main() { return win32::realWin32Api().ExitWindowsEx != nullptr ? 0 : 1; }
-PROBE
+# The real table imports what the check looks for; the test program imports none of it.
+forbidden='ExitWindowsEx|AdjustTokenPrivileges|OpenProcessToken|InitiateS[a-zA-Z]*Shutdown'
+echo '#include "platform/windows/Win32Power.h"' >"$work/real.cpp"
+echo 'int main() { return !win32::realPowerApi().ExitWindowsEx; }' >>"$work/real.cpp"
 # shellcheck disable=SC2086
-$CXX $flags -I"$src/src" "$work/probe.cpp" "$src/src/platform/windows/Win32Api.cpp" \
-    -static -luser32 -ladvapi32 -lshell32 -o "$work/real-table-probe.exe"
-for name in ExitWindowsEx AdjustTokenPrivileges ShellExecuteA Shell_NotifyIconA DrawAnimatedRects; do
-    if ! "$OBJDUMP" -p "$work/real-table-probe.exe" | grep -q "\\b$name\\b"; then
-        echo "FAIL: the real table does not import $name" >&2
-        exit 1
-    fi
-done
-rm -f "$work/real-table-probe.exe"
+$M-g++ $flags -static "$work/real.cpp" "$windows/Win32PowerApi.cpp" -o "$work/real.exe"
+[ "$("$M-objdump" -p "$work/real.exe" | grep -cE "\\b($forbidden)")" -eq 3 ] ||
+    fail "the import check cannot see the real functions"
+# shellcheck disable=SC2086
+$M-g++ $flags -static "$src/tests/windows/power_check.cpp" "$windows/Win32Power.cpp" \
+    -o "$work/check.exe"
+! "$M-objdump" -p "$work/check.exe" | grep -E "\\b($forbidden)" ||
+    fail "the test program imports a real power function; not running it"
 
-if [ -n "$qt_includes" ]; then
-    echo "== syntax check of the Qt adapters against this machine's Qt headers"
-    qt_flags=
-    old_ifs=$IFS
-    IFS=:
-    for dir in $qt_includes; do qt_flags="$qt_flags -isystem $dir"; done
-    IFS=$old_ifs
-    # WORKAROUND: these headers are configured for Linux; QT_STATIC keeps their export
-    # macros from turning into dllimport, which is all that differs for a syntax check.
-    for unit in "$src"/src/platform/windows/Win*.cpp; do
-        case $(basename "$unit") in Win32*) continue ;; esac
-        # shellcheck disable=SC2086
-        $CXX $flags -fsyntax-only -DQT_STATIC -DQT_NO_CAST_FROM_ASCII \
-            -DQT_NO_NARROWING_CONVERSIONS_IN_CONNECT -I"$src/src" $qt_flags "$unit"
-    done
-fi
-
-echo "== import table of the test program ($(date +%T))"
-imports=$("$OBJDUMP" -p "$work/win32-check.exe")
-if ! printf '%s\n' "$imports" | grep -q "DLL Name: KERNEL32.dll"; then
-    echo "FAIL: no import table found; the check below would prove nothing" >&2
-    exit 1
-fi
-if printf '%s\n' "$imports" | grep -E -q "\\b($forbidden)"; then
-    echo "FAIL: the test program imports a real power, shell or tray function; not running it" >&2
-    printf '%s\n' "$imports" | grep -E "\\b($forbidden)" >&2
-    exit 1
-fi
-printf '%s\n' "$imports" | grep "DLL Name"
-
-echo "== running under wine ($(date +%T))"
+# Headless, in a prefix of its own, with no D-Bus to find.
 mkdir "$work/prefix" "$work/home"
-# Headless, in a prefix of its own, and with nowhere to find a D-Bus.
-status=0
 env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" WINEPREFIX="$work/prefix" WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml=" \
-    DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus" \
-    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/no-system-bus" \
-    "$WINE" "$work/win32-check.exe" >"$work/output.txt" 2>"$work/wine-stderr.txt" || status=$?
-cat "$work/output.txt"
-if [ "$status" -ne 0 ] || ! grep -q "checks, 0 failed" "$work/output.txt"; then
-    echo "FAIL: the check under wine ended with status $status" >&2
-    cat "$work/wine-stderr.txt" >&2
-    exit 1
-fi
-echo "PASS"
+    WINEDLLOVERRIDES="mscoree,mshtml=" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/none" \
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/none" \
+    "$WINE" "$work/check.exe" >"$work/out.txt" 2>"$work/err.txt" ||
+    fail "the check under wine: $(cat "$work/out.txt" "$work/err.txt")"
+tr -d '\r' <"$work/out.txt" | grep -x "all passed" || fail "no result from the check under wine"

@@ -5,6 +5,22 @@
 #include <QtGlobal>
 
 namespace {
+
+// The answers a user can act on: a standard account may lack the shutdown privilege, and
+// one request at a time is carried out.
+Refusal refusalFor(DWORD error)
+{
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+        return Refusal::AccessDenied;
+    case ERROR_SHUTDOWN_IN_PROGRESS:
+        return Refusal::NotPossible;
+    default:
+        return Refusal::Other;
+    }
+}
+
 class ExitWindowsRequester final : public PowerRequester
 {
 public:
@@ -12,15 +28,19 @@ public:
     {
         const win32::ExitWindowsResult result =
             win32::exitWindows(win32::realPowerApi(), action, force);
-        if (result.accepted) {
-            done({true, QString()});
-            return;
+        PowerResult answer;
+        answer.accepted = result.accepted;
+        if (!result.accepted) {
+            answer.detail = qt_error_string(static_cast<int>(result.error));
+            answer.error = QStringLiteral("ExitWindowsEx(%1) refused: %2")
+                               .arg(result.flags)
+                               .arg(answer.detail);
+            answer.refusal = refusalFor(result.error);
         }
-        done({false, QStringLiteral("ExitWindowsEx(%1) refused: %2")
-                         .arg(result.flags)
-                         .arg(qt_error_string(static_cast<int>(result.error)))});
+        done(answer);
     }
 };
+
 } // namespace
 
 std::unique_ptr<PowerRequester> Platform::makePowerRequester()
