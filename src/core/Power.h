@@ -24,8 +24,8 @@ enum class Refusal
     AuthorizationRequired, // a password would be needed, and nobody is asked for it
     NoService,             // nothing on this system could carry the request out
     NoAnswer,
-    NotPossible,           // the system says it cannot do it now
-    NoSessionManager,      // no session manager can ask programs to save their work
+    NotPossible,      // the system says it cannot do it now
+    NoSessionManager, // no session manager can ask programs to save their work
 };
 
 struct PowerResult

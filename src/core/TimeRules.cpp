@@ -48,7 +48,8 @@ CountdownStep countdownStep(const std::array<QString, 3> &texts)
 
 bool isTimeOfDay(int targetTime)
 {
-    return targetTime >= 0 && QTime(targetTime / 10000, targetTime / 100 % 100, targetTime % 100).isValid();
+    return targetTime >= 0 &&
+           QTime(targetTime / 10000, targetTime / 100 % 100, targetTime % 100).isValid();
 }
 
 bool timeOfDayDue(int targetTime, const QDateTime &previousCheck, const QDateTime &now)

@@ -89,8 +89,9 @@ AboutDialog::AboutDialog(QWidget *owner, WebOpener &web, MessageBoxService &mess
 
     m_developerCaption = label(this, "developerCaption", tr("Developer:"), &normal);
     layout.add(m_developerCaption, QRect(120, 3360, 855, 255), true);
-    QLabel *address = label(this, "addressLabel",
-                            tr("Ewan Brannock\n12 Mill Row\nDunmarrow\nKV3 8LT, Scotland"), &normal);
+    QLabel *address =
+        label(this, "addressLabel", tr("Ewan Brannock\n12 Mill Row\nDunmarrow\nKV3 8LT, Scotland"),
+              &normal);
     address->setWordWrap(true);
     address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout.add(address, QRect(1080, 3360, 1695, 855));

@@ -17,9 +17,7 @@ public:
     }
     void setValue(int value)
     {
-        setCheckState(value == 1   ? Qt::Checked
-                      : value == 2 ? Qt::PartiallyChecked
-                                   : Qt::Unchecked);
+        setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
     }
     bool forces() const { return checkState() == Qt::Checked; }
 

@@ -6,10 +6,10 @@
 #include "gui/AboutDialog.h"
 #include "gui/DesignLayout.h"
 #include "gui/ForceCheckBox.h"
-#include "gui/SpinButtons.h"
 #include "gui/MessageBox.h"
 #include "gui/OptionButton.h"
 #include "gui/Resources.h"
+#include "gui/SpinButtons.h"
 #include "gui/SystemColours.h"
 #include "gui/TimeField.h"
 #include "gui/TimeRow.h"
@@ -160,18 +160,18 @@ void MainWindow::buildControls(DesignLayout &layout)
     layout.add(m_hideButton, QRect(3840, 4440, 375, 375), true);
     connect(m_hideButton, &QPushButton::clicked, this, [this] { m_tray->hideWindow(); });
 
-    for (QAbstractButton *button : {static_cast<QAbstractButton *>(m_actionButtons[0]),
-                                    static_cast<QAbstractButton *>(m_actionButtons[1]),
-                                    static_cast<QAbstractButton *>(m_actionButtons[2]),
-                                    static_cast<QAbstractButton *>(m_forceBox),
-                                    static_cast<QAbstractButton *>(clockButton),
-                                    static_cast<QAbstractButton *>(countdownButton)})
+    for (QAbstractButton *button :
+         {static_cast<QAbstractButton *>(m_actionButtons[0]),
+          static_cast<QAbstractButton *>(m_actionButtons[1]),
+          static_cast<QAbstractButton *>(m_actionButtons[2]),
+          static_cast<QAbstractButton *>(m_forceBox), static_cast<QAbstractButton *>(clockButton),
+          static_cast<QAbstractButton *>(countdownButton)})
         button->setAccessibleName(button->text());
 
     // Tab order: Start, the actions, the modes, the countdown spin buttons, the countdown
     // fields, the time-of-day fields, the time-of-day spin buttons, and last Force.
-    QList<QWidget *> tabOrder = {m_startButton, m_actionButtons[0], m_actionButtons[1],
-                                 m_actionButtons[2], clockButton, countdownButton};
+    QList<QWidget *> tabOrder = {m_startButton,      m_actionButtons[0], m_actionButtons[1],
+                                 m_actionButtons[2], clockButton,        countdownButton};
     for (int i = 0; i < 3; ++i)
         tabOrder << m_countdownFields->spinner(i);
     for (TimeRow *row : {m_countdownFields, m_clockFields})
@@ -197,7 +197,8 @@ void MainWindow::buildMenus()
     m_exitAction = action(tr("Exit"), "exitAction", &MainWindow::close);
     m_saveAction = action(tr("Save settings"), "saveAction", &MainWindow::saveSettings);
     m_loadAction = action(tr("Load settings"), "loadAction", &MainWindow::loadSettings);
-    m_hideAction = action(tr("Minimize to system tray"), "hideAction", [this] { m_tray->hideWindow(); });
+    m_hideAction =
+        action(tr("Minimize to system tray"), "hideAction", [this] { m_tray->hideWindow(); });
     m_homePageAction = action(tr("Orvanta"), "homePageAction", &MainWindow::openHomePage);
     m_otherProgramsAction = action(tr("Other programs from Brannock"), "otherProgramsAction",
                                    &MainWindow::openOtherPrograms);
@@ -208,8 +209,8 @@ void MainWindow::buildMenus()
     m_trayMenu->addActions({m_restoreAction, m_aboutAction});
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_exitAction);
-    m_tray = new TrayController(this, *m_services.trayAnimator, m_trayMenu,
-                                m_services.trayWatcher, this);
+    m_tray = new TrayController(this, *m_services.trayAnimator, m_trayMenu, m_services.trayWatcher,
+                                this);
 
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
@@ -232,10 +233,8 @@ void MainWindow::buildMenus()
 
 void MainWindow::start()
 {
-    setWindowTitle(QStringLiteral("%1 v%2.%3")
-                       .arg(AppInfo::title())
-                       .arg(Version::Major)
-                       .arg(Version::Minor));
+    setWindowTitle(
+        QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
     if (m_services.useTray)
         m_tray->addIcon(QStringLiteral("Carrowmelden"), m_services.trayMenuDrawnByHost);
     loadSettings();
@@ -278,7 +277,7 @@ Action MainWindow::selectedAction() const
 TimeMode MainWindow::selectedMode() const
 {
     return m_modeButtons[at(TimeMode::TimeOfDay)]->isChecked() ? TimeMode::TimeOfDay
-                                                                : TimeMode::Countdown;
+                                                               : TimeMode::Countdown;
 }
 
 void MainWindow::onActionSelected()
@@ -372,10 +371,10 @@ void MainWindow::onPowerAnswered(Action action, bool force, const PowerResult &r
         close();
         return;
     }
-    const QByteArray line = QStringLiteral("orvanta: %1%2 was refused: %3\n")
-                                .arg(actionName(action),
-                                     force ? QStringLiteral(" (forced)") : QString(), result.error)
-                                .toLocal8Bit();
+    const QByteArray line =
+        QStringLiteral("orvanta: %1%2 was refused: %3\n")
+            .arg(actionName(action), force ? QStringLiteral(" (forced)") : QString(), result.error)
+            .toLocal8Bit();
     std::fputs(line.constData(), stderr);
     std::fflush(stderr);
     // Nobody would learn why the computer stayed on: the window comes back, disarmed, so

@@ -71,8 +71,7 @@ constexpr int RepeatIntervalMs = 80;
 } // namespace
 
 SpinButtons::SpinButtons(int minimum, int maximum, QWidget *parent)
-    : QWidget(parent), m_minimum(minimum), m_maximum(std::max(minimum, maximum)),
-      m_value(minimum)
+    : QWidget(parent), m_minimum(minimum), m_maximum(std::max(minimum, maximum)), m_value(minimum)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(spinButtonsFactory);

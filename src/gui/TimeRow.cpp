@@ -26,12 +26,14 @@ TimeRow::TimeRow(TimeMode kind, QWidget *parent, DesignLayout &layout, int top)
         field->setObjectName(name + QStringLiteral("Field"));
         field->setText(QStringLiteral("0"));
         field->setAccessibleName(row + QLatin1Char(' ') + unit);
-        field->setAccessibleDescription(tr("%1 %2; corrected when you leave the field").arg(row, unit));
+        field->setAccessibleDescription(
+            tr("%1 %2; corrected when you leave the field").arg(row, unit));
         layout.add(field, QRect(left, top, 375, 285));
 
         auto *spinner = new SpinButtons(0, spinnerMaximum(kind, i), parent);
         spinner->setObjectName(name + QStringLiteral("Spinner"));
-        spinner->setAccessibleName(row + QLatin1Char(' ') + unit + QLatin1Char(' ') + tr("spinner"));
+        spinner->setAccessibleName(row + QLatin1Char(' ') + unit + QLatin1Char(' ') +
+                                   tr("spinner"));
         spinner->setAccessibleDescription(
             tr("Up arrow or increase adds one to %1 %2, down arrow or decrease takes one off")
                 .arg(row.toLower(), unit));

@@ -15,10 +15,9 @@ void openWebPage(WebOpener &web, MessageBoxService &messages, QWidget *owner,
     web.open(address, [&messages, guard, owner, shown, breaks](bool opened) {
         if (opened || (owner && !guard))
             return;
-        messages.information(guard,
-                             QCoreApplication::translate("WebPages",
-                                                         "Couldn't open your default browser. "
-                                                         "Please manually goto the adress:") +
-                                 QStringLiteral("\r\n").repeated(breaks) + shown);
+        messages.information(
+            guard, QCoreApplication::translate("WebPages", "Couldn't open your default browser. "
+                                                           "Please manually goto the adress:") +
+                       QStringLiteral("\r\n").repeated(breaks) + shown);
     });
 }

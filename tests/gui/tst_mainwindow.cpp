@@ -24,8 +24,13 @@
 
 namespace {
 
-struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener, TrayAnimator,
-                     Clock {
+struct Fakes final : PowerRequester,
+                     SettingsStore,
+                     MessageBoxService,
+                     WebOpener,
+                     TrayAnimator,
+                     Clock
+{
     void request(Action action, bool force, PowerRequester::Done done) override
     {
         requests << qMakePair(action, force);
@@ -93,11 +98,17 @@ private slots:
         // Countdown: the group is entered at its selected member, though it comes second.
         fakes->stored = {{QStringLiteral("TimeSetting"), QStringLiteral("1")}};
         start();
-        const QStringList expected = {
-            "Start", "Log off user", "Countdown", "Countdown hours spinner",
-            "Countdown minutes spinner", "Countdown seconds spinner", "Countdown hours",
-            "Countdown minutes", "Countdown seconds",
-            "Force (no warnings by other programs, etc.)", "Start"};
+        const QStringList expected = {"Start",
+                                      "Log off user",
+                                      "Countdown",
+                                      "Countdown hours spinner",
+                                      "Countdown minutes spinner",
+                                      "Countdown seconds spinner",
+                                      "Countdown hours",
+                                      "Countdown minutes",
+                                      "Countdown seconds",
+                                      "Force (no warnings by other programs, etc.)",
+                                      "Start"};
         QStringList walked;
         for (int i = 0; i < expected.size(); ++i) {
             walked << QApplication::focusWidget()->accessibleName();
@@ -185,7 +196,8 @@ private slots:
         for (QWidget *w : {static_cast<QWidget *>(&main), static_cast<QWidget *>(&about)})
             for (QWidget *child : w->findChildren<QWidget *>()) {
                 QSize need;
-                if (auto *button = qobject_cast<QAbstractButton *>(child); button && !button->text().isEmpty())
+                if (auto *button = qobject_cast<QAbstractButton *>(child);
+                    button && !button->text().isEmpty())
                     need = QSize(button->sizeHint().width() - 8, button->fontMetrics().height());
                 else if (auto *label = qobject_cast<QLabel *>(child); label && !label->wordWrap())
                     need = QSize(label->fontMetrics().horizontalAdvance(label->text()),
@@ -204,8 +216,8 @@ private slots:
         AboutDialog about(window.get(), *fakes, *fakes);
         auto *link = about.findChild<QLabel *>(QStringLiteral("homePageLink"));
         QTest::mouseClick(link, Qt::LeftButton);
-        const QString sentence = QStringLiteral(
-            "Couldn't open your default browser. Please manually goto the adress:");
+        const QString sentence =
+            QStringLiteral("Couldn't open your default browser. Please manually goto the adress:");
         QCOMPARE(fakes->messages,
                  (QStringList{sentence + "\r\n\r\nhttps://brannock.example/swe/developed/"
                                          "Orvanta/index.php",

@@ -81,10 +81,9 @@ struct DBusPowerRequester::Call
 
 void DBusPowerRequester::request(Action action, bool force, Done done)
 {
-    auto call = std::make_shared<Call>(Call{
-        PowerChainRun(powerChainFor(m_desktop, action, force),
-                      refusalWhenNothingAnswers(action, force)),
-        std::move(done)});
+    auto call = std::make_shared<Call>(Call{PowerChainRun(powerChainFor(m_desktop, action, force),
+                                                          refusalWhenNothingAnswers(action, force)),
+                                            std::move(done)});
     sendNext(call);
 }
 
@@ -97,9 +96,9 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
     }
     const QDBusConnection &bus = step->bus == PowerBus::System ? m_system : m_session;
     if (!bus.isConnected()) {
-        answer(call, {PowerReply::Kind::Error,
-                      QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
-                      bus.lastError().message()});
+        answer(call,
+               {PowerReply::Kind::Error, QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
+                bus.lastError().message()});
         return;
     }
     QDBusMessage message =
@@ -114,16 +113,16 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
     // Bounded: some session managers answer only when the session has ended, or never;
     // an error, though, comes back at once.
     const bool query = step->query;
-    auto *watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(message, static_cast<int>(m_bound.count())));
+    auto *watcher =
+        new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(m_bound.count())));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [this, call, query, bus](QDBusPendingCallWatcher *finished) {
                          finished->deleteLater();
                          const QDBusMessage reply = finished->reply();
                          if (reply.type() == QDBusMessage::ReplyMessage) {
-                             answer(call, {PowerReply::Kind::Reply, QString(),
-                                           query ? reply.arguments().value(0).toString()
-                                                 : QString()});
+                             answer(call,
+                                    {PowerReply::Kind::Reply, QString(),
+                                     query ? reply.arguments().value(0).toString() : QString()});
                              return;
                          }
                          const QString name = reply.errorName();

@@ -6,7 +6,6 @@
 
 #include <memory>
 
-
 namespace {
 
 // An opener still running after this long has handed the page to a browser.

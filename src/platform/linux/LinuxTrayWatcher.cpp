@@ -69,8 +69,8 @@ private:
         // Added to what the toolkit already listens to on the root window, never instead.
         xcb_get_window_attributes_reply_t *attributes = xcb_get_window_attributes_reply(
             m_x11, xcb_get_window_attributes(m_x11, m_root), nullptr);
-        const uint32_t mask = (attributes ? attributes->your_event_mask : 0) |
-                              XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        const uint32_t mask =
+            (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
         std::free(attributes);
         xcb_change_window_attributes(m_x11, m_root, XCB_CW_EVENT_MASK, &mask);
         QCoreApplication::instance()->installNativeEventFilter(this);
@@ -80,8 +80,7 @@ private:
     xcb_atom_t atom(const char *name)
     {
         xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-            m_x11, xcb_intern_atom(m_x11, 0, static_cast<uint16_t>(qstrlen(name)), name),
-            nullptr);
+            m_x11, xcb_intern_atom(m_x11, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
         const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return atom;
