@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     // Shared-memory images cost a blocking round trip to the X server on every repaint; a
@@ -20,6 +22,10 @@ int main(int argc, char *argv[])
     // wakes the program about once a second instead of five times.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    if (const QString problem = Platform::displayProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(problem));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(QString::fromLatin1(Version::Text));

@@ -23,14 +23,25 @@ bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
     // A time of day that no clock shows (24:00:00, 75 minutes) would never come.
     if (target == 0 || (mode == TimeMode::TimeOfDay && !isTimeOfDay(target)))
         return false;
+    std::array<QString, 3> countdown = fields;
+    if (mode == TimeMode::Countdown) {
+        const auto whole = wholeCountdown(fields);
+        if (!whole)
+            return false;
+        countdown = *whole;
+    }
     m_mode = mode;
     m_target = target;
-    m_countdown = fields;
+    m_countdown = countdown;
     m_armed = true;
     m_armedAtMs = m_clock.monotonicMs();
     m_ticks = 0;
     m_lastCheck = m_clock.now();
     scheduleNext();
+    // The fields show what will be counted down.
+    for (int i = 0; i < 3; ++i)
+        if (countdown[static_cast<std::size_t>(i)] != fields[static_cast<std::size_t>(i)])
+            emit countdownWritten(i, countdown[static_cast<std::size_t>(i)]);
     return true;
 }
 

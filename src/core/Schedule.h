@@ -23,7 +23,8 @@ public:
 
     // Arms from the texts of the row in use (hours, minutes, seconds). A row that composes
     // to 0 (0:00:00, or a text that joins to no 32-bit number), and a time of day that no
-    // clock shows, are refused: returns false.
+    // clock shows, are refused: returns false. A countdown is taken as whole hours, minutes
+    // and seconds, and its fields are rewritten where that changes what they show.
     bool arm(TimeMode mode, const std::array<QString, 3> &fields);
     void disarm();
 

@@ -4,6 +4,8 @@
 
 #include <QTimeZone>
 
+#include <cmath>
+
 #include <limits>
 
 int timeNumberOf(const QTime &time)
@@ -21,6 +23,23 @@ int composeTargetTime(const QString &hours, const QString &minutes, const QStrin
     if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         return 0;
     return static_cast<int>(value);
+}
+
+std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3> &texts)
+{
+    const double total = std::round(timeNumberOrZero(texts[0]) * 3600 +
+                                    timeNumberOrZero(texts[1]) * 60 + timeNumberOrZero(texts[2]));
+    if (!(total > 0))
+        return std::nullopt;
+    const double hours = std::floor(total / 3600);
+    const double rest = total - hours * 3600;
+    const double minutes = std::floor(rest / 60);
+    const std::array<double, 3> whole = {hours, minutes, rest - minutes * 60};
+    std::array<QString, 3> result = texts;
+    for (std::size_t i = 0; i < 3; ++i)
+        if (timeNumberOrZero(texts[i]) != whole[i])
+            result[i] = plainDecimal(whole[i]);
+    return result;
 }
 
 CountdownStep countdownStep(const std::array<QString, 3> &texts)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,12 @@ int timeNumberOf(const QTime &time);
 // that is no 32-bit integer (a minus sign inside, too many digits) gives 0, which refuses
 // arming instead of scheduling something nobody typed.
 int composeTargetTime(const QString &hours, const QString &minutes, const QString &seconds);
+
+// A countdown as whole hours, minutes (0-59) and seconds (0-59) of the same length, the
+// length rounded to a second: fractions ("0.5" minutes) and overflows ("90" minutes) would
+// otherwise count down as something else than they say. Texts that already hold their
+// whole value are kept as typed. Nothing when the length is not above zero.
+std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3> &texts);
 
 // One second off a countdown held in three texts (hours, minutes, seconds).
 struct CountdownStep

@@ -5,8 +5,14 @@
 
 #include <cmath>
 
-std::optional<double> parseTimeNumber(const QString &text)
+std::optional<double> parseTimeNumber(const QString &typed)
 {
+    // The user's own decimal separator is taken as well as the point, which stored
+    // settings use whatever the locale.
+    QString text = typed;
+    const QString separator = QLocale().decimalPoint();
+    if (separator.size() == 1 && separator != QLatin1String("."))
+        text.replace(separator, QStringLiteral("."));
     static const QRegularExpression grammar(
         QStringLiteral("^[ \\t]*[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*$"));
     if (!grammar.match(text).hasMatch())

@@ -5,7 +5,7 @@
 #include <optional>
 
 // What counts as a number in a time field: optional blanks, an optional sign, decimal
-// digits with at most one '.' (the C locale's point, whatever the user's locale), an
+// digits with at most one decimal separator (the point, or the user's locale's own), an
 // optional exponent, optional blanks. No group separators, no hex. A text whose value is
 // not finite ("inf", "nan", "1e999") is not a number; neither is an empty text.
 std::optional<double> parseTimeNumber(const QString &text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class PowerRequester;
@@ -10,6 +12,9 @@ class WebOpener;
 // The seams' implementations of the platform this program is built for; CMake compiles
 // exactly one folder of platform/.
 namespace Platform {
+// Why no window could be shown (no display, or one without a server); empty when fine.
+// Asked before the toolkit starts, which would abort instead.
+QString displayProblem();
 std::unique_ptr<PowerRequester> makePowerRequester();
 std::unique_ptr<WebOpener> makeWebOpener();
 std::unique_ptr<TrayAnimator> makeTrayAnimator();
