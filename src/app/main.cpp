@@ -1,4 +1,3 @@
-#include "app/SingleInstance.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Power.h"
@@ -10,6 +9,7 @@
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"
 #include "platform/Platform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 
@@ -37,7 +37,11 @@ int main(int argc, char *argv[])
     QtMessageBoxService messages;
     // One instance a user: decided before any window exists.
     SingleInstance instance(SingleInstance::defaultLockDirectory());
-    if (instance.previousInstance()) {
+    const SingleInstance::Status status = instance.acquire();
+    // A lock that cannot be used is no proof of another instance: say so, and start.
+    if (status == SingleInstance::Status::Unusable)
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(instance.problem()));
+    if (status == SingleInstance::Status::AlreadyRunning) {
         messages.information(nullptr,
                              QCoreApplication::translate(
                                  "main", "Another instance of %1 is already running.\r\nClosing "

@@ -141,11 +141,20 @@ def stale_lock(desk, binary):
     first = launch(desk, binary)[0]
     first.kill()
     assert first.wait(5) < 0
-    assert os.path.exists(os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.lock"))
+    lock = os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.lock")
+    assert os.path.exists(lock)
     again, wid, _, _ = launch(desk, binary)
     time.sleep(0.5)
     assert not h.find_all(h.accessible_app(again.pid), "alert"), "a message box"
     assert again.poll() is None and desk.viewable(wid)
+    again.terminate()
+    again.wait(5)
+    # What a power cut or a stranger leaves is never taken for a running instance.
+    os.remove(lock)
+    os.mkdir(lock)
+    third, wid, _, _ = launch(desk, binary)
+    assert third.poll() is None and desk.viewable(wid)
+    assert lock in desk.output(third.log), desk.output(third.log)
 
 
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
