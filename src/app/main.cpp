@@ -1,8 +1,7 @@
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/Power.h"
-#include "core/QSettingsStore.h"
-#include "core/Settings.h"
+#include "core/SettingsStore.h"
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
@@ -51,7 +50,7 @@ int main(int argc, char *argv[])
     }
 
     SystemClock clock;
-    QSettingsStore settings(SettingsKeys::application(), SettingsKeys::section());
+    const auto settings = Platform::makeSettingsStore();
     const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
     const auto animator = Platform::makeTrayAnimator();
@@ -59,7 +58,7 @@ int main(int argc, char *argv[])
 
     MainWindowServices services;
     services.power = power.get();
-    services.settings = &settings;
+    services.settings = settings.get();
     services.messages = &messages;
     services.web = web.get();
     services.clock = &clock;

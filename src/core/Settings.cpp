@@ -105,7 +105,7 @@ SavedChoices loadChoices(SettingsStore &store)
     return choices;
 }
 
-void saveChoices(SettingsStore &store, const SavedChoices &choices)
+bool saveChoices(SettingsStore &store, const SavedChoices &choices, QString *error)
 {
-    store.save(settingsToSave(choices));
+    return store.save(settingsToSave(choices), error);
 }

@@ -60,4 +60,4 @@ int loadedSpinnerValue(const QString &stored, int maximum);
 // The choices as the store holds them: indexes and the check value validated (else their
 // defaults), field texts verbatim (the fields are checked when the user leaves them).
 SavedChoices loadChoices(SettingsStore &store);
-void saveChoices(SettingsStore &store, const SavedChoices &choices);
+bool saveChoices(SettingsStore &store, const SavedChoices &choices, QString *error);

@@ -13,6 +13,8 @@ public:
     virtual ~SettingsStore() = default;
     // The stored text, or defaultText when the key is missing or holds no text.
     virtual QString value(const QString &key, const QString &defaultText) = 0;
-    // Writes every entry, in order.
-    virtual void save(const Entries &entries) = 0;
+    // Writes every entry; on failure says why in `error` and returns false.
+    virtual bool save(const Entries &entries, QString *error) = 0;
+    // Where the settings live, as the user would look for them.
+    virtual QString location() const = 0;
 };

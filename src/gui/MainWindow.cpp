@@ -3,6 +3,7 @@
 #include "core/AppInfo.h"
 #include "core/Schedule.h"
 #include "core/Settings.h"
+#include "core/SettingsStore.h"
 #include "gui/AboutDialog.h"
 #include "gui/DesignLayout.h"
 #include "gui/ForceCheckBox.h"
@@ -17,6 +18,7 @@
 #include "gui/WebPages.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
@@ -414,7 +416,14 @@ void MainWindow::saveSettings()
     choices.timeSetting = selected(m_modeButtons);
     choices.countDown = m_countdownFields->texts();
     choices.time = m_clockFields->texts();
-    saveChoices(*m_services.settings, choices);
+    QString error;
+    if (!saveChoices(*m_services.settings, choices, &error)) {
+        // Nothing was written: the changes stay marked as unsaved.
+        m_services.messages->information(
+            this, tr("The settings could not be saved to %1:\r\n%2")
+                      .arg(QDir::toNativeSeparators(m_services.settings->location()), error));
+        return;
+    }
     setSettingsChanged(false);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 class PowerRequester;
+class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
 class WebOpener;
@@ -16,6 +17,8 @@ namespace Platform {
 // Asked before the toolkit starts, which would abort instead.
 QString displayProblem();
 std::unique_ptr<PowerRequester> makePowerRequester();
+// The user's own settings of this program.
+std::unique_ptr<SettingsStore> makeSettingsStore();
 std::unique_ptr<WebOpener> makeWebOpener();
 std::unique_ptr<TrayAnimator> makeTrayAnimator();
 std::unique_ptr<TrayWatcher> makeTrayWatcher();

@@ -40,11 +40,15 @@ struct Fakes final : PowerRequester,
     {
         return stored.value(key, defaultText);
     }
-    void save(const Entries &entries) override
+    bool save(const Entries &entries, QString *error) override
     {
+        *error = QStringLiteral("the disk is full");
         for (const auto &[key, text] : entries)
-            stored[key] = text;
+            if (saveWorks)
+                stored[key] = text;
+        return saveWorks;
     }
+    QString location() const override { return QStringLiteral("/home/u/Orvanta.conf"); }
     void information(QWidget *, const QString &text) override { messages << text; }
     void open(const QString &, WebOpener::Done done) override { done(webWorks); }
     void animate(Direction, QWidget *, const QRect &) override {}
@@ -60,6 +64,7 @@ struct Fakes final : PowerRequester,
     QMap<QString, QString> stored;
     QStringList messages;
     bool webWorks = false;
+    bool saveWorks = true;
 };
 
 } // namespace
@@ -143,6 +148,13 @@ private slots:
         QVERIFY(!save->isEnabled());
         QCOMPARE(fakes->stored.value(QStringLiteral("Action")), QStringLiteral("1"));
         QCOMPARE(fakes->stored.value(QStringLiteral("CountDown1")), QStringLiteral("59"));
+        // A failed save says so and leaves the changes marked unsaved.
+        fakes->saveWorks = false;
+        child<QAbstractButton>("restartButton")->click();
+        save->trigger();
+        QVERIFY(save->isEnabled());
+        QCOMPARE(fakes->messages, QStringList{"The settings could not be saved to "
+                                              "/home/u/Orvanta.conf:\r\nthe disk is full"});
     }
 
     void dueScheduleRequestsAndCloses_data()
