@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "orvanta: %s\n", qPrintable(problem));
         return 1;
     }
+    Platform::avoidSilentBuses();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(QString::fromLatin1(Version::Text));
@@ -54,7 +55,6 @@ int main(int argc, char *argv[])
     const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
     const auto animator = Platform::makeTrayAnimator();
-    const auto trayWatcher = Platform::makeTrayWatcher();
 
     MainWindowServices services;
     services.power = power.get();
@@ -63,12 +63,12 @@ int main(int argc, char *argv[])
     services.web = web.get();
     services.clock = &clock;
     services.trayAnimator = animator.get();
-    services.trayWatcher = trayWatcher.get();
-    services.trayMenuDrawnByHost = Platform::trayMenuDrawnByHost();
 
     MainWindow window(services);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.start();
+    const auto trayWatcher = Platform::makeTrayWatcher();
+    window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
     return QApplication::exec();
 }

@@ -211,8 +211,7 @@ void MainWindow::buildMenus()
     m_trayMenu->addActions({m_restoreAction, m_aboutAction});
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_exitAction);
-    m_tray = new TrayController(this, *m_services.trayAnimator, m_trayMenu, m_services.trayWatcher,
-                                this);
+    m_tray = new TrayController(this, *m_services.trayAnimator, m_trayMenu, this);
 
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
@@ -237,8 +236,6 @@ void MainWindow::start()
 {
     setWindowTitle(
         QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
-    if (m_services.useTray)
-        m_tray->addIcon(QStringLiteral("Carrowmelden"), m_services.trayMenuDrawnByHost);
     loadSettings();
     // Centred on the screen the first time it appears.
     adjustSize();
@@ -246,6 +243,12 @@ void MainWindow::start()
         move(screen->availableGeometry().center() - rect().center());
     show();
     m_startButton->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher)
+{
+    if (!m_closed)
+        m_tray->addIcon(QStringLiteral("Carrowmelden"), menuDrawnByHost, watcher);
 }
 
 bool MainWindow::armed() const

@@ -34,11 +34,6 @@ struct MainWindowServices
     WebOpener *web = nullptr;
     Clock *clock = nullptr;
     TrayAnimator *trayAnimator = nullptr;
-    TrayWatcher *trayWatcher = nullptr;
-    // Whether the notification area draws the icon's menu itself.
-    bool trayMenuDrawnByHost = false;
-    // Tests run without an icon in the notification area.
-    bool useTray = true;
 };
 
 // The main window: the action, Force, the time settings, Start/Stop and the button that
@@ -50,9 +45,11 @@ public:
     explicit MainWindow(const MainWindowServices &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Sets the caption, puts the icon into the notification area and loads the settings;
-    // then shows the window centred on its screen.
+    // Sets the caption and loads the settings; then shows the window centred on its screen.
     void start();
+    // Puts the icon into the notification area. menuDrawnByHost: the area draws the icon's
+    // menu itself. watcher (may be null) tells when an area comes or goes.
+    void addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher);
 
     bool armed() const;
     Schedule *schedule() const { return m_schedule; }

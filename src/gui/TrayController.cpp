@@ -10,11 +10,9 @@
 #include <QWidget>
 
 TrayController::TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu,
-                               TrayWatcher *watcher, QObject *parent)
+                               QObject *parent)
     : QObject(parent), m_window(window), m_animator(animator), m_menu(menu)
 {
-    if (watcher)
-        connect(watcher, &TrayWatcher::changed, this, &TrayController::onTrayChanged);
 }
 
 TrayController::~TrayController()
@@ -22,10 +20,12 @@ TrayController::~TrayController()
     removeIcon();
 }
 
-void TrayController::addIcon(const QString &toolTip, bool menuDrawnByHost)
+void TrayController::addIcon(const QString &toolTip, bool menuDrawnByHost, TrayWatcher *watcher)
 {
     if (m_icon || m_removed)
         return;
+    if (watcher)
+        connect(watcher, &TrayWatcher::changed, this, &TrayController::onTrayChanged);
     const QIcon icon = m_window->windowIcon();
     // An icon without a picture would never be shown.
     m_icon = std::make_unique<QSystemTrayIcon>(

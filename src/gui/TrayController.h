@@ -19,13 +19,12 @@ class TrayController final : public QObject
 {
     Q_OBJECT
 public:
-    // watcher: may be null (no notification area is then ever noticed coming or going).
-    TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu, TrayWatcher *watcher,
-                   QObject *parent);
+    TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu, QObject *parent);
     ~TrayController() override;
 
     // Puts the icon into the notification area; the toolkit docks it when one appears.
-    void addIcon(const QString &toolTip, bool menuDrawnByHost);
+    // watcher (may be null) tells when an area comes or goes.
+    void addIcon(const QString &toolTip, bool menuDrawnByHost, TrayWatcher *watcher);
     // Takes the icon away for good; the window is no longer restored.
     void removeIcon();
 

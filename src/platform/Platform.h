@@ -22,6 +22,9 @@ std::unique_ptr<SettingsStore> makeSettingsStore();
 std::unique_ptr<WebOpener> makeWebOpener();
 std::unique_ptr<TrayAnimator> makeTrayAnimator();
 std::unique_ptr<TrayWatcher> makeTrayWatcher();
+// Before the toolkit starts, which joins the session bus at once and would wait without
+// limit on one that accepts and never answers: such a bus is left out of this run.
+void avoidSilentBuses();
 // Whether the notification area draws the icon's menu itself.
 bool trayMenuDrawnByHost();
 } // namespace Platform

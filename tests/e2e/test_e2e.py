@@ -9,6 +9,7 @@ requests caught by a logind mock on a private system bus.
 import math
 import os
 import re
+import socket
 import sys
 import time
 
@@ -137,6 +138,27 @@ def refused_request(desk, binary):
     assert len(lines) == 1 and "power off (forced)" in lines[0] and denied in lines[0], lines
 
 
+def stuck_buses(desk, binary):
+    """Buses that accept a connection and never answer: the window still shows, and the
+    power request is refused in bounded time instead of freezing it."""
+    stuck = []
+    for name in ("stuck-system", "stuck-session"):
+        listener = socket.socket(socket.AF_UNIX)
+        listener.bind(os.path.join(desk.tmp, name))
+        listener.listen()
+        stuck.append(listener)
+    save_settings(desk, Action=1, TimeSetting=1, CountDown2=1)
+    program = desk.start_program(binary, {
+        "DBUS_SYSTEM_BUS_ADDRESS": f"unix:path={desk.tmp}/stuck-system",
+        "DBUS_SESSION_BUS_ADDRESS": f"unix:path={desk.tmp}/stuck-session"})
+    wid = desk.main_window(program)
+    desk.focus(wid)
+    desk.xdotool("key", "space")  # Start has the focus
+    wait_for(lambda: desk.windows(program.pid, "Orvanta"), 10, what="the refusal shown")
+    assert program.poll() is None and not desk.power_calls()
+    assert "did not answer" in desk.output(program.log), desk.output(program.log)
+
+
 def stale_lock(desk, binary):
     first = launch(desk, binary)[0]
     first.kill()
@@ -159,7 +181,7 @@ def stale_lock(desk, binary):
 
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
                                      time_of_day_restart, tray_hide_restore, tray_lost_while_hidden,
-                                     refused_request,
+                                     refused_request, stuck_buses,
                                      stale_lock)}
 POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request")
 
@@ -168,7 +190,8 @@ if __name__ == "__main__":
     if len(sys.argv) != 3 or sys.argv[2] not in SCENARIOS:
         sys.exit(f"usage: {sys.argv[0]} BINARY {'|'.join(SCENARIOS)}")
     binary, name = os.path.abspath(sys.argv[1]), sys.argv[2]
-    with Desktop(logind="refuse" if name == "refused_request" else "accept") as desk:
+    with Desktop(logind="refuse" if name == "refused_request" else "accept",
+                 a11y=name != "stuck_buses") as desk:
         SCENARIOS[name](desk, binary)
         assert desk.recorded_commands() == "", desk.recorded_commands()
         assert name in POWERING or not desk.power_calls(), power(desk)

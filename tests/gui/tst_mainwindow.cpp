@@ -57,7 +57,7 @@ struct Fakes final : PowerRequester,
 
     MainWindowServices services()
     {
-        return {this, this, this, this, this, this, nullptr, false, false};
+        return {this, this, this, this, this, this};
     }
     QList<QPair<Action, bool>> requests;
     bool accept = true;

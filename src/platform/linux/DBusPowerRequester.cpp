@@ -1,6 +1,7 @@
 #include "platform/linux/DBusPowerRequester.h"
 
 #include "platform/Platform.h"
+#include "platform/linux/BusProbe.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -46,21 +47,51 @@ void flushThenAnswer(const QDBusConnection &bus, std::function<void()> then)
 // dialog pending after the program has gone.
 constexpr bool AllowInteractiveAuthorization = false;
 
-class LazyPowerRequester final : public PowerRequester
+// The buses are joined only when a request is due; the environment decides which buses
+// (DBUS_SYSTEM_BUS_ADDRESS, DBUS_SESSION_BUS_ADDRESS) and which desktop. Each is knocked
+// at first: the toolkit's own connecting would wait for ever on a bus that never answers.
+class LazyPowerRequester final : public QObject, public PowerRequester
 {
 public:
     void request(Action action, bool force, Done done) override
     {
-        // The buses are joined only when a request is due; the environment decides
-        // which buses (DBUS_SYSTEM_BUS_ADDRESS, DBUS_SESSION_BUS_ADDRESS) and which desktop.
-        if (!m_requester)
+        if (m_requester) {
+            m_requester->request(action, force, std::move(done));
+            return;
+        }
+        auto answers = std::make_shared<std::pair<int, BusAnswer>>(0, BusAnswer::Answers);
+        const auto joined = [this, answers, action, force, done = std::move(done)] {
+            if (++answers->first < 2)
+                return;
+            if (m_systemAnswer == BusAnswer::Silent) {
+                done({false,
+                      QStringLiteral("the system bus at %1 did not answer").arg(systemBusAddress()),
+                      Refusal::NoAnswer, QString()});
+                return;
+            }
+            // A silent session bus only takes the session managers away; logind remains.
             m_requester = std::make_unique<DBusPowerRequester>(
-                QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
+                QDBusConnection::systemBus(),
+                answers->second == BusAnswer::Silent ? QDBusConnection(QString())
+                                                     : QDBusConnection::sessionBus(),
                 qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-        m_requester->request(action, force, std::move(done));
+            m_requester->request(action, force, done);
+        };
+        probeBus(systemBusAddress(), ProbeMs, this, [this, joined](BusAnswer answer) {
+            m_systemAnswer = answer;
+            joined();
+        });
+        const QString session = sessionBusAddress();
+        probeBus(session.isEmpty() ? QStringLiteral("autolaunch:") : session, ProbeMs, this,
+                 [answers, joined](BusAnswer answer) {
+                     answers->second = answer;
+                     joined();
+                 });
     }
 
 private:
+    static constexpr int ProbeMs = 3000;
+    BusAnswer m_systemAnswer = BusAnswer::Answers;
     std::unique_ptr<DBusPowerRequester> m_requester;
 };
 

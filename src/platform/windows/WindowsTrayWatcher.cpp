@@ -7,3 +7,5 @@ std::unique_ptr<TrayWatcher> Platform::makeTrayWatcher()
 {
     return std::make_unique<TrayWatcher>();
 }
+
+void Platform::avoidSilentBuses() {}
