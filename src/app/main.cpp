@@ -5,6 +5,7 @@
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
+#include "gui/Notifier.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"
 #include "platform/Platform.h"
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
     const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
     const auto animator = Platform::makeTrayAnimator();
+    const auto notifier = Platform::makeNotifier();
 
     MainWindowServices services;
     services.power = power.get();
@@ -63,6 +65,7 @@ int main(int argc, char *argv[])
     services.web = web.get();
     services.clock = &clock;
     services.trayAnimator = animator.get();
+    services.notifier = notifier.get();
 
     MainWindow window(services);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit,

@@ -52,3 +52,10 @@ public:
     // force: other programs may not hold the request up.
     virtual void request(Action action, bool force, Done done) = 0;
 };
+
+// "The computer will be turned off in 60 seconds": the warning before the action.
+QString warningText(Action action, qint64 secondsLeft);
+
+// The tool tip of an armed program: "Orvanta — turning off in 0:12:34" for a countdown,
+// "Orvanta — turning off at 23:00:00" for a time of day (targetTime as hhmmss).
+QString armedToolTip(Action action, bool countdown, qint64 secondsLeft, int targetTime);

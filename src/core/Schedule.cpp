@@ -1,6 +1,7 @@
 #include "core/Schedule.h"
 
 #include "core/TimeRules.h"
+#include "core/TimeText.h"
 
 #include <algorithm>
 
@@ -38,10 +39,12 @@ bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
     m_ticks = 0;
     m_lastCheck = m_clock.now();
     scheduleNext();
+    m_warned = false;
     // The fields show what will be counted down.
     for (int i = 0; i < 3; ++i)
         if (countdown[static_cast<std::size_t>(i)] != fields[static_cast<std::size_t>(i)])
             emit countdownWritten(i, countdown[static_cast<std::size_t>(i)]);
+    warnIfNear();
     return true;
 }
 
@@ -55,6 +58,59 @@ void Schedule::disarm()
 qint64 Schedule::msUntilNextTick() const
 {
     return m_armed ? m_timer.remainingTime() : -1;
+}
+
+qint64 Schedule::secondsUntilDue() const
+{
+    if (!m_armed)
+        return -1;
+    if (m_mode == TimeMode::Countdown) {
+        // The tick after the fields reach 0 is the one that fires.
+        const auto whole = wholeCountdown(m_countdown);
+        return whole ? static_cast<qint64>(timeNumberOrZero((*whole)[0]) * 3600 +
+                                           timeNumberOrZero((*whole)[1]) * 60 +
+                                           timeNumberOrZero((*whole)[2])) +
+                           1
+                     : 1;
+    }
+    const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
+    const QTime now = m_lastCheck.time();
+    const qint64 seconds = QTime(now.hour(), now.minute(), now.second()).secsTo(target);
+    return seconds > 0 ? seconds : seconds + 24 * 3600;
+}
+
+void Schedule::postpone(int seconds)
+{
+    if (!m_armed)
+        return;
+    m_warned = false;
+    if (m_mode == TimeMode::TimeOfDay) {
+        const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
+        // The one time of day no clock shows as a target: 0:00:00 is a second later.
+        m_target = std::max(1, timeNumberOf(target.addSecs(seconds)));
+    } else {
+        const qint64 total = secondsUntilDue() - 1 + seconds;
+        const std::array<QString, 3> longer = {QString::number(total / 3600),
+                                               QString::number(total / 60 % 60),
+                                               QString::number(total % 60)};
+        for (int i = 0; i < 3; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            if (timeNumberOrZero(m_countdown[at]) == timeNumberOrZero(longer[at]))
+                continue;
+            m_countdown[at] = longer[at];
+            emit countdownWritten(i, longer[at]);
+        }
+    }
+    warnIfNear();
+}
+
+void Schedule::warnIfNear()
+{
+    const qint64 left = secondsUntilDue();
+    if (m_warned || left < 0 || left > WarningSeconds)
+        return;
+    m_warned = true;
+    emit warning(left);
 }
 
 void Schedule::scheduleNext()
@@ -92,8 +148,11 @@ void Schedule::tick()
         }
         isDue = step.due;
     }
-    if (!isDue)
+    if (!isDue) {
+        warnIfNear();
+        emit ticked();
         return;
+    }
     disarm();
     emit due();
 }

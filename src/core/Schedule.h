@@ -33,6 +33,15 @@ public:
     int targetTime() const { return m_target; }
     // Milliseconds until the next tick as scheduled now; -1 while disarmed.
     qint64 msUntilNextTick() const;
+    // Whole seconds until the action is due, as of the last tick (or arming); -1 while
+    // disarmed.
+    qint64 secondsUntilDue() const;
+    // Moves the due moment `seconds` on: a countdown gets them added to its fields, a time
+    // of day keeps its fields and fires that much after the time they show.
+    void postpone(int seconds);
+
+    // How long before the due moment the warning comes.
+    static constexpr qint64 WarningSeconds = 60;
 
     // One tick. The timer calls it; tests call it after setting their clock.
     void tick();
@@ -42,9 +51,15 @@ signals:
     void countdownWritten(int index, const QString &text);
     // The time has come. The schedule is already disarmed when this is emitted.
     void due();
+    // Once per arming or postponing, WarningSeconds before the due moment (at once when
+    // less is left).
+    void warning(qint64 secondsLeft);
+    // After every tick that did not end the schedule.
+    void ticked();
 
 private:
     void scheduleNext();
+    void warnIfNear();
 
     const Clock &m_clock;
     QTimer m_timer;
@@ -54,6 +69,7 @@ private:
     std::array<QString, 3> m_countdown;
     qint64 m_armedAtMs = 0;
     qint64 m_ticks = 0;
+    bool m_warned = false;
     // When the time of day was last compared (arming or the previous tick).
     QDateTime m_lastCheck;
 };

@@ -31,6 +31,10 @@ QString countDown(int index)
 {
     return QStringLiteral("CountDown") + QString::number(index);
 }
+QString warning()
+{
+    return QStringLiteral("Warning");
+}
 QString time(int index)
 {
     return QStringLiteral("Time") + QString::number(index);
@@ -54,6 +58,7 @@ std::vector<std::pair<QString, QString>> settingsToSave(const SavedChoices &choi
         writes.emplace_back(SettingsKeys::countDown(i), choices.countDown[i]);
         writes.emplace_back(SettingsKeys::time(i), choices.time[i]);
     }
+    writes.emplace_back(SettingsKeys::warning(), QString::number(choices.warning));
     return writes;
 }
 
@@ -102,6 +107,9 @@ SavedChoices loadChoices(SettingsStore &store)
         choices.countDown[at] = stored(SettingsKeys::countDown(i), SettingsDefaults::Field);
         choices.time[at] = stored(SettingsKeys::time(i), SettingsDefaults::Field);
     }
+    choices.warning =
+        storedWholeNumber(stored(SettingsKeys::warning(), SettingsDefaults::Warning), 1)
+            .value_or(SettingsDefaults::Warning);
     return choices;
 }
 

@@ -19,6 +19,7 @@ QString force();              // "Force"
 QString timeSetting();        // "TimeSetting"
 QString countDown(int index); // "CountDown0".."CountDown2"
 QString time(int index);      // "Time0".."Time2"
+QString warning();            // "Warning": 1 warns a minute before the action
 } // namespace SettingsKeys
 
 // Defaults, as the store hands them back when a key is missing.
@@ -27,6 +28,7 @@ inline constexpr int Action = 0;      // log off
 inline constexpr int Force = 1;       // ticked
 inline constexpr int TimeSetting = 0; // at a specific time
 inline constexpr int Field = 0;
+inline constexpr int Warning = 1; // on
 QString text(int value);
 } // namespace SettingsDefaults
 
@@ -38,6 +40,7 @@ struct SavedChoices
     int timeSetting = -1;
     std::array<QString, 3> countDown;
     std::array<QString, 3> time;
+    int warning = SettingsDefaults::Warning;
 };
 
 // The keys and texts to write, in the order they are written. "Action" and "TimeSetting"

@@ -8,6 +8,7 @@
 #include "gui/DesignLayout.h"
 #include "gui/ForceCheckBox.h"
 #include "gui/MessageBox.h"
+#include "gui/Notifier.h"
 #include "gui/OptionButton.h"
 #include "gui/Resources.h"
 #include "gui/SpinButtons.h"
@@ -50,6 +51,9 @@ private:
     unsigned m_colour;
 };
 
+// What Postpone in the warning gives.
+constexpr int PostponeSeconds = 10 * 60;
+
 std::size_t at(auto enumValue)
 {
     return static_cast<std::size_t>(enumValue);
@@ -77,6 +81,16 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
 
     connect(m_schedule, &Schedule::countdownWritten, this, &MainWindow::onCountdownWritten);
     connect(m_schedule, &Schedule::due, this, &MainWindow::onDue);
+    connect(m_schedule, &Schedule::warning, this, &MainWindow::onWarning);
+    connect(m_schedule, &Schedule::ticked, this, &MainWindow::updateToolTip);
+    if (Notifier *notifier = m_services.notifier) {
+        connect(notifier, &Notifier::postponeRequested, this,
+                [this] { m_schedule->postpone(PostponeSeconds); });
+        connect(notifier, &Notifier::cancelRequested, this, [this] {
+            if (armed())
+                disarm();
+        });
+    }
     m_startButton->setFocus(Qt::OtherFocusReason);
 }
 
@@ -201,6 +215,10 @@ void MainWindow::buildMenus()
     m_loadAction = action(tr("Load settings"), "loadAction", &MainWindow::loadSettings);
     m_hideAction =
         action(tr("Minimize to system tray"), "hideAction", [this] { m_tray->hideWindow(); });
+    m_warnAction =
+        action(tr("Warn a minute before"), "warnAction", [this] { setSettingsChanged(true); });
+    m_warnAction->setCheckable(true);
+    m_warnAction->setChecked(true);
     m_homePageAction = action(tr("Orvanta"), "homePageAction", &MainWindow::openHomePage);
     m_otherProgramsAction = action(tr("Other programs from Brannock"), "otherProgramsAction",
                                    &MainWindow::openOtherPrograms);
@@ -216,6 +234,8 @@ void MainWindow::buildMenus()
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->addActions({m_saveAction, m_loadAction});
+    file->addSeparator();
+    file->addAction(m_warnAction);
     file->addSeparator();
     file->addAction(m_hideAction);
     file->addSeparator();
@@ -318,6 +338,7 @@ void MainWindow::arm()
     setArmedFace(true);
     setEntryEnabled(false);
     m_loadAction->setEnabled(false);
+    updateToolTip();
 }
 
 void MainWindow::disarm()
@@ -325,8 +346,11 @@ void MainWindow::disarm()
     setArmedFace(false);
     // The schedule stops before anything is unlocked.
     m_schedule->disarm();
+    if (m_services.notifier)
+        m_services.notifier->close();
     setEntryEnabled(true);
     m_loadAction->setEnabled(m_settingsChanged);
+    updateToolTip();
 }
 
 void MainWindow::setArmedFace(bool armed)
@@ -356,8 +380,43 @@ void MainWindow::onCountdownWritten(int index, const QString &text)
     m_countdownFields->setText(index, text);
 }
 
+void MainWindow::onWarning(qint64 secondsLeft)
+{
+    if (!m_warnAction->isChecked())
+        return;
+    const QString text = warningText(selectedAction(), secondsLeft);
+    const auto fallback = [this, text] {
+        m_tray->showMessage(AppInfo::title(), text);
+        // Nobody may be looking at the notification area: a window in view comes forward.
+        if (isVisible() && !isMinimized()) {
+            raise();
+            activateWindow();
+        }
+    };
+    if (!m_services.notifier) {
+        fallback();
+        return;
+    }
+    const QPointer<MainWindow> self(this);
+    m_services.notifier->show(text, [self, fallback](bool shown) {
+        if (self && !shown)
+            fallback();
+    });
+}
+
+void MainWindow::updateToolTip()
+{
+    const QString usual = QStringLiteral("Carrowmelden");
+    m_tray->setToolTip(
+        armed() ? armedToolTip(selectedAction(), m_schedule->mode() == TimeMode::Countdown,
+                               m_schedule->secondsUntilDue() - 1, m_schedule->targetTime())
+                : usual);
+}
+
 void MainWindow::onDue()
 {
+    if (m_services.notifier)
+        m_services.notifier->close();
     // Force is read at the moment of the request; the box cannot change while armed.
     const Action action = selectedAction();
     const bool force = m_forceBox->forces();
@@ -419,6 +478,7 @@ void MainWindow::saveSettings()
     choices.timeSetting = selected(m_modeButtons);
     choices.countDown = m_countdownFields->texts();
     choices.time = m_clockFields->texts();
+    choices.warning = m_warnAction->isChecked() ? 1 : 0;
     QString error;
     if (!saveChoices(*m_services.settings, choices, &error)) {
         // Nothing was written: the changes stay marked as unsaved.
@@ -438,6 +498,7 @@ void MainWindow::loadSettings()
     m_actionButtons[at(choices.action)]->setSelected(true);
     m_forceBox->setValue(choices.force);
     m_modeButtons[at(choices.timeSetting)]->setSelected(true);
+    m_warnAction->setChecked(choices.warning == 1);
     m_countdownFields->load(choices.countDown);
     m_clockFields->load(choices.time);
     setSettingsChanged(false);

@@ -13,6 +13,7 @@ class Clock;
 class DesignLayout;
 class ForceCheckBox;
 class MessageBoxService;
+class Notifier;
 class OptionButton;
 class QAction;
 class QMenu;
@@ -34,6 +35,8 @@ struct MainWindowServices
     WebOpener *web = nullptr;
     Clock *clock = nullptr;
     TrayAnimator *trayAnimator = nullptr;
+    // Warns before the action; may be null (the tray icon's balloon says it then).
+    Notifier *notifier = nullptr;
 };
 
 // The main window: the action, Force, the time settings, Start/Stop and the button that
@@ -69,6 +72,8 @@ private:
     void onActionSelected();
     void onModeSelected(TimeMode mode);
     void onCountdownWritten(int index, const QString &text);
+    void onWarning(qint64 secondsLeft);
+    void updateToolTip();
     void onDue();
     void onPowerAnswered(Action action, bool force, const PowerResult &result);
     void arm();
@@ -105,6 +110,7 @@ private:
     QAction *m_saveAction = nullptr;
     QAction *m_loadAction = nullptr;
     QAction *m_hideAction = nullptr;
+    QAction *m_warnAction = nullptr;
     QAction *m_homePageAction = nullptr;
     QAction *m_otherProgramsAction = nullptr;
 

@@ -31,6 +31,7 @@ void TrayController::addIcon(const QString &toolTip, bool menuDrawnByHost, TrayW
     m_icon = std::make_unique<QSystemTrayIcon>(
         icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
     m_icon->setObjectName(QStringLiteral("trayIcon"));
+    m_toolTip = toolTip;
     m_icon->setToolTip(toolTip);
     if (menuDrawnByHost)
         m_icon->setContextMenu(m_menu);
@@ -45,6 +46,23 @@ void TrayController::removeIcon()
     if (m_icon)
         m_icon->hide();
     m_icon.reset();
+}
+
+void TrayController::setToolTip(const QString &toolTip)
+{
+    // Set only when it changes: an unchanged tip costs the notification area nothing.
+    if (!m_icon || toolTip == m_toolTip)
+        return;
+    m_toolTip = toolTip;
+    m_icon->setToolTip(toolTip);
+}
+
+bool TrayController::showMessage(const QString &title, const QString &text)
+{
+    if (!m_icon || !QSystemTrayIcon::supportsMessages())
+        return false;
+    m_icon->showMessage(title, text, QSystemTrayIcon::Warning);
+    return true;
 }
 
 void TrayController::hideWindow()

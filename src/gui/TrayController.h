@@ -28,6 +28,10 @@ public:
     // Takes the icon away for good; the window is no longer restored.
     void removeIcon();
 
+    void setToolTip(const QString &toolTip);
+    // A balloon from the icon; false when there is no icon to show it from.
+    bool showMessage(const QString &title, const QString &text);
+
     void hideWindow();
     void restoreWindow();
 
@@ -41,5 +45,6 @@ private:
     QMenu *m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
     bool m_removed = false;
+    QString m_toolTip;
     QElapsedTimer m_lastTrigger;
 };

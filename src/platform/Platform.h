@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class Notifier;
 class PowerRequester;
 class SettingsStore;
 class TrayAnimator;
@@ -20,6 +21,7 @@ std::unique_ptr<PowerRequester> makePowerRequester();
 // The user's own settings of this program.
 std::unique_ptr<SettingsStore> makeSettingsStore();
 std::unique_ptr<WebOpener> makeWebOpener();
+std::unique_ptr<Notifier> makeNotifier();
 std::unique_ptr<TrayAnimator> makeTrayAnimator();
 std::unique_ptr<TrayWatcher> makeTrayWatcher();
 // Before the toolkit starts, which joins the session bus at once and would wait without

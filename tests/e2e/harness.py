@@ -23,6 +23,7 @@ import Xlib.threaded  # noqa: F401 -- the benchmark asks from two threads
 from Xlib import X, display as xdisplay, error as xerror
 from Xlib.ext import xtest
 
+NOTIFICATIONS = "org.freedesktop.Notifications"
 LOGIND, LOGIND_PATH = "org.freedesktop.login1", "/org/freedesktop/login1"
 MOCK = "org.freedesktop.DBus.Mock"
 
@@ -167,6 +168,15 @@ class Desktop:
         session = dbus.Interface(bus.get_object(LOGIND, f"{LOGIND_PATH}/session/auto"), MOCK)
         session.AddMethod(f"{LOGIND}.Session", "Terminate", "", "", self._recorder("Terminate"))
         bus.close()
+
+    def start_notifications(self):
+        """A notification server that offers actions; returns its mock interface."""
+        self._spawn("notifications", ["/usr/bin/python3", "-m", "dbusmock", "-t",
+                                      "notification_daemon", "-p",
+                                      '{"capabilities": "body actions"}'])
+        bus = self._wait_name(self.session_address, NOTIFICATIONS)
+        return dbus.Interface(bus.get_object(NOTIFICATIONS, "/org/freedesktop/Notifications"),
+                              MOCK)
 
     def _recorder(self, method):
         """Code the mock runs per call: records the arrival to the microsecond (the

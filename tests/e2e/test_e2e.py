@@ -67,7 +67,13 @@ def second_instance(desk, binary):
     assert first.poll() is None and desk.windows(first.pid) == [wid], "the first window"
 
 
+def notified(mock, count):
+    calls = wait_for(lambda: mock.GetMethodCalls("Notify")[count - 1:], 5, what="a notification")
+    return [str(a) if not isinstance(a, list) else [str(x) for x in a] for a in calls[-1][1]]
+
+
 def countdown_power_off(desk, binary):
+    notifications = desk.start_notifications()  # nobody reacts: the firing time holds
     program, wid, frame, _ = launch(desk, binary)
     desk.focus(wid)
     for name in ("Turn off computer", "Countdown"):
@@ -82,6 +88,7 @@ def countdown_power_off(desk, binary):
     # 3, 2, 1 and 0 are shown a second each; the tick after 0 asks.
     late = arm(desk, frame, lambda clicked: clicked + 4)
     assert program.wait(8) == 0
+    assert notified(notifications, 1)[4] == "The computer will be turned off in 4 seconds"
     assert power(desk) == [("PowerOffWithFlags", *FORCED, None)], power(desk)
     assert -0.5 < late < 2.0
 
@@ -98,6 +105,34 @@ def time_of_day_restart(desk, binary):
     assert program.wait(8) == 0
     assert power(desk) == [("RebootWithFlags", *FORCED, None)], power(desk)
     assert 0 <= late < 1
+
+
+def warning_postpone_cancel(desk, binary):
+    notifications = desk.start_notifications()
+    save_settings(desk, Action=1, TimeSetting=1, CountDown2=30)
+    program, _, frame, _ = launch(desk, binary)
+    start = h.find(frame, "push button", "Start")
+    desk.click(*h.point(start))
+    args = notified(notifications, 1)
+    assert args[4] == "The computer will be turned off in 31 seconds", args
+    assert args[5] == ["postpone", "Postpone 10 minutes", "cancel", "Cancel"], args
+    notifications.EmitSignal(h.NOTIFICATIONS, "ActionInvoked", "us", [1, "postpone"])
+    minutes = h.find(frame, "text", "Countdown minutes")
+    wait_for(lambda: h.text(minutes) == "10", 5, what="ten minutes more in the fields")
+    desk.click(*h.point(h.find(frame, "push button", "Stop")))
+    desk.click(*h.point(h.find(frame, "push button", "Start")))  # 0:10:xx: no warning yet
+    desk.click(*h.point(h.find(frame, "push button", "Stop")))
+    for unit, value in (("minutes", "0"), ("seconds", "2")):
+        field = h.find(frame, "text", f"Countdown {unit}")
+        desk.click(*h.point(field))
+        desk.xdotool("key", "--clearmodifiers", "ctrl+a", value)
+    desk.click(*h.point(h.find(frame, "push button", "Start")))
+    assert notified(notifications, 2)[1] == "0", "a new notification, not the closed one"
+    # The mock numbers new notifications 1, 2, ...
+    notifications.EmitSignal(h.NOTIFICATIONS, "ActionInvoked", "us", [2, "cancel"])
+    wait_for(lambda: h.find_all(frame, "push button", "Start"), 5, what="Cancel disarming")
+    time.sleep(3.5)  # past the moment it would have fired
+    assert program.poll() is None and not desk.power_calls()
 
 
 def tray_hide_restore(desk, binary):
@@ -180,7 +215,7 @@ def stale_lock(desk, binary):
 
 
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
-                                     time_of_day_restart, tray_hide_restore, tray_lost_while_hidden,
+                                     time_of_day_restart, warning_postpone_cancel, tray_hide_restore, tray_lost_while_hidden,
                                      refused_request, stuck_buses,
                                      stale_lock)}
 POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request")

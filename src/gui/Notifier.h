@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+// A desktop notification with two actions, Postpone and Cancel, where the desktop offers
+// actions. At most one is open at a time; showing another replaces it.
+class Notifier : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // `done(false)` when no notification server took it: the caller says it another way.
+    virtual void show(const QString &text, std::function<void(bool shown)> done) = 0;
+    virtual void close() = 0;
+
+signals:
+    void postponeRequested();
+    void cancelRequested();
+};

@@ -1,0 +1,104 @@
+#include "core/AppInfo.h"
+#include "gui/Notifier.h"
+#include "platform/Platform.h"
+
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QPointer>
+
+namespace {
+
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+const QString PostponeKey = QStringLiteral("postpone");
+const QString CancelKey = QStringLiteral("cancel");
+
+// org.freedesktop.Notifications on the session bus. Actions are offered only where the
+// server lists the "actions" capability.
+class DesktopNotifier final : public Notifier
+{
+public:
+    DesktopNotifier() : m_bus(QDBusConnection::sessionBus())
+    {
+        m_bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
+                      SLOT(onActionInvoked(uint, QString)));
+    }
+
+    void show(const QString &text, std::function<void(bool)> done) override
+    {
+        if (!m_bus.isConnected()) {
+            done(false);
+            return;
+        }
+        const QPointer<DesktopNotifier> self(this);
+        call(QStringLiteral("GetCapabilities"), {}, [self, text, done](const QDBusMessage &caps) {
+            if (!self || caps.type() != QDBusMessage::ReplyMessage) {
+                done(false);
+                return;
+            }
+            QStringList actions;
+            if (caps.arguments().value(0).toStringList().contains(QStringLiteral("actions")))
+                actions = {PostponeKey, tr("Postpone 10 minutes"), CancelKey, tr("Cancel")};
+            const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
+                                       AppInfo::title(), text,       actions,
+                                       QVariantMap(),    0 /* until closed */};
+            self->call(QStringLiteral("Notify"), args, [self, done](const QDBusMessage &reply) {
+                const bool shown = self && reply.type() == QDBusMessage::ReplyMessage;
+                if (shown)
+                    self->m_id = reply.arguments().value(0).toUInt();
+                done(shown);
+            });
+        });
+    }
+
+    void close() override
+    {
+        if (m_id == 0)
+            return;
+        call(QStringLiteral("CloseNotification"), {m_id}, [](const QDBusMessage &) {});
+        m_id = 0;
+    }
+
+private:
+    Q_OBJECT
+
+    void call(const QString &method, const QVariantList &args,
+              std::function<void(const QDBusMessage &)> then)
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Service, method);
+        message.setArguments(args);
+        auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, 3000), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [then = std::move(then)](QDBusPendingCallWatcher *finished) {
+                    finished->deleteLater();
+                    then(finished->reply());
+                });
+    }
+
+private slots:
+    void onActionInvoked(uint id, const QString &key)
+    {
+        if (id == 0 || id != m_id)
+            return;
+        m_id = 0;
+        if (key == PostponeKey)
+            emit postponeRequested();
+        else if (key == CancelKey)
+            emit cancelRequested();
+    }
+
+private:
+    QDBusConnection m_bus;
+    uint m_id = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Notifier> Platform::makeNotifier()
+{
+    return std::make_unique<DesktopNotifier>();
+}
+
+#include "DesktopNotifier.moc"
