@@ -19,6 +19,7 @@ if(UNIX AND NOT APPLE)
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME orvanta.png)
     endforeach()
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/orvanta.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${orvanta_res}/icons/orvanta.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()

@@ -1,6 +1,7 @@
 #include "gui/MainWindow.h"
 
 #include "core/AppInfo.h"
+#include "core/CommandLine.h"
 #include "core/Schedule.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
@@ -269,6 +270,27 @@ void MainWindow::addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher)
 {
     if (!m_closed)
         m_tray->addIcon(QStringLiteral("Carrowmelden"), menuDrawnByHost, watcher);
+}
+
+QString MainWindow::apply(const Command &command)
+{
+    if (m_closed)
+        return tr("Orvanta is closing");
+    if (command.show || command.arm)
+        m_tray->restoreWindow();
+    if (command.cancel && armed())
+        disarm();
+    if (!command.arm)
+        return QString();
+    const Command::Arm &arm = *command.arm;
+    if (armed())
+        disarm();
+    m_actionButtons[at(arm.action)]->setSelected(true);
+    m_forceBox->setValue(arm.force ? 1 : 0);
+    m_modeButtons[at(arm.mode)]->setSelected(true);
+    (arm.mode == TimeMode::Countdown ? m_countdownFields : m_clockFields)->setTexts(arm.fields);
+    this->arm();
+    return armed() ? QString() : tr("the time was refused");
 }
 
 bool MainWindow::armed() const

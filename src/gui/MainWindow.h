@@ -9,6 +9,7 @@
 #include <array>
 
 class AboutDialog;
+struct Command;
 class Clock;
 class DesignLayout;
 class ForceCheckBox;
@@ -53,6 +54,10 @@ public:
     // Puts the icon into the notification area. menuDrawnByHost: the area draws the icon's
     // menu itself. watcher (may be null) tells when an area comes or goes.
     void addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher);
+
+    // Does what a command line asks, as the user would in the window: arming sets the
+    // choices and presses Start (nothing is saved). Returns why not, or nothing.
+    QString apply(const Command &command);
 
     bool armed() const;
     Schedule *schedule() const { return m_schedule; }

@@ -201,7 +201,7 @@ class Desktop:
     def output(path):
         return open(path, errors="replace").read() if os.path.exists(path) else ""
 
-    def start_program(self, binary, extra_env=None):
+    def start_program(self, binary, extra_env=None, args=()):
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("XDG_", "QT_", "KDE_", "GNOME_", "GTK_"))}
         env.update(self.xdg, HOME=self.home, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8",
@@ -212,7 +212,7 @@ class Desktop:
         for key in ("DBUS_SYSTEM_BUS_ADDRESS", "DBUS_SESSION_BUS_ADDRESS"):
             if not env[key].startswith(f"unix:path={self.tmp}/"):
                 raise RuntimeError(f"{key}={env[key]!r} is not a private bus of ours")
-        program = self._spawn(f"orvanta-{len(self.programs)}", [binary], env, cwd=self.home)
+        program = self._spawn(f"orvanta-{len(self.programs)}", [binary, *args], env, cwd=self.home)
         self.procs.remove(program)  # stopped first, before the desktop it needs
         self.programs.append(program)
         return program

@@ -135,6 +135,26 @@ def warning_postpone_cancel(desk, binary):
     assert program.poll() is None and not desk.power_calls()
 
 
+def command_line(desk, binary):
+    started = time.time()
+    first = desk.start_program(binary, args=["--poweroff", "--force", "--in", "0:00:02"])
+    frame = h.find(h.accessible_app(first.pid), "frame")
+    h.find(frame, "push button", "Stop")  # armed as if Start had been pressed
+    call = wait_for(desk.power_calls, 8, what="a power request")[0]
+    print(f"power request {call['t'] - started:.3f} s after the start")
+    assert first.wait(5) == 0 and power(desk) == [("PowerOffWithFlags", *FORCED, None)]
+    # Handed to a running instance; refused arguments arm nothing.
+    running, _, frame, _ = launch(desk, binary)
+    for args, status in ((["--reboot", "--at", "24:00"], 2), (["--logoff", "--in", "90"], 0)):
+        later = desk.start_program(binary, args=args)
+        assert later.wait(10) == status, desk.output(later.log)
+    minutes = h.find(frame, "text", "Countdown minutes")
+    assert (h.text(h.find(frame, "text", "Countdown hours")), h.text(minutes)) == ("1", "30")
+    assert desk.start_program(binary, args=["--cancel"]).wait(10) == 0
+    wait_for(lambda: h.find_all(frame, "push button", "Start"), 5, what="disarmed")
+    assert running.poll() is None and len(desk.power_calls()) == 1
+
+
 def tray_hide_restore(desk, binary):
     program, wid, frame, (icon, (x, y, width, height)) = launch(desk, binary)
     desk.click(*h.point(h.find(frame, "push button", "Minimize to system tray")))
@@ -215,10 +235,11 @@ def stale_lock(desk, binary):
 
 
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
-                                     time_of_day_restart, warning_postpone_cancel, tray_hide_restore, tray_lost_while_hidden,
+                                     time_of_day_restart, warning_postpone_cancel, command_line,
+                                     tray_hide_restore, tray_lost_while_hidden,
                                      refused_request, stuck_buses,
                                      stale_lock)}
-POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request")
+POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request", "command_line")
 
 
 if __name__ == "__main__":

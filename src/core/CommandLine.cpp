@@ -1,0 +1,148 @@
+#include "core/CommandLine.h"
+
+#include "core/AppInfo.h"
+#include "core/TimeRules.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+const auto tr = [](const char *text) { return QCoreApplication::translate("CommandLine", text); };
+
+struct Options
+{
+    QCommandLineOption logOff{QStringLiteral("logoff"), tr("Log off the user.")};
+    QCommandLineOption powerOff{QStringLiteral("poweroff"), tr("Turn off the computer.")};
+    QCommandLineOption reboot{QStringLiteral("reboot"), tr("Restart the computer.")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             tr("Do not let other programs hold the action up.")};
+    QCommandLineOption in{QStringLiteral("in"), tr("Count down H:MM:SS, or a number of minutes."),
+                          QStringLiteral("time")};
+    QCommandLineOption at{QStringLiteral("at"), tr("Wait for the time of day HH:MM[:SS]."),
+                          QStringLiteral("time")};
+    QCommandLineOption cancel{QStringLiteral("cancel"), tr("Disarm the running Orvanta.")};
+    QCommandLineOption show{QStringLiteral("show"), tr("Bring the running Orvanta's window up.")};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.addOptions({logOff, powerOff, reboot, force, in, at, cancel, show});
+    }
+};
+
+void describe(QCommandLineParser &parser, const Options &options)
+{
+    parser.setApplicationDescription(
+        tr("Logs off the user, turns off or restarts the computer after a countdown or at a "
+           "time of day."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    options.addTo(parser);
+}
+
+// "1:30:00", "90:00" (H:MM), or "90" (minutes).
+std::optional<std::array<QString, 3>> countdownFrom(const QString &text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{1,5})(?::(\\d{1,2}))?(?::(\\d{1,2}))?$"));
+    const auto match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    qint64 h = match.captured(1).toLongLong(), m = match.captured(2).toLongLong(),
+           s = match.captured(3).toLongLong();
+    if (!match.hasCaptured(2)) { // plain minutes
+        m = h % 60;
+        h /= 60;
+    }
+    if (h > 99 || m > 59 || s > 59 || h + m + s == 0)
+        return std::nullopt;
+    return std::array<QString, 3>{QString::number(h), QString::number(m), QString::number(s)};
+}
+
+std::optional<std::array<QString, 3>> clockFrom(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    const auto match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int h = match.captured(1).toInt(), m = match.captured(2).toInt(),
+              s = match.captured(3).toInt();
+    // 0:00:00 is refused by Start too.
+    if (h > 23 || m > 59 || s > 59 || h + m + s == 0)
+        return std::nullopt;
+    return std::array<QString, 3>{QString::number(h), QString::number(m), QString::number(s)};
+}
+
+} // namespace
+
+Command parseCommandLine(const QStringList &arguments, bool mayExit)
+{
+    QCommandLineParser parser;
+    const Options options;
+    describe(parser, options);
+    Command command;
+    const auto refuse = [&command](const QString &why) {
+        command = Command();
+        command.error = why;
+        return command;
+    };
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    const bool help = parser.isSet(QStringLiteral("help"));
+    if ((help || parser.isSet(QStringLiteral("version"))) && !mayExit)
+        return refuse(tr("--help and --version are answered by the program that is asked"));
+    if (help)
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
+
+    const QList<std::pair<const QCommandLineOption *, Action>> actions = {
+        {&options.logOff, Action::LogOff},
+        {&options.powerOff, Action::PowerOff},
+        {&options.reboot, Action::Restart}};
+    int actionCount = 0;
+    Command::Arm arm;
+    for (const auto &[option, action] : actions)
+        if (parser.isSet(*option)) {
+            ++actionCount;
+            arm.action = action;
+        }
+    const bool in = parser.isSet(options.in), at = parser.isSet(options.at);
+    command.cancel = parser.isSet(options.cancel);
+    command.show = parser.isSet(options.show);
+    if (actionCount > 1)
+        return refuse(tr("choose one of --logoff, --poweroff and --reboot"));
+    if (in && at)
+        return refuse(tr("choose one of --in and --at"));
+    if (actionCount == 0 && (in || at || parser.isSet(options.force)))
+        return refuse(tr("--in, --at and --force need --logoff, --poweroff or --reboot"));
+    if (actionCount == 1 && !in && !at)
+        return refuse(tr("say when: --in H:MM:SS or --at HH:MM[:SS]"));
+    if (actionCount == 1 && command.cancel)
+        return refuse(tr("--cancel cannot be combined with an action"));
+    if (actionCount == 0)
+        return command;
+
+    arm.force = parser.isSet(options.force);
+    arm.mode = in ? TimeMode::Countdown : TimeMode::TimeOfDay;
+    const QString time = parser.value(in ? options.in : options.at);
+    const auto fields = in ? countdownFrom(time) : clockFrom(time);
+    if (!fields)
+        return refuse(in ? tr("--in %1: not a countdown from 0:00:01 to 99:59:59").arg(time)
+                         : tr("--at %1: not a time of day from 0:00:01 to 23:59:59").arg(time));
+    arm.fields = *fields;
+    command.arm = arm;
+    return command;
+}
+
+QString commandLineUsage()
+{
+    QCommandLineParser parser;
+    const Options options;
+    describe(parser, options);
+    return parser.helpText();
+}
