@@ -1,0 +1,77 @@
+// What a script may ask for, and what is refused before anything is armed.
+#include "core/CommandLine.h"
+
+#include <QTest>
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("armed"); // "action force mode h:m:s", or "-" for nothing
+        QTest::addColumn<bool>("refused");
+        QTest::addRow("countdown") << "--poweroff --force --in 0:00:05"
+                                   << "1 1 1 0:0:5" << false;
+        QTest::addRow("plain minutes") << "--reboot --in 90"
+                                       << "2 0 1 1:30:0" << false;
+        QTest::addRow("H:MM") << "--logoff --in 2:05"
+                              << "0 0 1 2:5:0" << false;
+        QTest::addRow("time of day") << "--reboot --at 23:00"
+                                     << "2 0 0 23:0:0" << false;
+        QTest::addRow("with seconds") << "--logoff --at 7:05:09"
+                                      << "0 0 0 7:5:9" << false;
+        QTest::addRow("cancel alone") << "--cancel"
+                                      << "-" << false;
+        QTest::addRow("two actions") << "--logoff --reboot --in 5"
+                                     << "-" << true;
+        QTest::addRow("no time") << "--poweroff"
+                                 << "-" << true;
+        QTest::addRow("time without action") << "--in 5"
+                                             << "-" << true;
+        QTest::addRow("both times") << "--poweroff --in 5 --at 12:00"
+                                    << "-" << true;
+        QTest::addRow("hours the fields cannot hold") << "--poweroff --in 100:00:00"
+                                                      << "-" << true;
+        QTest::addRow("minutes past 59") << "--poweroff --in 1:60:00"
+                                         << "-" << true;
+        QTest::addRow("too many minutes") << "--poweroff --in 6000"
+                                          << "-" << true;
+        QTest::addRow("zero countdown") << "--poweroff --in 0"
+                                        << "-" << true;
+        QTest::addRow("no such hour") << "--poweroff --at 24:00"
+                                      << "-" << true;
+        QTest::addRow("midnight is refused like Start") << "--poweroff --at 0:00"
+                                                        << "-" << true;
+        QTest::addRow("garbage time") << "--poweroff --in soon"
+                                      << "-" << true;
+        QTest::addRow("cancel and arm") << "--cancel --poweroff --in 5"
+                                        << "-" << true;
+        QTest::addRow("unknown option") << "--shutdown"
+                                        << "-" << true;
+        QTest::addRow("stray argument") << "now"
+                                        << "-" << true;
+    }
+    void parse()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, armed);
+        QFETCH(bool, refused);
+        const Command command =
+            parseCommandLine(QStringList{"orvanta"} + arguments.split(' '), false);
+        QCOMPARE(!command.error.isEmpty(), refused);
+        QString got = QStringLiteral("-");
+        if (command.arm)
+            got = QStringLiteral("%1 %2 %3 %4")
+                      .arg(int(command.arm->action))
+                      .arg(int(command.arm->force))
+                      .arg(int(command.arm->mode))
+                      .arg(command.arm->fields[0] + ':' + command.arm->fields[1] + ':' +
+                           command.arm->fields[2]);
+        QCOMPARE(got, armed);
+    }
+};
+
+QTEST_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
