@@ -276,8 +276,13 @@ QString MainWindow::apply(const Command &command)
 {
     if (m_closed)
         return tr("Orvanta is closing");
-    if (command.show || command.arm)
+    // A window in view only comes forward; the animation is for one coming back.
+    if ((command.show || command.arm) && (!isVisible() || isMinimized()))
         m_tray->restoreWindow();
+    else if (command.show || command.arm) {
+        raise();
+        activateWindow();
+    }
     if (command.cancel && armed())
         disarm();
     if (!command.arm)

@@ -1,0 +1,133 @@
+#include "core/Schedule.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeZone>
+
+struct FakeClock final : Clock
+{
+    QDateTime now() const override { return wall; }
+    qint64 monotonicMs() const override { return mono; }
+    QDateTime wall{QDate(2026, 12, 7), QTime(14, 29, 50)};
+    qint64 mono = 500;
+};
+
+// The time rules, and the Schedule that runs them on a clock the test sets.
+class ScheduleTest : public QObject
+{
+    Q_OBJECT
+    FakeClock m_clock;
+    Schedule m_schedule{m_clock};
+
+    // It reads a running QTimer: a little real time passes between its start and the check.
+    bool nextTickIn(qint64 ms) const { return qAbs(ms - 25 - m_schedule.msUntilNextTick()) <= 25; }
+    void tickAfter(qint64 ms)
+    {
+        m_clock.wall = m_clock.wall.addMSecs(ms);
+        m_clock.mono += ms;
+        m_schedule.tick();
+    }
+
+private slots:
+    void init()
+    {
+        m_schedule.disarm();
+        m_clock = FakeClock();
+    }
+
+    void compose_data()
+    {
+        QTest::addColumn<QStringList>("hms");
+        QTest::addColumn<int>("target");
+        QTest::newRow("halves away from 0") << QStringList{"1", "4.5", "0.4"} << 10500;
+        QTest::newRow("joined, not added") << QStringList{"0", "150", "0"} << 15000;
+        QTest::newRow("non-numbers count 0") << QStringList{"x", "1e999", "5"} << 5;
+        QTest::newRow("minus inside") << QStringList{"1", "-5", "0"} << 0;
+        QTest::newRow("largest int") << QStringList{"214748", "36", "47"} << 2147483647;
+        QTest::newRow("one past it") << QStringList{"214748", "36", "48"} << 0;
+    }
+    void compose()
+    {
+        QFETCH(QStringList, hms);
+        QFETCH(int, target);
+        QCOMPARE(composeTargetTime(hms[0], hms[1], hms[2]), target);
+        QCOMPARE(m_schedule.arm(TimeMode::Countdown, {hms[0], hms[1], hms[2]}), target != 0);
+    }
+
+    // 1:00:01 is due a tick after 0:00:00; ticks are due at arming + k s, late or not.
+    void countdown()
+    {
+        QSignalSpy written(&m_schedule, &Schedule::countdownWritten);
+        QSignalSpy due(&m_schedule, &Schedule::due), warned(&m_schedule, &Schedule::warning);
+        QVERIFY(m_schedule.arm(TimeMode::Countdown, {"0", "60", "1"})); // shown as 1:00:01
+        tickAfter(1030);
+        QVERIFY(nextTickIn(970));
+        tickAfter(1030);
+        QVERIFY(nextTickIn(940));
+        QStringList shown;
+        for (const QList<QVariant> &args : written)
+            shown << args[0].toString() + '=' + args[1].toString();
+        QCOMPARE(shown, (QStringList{"0=1", "1=0", "2=0", "0=0", "1=59", "2=59"}));
+        int ticks = 2;
+        for (; due.isEmpty() && ticks < 9999; ++ticks)
+            m_schedule.tick();
+        QCOMPARE(ticks, 3602);
+        QCOMPARE(warned, QList<QVariantList>{{qint64(60)}}); // once, a minute before
+        QVERIFY(!m_schedule.armed() && m_schedule.msUntilNextTick() == -1);
+        QVERIFY(m_schedule.arm(TimeMode::Countdown, {"0", "0", "3"})); // counts afresh
+        QVERIFY(nextTickIn(1000));
+        // The timer drives the ticks; overdue ones follow at once.
+        tickAfter(60000); // the first timeout was set a real second ahead
+        QTRY_COMPARE_WITH_TIMEOUT(due.size(), 2, 2000);
+    }
+
+    void timeOfDayRule_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QDateTime>("previous"); // check
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("due");
+        const auto at = [](int h, int m, int s, int ms = 0) {
+            return QDateTime(QDate(2026, 12, 7), QTime(h, m, s, ms));
+        };
+        QTest::newRow("in the second") << 143000 << at(14, 29, 59, 2) << at(14, 30, 0, 998) << true;
+        QTest::newRow("late tick") << 143000 << at(14, 29, 59, 2) << at(14, 30, 1, 40) << true;
+        QTest::newRow("crossed in 6 s") << 143000 << at(14, 29, 55) << at(14, 30, 1) << false;
+        QTest::newRow("past at arming") << 143000 << at(14, 30, 0, 5) << at(14, 30, 1, 2) << false;
+        QTest::newRow("clock set back") << 143000 << at(14, 30, 5) << at(14, 29, 0) << false;
+        QTest::newRow("over midnight") << 1 << at(23, 59, 59, 2) << at(0, 0, 2).addDays(1) << true;
+        // When daylight saving time begins, 2:00 to 3:00 passes in one real second.
+        const QDateTime berlin(QDate(2026, 3, 29), QTime(1, 59, 59), QTimeZone("Europe/Berlin"));
+        QTest::newRow("skipped hour") << 23000 << berlin << berlin.addMSecs(1000) << true;
+    }
+    void timeOfDayRule()
+    {
+        QFETCH(int, target);
+        QFETCH(QDateTime, previous);
+        QFETCH(QDateTime, now);
+        QFETCH(bool, due);
+        QCOMPARE(timeOfDayDue(target, previous, now), due);
+    }
+
+    // Ticks land just after each wall-clock second. Each check, arming too, is the previous
+    // one for the next tick: a second begun at arming has passed, a late tick still fires.
+    void timeOfDay()
+    {
+        QSignalSpy due(&m_schedule, &Schedule::due);
+        m_clock.wall.setTime(QTime(14, 29, 58, 700));
+        QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "0"}));
+        QVERIFY(nextTickIn(302));
+        tickAfter(302);
+        m_clock.wall.setTime(QTime(14, 30, 0, 510));
+        QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "0"}));
+        tickAfter(500); // 14:30:01.010
+        QVERIFY(due.isEmpty() && nextTickIn(992));
+        QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "5"}));
+        for (const int step : {1000, 1000, 1000, 2500}) // the last 5.5 s after arming
+            tickAfter(step);
+        QCOMPARE(due.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(ScheduleTest)
+#include "tst_schedule.moc"

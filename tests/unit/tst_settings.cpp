@@ -1,0 +1,98 @@
+#include "core/Settings.h"
+#include "core/SettingsStore.h"
+
+#include <QMap>
+#include <QTest>
+
+struct MemoryStore final : SettingsStore
+{
+    QString value(const QString &key, const QString &absent) override
+    {
+        return values.value(key, absent);
+    }
+    bool save(const Entries &entries, QString *) override
+    {
+        for (const auto &[key, text] : entries) {
+            saved << key + '=' + text;
+            values.insert(key, text);
+        }
+        return true;
+    }
+    QString location() const override { return {}; }
+    QMap<QString, QString> values;
+    QStringList saved;
+};
+
+// Action, force, time setting, warning, the count-down texts and the time texts.
+QStringList flat(const SavedChoices &c)
+{
+    return QStringList{QString::number(c.action), QString::number(c.force),
+                       QString::number(c.timeSetting), QString::number(c.warning)} +
+           QStringList{c.countDown.begin(), c.countDown.end()} +
+           QStringList{c.time.begin(), c.time.end()};
+}
+
+class SettingsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void load_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // "key=text"
+        QTest::addColumn<QStringList>("loaded");
+        const QStringList zeros{"0", "0", "0", "0", "0", "0"};
+        QTest::newRow("nothing stored") << QStringList{} << QStringList{"0", "1", "0", "1"} + zeros;
+        QTest::newRow("texts verbatim, no time setting 2")
+            << QStringList{"Action=2",  "Force=0",         "TimeSetting=2",
+                           "Warning=0", "CountDown0= 07 ", "Time2=x"}
+            << QStringList{"2", "0", "0", "0", " 07 ", "0", "0", "0", "0", "x"};
+        for (const QString bad : {"x", "1.5", "-1", "7", "", "4294967297", "1, 2"})
+            QTest::addRow("corrupt '%s'", qPrintable(bad))
+                << QStringList{"Action=" + bad, "Force=" + bad, "TimeSetting=" + bad,
+                               "Warning=" + bad}
+                << QStringList{"0", "1", "0", "1"} + zeros;
+    }
+    void load()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, loaded);
+        MemoryStore store;
+        for (const QString &line : stored)
+            store.values.insert(line.section('=', 0, 0), line.section('=', 1));
+        QCOMPARE(flat(loadChoices(store)), loaded);
+    }
+
+    // Every key in order; an action or time setting not selected keeps the stored one.
+    void save()
+    {
+        MemoryStore store;
+        store.values = {{"Action", "2"}, {"TimeSetting", "1"}};
+        QVERIFY(saveChoices(store, {-1, 0, -1, {"1", "2", "3"}, {"4", "5", "6"}}, nullptr));
+        QCOMPARE(store.saved, (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2",
+                                           "Time1=5", "CountDown2=3", "Time2=6", "Warning=1"}));
+        QCOMPARE(flat(loadChoices(store)),
+                 (QStringList{"2", "0", "1", "1", "1", "2", "3", "4", "5", "6"}));
+    }
+
+    void spinner_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("value");
+        const std::tuple<const char *, int, int> rows[] = {
+            {"07", 99, 7},  {"150", 99, 99}, {"-5", 59, 0},    {"abc", 59, 0},
+            {"2.5", 59, 2}, {"3.5", 59, 4},  {"59.5", 59, 59}, {"4294967296", 59, 59}};
+        for (const auto &[stored, maximum, value] : rows)
+            QTest::addRow("%s", stored) << QString(stored) << maximum << value;
+    }
+    void spinner()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, maximum);
+        QFETCH(int, value);
+        QCOMPARE(loadedSpinnerValue(stored, maximum), value);
+    }
+};
+
+QTEST_APPLESS_MAIN(SettingsTest)
+#include "tst_settings.moc"
