@@ -6,11 +6,11 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev fonts-dejavu-core)
 test_packages=(
-    xvfb xauth xdotool x11-utils imagemagick trayer
+    xvfb xauth xdotool x11-utils imagemagick trayer weston qt6-wayland
     dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64
-    desktop-file-utils appstream librsvg2-bin icoutils python3-xlib dpkg-dev file pkg-config
+    desktop-file-utils appstream librsvg2-bin icoutils python3-xlib dpkg-dev file pkg-config lintian
 )
 
 packages=("${build_packages[@]}")
@@ -18,9 +18,10 @@ if [ "${1:-build}" = test ]; then
     packages+=("${test_packages[@]}")
 fi
 
-sudo_cmd=()
+sudo_cmd=(env DEBIAN_FRONTEND=noninteractive)
 if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
+    # sudo resets the environment: the frontend has to be passed through it.
+    sudo_cmd=(sudo env DEBIAN_FRONTEND=noninteractive)
 fi
 
 missing=()

@@ -13,8 +13,11 @@ command -v desktop-file-validate >/dev/null || missing+=(desktop-file-utils)
 command -v appstreamcli >/dev/null || missing+=(appstream)
 if ((${#missing[@]})); then
     echo "validate-metadata: installing ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root=()
+    ((EUID == 0)) || as_root=(sudo)
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 desktop=$root/resources/linux/orvanta.desktop
