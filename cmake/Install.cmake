@@ -106,7 +106,8 @@ programs from holding it up.")
 # The libraries come from dpkg-shlibdeps; the X11 platform plugin ships inside
 # libqt6gui6, which the program links anyway.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+# Qt's own texts (standard buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 
 include(CPack)

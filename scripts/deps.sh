@@ -4,7 +4,8 @@
 #   scripts/deps.sh test    - also Xvfb, D-Bus mocks, the tray host, AT-SPI, mingw/wine, ...
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
+    qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev fonts-dejavu-core)
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick trayer weston qt6-wayland
     dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core

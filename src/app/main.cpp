@@ -8,6 +8,7 @@
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
 #include "gui/Notifier.h"
+#include "gui/Translations.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"
 #include "platform/Platform.h"
@@ -33,6 +34,7 @@ void answerHelpAndVersion(int &argc, char *argv[])
         if (argument == "-h" || argument == "--help" || argument == "-?" ||
             argument == "--help-all" || argument == "-v" || argument == "--version") {
             QCoreApplication text(argc, argv);
+            installTranslations(text);
             nameTheApplication();
             parseCommandLine(QCoreApplication::arguments());
         }
@@ -61,6 +63,7 @@ int main(int argc, char *argv[])
     }
     Platform::avoidSilentBuses();
     QApplication app(argc, argv);
+    installTranslations(app);
     nameTheApplication();
     QApplication::setDesktopFileName(AppInfo::applicationId());
     // The window may hide into the notification area while the About box closes: the

@@ -9,21 +9,30 @@
 
 namespace {
 
-const auto tr = [](const char *text) { return QCoreApplication::translate("CommandLine", text); };
+// A class, not a lambda, so that lupdate files the texts under their context.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 struct Options
 {
-    QCommandLineOption logOff{QStringLiteral("logoff"), tr("Log off the user.")};
-    QCommandLineOption powerOff{QStringLiteral("poweroff"), tr("Turn off the computer.")};
-    QCommandLineOption reboot{QStringLiteral("reboot"), tr("Restart the computer.")};
+    QCommandLineOption logOff{QStringLiteral("logoff"), CommandLine::tr("Log off the user.")};
+    QCommandLineOption powerOff{QStringLiteral("poweroff"),
+                                CommandLine::tr("Turn off the computer.")};
+    QCommandLineOption reboot{QStringLiteral("reboot"), CommandLine::tr("Restart the computer.")};
     QCommandLineOption force{QStringLiteral("force"),
-                             tr("Do not let other programs hold the action up.")};
-    QCommandLineOption in{QStringLiteral("in"), tr("Count down H:MM:SS, or a number of minutes."),
+                             CommandLine::tr("Do not let other programs hold the action up.")};
+    QCommandLineOption in{QStringLiteral("in"),
+                          CommandLine::tr("Count down H:MM:SS, or a number of minutes."),
                           QStringLiteral("time")};
-    QCommandLineOption at{QStringLiteral("at"), tr("Wait for the time of day HH:MM[:SS]."),
+    QCommandLineOption at{QStringLiteral("at"),
+                          CommandLine::tr("Wait for the time of day HH:MM[:SS]."),
                           QStringLiteral("time")};
-    QCommandLineOption cancel{QStringLiteral("cancel"), tr("Disarm the running Orvanta.")};
-    QCommandLineOption show{QStringLiteral("show"), tr("Bring the running Orvanta's window up.")};
+    QCommandLineOption cancel{QStringLiteral("cancel"),
+                              CommandLine::tr("Disarm the running Orvanta.")};
+    QCommandLineOption show{QStringLiteral("show"),
+                            CommandLine::tr("Bring the running Orvanta's window up.")};
 
     void addTo(QCommandLineParser &parser) const
     {
@@ -33,9 +42,9 @@ struct Options
 
 void describe(QCommandLineParser &parser, const Options &options)
 {
-    parser.setApplicationDescription(
-        tr("Logs off the user, turns off or restarts the computer after a countdown or at a "
-           "time of day."));
+    parser.setApplicationDescription(CommandLine::tr(
+        "Logs off the user, turns off or restarts the computer after a countdown or at a "
+        "time of day."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -92,13 +101,15 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
         return refuse(parser.errorText());
     const bool help = parser.isSet(QStringLiteral("help"));
     if ((help || parser.isSet(QStringLiteral("version"))) && !mayExit)
-        return refuse(tr("--help and --version are answered by the program that is asked"));
+        return refuse(
+            CommandLine::tr("--help and --version are answered by the program that is asked"));
     if (help)
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return refuse(
+            CommandLine::tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     const QList<std::pair<const QCommandLineOption *, Action>> actions = {
         {&options.logOff, Action::LogOff},
@@ -115,15 +126,16 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     command.cancel = parser.isSet(options.cancel);
     command.show = parser.isSet(options.show);
     if (actionCount > 1)
-        return refuse(tr("choose one of --logoff, --poweroff and --reboot"));
+        return refuse(CommandLine::tr("choose one of --logoff, --poweroff and --reboot"));
     if (in && at)
-        return refuse(tr("choose one of --in and --at"));
+        return refuse(CommandLine::tr("choose one of --in and --at"));
     if (actionCount == 0 && (in || at || parser.isSet(options.force)))
-        return refuse(tr("--in, --at and --force need --logoff, --poweroff or --reboot"));
+        return refuse(
+            CommandLine::tr("--in, --at and --force need --logoff, --poweroff or --reboot"));
     if (actionCount == 1 && !in && !at)
-        return refuse(tr("say when: --in H:MM:SS or --at HH:MM[:SS]"));
+        return refuse(CommandLine::tr("say when: --in H:MM:SS or --at HH:MM[:SS]"));
     if (actionCount == 1 && command.cancel)
-        return refuse(tr("--cancel cannot be combined with an action"));
+        return refuse(CommandLine::tr("--cancel cannot be combined with an action"));
     if (actionCount == 0)
         return command;
 
@@ -132,8 +144,9 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     const QString time = parser.value(in ? options.in : options.at);
     const auto fields = in ? countdownFrom(time) : clockFrom(time);
     if (!fields)
-        return refuse(in ? tr("--in %1: not a countdown from 0:00:01 to 99:59:59").arg(time)
-                         : tr("--at %1: not a time of day from 0:00:01 to 23:59:59").arg(time));
+        return refuse(
+            in ? CommandLine::tr("--in %1: not a countdown from 0:00:01 to 99:59:59").arg(time)
+               : CommandLine::tr("--at %1: not a time of day from 0:00:01 to 23:59:59").arg(time));
     arm.fields = *fields;
     command.arm = arm;
     return command;

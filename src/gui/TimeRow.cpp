@@ -16,7 +16,8 @@ TimeRow::TimeRow(TimeMode kind, QWidget *parent, DesignLayout &layout, int top)
     const char *names[3] = {"Hours", "Minutes", "Seconds"};
     const QString prefix =
         kind == TimeMode::Countdown ? QStringLiteral("countdown") : QStringLiteral("clock");
-    const int unitWidths[3] = {495, 615, 735};
+    // A unit may take its column less a gap: translations run longer than "Hours".
+    const int unitWidths[3] = {705, 705, 735};
     for (int i = 0; i < 3; ++i) {
         const int left = 600 + 720 * i;
         const QString unit = units[i].toLower();

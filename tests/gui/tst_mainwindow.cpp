@@ -19,6 +19,7 @@
 #include <QMap>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -55,10 +56,7 @@ struct Fakes final : PowerRequester,
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); }
     qint64 monotonicMs() const override { return 0; }
 
-    MainWindowServices services()
-    {
-        return {this, this, this, this, this, this};
-    }
+    MainWindowServices services() { return {this, this, this, this, this, this}; }
     QList<QPair<Action, bool>> requests;
     bool accept = true;
     QMap<QString, QString> stored;
@@ -192,12 +190,20 @@ private slots:
     void captionsFit_data()
     {
         QTest::addColumn<int>("pointSize");
-        for (int pt : {9, 12, 16})
-            QTest::addRow("%d pt", pt) << pt;
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr", "es"})
+            for (int pt : {9, 12, 16})
+                QTest::addRow("%s %d pt", language, pt) << pt << QString::fromLatin1(language);
     }
     void captionsFit()
     {
         QFETCH(int, pointSize);
+        QFETCH(QString, language);
+        // The translations as the program embeds them; English is the source text.
+        QTranslator translator;
+        const bool english = language == QLatin1String("en");
+        QVERIFY(english || translator.load(QStringLiteral(":/i18n/orvanta_") + language));
+        QApplication::installTranslator(&translator);
         QFont font;
         font.setPointSize(pointSize);
         QApplication::setFont(font);
@@ -205,6 +211,9 @@ private slots:
         MainWindow main(fakes.services());
         main.start();
         AboutDialog about(&main, fakes, fakes);
+        // Loaded and found under the windows' contexts, or the rows below check English again.
+        auto *timeFrame = main.findChild<QGroupBox *>(QStringLiteral("timeFrame"));
+        QCOMPARE(timeFrame->title() == QLatin1String("Time settings"), english);
         for (QWidget *w : {static_cast<QWidget *>(&main), static_cast<QWidget *>(&about)})
             for (QWidget *child : w->findChildren<QWidget *>()) {
                 QSize need;

@@ -1,0 +1,394 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2003-2026 Ewan Brannock</source>
+        <translation>Copyright © 2003-2026 Ewan Brannock</translation>
+    </message>
+    <message>
+        <source>This software is deployed as FREEWARE, which means:</source>
+        <translation>Diese Software wird als FREEWARE verbreitet, das heißt:</translation>
+    </message>
+    <message>
+        <source>Freeware notice</source>
+        <translation>Freeware-Hinweis</translation>
+    </message>
+    <message>
+        <source>Developer:</source>
+        <translation>Entwickler:</translation>
+    </message>
+    <message>
+        <source>Ewan Brannock
+12 Mill Row
+Dunmarrow
+KV3 8LT, Scotland</source>
+        <translation>Ewan Brannock
+12 Mill Row
+Dunmarrow
+KV3 8LT, Schottland</translation>
+    </message>
+    <message>
+        <source>Visit the homepage</source>
+        <translation>Zur Homepage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Log off the user.</source>
+        <translation>Den Benutzer abmelden.</translation>
+    </message>
+    <message>
+        <source>Turn off the computer.</source>
+        <translation>Den Computer ausschalten.</translation>
+    </message>
+    <message>
+        <source>Restart the computer.</source>
+        <translation>Den Computer neu starten.</translation>
+    </message>
+    <message>
+        <source>Do not let other programs hold the action up.</source>
+        <translation>Keine Verzögerung durch andere Programme zulassen.</translation>
+    </message>
+    <message>
+        <source>Count down H:MM:SS, or a number of minutes.</source>
+        <translation>Countdown H:MM:SS oder eine Anzahl Minuten.</translation>
+    </message>
+    <message>
+        <source>Wait for the time of day HH:MM[:SS].</source>
+        <translation>Bis zur Uhrzeit HH:MM[:SS] warten.</translation>
+    </message>
+    <message>
+        <source>Disarm the running Orvanta.</source>
+        <translation>Den Timer des laufenden Orvanta anhalten.</translation>
+    </message>
+    <message>
+        <source>Bring the running Orvanta&apos;s window up.</source>
+        <translation>Das Fenster des laufenden Orvanta hervorholen.</translation>
+    </message>
+    <message>
+        <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
+        <translation>Meldet den Benutzer ab, schaltet den Computer aus oder startet ihn neu, nach einem Countdown oder zu einer Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>--help and --version are answered by the program that is asked</source>
+        <translation>--help und --version beantwortet das aufgerufene Programm selbst</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>choose one of --logoff, --poweroff and --reboot</source>
+        <translation>nur eines von --logoff, --poweroff und --reboot angeben</translation>
+    </message>
+    <message>
+        <source>choose one of --in and --at</source>
+        <translation>entweder --in oder --at angeben</translation>
+    </message>
+    <message>
+        <source>--in, --at and --force need --logoff, --poweroff or --reboot</source>
+        <translation>--in, --at und --force brauchen --logoff, --poweroff oder --reboot</translation>
+    </message>
+    <message>
+        <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
+        <translation>Zeitpunkt fehlt: --in H:MM:SS oder --at HH:MM[:SS]</translation>
+    </message>
+    <message>
+        <source>--cancel cannot be combined with an action</source>
+        <translation>--cancel lässt sich nicht mit einer Aktion verbinden</translation>
+    </message>
+    <message>
+        <source>--in %1: not a countdown from 0:00:01 to 99:59:59</source>
+        <translation>--in %1: kein Countdown zwischen 0:00:01 und 99:59:59</translation>
+    </message>
+    <message>
+        <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
+        <translation>--at %1: keine Uhrzeit zwischen 0:00:01 und 23:59:59</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Um 10 Minuten verschieben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Log off user</source>
+        <translation>Benutzer abmelden</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation>Computer ausschalten</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation>Computer neu starten</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation>Erzwingen (Rückfragen übergehen usw.)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t mind waiting for programs to shut down</source>
+        <translation>Nicht darauf warten, dass sich Programme beenden</translation>
+    </message>
+    <message>
+        <source>Time settings</source>
+        <translation>Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>At a specific time</source>
+        <translation>Zur Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Hide the window into the notification area</source>
+        <translation>Das Fenster im Infobereich verbergen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Über Orvanta</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Einstellungen laden</translation>
+    </message>
+    <message>
+        <source>Warn a minute before</source>
+        <translation>Eine Minute vorher warnen</translation>
+    </message>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Other programs from Brannock</source>
+        <translation>Weitere Programme von Brannock</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>On the Web</source>
+        <translation>Im Internet</translation>
+    </message>
+    <message>
+        <source>Orvanta is closing</source>
+        <translation>Orvanta wird gerade beendet</translation>
+    </message>
+    <message>
+        <source>the time was refused</source>
+        <translation>die Zeitangabe wurde nicht angenommen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop timer</source>
+        <translation>Timer anhalten</translation>
+    </message>
+    <message>
+        <source>Start timer</source>
+        <translation>Timer starten</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>The user was not logged off.</source>
+        <translation>Der Benutzer wurde nicht abgemeldet.</translation>
+    </message>
+    <message>
+        <source>The computer was not turned off.</source>
+        <translation>Der Computer wurde nicht ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The computer was not restarted.</source>
+        <translation>Der Computer wurde nicht neu gestartet.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it (access denied).</source>
+        <translation>Das System hat es nicht erlaubt (Zugriff verweigert).</translation>
+    </message>
+    <message>
+        <source>Another program is blocking it.</source>
+        <translation>Ein anderes Programm verhindert es.</translation>
+    </message>
+    <message>
+        <source>The system wants a password for it, and nobody could be asked.</source>
+        <translation>Das System verlangt dafür ein Passwort, und niemand konnte gefragt werden.</translation>
+    </message>
+    <message>
+        <source>No service on this system could carry it out.</source>
+        <translation>Kein Dienst auf diesem System konnte es ausführen.</translation>
+    </message>
+    <message>
+        <source>The system did not answer in time.</source>
+        <translation>Das System hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The system says it cannot do that now.</source>
+        <translation>Das System meldet, dass es das jetzt nicht kann.</translation>
+    </message>
+    <message>
+        <source>No session manager is running that could ask the other programs to save their work. Tick Force to end the session anyway.</source>
+        <translation>Es läuft keine Sitzungsverwaltung, die die anderen Programme bitten könnte, ihre Arbeit zu speichern. Kreuzen Sie „Erzwingen“ an, um die Sitzung trotzdem zu beenden.</translation>
+    </message>
+    <message>
+        <source>The system refused it.</source>
+        <translation>Das System hat es abgelehnt.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The user will be logged off in %1</source>
+        <translation>Der Benutzer wird in %1 abgemeldet</translation>
+    </message>
+    <message>
+        <source>The computer will be turned off in %1</source>
+        <translation>Der Computer wird in %1 ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>The computer will be restarted in %1</source>
+        <translation>Der Computer wird in %1 neu gestartet</translation>
+    </message>
+    <message>
+        <source>logging off</source>
+        <translation>Abmeldung</translation>
+    </message>
+    <message>
+        <source>turning off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>um %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeRow</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 %2; corrected when you leave the field</source>
+        <translation>%1 %2; wird beim Verlassen des Feldes berichtigt</translation>
+    </message>
+    <message>
+        <source>spinner</source>
+        <translation>Drehfeld</translation>
+    </message>
+    <message>
+        <source>Up arrow or increase adds one to %1 %2, down arrow or decrease takes one off</source>
+        <translation>Pfeil nach oben oder Erhöhen zählt %1 %2 um eins hoch, Pfeil nach unten oder Verringern um eins herunter</translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
+        <translation>Ihr Standardbrowser ließ sich nicht öffnen. Bitte rufen Sie die Adresse selbst auf:</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Another instance of %1 is already running.<byte value="xd"/>
+Closing this instance now.</source>
+        <translation>Eine andere Instanz von %1 läuft bereits.<byte value="xd"/>
+Diese Instanz wird jetzt beendet.</translation>
+    </message>
+</context>
+</TS>

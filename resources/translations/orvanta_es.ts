@@ -1,0 +1,394 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2003-2026 Ewan Brannock</source>
+        <translation>Copyright © 2003-2026 Ewan Brannock</translation>
+    </message>
+    <message>
+        <source>This software is deployed as FREEWARE, which means:</source>
+        <translation>Este software se distribuye como FREEWARE, es decir:</translation>
+    </message>
+    <message>
+        <source>Freeware notice</source>
+        <translation>Condiciones del freeware</translation>
+    </message>
+    <message>
+        <source>Developer:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Ewan Brannock
+12 Mill Row
+Dunmarrow
+KV3 8LT, Scotland</source>
+        <translation>Ewan Brannock
+12 Mill Row
+Dunmarrow
+KV3 8LT, Escocia</translation>
+    </message>
+    <message>
+        <source>Visit the homepage</source>
+        <translation>Visitar la página web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Log off the user.</source>
+        <translation>Cerrar la sesión del usuario.</translation>
+    </message>
+    <message>
+        <source>Turn off the computer.</source>
+        <translation>Apagar el equipo.</translation>
+    </message>
+    <message>
+        <source>Restart the computer.</source>
+        <translation>Reiniciar el equipo.</translation>
+    </message>
+    <message>
+        <source>Do not let other programs hold the action up.</source>
+        <translation>No dejar que otros programas retrasen la acción.</translation>
+    </message>
+    <message>
+        <source>Count down H:MM:SS, or a number of minutes.</source>
+        <translation>Cuenta atrás H:MM:SS, o un número de minutos.</translation>
+    </message>
+    <message>
+        <source>Wait for the time of day HH:MM[:SS].</source>
+        <translation>Esperar hasta la hora HH:MM[:SS].</translation>
+    </message>
+    <message>
+        <source>Disarm the running Orvanta.</source>
+        <translation>Detener el temporizador del Orvanta en ejecución.</translation>
+    </message>
+    <message>
+        <source>Bring the running Orvanta&apos;s window up.</source>
+        <translation>Mostrar la ventana del Orvanta en ejecución.</translation>
+    </message>
+    <message>
+        <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
+        <translation>Cierra la sesión del usuario, apaga o reinicia el equipo tras una cuenta atrás o a una hora determinada.</translation>
+    </message>
+    <message>
+        <source>--help and --version are answered by the program that is asked</source>
+        <translation>--help y --version los responde el propio programa al que se llama</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>choose one of --logoff, --poweroff and --reboot</source>
+        <translation>elija solo una de --logoff, --poweroff y --reboot</translation>
+    </message>
+    <message>
+        <source>choose one of --in and --at</source>
+        <translation>elija --in o --at, no ambas</translation>
+    </message>
+    <message>
+        <source>--in, --at and --force need --logoff, --poweroff or --reboot</source>
+        <translation>--in, --at y --force requieren --logoff, --poweroff o --reboot</translation>
+    </message>
+    <message>
+        <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
+        <translation>indique cuándo: --in H:MM:SS o --at HH:MM[:SS]</translation>
+    </message>
+    <message>
+        <source>--cancel cannot be combined with an action</source>
+        <translation>--cancel no se puede combinar con una acción</translation>
+    </message>
+    <message>
+        <source>--in %1: not a countdown from 0:00:01 to 99:59:59</source>
+        <translation>--in %1: no es una cuenta atrás de 0:00:01 a 99:59:59</translation>
+    </message>
+    <message>
+        <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
+        <translation>--at %1: no es una hora de 0:00:01 a 23:59:59</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Aplazar 10 minutos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Log off user</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation>Apagar el equipo</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation>Reiniciar el equipo</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation>Forzar (sin avisos de otros programas, etc.)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t mind waiting for programs to shut down</source>
+        <translation>No esperar a que los programas se cierren</translation>
+    </message>
+    <message>
+        <source>Time settings</source>
+        <translation>Momento</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>At a specific time</source>
+        <translation>A una hora fija</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>Minimizar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Hide the window into the notification area</source>
+        <translation>Ocultar la ventana en el área de notificación</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Acerca de Orvanta</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar la configuración</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Cargar la configuración</translation>
+    </message>
+    <message>
+        <source>Warn a minute before</source>
+        <translation>Avisar un minuto antes</translation>
+    </message>
+    <message>
+        <source>Orvanta</source>
+        <translation>Orvanta</translation>
+    </message>
+    <message>
+        <source>Other programs from Brannock</source>
+        <translation>Otros programas de Brannock</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>On the Web</source>
+        <translation>En la Web</translation>
+    </message>
+    <message>
+        <source>Orvanta is closing</source>
+        <translation>Orvanta se está cerrando</translation>
+    </message>
+    <message>
+        <source>the time was refused</source>
+        <translation>el tiempo indicado fue rechazado</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop timer</source>
+        <translation>Detener el temporizador</translation>
+    </message>
+    <message>
+        <source>Start timer</source>
+        <translation>Iniciar el temporizador</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>No se pudo guardar la configuración en %1:<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>The user was not logged off.</source>
+        <translation>No se cerró la sesión del usuario.</translation>
+    </message>
+    <message>
+        <source>The computer was not turned off.</source>
+        <translation>El equipo no se apagó.</translation>
+    </message>
+    <message>
+        <source>The computer was not restarted.</source>
+        <translation>El equipo no se reinició.</translation>
+    </message>
+    <message>
+        <source>The system did not allow it (access denied).</source>
+        <translation>El sistema no lo permitió (acceso denegado).</translation>
+    </message>
+    <message>
+        <source>Another program is blocking it.</source>
+        <translation>Otro programa lo está impidiendo.</translation>
+    </message>
+    <message>
+        <source>The system wants a password for it, and nobody could be asked.</source>
+        <translation>El sistema pide una contraseña y no se pudo preguntar a nadie.</translation>
+    </message>
+    <message>
+        <source>No service on this system could carry it out.</source>
+        <translation>Ningún servicio de este sistema pudo llevarlo a cabo.</translation>
+    </message>
+    <message>
+        <source>The system did not answer in time.</source>
+        <translation>El sistema no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The system says it cannot do that now.</source>
+        <translation>El sistema indica que ahora no puede hacerlo.</translation>
+    </message>
+    <message>
+        <source>No session manager is running that could ask the other programs to save their work. Tick Force to end the session anyway.</source>
+        <translation>No hay ningún gestor de sesión en ejecución que pueda pedir a los demás programas que guarden su trabajo. Marque «Forzar» para cerrar la sesión de todos modos.</translation>
+    </message>
+    <message>
+        <source>The system refused it.</source>
+        <translation>El sistema lo rechazó.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>The user will be logged off in %1</source>
+        <translation>La sesión del usuario se cerrará en %1</translation>
+    </message>
+    <message>
+        <source>The computer will be turned off in %1</source>
+        <translation>El equipo se apagará en %1</translation>
+    </message>
+    <message>
+        <source>The computer will be restarted in %1</source>
+        <translation>El equipo se reiniciará en %1</translation>
+    </message>
+    <message>
+        <source>logging off</source>
+        <translation>cierre de sesión</translation>
+    </message>
+    <message>
+        <source>turning off</source>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>reinicio</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>a las %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeRow</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Hora fija</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>%1 %2; corrected when you leave the field</source>
+        <translation>%1 %2; se corrige al salir del campo</translation>
+    </message>
+    <message>
+        <source>spinner</source>
+        <translation>selector</translation>
+    </message>
+    <message>
+        <source>Up arrow or increase adds one to %1 %2, down arrow or decrease takes one off</source>
+        <translation>Flecha arriba o Aumentar suma uno a %1 %2; flecha abajo o Disminuir resta uno</translation>
+    </message>
+</context>
+<context>
+    <name>WebPages</name>
+    <message>
+        <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
+        <translation>No se pudo abrir su navegador predeterminado. Vaya usted mismo a la dirección:</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Another instance of %1 is already running.<byte value="xd"/>
+Closing this instance now.</source>
+        <translation>Ya se está ejecutando otra instancia de %1.<byte value="xd"/>
+Esta instancia se cerrará ahora.</translation>
+    </message>
+</context>
+</TS>
