@@ -277,7 +277,7 @@ QString MainWindow::apply(const Command &command)
     if (m_closed)
         return tr("Orvanta is closing");
     // A window in view only comes forward; the animation is for one coming back.
-    if ((command.show || command.arm) && (!isVisible() || isMinimized()))
+    if ((command.show || command.arm) && m_tray->windowOutOfSight())
         m_tray->restoreWindow();
     else if (command.show || command.arm) {
         raise();
@@ -415,7 +415,7 @@ void MainWindow::onWarning(qint64 secondsLeft)
     const auto fallback = [this, text] {
         m_tray->showMessage(AppInfo::title(), text);
         // Nobody may be looking at the notification area: a window in view comes forward.
-        if (isVisible() && !isMinimized()) {
+        if (!m_tray->windowOutOfSight()) {
             raise();
             activateWindow();
         }
@@ -471,7 +471,7 @@ void MainWindow::onPowerAnswered(Action action, bool force, const PowerResult &r
     // Nobody would learn why the computer stayed on: the window comes back, disarmed, so
     // that Force can be ticked or the time set again.
     disarm();
-    if (!isVisible() || isMinimized())
+    if (m_tray->windowOutOfSight())
         m_tray->restoreWindow();
     m_services.messages->information(this, refusalMessage(action, result));
 }

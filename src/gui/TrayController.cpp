@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <utility>
+
 TrayController::TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu,
                                QObject *parent)
     : QObject(parent), m_window(window), m_animator(animator), m_menu(menu)
@@ -71,6 +73,8 @@ void TrayController::hideWindow()
     // action may be armed, so it goes to the taskbar instead.
     if (!m_icon || !QSystemTrayIcon::isSystemTrayAvailable()) {
         m_window->showMinimized();
+        // Wayland never reports the minimized state back: remembered here.
+        m_minimizedUnseen = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
         return;
     }
     if (m_window->isVisible())
@@ -85,11 +89,20 @@ void TrayController::restoreWindow()
     // A tick during the animation may have ended the program.
     if (m_removed)
         return;
+    // WORKAROUND: Wayland has no request to leave the minimized state; a new surface is
+    // the one way back into view.
+    if (std::exchange(m_minimizedUnseen, false))
+        m_window->hide();
     m_window->show();
     m_window->setWindowState(m_window->windowState() &
                              ~(Qt::WindowMinimized | Qt::WindowMaximized));
     m_window->raise();
     m_window->activateWindow();
+}
+
+bool TrayController::windowOutOfSight() const
+{
+    return !m_window->isVisible() || m_window->isMinimized() || m_minimizedUnseen;
 }
 
 void TrayController::onActivated(QSystemTrayIcon::ActivationReason reason)

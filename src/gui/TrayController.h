@@ -34,6 +34,8 @@ public:
 
     void hideWindow();
     void restoreWindow();
+    // Hidden, minimized, or minimized where the window system never says so.
+    bool windowOutOfSight() const;
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
@@ -45,6 +47,7 @@ private:
     QMenu *m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
     bool m_removed = false;
+    bool m_minimizedUnseen = false;
     QString m_toolTip;
     QElapsedTimer m_lastTrigger;
 };

@@ -234,12 +234,30 @@ def stale_lock(desk, binary):
     assert lock in desk.output(third.log), desk.output(third.log)
 
 
+def wayland(desk, binary):
+    """Native Wayland, no notification area: the hide button minimizes, a later start with
+    --show brings the window back, and Start pressed over AT-SPI reaches logind."""
+    save_settings(desk, Action=1, TimeSetting=1, CountDown2=1)
+    program = desk.start_program(binary)
+    frame = h.find(h.accessible_app(program.pid), "frame")
+    wait_for(lambda: h.state(frame, "showing") and desk.on_screen(), 10, what="the window")
+    h.find(frame, "push button", "Minimize to system tray").queryAction().doAction(0)
+    wait_for(lambda: not desk.on_screen(), 5, what="the window minimized")
+    assert program.poll() is None and h.state(frame, "visible"), "minimized, not hidden"
+    assert desk.start_program(binary, args=["--show"]).wait(10) == 0
+    wait_for(desk.on_screen, 5, what="the window back after --show")
+    h.find(frame, "push button", "Start").queryAction().doAction(0)
+    wait_for(desk.power_calls, 8, what="a power request")
+    assert program.wait(5) == 0 and power(desk) == [("PowerOffWithFlags", *FORCED, None)]
+
+
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
                                      time_of_day_restart, warning_postpone_cancel, command_line,
                                      tray_hide_restore, tray_lost_while_hidden,
                                      refused_request, stuck_buses,
-                                     stale_lock)}
-POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request", "command_line")
+                                     stale_lock, wayland)}
+POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request", "command_line",
+            "wayland")
 
 
 if __name__ == "__main__":
@@ -247,7 +265,7 @@ if __name__ == "__main__":
         sys.exit(f"usage: {sys.argv[0]} BINARY {'|'.join(SCENARIOS)}")
     binary, name = os.path.abspath(sys.argv[1]), sys.argv[2]
     with Desktop(logind="refuse" if name == "refused_request" else "accept",
-                 a11y=name != "stuck_buses") as desk:
+                 a11y=name != "stuck_buses", wayland=name == "wayland") as desk:
         SCENARIOS[name](desk, binary)
         assert desk.recorded_commands() == "", desk.recorded_commands()
         assert name in POWERING or not desk.power_calls(), power(desk)
