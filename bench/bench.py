@@ -2,17 +2,23 @@
 """Benchmark of the real orvanta binary beside a peer that does the same job (kshutdown),
 on one private desktop (tests/e2e/harness.py): the same Xvfb, the same private session
 and system buses, the logind mock that stamps each power request with the moment it
-arrived, the tray host trayer. Both programs run with QT_XCB_GL_INTEGRATION=none and
-without an accessibility bus. Prints a table and writes RESULTS.md; it never judges.
+arrived, the tray host trayer (stopped for the last phases). Both programs run with
+QT_XCB_GL_INTEGRATION=none and without an accessibility bus. Prints tables and writes
+RESULTS.md, the medians of the previous RESULTS.md beside the new ones; it never judges.
 
-    /usr/bin/python3 bench/bench.py BINARY [--out bench/RESULTS.md] [--quick]
+    /usr/bin/python3 bench/bench.py BINARY [--out FILE] [--previous FILE] [--quick]
+
+--quick writes build-bench/RESULTS-quick.md unless --out says otherwise: a trial run on a
+busy machine never replaces results.
 
 The peer always runs inside a mount namespace of its own, where every power command is a
 recorder (peer-sandbox.sh). Orvanta gets the recorders first on PATH.
 
 Order: start-up and memory alone, one program at a time; then two lanes at once, one per
-program (firing runs, then the 60 s idle and armed windows), each lane starting its
-program only after its previous run has ended.
+program (firing runs), each lane starting its program only after its previous run has
+ended; then, with the tray host and again after it has been stopped: Orvanta alone armed
+from its command line and handed a command while running, and the 60 s idle and armed
+windows of both programs in step.
 """
 
 import argparse
@@ -35,7 +41,8 @@ sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
 from harness import Desktop, wait_for  # noqa: E402
-from Xlib import X, display as xdisplay  # noqa: E402
+from Xlib import X, display as xdisplay, error as xerror  # noqa: E402
+from Xlib.ext import damage  # noqa: E402
 
 PEER = "/usr/bin/kshutdown"
 # The mock knows the flags, so Orvanta never falls back to the old calls; those are the
@@ -218,11 +225,11 @@ class Lane:
         self.count += 1
         stamp = os.path.join(self.base, f"exec-{self.count}")
         script = os.path.join(self.base, f"start-{self.count}.sh")
+        quoted = " ".join(f"'{a}'" for a in args)
         if self.kind == "orvanta":
             body = (f"printf '%s\\n' \"$EPOCHREALTIME\" > '{stamp}'\n"
-                    f"exec '{self.binary}'\n")
+                    f"exec '{self.binary}' {quoted}\n")
         else:
-            quoted = " ".join(f"'{a}'" for a in args)
             body = (f"exec unshare --mount --propagation private /bin/bash "
                     f"'{os.path.join(HERE, 'peer-sandbox.sh')}' '{self.desk.bin}' "
                     f"'{stamp}' {quoted}\n")
@@ -261,6 +268,28 @@ class Lane:
             self.desk.ask(wid, lambda w: w.configure(x=760, y=0))
             self.desk.x.sync()
         return run
+
+    def launch(self, args):
+        """Starts the program and returns at once: (Popen, path of its exec stamp)."""
+        script, stamp = self._wrapper(args)
+        return self.desk.start_program(script, self.env), stamp
+
+    def start_watched(self, args, watcher, timeout=30):
+        """Like start, with a PaintWatcher opened before the exec; returns the Run."""
+        program, stamp = self.launch(args)
+        deadline = time.monotonic() + timeout
+        seen = 0
+        while True:
+            while seen < len(watcher.maps):
+                wid, mapped_at = watcher.maps[seen]
+                seen += 1
+                if self._is_main_window(wid, program.pid):
+                    at_map = sample(program.pid)
+                    exec_at = float(wait_for(lambda: _read(stamp), 5, what="the exec stamp"))
+                    return Run(program, wid, exec_at, mapped_at, at_map)
+            if not watcher.pump(deadline):
+                raise BenchError(f"orvanta (pid {program.pid}) mapped no window in {timeout} s: "
+                                 f"{self.desk.output(program.log)[-2000:]}")
 
     def forward(self, args, timeout=15):
         """A second peer start that hands its arguments to the running instance."""
@@ -335,6 +364,90 @@ class MapWatcher:
 
     def close(self):
         self.x.close()
+
+
+class PaintWatcher:
+    """Sees windows being drawn, from outside and without polling: a connection of its own
+    with a DAMAGE object on every top-level window created after it opened (and on those
+    named), so that the X server reports each drawing request into them (DamageNotify, raw
+    rectangles). Every MapNotify and DamageNotify is stamped with time.time() as it is read.
+    Open it before the program starts."""
+
+    def __init__(self, display, windows=()):
+        self.x = xdisplay.Display(display)
+        if not self.x.has_extension("DAMAGE"):
+            raise BenchError("the X server has no DAMAGE extension")
+        # A window can be gone before our request for it reaches the server.
+        self.x.set_error_handler(lambda *_: None)
+        self.x.damage_query_version()  # the extension answers nothing before it
+        self.notify = self.x.extension_event.DamageNotify
+        self.x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        for wid in windows:
+            self._watch(wid)
+        self.x.sync()
+        self.maps = []    # (window id, moment)
+        self.paints = []  # (window id, moment, (x, y, width, height))
+
+    def _watch(self, wid):
+        self.x.create_resource_object("window", wid).damage_create(
+            damage.DamageReportRawRectangles)
+
+    def pump(self, deadline):
+        """Reads every event that has come; waits for the first until deadline (a
+        time.monotonic() value). Returns how many were read."""
+        count = 0
+        while True:
+            while self.x.pending_events():
+                event = self.x.next_event()
+                moment = time.time()
+                count += 1
+                if event.type == X.CreateNotify:
+                    self._watch(event.window.id)
+                    self.x.flush()
+                elif event.type == X.MapNotify and not event.override:
+                    self.maps.append((event.window.id, moment))
+                elif event.type == self.notify:
+                    area = event.area
+                    self.paints.append((event.drawable.id, moment,
+                                        (area.x, area.y, area.width, area.height)))
+            if count:
+                return count
+            left = deadline - time.monotonic()
+            if left <= 0:
+                return 0
+            select.select([self.x], [], [], min(left, 0.5))
+
+    def image(self, wid, box):
+        x, y, width, height = box
+        try:
+            return self.x.create_resource_object("window", wid).get_image(
+                x, y, width, height, X.ZPixmap, 0xFFFFFFFF).data
+        except (xerror.BadWindow, xerror.BadDrawable, xerror.BadMatch):
+            return None
+
+    def face_shown(self, wid, box, face, deadline, since=0):
+        """The moment the window first showed face (the pixels of box) after the paint
+        numbered since: each time paints into box have come, the box is read back; when it
+        matches, the moment is that of the last of those paints (the frame that drew it).
+        Returns (moment, paints into box looked at) or (None, count) at the deadline."""
+        looked = since
+        count = 0
+        while time.monotonic() < deadline:
+            fresh = [p for p in self.paints[looked:] if p[0] == wid and overlaps(p[2], box)]
+            looked = len(self.paints)
+            if fresh:
+                count += len(fresh)
+                if self.image(wid, box) == face:
+                    return fresh[-1][1], count
+            self.pump(deadline)
+        return None, count
+
+    def close(self):
+        self.x.close()
+
+
+def overlaps(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
 def window_digest(desk, wid):
@@ -554,13 +667,17 @@ def _record_cost(results, who, state, before, after):
         f"{dict(sorted(cost['by_thread'].items(), key=lambda kv: -kv[1]))}")
 
 
-def cost_round(mine, peer, results, window_s, time_of_day=False):
+def cost_round(mine, peer, results, window_s, variant="countdown", tag="", faces=None):
     """Both programs at once, in step, so that neither window sees the other program start
-    or end (each start and end moves the icons in the tray, which wakes the other):
-    idle for window_s, then armed for window_s on a countdown far away; with time_of_day,
-    armed for a time of day an hour ahead instead, and no idle window."""
+    or end (each start and end moves the icons in the tray, which wakes the other).
+    variant "countdown": idle for window_s, then armed for window_s on a countdown far
+    away (Orvanta by a click on Start, the peer by --shutdown 30m handed over); "time_of_day":
+    armed for a time of day an hour ahead, no idle window; "command_line": each started
+    armed from its command line (Orvanta --poweroff --force --in 2:00:00, the peer
+    --shutdown 30m), no idle window. tag names the desktop ("" with a tray host)."""
     ahead = time.time() + 3600
-    if time_of_day:
+    mine_args, peer_args = [], []
+    if variant == "time_of_day":
         target = time.localtime(ahead)
         mine.write_settings(action=1, time_setting=0,
                             time_of_day=(target.tm_hour, target.tm_min, target.tm_sec))
@@ -568,22 +685,28 @@ def cost_round(mine, peer, results, window_s, time_of_day=False):
         peer_args = ["--shutdown", time.strftime("%H:%M", time.localtime(ahead + 60))]
     else:
         mine.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
-        peer_args = []
-    state = "armed_tod" if time_of_day else "armed"
+    if variant == "command_line":
+        mine_args, peer_args = ["--poweroff", "--force", "--in", "2:00:00"], ["--shutdown", "30m"]
+        park_pointer(mine.desk)
+    state = {"countdown": "armed", "time_of_day": "armed_tod",
+             "command_line": "armed_cl"}[variant]
     runs = []
     try:
-        runs.append(mine.start())
+        runs.append(mine.start(mine_args))
         runs.append(peer.start(peer_args))
         time.sleep(3.0)
-        if not time_of_day:
+        if variant == "countdown":
             before = [sample(run.pid) for run in runs]
             time.sleep(window_s)
             after = [sample(run.pid) for run in runs]
             for who, a, b in zip(("orvanta", "peer"), before, after):
-                _record_cost(results, who, "idle", a, b)
-        if not mine.arm(runs[0]):
-            results.note(f"orvanta: a {state} window did not arm (the window did not change)")
-        if not time_of_day:
+                _record_cost(results, who, "idle" + tag, a, b)
+        if variant == "command_line":
+            if faces and faces.look(runs[0].wid) != faces.stop:
+                results.note(f"orvanta: a {state}{tag} window does not show Stop")
+        elif not mine.arm(runs[0]):
+            results.note(f"orvanta: a {state}{tag} window did not arm (the window did not change)")
+        if variant == "countdown":
             peer.forward(["--shutdown", "30m"])
         wait_for(lambda: "Remaining time" in title(peer.desk, runs[1].wid),
                  10, what="the peer armed")
@@ -592,10 +715,167 @@ def cost_round(mine, peer, results, window_s, time_of_day=False):
         time.sleep(window_s)
         after = [sample(run.pid) for run in runs]
         for who, a, b in zip(("orvanta", "peer"), before, after):
-            _record_cost(results, who, state, a, b)
+            _record_cost(results, who, state + tag, a, b)
     finally:
         for lane, run in zip((mine, peer), runs):
             lane.stop(run)
+
+
+# ---- the command line ---------------------------------------------------------------------
+
+COMMAND = ["--poweroff", "--force", "--in", "0:00:05"]
+COMMAND_DUE_S = 6  # the fields show 5 down to 0, and the tick after 0 fires
+
+
+def park_pointer(desk):
+    """Out of every window (bottom left; the tray sits bottom right): no hover look."""
+    desk.move(0, desk.x.screen().height_in_pixels - 1)
+
+
+class Faces:
+    """The two looks of the Start/Stop button (its box, from locate.py) in this desktop,
+    read back from the X server: a window started plainly (Start) and one started armed from
+    the command line two hours away (Stop; that such a window names its button Stop was
+    checked over AT-SPI by locate.py). Each read 1.5 s after the window was mapped."""
+
+    def __init__(self, lane, box):
+        self.desk = lane.desk
+        self.box = tuple(box)
+        lane.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
+        park_pointer(self.desk)
+        self.start = self._read(lane, [])
+        self.stop = self._read(lane, ["--poweroff", "--force", "--in", "2:00:00"])
+        if not self.start or not self.stop or self.start == self.stop:
+            raise BenchError("the button looks the same armed and not armed: cannot tell")
+
+    def _read(self, lane, args):
+        run = lane.start(args)
+        try:
+            time.sleep(1.5)
+            return self.look(run.wid)
+        finally:
+            lane.stop(run)
+
+    def look(self, wid):
+        watcher = PaintWatcher(self.desk.display)
+        try:
+            return watcher.image(wid, self.box)
+        finally:
+            watcher.close()
+
+
+def _first_tick(watcher, wid, armed_at):
+    """The first paint into the window more than half a second after it showed Stop: the
+    countdown's first tick (the seconds field)."""
+    deadline = time.monotonic() + (armed_at + 2.0 - time.time())
+    while time.monotonic() < deadline:
+        for p in watcher.paints:
+            if p[0] == wid and p[1] > armed_at + 0.5:
+                return p[1]
+        watcher.pump(deadline)
+    return None
+
+
+def command_line_round(lane, results, faces, tag):
+    """`orvanta --poweroff --force --in 0:00:05` with nothing running: exec → window mapped,
+    → first painted, → painted with Stop (armed); the first tick; the power request."""
+    lane.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
+    park_pointer(lane.desk)
+    known = len(lane.desk.power_calls())
+    watcher = PaintWatcher(lane.desk.display)
+    run = None
+    try:
+        run = lane.start_watched(COMMAND, watcher)
+        armed_at, _ = watcher.face_shown(run.wid, faces.box, faces.stop, time.monotonic() + 5)
+        if armed_at is None:
+            results.note(f"command line{tag}: the window never showed Stop")
+            return
+        first = next(p[1] for p in watcher.paints if p[0] == run.wid)
+        tick = _first_tick(watcher, run.wid, armed_at)
+        watcher.close()
+        watcher = None
+        call = power_call(lane.desk, ORVANTA_REQUESTS, known, COMMAND_DUE_S + 15)
+        results.add(f"cl_mapped_ms{tag}", "orvanta", run.startup * 1000)
+        results.add(f"cl_painted_ms{tag}", "orvanta", (first - run.exec_at) * 1000)
+        results.add(f"cl_armed_ms{tag}", "orvanta", (armed_at - run.exec_at) * 1000)
+        if tick is not None:
+            results.add(f"cl_tick_ms{tag}", "orvanta", (tick - armed_at) * 1000)
+        late = (call["t"] - armed_at - COMMAND_DUE_S) * 1000
+        results.add(f"cl_fire_ms{tag}", "orvanta", late)
+        results.add(f"cl_fire_told_ms{tag}", "orvanta",
+                    (call["t"] - run.exec_at - COMMAND_DUE_S) * 1000)
+        log(f"command line{tag}: mapped {run.startup * 1000:.1f} ms, painted "
+            f"{(first - run.exec_at) * 1000:.1f} ms, Stop {(armed_at - run.exec_at) * 1000:.1f} ms "
+            f"after exec; first tick +{(tick - armed_at) * 1000 if tick else float('nan'):.1f} ms; "
+            f"{call['method']}{call['args']} {late:+.1f} ms from Stop + {COMMAND_DUE_S} s")
+        try:
+            run.program.wait(10)
+        except subprocess.TimeoutExpired:
+            results.note("orvanta did not end within 10 s of its power request")
+    finally:
+        if watcher is not None:
+            watcher.close()
+        if run is not None:
+            lane.stop(run)
+
+
+def handoff_round(lane, results, faces, tag):
+    """The same command handed to a running Orvanta (started plainly, showing Start): from
+    the exec of the second process to the running window painted with Stop; the first tick;
+    the power request."""
+    lane.write_settings(action=1, time_setting=1, countdown=(2, 0, 0))
+    park_pointer(lane.desk)
+    run = lane.start()
+    watcher = None
+    try:
+        time.sleep(1.0)
+        watcher = PaintWatcher(lane.desk.display, [run.wid])
+        # A new DAMAGE object reports the whole window once; that is not a paint.
+        watcher.pump(time.monotonic() + 0.3)
+        since = len(watcher.paints)
+        if faces.look(run.wid) != faces.start:
+            results.note(f"handoff{tag}: the running window did not show Start before")
+        known = len(lane.desk.power_calls())
+        second, stamp = lane.launch(COMMAND)
+        armed_at, _ = watcher.face_shown(run.wid, faces.box, faces.stop,
+                                         time.monotonic() + 5, since)
+        exec_at = float(wait_for(lambda: _read(stamp), 5, what="the exec stamp"))
+        if armed_at is None:
+            results.note(f"handoff{tag}: the running window never showed Stop")
+            return
+        tick = _first_tick(watcher, run.wid, armed_at)
+        watcher.close()
+        watcher = None
+        status = second.wait(10)
+        if status != 0:
+            results.note(f"handoff{tag}: the second process ended with status {status}")
+        call = power_call(lane.desk, ORVANTA_REQUESTS, known, COMMAND_DUE_S + 15)
+        results.add(f"ho_armed_ms{tag}", "orvanta", (armed_at - exec_at) * 1000)
+        if tick is not None:
+            results.add(f"ho_tick_ms{tag}", "orvanta", (tick - armed_at) * 1000)
+        late = (call["t"] - armed_at - COMMAND_DUE_S) * 1000
+        results.add(f"ho_fire_ms{tag}", "orvanta", late)
+        results.add(f"ho_fire_told_ms{tag}", "orvanta",
+                    (call["t"] - exec_at - COMMAND_DUE_S) * 1000)
+        log(f"handoff{tag}: Stop {(armed_at - exec_at) * 1000:.1f} ms after the second exec "
+            f"(status {status}); first tick "
+            f"+{(tick - armed_at) * 1000 if tick else float('nan'):.1f} ms; "
+            f"{call['method']}{call['args']} {late:+.1f} ms from Stop + {COMMAND_DUE_S} s")
+        try:
+            run.program.wait(10)
+        except subprocess.TimeoutExpired:
+            results.note("orvanta did not end within 10 s of its power request")
+    finally:
+        if watcher is not None:
+            watcher.close()
+        lane.stop(run)
+
+
+def stop_tray(desk):
+    Desktop.stop_popen(desk.tray)
+    desk.procs.remove(desk.tray)
+    atom = desk.x.intern_atom("_NET_SYSTEM_TRAY_S0")
+    wait_for(lambda: desk.x.get_selection_owner(atom) == X.NONE, 10, what="trayer to leave")
 
 
 # ---- the report ---------------------------------------------------------------------------
@@ -645,44 +925,190 @@ ROWS = [
 ]
 
 
-def table(results):
-    lines = ["| Figure | Goal | Orvanta: median [min … max] (n) | Peer: median [min … max] (n) |",
-             "|---|---|---|---|"]
-    for key, label, goal, digits in ROWS:
+COST_ROWS = [
+    # state, label of the window
+    ("idle", "idle"),
+    ("armed", "armed (countdown, by a click on Start)"),
+    ("armed_tod", "armed for a time of day"),
+    ("armed_cl", "armed from the command line"),
+]
+
+COMMAND_ROWS = [
+    ("cl_mapped_ms", "Command line, nothing running: exec → main window mapped (ms)", "–", 1),
+    ("cl_painted_ms", "  exec → main window first painted (ms)", "–", 1),
+    ("cl_armed_ms", "  exec → armed: painted with Stop (ms)", "≤ 100 ms", 1),
+    ("cl_tick_ms", "  armed → first tick painted (ms)", "1000", 1),
+    ("cl_fire_ms", "  arrival − (armed + 6 s) (ms)", "within 20 ms", 1),
+    ("cl_fire_told_ms", "  arrival − (exec + 6 s) (ms)", "–", 1),
+    ("ho_armed_ms", "Handed to a running instance: second exec → running window painted with "
+     "Stop (ms)", "≤ 50 ms", 1),
+    ("ho_tick_ms", "  armed → first tick painted (ms)", "1000", 1),
+    ("ho_fire_ms", "  arrival − (armed + 6 s) (ms)", "within 20 ms", 1),
+    ("ho_fire_told_ms", "  arrival − (second exec + 6 s) (ms)", "–", 1),
+]
+
+NO_TRAY = "_notray"
+
+
+def row_keys(labels):
+    """(parent label, label) for each label: indented labels repeat under their parents."""
+    keys, parent = [], ""
+    for label in labels:
+        if not label.startswith(" "):
+            parent = label
+        keys.append((parent, label.strip()))
+    return keys
+
+
+def read_previous(path):
+    """The first results table of an earlier RESULTS.md: {(parent, label): (orvanta median,
+    peer median)} and its date, or ({}, None)."""
+    if not path or not os.path.exists(path):
+        return {}, None
+    with open(path) as f:
+        text = f.read().split(MARK, 1)[0]
+    date = re.search(r"^- Date: (.+)$", text, re.M)
+    rows, header, labels = [], None, []
+    for line in text.split("## Results", 1)[-1].splitlines():
+        if not line.startswith("|"):
+            if header:
+                break
+            continue
+        cells = [c[1:-1] if c.startswith(" ") and c.endswith(" ") else c
+                 for c in line.strip()[1:-1].split("|")]
+        if header is None:
+            header = cells
+            continue
+        if set(cells[0]) <= set("-"):
+            continue
+        rows.append(cells)
+        labels.append(cells[0])
+    if not header:
+        return {}, None
+    mine = next((i for i, c in enumerate(header) if c.startswith("Orvanta: median")), None)
+    peer = next((i for i, c in enumerate(header) if c.startswith("Peer: median")), None)
+    found = {}
+    for key, cells in zip(row_keys(labels), rows):
+        pick = lambda i: cells[i].split()[0] if i is not None and cells[i].split() else "–"  # noqa: E731
+        found[key] = (pick(mine), pick(peer))
+    return found, date.group(1).strip() if date else None
+
+
+def _then(old, values):
+    """The earlier median, and how far the new one is from it."""
+    if old in (None, "–"):
+        return "–"
+    try:
+        before = float(old)
+        now = statistics.median(values) if isinstance(values, list) else float(values)
+    except (TypeError, ValueError, statistics.StatisticsError):
+        return old
+    if before == 0:
+        return old
+    return f"{old} ({(now - before) / abs(before) * 100:+.0f}%)"
+
+
+def table(results, previous=None):
+    """The figures of every run, with the earlier run's medians beside them when given."""
+    previous = previous or {}
+    with_previous = bool(previous)
+    head = "| Figure | Goal | Orvanta: median [min … max] (n) |"
+    head += " Orvanta, previous run |" if with_previous else ""
+    head += " Peer: median [min … max] (n) |"
+    head += " Peer, previous run |" if with_previous else ""
+    lines = [head, "|" + "---|" * head.count(" |")]
+    keys = row_keys([label for _, label, _, _ in ROWS])
+
+    def line(label, goal, mine_text, peer_text, mine, peer, key):
+        cells = [label, goal, mine_text]
+        old = previous.get(key, (None, None))
+        if with_previous:
+            cells.append(_then(old[0], mine))
+        cells.append(peer_text)
+        if with_previous:
+            cells.append(_then(old[1], peer))
+        return "| " + " | ".join(cells) + " |"
+
+    for (key, label, goal, digits), row_key in zip(ROWS, keys):
         mine = results.values.get((key, "orvanta"), [])
         peer = results.values.get((key, "peer"), [])
-        if not mine and not peer:
+        if not mine and not peer and row_key not in previous:
             continue
-        lines.append(f"| {label} | {goal} | {summary(mine, digits)} | {summary(peer, digits)} |")
+        lines.append(line(label, goal, summary(mine, digits), summary(peer, digits),
+                          mine, peer, row_key))
     for key, label in (("binary_bytes", "Binary size (bytes, as installed/built)"),
                        ("binary_stripped_bytes", "Binary size stripped (bytes)")):
         mine = results.extra.get(f"{key}_orvanta")
         peer = results.extra.get(f"{key}_peer")
-        lines.append(f"| {label} | – | {mine if mine is not None else '–'} | "
-                     f"{peer if peer is not None else '–'} |")
+        lines.append(line(label, "–", str(mine) if mine is not None else "–",
+                          str(peer) if peer is not None else "–", mine, peer, (label, label)))
+    return "\n".join(lines)
+
+
+def cost_table(results):
+    """Idle and armed cost with and without a tray host, side by side."""
+    lines = ["| Window of 60 s | Figure | Goal | Orvanta, tray host | Orvanta, no tray host | "
+             "Peer, tray host | Peer, no tray host |", "|---|---|---|---|---|---|---|"]
+    goals = {"idle": "0", "armed": "60", "armed_tod": "60", "armed_cl": "60"}
+    for state, label in COST_ROWS:
+        for figure, name, goal, digits in (
+                ("wakeups", "wake-ups (context switches, all threads)", goals[state], 0),
+                ("voluntary", "  of which voluntary", "–", 0),
+                ("cpu", "CPU, utime+stime (ms)", "–", 0),
+                ("runtime", "  scheduler ns counters (ms)", "–", 2)):
+            key = f"{figure}_{state}" + ("_ms" if figure in ("cpu", "runtime") else "")
+            cells = []
+            for who in ("orvanta", "peer"):
+                for tag in ("", NO_TRAY):
+                    cells.append(summary(results.values.get((cost_key(key, tag), who), []),
+                                         digits))
+            if all(c == "–" for c in cells):
+                continue
+            lines.append(f"| {label} | {name} | {goal} | " + " | ".join(cells) + " |")
+    return "\n".join(lines)
+
+
+def cost_key(key, tag):
+    """wakeups_idle + _notray → wakeups_idle_notray; cpu_idle_ms → cpu_idle_notray_ms."""
+    if key.endswith("_ms"):
+        return key[:-3] + tag + "_ms"
+    return key + tag
+
+
+def command_table(results):
+    lines = ["| Figure (Orvanta, `orvanta --poweroff --force --in 0:00:05`) | Goal | "
+             "Tray host: median [min … max] (n) | No tray host: median [min … max] (n) |",
+             "|---|---|---|---|"]
+    for key, label, goal, digits in COMMAND_ROWS:
+        cells = [summary(results.values.get((key + tag, "orvanta"), []), digits)
+                 for tag in ("", NO_TRAY)]
+        if all(c == "–" for c in cells):
+            continue
+        lines.append(f"| {label} | {goal} | {cells[0]} | {cells[1]} |")
     return "\n".join(lines)
 
 
 def thread_table(results):
-    lines = ["| Program | State | Wake-ups per 60 s by thread (median over runs) |",
-             "|---|---|---|"]
+    lines = ["| Program | Tray host | State | Wake-ups per 60 s by thread (median over runs) |",
+             "|---|---|---|---|"]
     for who in ("orvanta", "peer"):
-        for state in ("idle", "armed", "armed_tod"):
-            runs = results.threads.get((who, state), [])
-            if not runs:
-                continue
-            names = sorted({n for r in runs for n in r})
-            medians = {n: statistics.median([r.get(n, 0) for r in runs]) for n in names}
-            text = ", ".join(f"{n} {v:.0f}" for n, v in
-                             sorted(medians.items(), key=lambda kv: -kv[1]))
-            lines.append(f"| {who} | {state} | {text} |")
+        for tag in ("", NO_TRAY):
+            for state, _ in COST_ROWS:
+                runs = results.threads.get((who, state + tag), [])
+                if not runs:
+                    continue
+                names = sorted({n for r in runs for n in r})
+                medians = {n: statistics.median([r.get(n, 0) for r in runs]) for n in names}
+                text = ", ".join(f"{n} {v:.0f}" for n, v in
+                                 sorted(medians.items(), key=lambda kv: -kv[1]))
+                lines.append(f"| {who} | {'no' if tag else 'yes'} | {state} | {text} |")
     return "\n".join(lines)
 
 
 MARK = "<!-- Everything below this line is kept when bench.py rewrites the file. -->"
 
 
-def write_report(path, results, meta):
+def write_report(path, results, meta, previous=None, previous_date=None):
     kept = ""
     if os.path.exists(path):
         with open(path) as f:
@@ -705,8 +1131,10 @@ def write_report(path, results, meta):
         "private system bus with the logind mock of tests/e2e/harness.py), with "
         "`QT_XCB_GL_INTEGRATION=none`, `LC_ALL=C.UTF-8`, no desktop named in the environment, "
         "no accessibility bus, and their own HOME and XDG folders kept from run to run. The "
-        "peer ran inside `unshare --mount` with every power command bind-mounted over by a "
-        "recorder; Orvanta had the recorders first on PATH. Recorded commands: "
+        "tray host trayer ran for every figure except those marked \"no tray host\", which "
+        "were taken last, after trayer had been stopped (its `_NET_SYSTEM_TRAY_S0` selection "
+        "gone). The peer ran inside `unshare --mount` with every power command bind-mounted "
+        "over by a recorder; Orvanta had the recorders first on PATH. Recorded commands: "
         f"{meta['commands']!r}.",
         "",
         "How each figure was taken:",
@@ -733,22 +1161,63 @@ def write_report(path, results, meta):
         "one program at a time.",
         "- Idle cost: utime + stime of /proc/PID/stat (10 ms ticks) and the scheduler's "
         "nanosecond run time (/proc/PID/task/*/schedstat), and wake-ups as voluntary + "
-        "involuntary context switches summed over /proc/PID/task/*/status, over 60 s idle "
+        "involuntary context switches summed over /proc/PID/task/*/status (the voluntary "
+        "ones also alone), over 60 s idle "
         "(3 s after mapping) and 60 s armed (3 s after arming a countdown two hours away; "
-        "the peer: `--shutdown 30m` handed to the running instance), and 60 s armed for a "
-        "time of day an hour ahead (the peer: `--shutdown HH:MM`). Both programs ran these "
-        "windows at the same time, started together and stopped together afterwards, so "
+        "the peer: `--shutdown 30m` handed to the running instance), 60 s armed for a "
+        "time of day an hour ahead (the peer: `--shutdown HH:MM`), and 60 s armed from the "
+        "command line (3 s after the window was mapped; Orvanta started as `orvanta "
+        "--poweroff --force --in 2:00:00`, the peer as `kshutdown --shutdown 30m`). Both "
+        "programs ran these windows at the same time, started together and stopped together "
+        "afterwards, so "
         "that neither window saw the other program start or end (that wakes a program: "
-        "its tray icon moves). Before them, the firing runs ran in two lanes at once, one "
+        "its tray icon moves). Each kind of window ran with trayer and again without it. "
+        "Before them, the firing runs ran in two lanes at once, one "
         "per program, each lane one program at a time.",
+        "- Command line (Orvanta alone, nothing else running): `orvanta --poweroff --force "
+        "--in 0:00:05` from exec (stamped as for start-up) to \"armed\", seen from outside "
+        "without polling and without an accessibility bus: a second X connection puts a "
+        "DAMAGE object (raw rectangles) on every top-level window as soon as it is created "
+        "and stamps each DamageNotify with `time.time()` as it is read; whenever paints "
+        "have come into the box of the Start/Stop button (found once over AT-SPI by "
+        "bench/locate.py), the box is read back (GetImage) and compared with the button's "
+        "armed look. Armed is the moment of the paint after which the box first shows "
+        "Stop. The armed look is read in the same desktop from a window started with "
+        "`--in 2:00:00`, 1.5 s after it was mapped; locate.py checked over AT-SPI that such "
+        "a window names its button Stop, and that look differs from the window started "
+        "plainly. The pointer is parked bottom left, away from every window. The first "
+        "tick (the seconds field repainted more than 0.5 s after armed) checks the armed "
+        "moment: it comes 1 s after the program armed, so where a window is armed before "
+        "its first paint, 1000 ms minus that row is how much earlier the program armed than "
+        "it showed it, and the request then comes as much before Stop + 6 s. The request is "
+        "due 6 s after arming (5 down to 0, then the tick after 0). Handed to a running "
+        "instance: the "
+        "program started plainly (showing Start), 1 s later the same command from a second "
+        "process; from that process's exec to the running window painted with Stop.",
         "- Libraries: distinct `.so` files in /proc/PID/maps after start-up.",
         "",
         "## Results",
         "",
-        table(results),
+    ]
+    if previous:
+        parts += [f"Beside each median, the median of the previous run "
+                  f"({previous_date or 'date unknown'}) and the change from it.", ""]
+    parts += [
+        table(results, previous),
         "",
         "Goals: fires within 20 ms of its due moment; window mapped within 60 ms; RSS under "
         "35 MB; no wake-ups while idle and one a second while armed.",
+        "",
+        "### Idle and armed cost, with and without a tray host",
+        "",
+        "Per 60 s window, median [min … max] (n). The columns with a tray host repeat the "
+        "cost rows above.",
+        "",
+        cost_table(results),
+        "",
+        "### Command line",
+        "",
+        command_table(results),
         "",
         "### Wake-ups by thread",
         "",
@@ -792,7 +1261,9 @@ def locate_start(binary):
     if found["shown"] != {"countdown": ["2", "0", "0"], "time_of_day": ["0", "0", "0"],
                           "turn_off": True, "countdown_mode": True}:
         raise BenchError(f"the settings file was not loaded as written: {found['shown']}")
-    return found["dx"], found["dy"]
+    if "Stop" not in found["command_line_buttons"]:
+        raise BenchError(f"started with --in the window shows no Stop: {found}")
+    return found
 
 
 def lane_thread(name, fn, errors):
@@ -810,12 +1281,20 @@ def lane_thread(name, fn, errors):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("binary")
-    parser.add_argument("--out", default=os.path.join(HERE, "RESULTS.md"))
+    parser.add_argument("--out", help="the report (default bench/RESULTS.md; with --quick "
+                        "build-bench/RESULTS-quick.md, so that a trial never replaces results)")
+    parser.add_argument("--previous", default=os.path.join(HERE, "RESULTS.md"),
+                        help="an earlier report whose medians are shown beside the new ones")
     parser.add_argument("--quick", action="store_true", help="few short runs, to try the script")
     parser.add_argument("--command", default="bench/run.sh")
     parser.add_argument("--json", help="also write every measured value here")
     args = parser.parse_args()
     binary = os.path.abspath(args.binary)
+    if args.out is None:
+        args.out = (os.path.join(ROOT, "build-bench", "RESULTS-quick.md") if args.quick
+                    else os.path.join(HERE, "RESULTS.md"))
+    # Read before anything is written: --out may be the same file.
+    previous, previous_date = read_previous(args.previous)
     if not os.path.exists(PEER):
         sys.exit(f"{PEER} is missing: bench/run.sh installs it")
 
@@ -828,6 +1307,8 @@ def main():
     n_peer_tod = 1 if quick else 3
     n_cost = 1 if quick else 2
     window_s = 10 if quick else 60
+    n_command = 2 if quick else 6
+    n_handoff = 2 if quick else 6
 
     began = time.time()
     meta = {"date": time.strftime("%Y-%m-%d %H:%M %Z"), "nproc": os.cpu_count(),
@@ -852,8 +1333,10 @@ def main():
     results.extra["binary_stripped_bytes_peer"] = os.path.getsize(PEER)
 
     log(f"locating Start (AT-SPI, once); load average {meta['load_before']}")
-    offset = locate_start(binary)
-    log(f"Start is at {offset} from the window's corner")
+    located = locate_start(binary)
+    offset = located["dx"], located["dy"]
+    log(f"Start is at {offset} from the window's corner, its box {located['box']}; started with "
+        f"--in the window has the push buttons {located['command_line_buttons']}")
 
     with BenchDesktop() as desk:
         mine = Lane(desk, "orvanta", "orvanta", binary=binary, start_offset=offset)
@@ -891,15 +1374,40 @@ def main():
         for name, text in errors:
             results.note(f"lane {name} stopped early: {text.strip().splitlines()[-1]}")
 
-        log(f"phase 3: idle and armed cost, both programs in step; load average {loadavg()}")
-        try:
+        def command_line(tag):
+            faces = Faces(mine, located["box"])
+            for _ in range(n_command):
+                command_line_round(mine, results, faces, tag)
+            for _ in range(n_handoff):
+                handoff_round(mine, results, faces, tag)
+            return faces
+
+        def cost(tag, faces):
             for _ in range(n_cost):
-                cost_round(mine, peer, results, window_s)
+                cost_round(mine, peer, results, window_s, tag=tag)
             for _ in range(n_cost):
-                cost_round(mine, peer, results, window_s, time_of_day=True)
-        except Exception:
-            results.note(f"phase 3 stopped early: {traceback.format_exc().strip().splitlines()[-1]}")
-            log(traceback.format_exc())
+                cost_round(mine, peer, results, window_s, "time_of_day", tag)
+            for _ in range(n_cost):
+                cost_round(mine, peer, results, window_s, "command_line", tag, faces)
+
+        faces = None
+        for tag in ("", NO_TRAY):
+            where = "without a tray host" if tag else "with the tray host"
+            if tag:
+                log("stopping trayer")
+                stop_tray(desk)
+            for phase, what in ((command_line, "the command line, Orvanta alone"),
+                                (cost, "idle and armed cost, both programs in step")):
+                log(f"phase: {what}, {where}; load average {loadavg()}")
+                try:
+                    if phase is command_line:
+                        faces = command_line(tag)
+                    else:
+                        cost(tag, faces)
+                except Exception:
+                    results.note(f"{what} {where} stopped early: "
+                                 f"{traceback.format_exc().strip().splitlines()[-1]}")
+                    log(traceback.format_exc())
         meta["commands"] = desk.recorded_commands()
         unexpected = [c for c in desk.power_calls() if c["refused"]]
         if unexpected:
@@ -908,10 +1416,11 @@ def main():
     meta["load_after"] = loadavg()
     meta["duration"] = time.time() - began
     print()
-    print(table(results))
-    print()
-    print(thread_table(results))
-    write_report(args.out, results, meta)
+    for text in (table(results, previous), cost_table(results), command_table(results),
+                 thread_table(results)):
+        print(text)
+        print()
+    write_report(args.out, results, meta, previous, previous_date)
     if args.json:
         with open(args.json, "w") as f:
             json.dump({"meta": meta, "values": {f"{k[0]}/{k[1]}": v

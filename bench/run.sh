@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The benchmark in one command: builds Orvanta in Release into build-bench/, installs the
 # peer (Debian's kshutdown) if it is missing, and measures both on a private desktop
-# (bench/bench.py). Writes bench/RESULTS.md; takes about 13 minutes. Not part of CI.
-# Arguments are passed to bench.py (--quick for a short trial run).
+# (bench/bench.py). Writes bench/RESULTS.md; takes about 28 minutes. Not part of CI.
+# Arguments are passed to bench.py (--quick for a short trial run of about 6 minutes, written
+# to build-bench/RESULTS-quick.md, never to bench/RESULTS.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
