@@ -7,7 +7,7 @@
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
-#include "gui/Notifier.h"
+#include "core/Notifier.h"
 #include "gui/Translations.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"

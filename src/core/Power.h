@@ -49,6 +49,9 @@ class PowerRequester
 public:
     using Done = std::function<void(const PowerResult &)>;
     virtual ~PowerRequester() = default;
+    // The action may be asked for soon (a schedule was armed): a requester may get its
+    // services ready now, off the firing path. Never blocks; may be called again.
+    virtual void prepare() {}
     // force: other programs may not hold the request up.
     virtual void request(Action action, bool force, Done done) = 0;
 };

@@ -11,6 +11,14 @@ class SettingsStore
 public:
     using Entries = std::vector<std::pair<QString, QString>>;
     virtual ~SettingsStore() = default;
+    // Reads the stored settings afresh: they may have changed since the last read. On
+    // failure says why in `error` (in the user's language) and returns false; every value()
+    // then gives its default. A store that reads through on every value() has nothing to do.
+    virtual bool reload(QString *error)
+    {
+        Q_UNUSED(error);
+        return true;
+    }
     // The stored text, or defaultText when the key is missing or holds no text.
     virtual QString value(const QString &key, const QString &defaultText) = 0;
     // Writes every entry; on failure says why in `error` and returns false.

@@ -9,7 +9,7 @@
 #include "gui/DesignLayout.h"
 #include "gui/ForceCheckBox.h"
 #include "gui/MessageBox.h"
-#include "gui/Notifier.h"
+#include "core/Notifier.h"
 #include "gui/OptionButton.h"
 #include "gui/Resources.h"
 #include "gui/SpinButtons.h"

@@ -1,5 +1,5 @@
 #include "core/AppInfo.h"
-#include "gui/Notifier.h"
+#include "core/Notifier.h"
 #include "platform/Platform.h"
 
 #include <QDBusConnection>

@@ -1,4 +1,4 @@
-#include "gui/Notifier.h"
+#include "core/Notifier.h"
 #include "platform/Platform.h"
 
 namespace {
