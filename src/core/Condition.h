@@ -16,7 +16,8 @@ public:
     // nothing to wait for (the program is gone already); nothing is watched then.
     virtual bool start(QString *error) = 0;
     virtual void stop() = 0;
-    // Begins the span again (Postpone; input during the warning of an idle wait).
+    // Begins the span again (Postpone; input during the warning of an idle wait). A wait
+    // without a span (a program's end) changes nothing: its Postpone is a matter of time.
     virtual void restart() = 0;
     // What is waited for and how far along it is, for the window and the tool tip:
     // "firefox (1234) still running", "quiet for 3:10 of 5:00 — CPU 4 %, network 2 KB/s".
@@ -29,4 +30,7 @@ signals:
     void progressChanged();
     // The user is at the computer again (keyboard or mouse input); only idle waits say so.
     void activity();
+    // Watching became impossible after start() (no source of idle time answered, a
+    // sampler's files went away); nothing is watched any more. The reason is for the user.
+    void failed(const QString &reason);
 };
