@@ -1,27 +1,20 @@
 #pragma once
 
+#include "core/ArmingController.h"
 #include "core/Power.h"
 #include "core/TimeRules.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
-
 class AboutDialog;
+class ControlPanel;
 struct Command;
 class Clock;
-class DesignLayout;
-class ForceCheckBox;
 class MessageBoxService;
 class Notifier;
-class OptionButton;
 class QAction;
-class QMenu;
-class QPushButton;
-class Schedule;
 class SettingsStore;
-class TimeRow;
 class TrayAnimator;
 class TrayWatcher;
 class TrayController;
@@ -41,7 +34,8 @@ struct MainWindowServices
 };
 
 // The main window: the action, Force, the time settings, Start/Stop and the button that
-// hides the window into the notification area; File and Help menus, and the tray menu.
+// hides the window into the notification area; File and Help menus. What is armed, and
+// what happens when it is due, belongs to the ArmingController; the window shows its state.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -59,8 +53,8 @@ public:
     // choices and presses Start (nothing is saved). Returns why not, or nothing.
     QString apply(const Command &command);
 
-    bool armed() const;
-    Schedule *schedule() const { return m_schedule; }
+    bool armed() const { return m_arming->armed(); }
+    ArmingController *arming() const { return m_arming; }
 
 signals:
     // The window has closed for good; the program ends.
@@ -70,54 +64,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls(DesignLayout &layout);
     void buildMenus();
 
     void onStartClicked();
-    void onActionSelected();
-    void onModeSelected(TimeMode mode);
-    void onCountdownWritten(int index, const QString &text);
-    void onWarning(qint64 secondsLeft);
-    void updateToolTip();
-    void onDue();
-    void onPowerAnswered(Action action, bool force, const PowerResult &result);
-    void arm();
-    void disarm();
-    void setArmedFace(bool armed);
-    void setEntryEnabled(bool enabled);
+    void onStateChanged(ArmingController::State state);
+    void onFieldWritten(int index, const QString &text);
+    void onWarnInstead(const QString &text);
+    void onRefused(Action action, const PowerResult &result);
     void setSettingsChanged(bool changed);
     void saveSettings();
     void loadSettings();
     void showAbout();
-    void openHomePage();
-    void openOtherPrograms();
-
-    Action selectedAction() const;
-    TimeMode selectedMode() const;
+    void openAddress(const QString &page);
 
     MainWindowServices m_services;
-    Schedule *m_schedule = nullptr;
+    ArmingController *m_arming = nullptr;
     bool m_closed = false;
     bool m_settingsChanged = false;
 
-    std::array<OptionButton *, 3> m_actionButtons{}; // indexed by Action
-    ForceCheckBox *m_forceBox = nullptr;
-    std::array<OptionButton *, 2> m_modeButtons{}; // indexed by TimeMode
-    TimeRow *m_countdownFields = nullptr;
-    TimeRow *m_clockFields = nullptr;
-    QPushButton *m_startButton = nullptr;
-    QPushButton *m_hideButton = nullptr;
+    ControlPanel *m_panel = nullptr;
 
-    QMenu *m_trayMenu = nullptr;
-    QAction *m_restoreAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QAction *m_exitAction = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_loadAction = nullptr;
-    QAction *m_hideAction = nullptr;
     QAction *m_warnAction = nullptr;
-    QAction *m_homePageAction = nullptr;
-    QAction *m_otherProgramsAction = nullptr;
 
     TrayController *m_tray = nullptr;
     QPointer<AboutDialog> m_about;

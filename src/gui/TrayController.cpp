@@ -11,10 +11,22 @@
 
 #include <utility>
 
-TrayController::TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu,
-                               QObject *parent)
-    : QObject(parent), m_window(window), m_animator(animator), m_menu(menu)
+TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject *parent)
+    : QObject(parent), m_window(window), m_animator(animator), m_menu(new QMenu(tr("Main"), window))
 {
+    m_menu->setObjectName(QStringLiteral("trayMenu"));
+    const auto action = [this](const QString &text, const char *name) {
+        QAction *a = m_menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    connect(action(tr("Restore"), "restoreAction"), &QAction::triggered, this,
+            &TrayController::restoreWindow);
+    connect(action(tr("About Orvanta"), "aboutAction"), &QAction::triggered, this,
+            &TrayController::aboutRequested);
+    m_menu->addSeparator();
+    connect(action(tr("Exit"), "exitAction"), &QAction::triggered, this,
+            &TrayController::exitRequested);
 }
 
 TrayController::~TrayController()

@@ -14,12 +14,15 @@ class TrayWatcher;
 
 // Hides a window into the notification area and brings it back: the icon, its gestures
 // (a left double-click restores, a right click asks for the menu) and the caption
-// animation. A desktop that draws the menu itself (StatusNotifierItem) is handed the menu.
+// animation, and the icon's menu. A desktop that draws the menu itself (StatusNotifierItem)
+// is handed the menu. The menu has actions of its own, not the menu bar's: accessibility
+// reports an action's place from the first menu that shows it, so shared ones would be
+// reported where the File and Help menus are.
 class TrayController final : public QObject
 {
     Q_OBJECT
 public:
-    TrayController(QWidget *window, TrayAnimator &animator, QMenu *menu, QObject *parent);
+    TrayController(QWidget *window, TrayAnimator &animator, QObject *parent);
     ~TrayController() override;
 
     // Puts the icon into the notification area; the toolkit docks it when one appears.
@@ -36,6 +39,10 @@ public:
     void restoreWindow();
     // Hidden, minimized, or minimized where the window system never says so.
     bool windowOutOfSight() const;
+
+signals:
+    void aboutRequested();
+    void exitRequested();
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
