@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/RunningProgram.h"
+
+#include <QObject>
+#include <QString>
+
+// Tells when processes end, as the system reports it (no polling). One per platform, a
+// fake in tests.
+class ProcessWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Watches one process. False, with the reason in the user's language, when it has
+    // ended already (its PID is gone or now belongs to another process) or cannot be watched.
+    virtual bool watch(const RunningProgram &program, QString *error) = 0;
+    // Stops watching every process.
+    virtual void clear() = 0;
+
+signals:
+    // Once per watched process.
+    void ended(qint64 pid);
+};
