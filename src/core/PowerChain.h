@@ -6,19 +6,18 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+// The rules of a power request that goes to several services in turn: which answer ends
+// it, which answer moves on to the next way, and in which order the desktop's session
+// managers are asked. The calls themselves are the platform's; here they are plain data.
+namespace PowerChain {
 
-// The Linux request chain: which D-Bus calls stand for one power request on the
-// user's desktop, in the order they are tried. Pure data; the platform back-end
-// sends the steps and feeds the replies to runPowerChain().
-
-enum class PowerBus
+enum class Bus
 {
     System,
     Session
 };
 
-struct PowerArg
+struct Arg
 {
     enum class Type
     {
@@ -30,33 +29,37 @@ struct PowerArg
     Type type = Type::UInt32;
     qint64 value = 0;
 
-    friend bool operator==(const PowerArg &, const PowerArg &) = default;
+    friend bool operator==(const Arg &, const Arg &) = default;
 };
 
-struct PowerStep
+struct Step
 {
-    PowerBus bus = PowerBus::System;
+    Bus bus = Bus::System;
     QString service;
     QString path;
     QString interface;
     QString method;
-    QList<PowerArg> args;
-    // A query (logind's CanPowerOff/CanReboot) answers a string: "no" and "na" end the
-    // chain with a refusal, anything else goes on to the next step.
+    QList<Arg> args;
+    // A query (may this be done?) answers a word: "no" and "na" end the chain with a
+    // refusal, anything else goes on to the next step.
     bool query = false;
     // Session managers may answer only once the session has ended, or never.
     bool silenceAccepted = false;
-    // A session manager that is not running must not be started by our request.
+    // A service that is not running must not be started by our request.
     bool autoStart = false;
-    // Error names that mean "this way is not available here": try the next step.
+    // Errors that mean "this way is not available here": the next step is tried.
     QStringList moveOnErrors;
 
-    friend bool operator==(const PowerStep &, const PowerStep &) = default;
+    friend bool operator==(const Step &, const Step &) = default;
 };
 
-enum class PowerDesktop
+// "org.gnome.SessionManager Logout(2)": how a step is named on standard error.
+QString describe(const Step &step);
+
+// The session managers of the desktops, each asking the programs to save before the
+// session ends.
+enum class SessionManager
 {
-    Other,
     Kde,
     Gnome,
     Mate,
@@ -64,16 +67,13 @@ enum class PowerDesktop
     Lxqt
 };
 
-// XDG_CURRENT_DESKTOP is a colon-separated list ("ubuntu:GNOME", "Budgie:GNOME",
-// "X-Cinnamon"); the first entry we know decides.
-PowerDesktop powerDesktopFrom(const QString &xdgCurrentDesktop);
+// Every session manager, in the order they are tried when more than one runs: those that
+// XDG_CURRENT_DESKTOP names first ("ubuntu:GNOME", "X-Cinnamon", a colon-separated list),
+// then the others. Which of them is running decides whether it is asked at all; the name
+// only decides the order.
+QList<SessionManager> sessionManagerOrder(const QString &xdgCurrentDesktop);
 
-QList<PowerStep> powerChainFor(PowerDesktop desktop, Action action, bool force);
-
-// "org.gnome.SessionManager Logout(2)": how a step is named in a refusal.
-QString describePowerStep(const PowerStep &step);
-
-struct PowerReply
+struct Reply
 {
     enum class Kind
     {
@@ -84,29 +84,29 @@ struct PowerReply
     Kind kind = Kind::Reply;
     QString errorName; // Error only
     QString text;      // a query's answer, or the error's message
+    // Error only: what the error means when it ends the chain.
+    Refusal refusal = Refusal::Other;
 };
-
-using PowerSender = std::function<PowerReply(const PowerStep &)>;
 
 // Walks a chain one answer at a time, so that the answers may come later: tries the steps
 // in order until one is accepted or refuses, never going past a refusal. The error of a
 // refused chain names every step tried and what it answered.
-class PowerChainRun
+class Run
 {
 public:
     // whenNothingAnswers: the refusal when every step was unavailable.
-    PowerChainRun(QList<PowerStep> steps, Refusal whenNothingAnswers);
+    Run(QList<Step> steps, Refusal whenNothingAnswers);
 
     // The step to send now; nullptr once the chain has ended.
-    const PowerStep *next() const;
+    const Step *next() const;
     // The answer to next(). True while another step is to be sent.
-    bool answer(const PowerReply &reply);
+    bool answer(const Reply &reply);
     const PowerResult &result() const { return m_result; }
 
 private:
     void refuse(Refusal refusal, const QString &detail);
 
-    QList<PowerStep> m_steps;
+    QList<Step> m_steps;
     Refusal m_whenNothingAnswers;
     qsizetype m_next = 0;
     bool m_done = false;
@@ -116,8 +116,6 @@ private:
 
 // An unforced log off that no session manager takes is refused rather than ending every
 // program unasked; any other request is refused for want of a service.
-Refusal refusalWhenNothingAnswers(Action action, bool force);
+Refusal whenNothingAnswers(Action action, bool force);
 
-// The whole chain with a sender that answers at once.
-PowerResult runPowerChain(const QList<PowerStep> &steps, const PowerSender &send,
-                          Refusal whenNothingAnswers = Refusal::NoService);
+} // namespace PowerChain

@@ -63,16 +63,22 @@ private slots:
         row("logind before 257", "", 1, true,
             {"PowerOffWithFlags=org.freedesktop.DBus.Error.InvalidArgs"},
             {"PowerOffWithFlags t 16", "PowerOff b 0"});
-        row("power off asks first", "", 1, false, {}, {"CanPowerOff", "PowerOffWithFlags t 0"});
-        row("cannot power off", "", 1, false, {"CanPowerOff=no"}, {"CanPowerOff"},
+        row("power off asks first", "", 1, false, {"absent=gnome"},
+            {"CanPowerOff", "PowerOffWithFlags t 0"});
+        row("cannot power off", "", 1, false, {"absent=gnome", "CanPowerOff=no"}, {"CanPowerOff"},
             "org.freedesktop.login1 CanPowerOff(): no");
         row("GNOME log off", "GNOME", 0, false, {}, {"Logout u 1"});
         row("no session bus", "GNOME", 0, true, {"session=none"}, {"Terminate"});
         // Answers only when the session has ended: accepted once the bound runs out.
         row("GNOME silent", "GNOME", 0, false, {"Logout=silent"}, {"Logout u 1"});
-        row("refused, every step named", "GNOME", 0, true, {"absent=gnome", "Terminate=" + denied},
-            {"Terminate"},
-            "org.gnome.SessionManager Logout(2): org.freedesktop.DBus.Error.NameHasNoOwner; "
+        // The session manager that runs is asked, whatever the desktop's name; without one,
+        // nothing ends the session unasked.
+        row("a manager the name does not tell", "Pantheon", 0, false, {}, {"Logout u 1"});
+        row("no manager runs", "GNOME", 0, false, {"absent=gnome"}, {}, "nothing to call");
+        row("refused, every step named", "GNOME", 0, true,
+            {"Logout=org.freedesktop.DBus.Error.ServiceUnknown", "Terminate=" + denied},
+            {"Logout u 2", "Terminate"},
+            "org.gnome.SessionManager Logout(2): org.freedesktop.DBus.Error.ServiceUnknown; "
             "org.freedesktop.login1 Terminate(): " +
                 denied + " (told by the mock)");
     }

@@ -2,78 +2,102 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Refusal)
+using namespace PowerChain;
 
-static const QString Error = QStringLiteral("org.freedesktop.DBus.Error.");
-static const QString Logind = QStringLiteral("org.freedesktop.login1 ");
+Q_DECLARE_METATYPE(Refusal)
 
 class PowerChainTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The chain of a desktop (XDG_CURRENT_DESKTOP) and request, answered in order: "ok",
-    // "silent", "=answer" to a query, else an error name.
+    // A chain of a session manager ("manager", silence accepted), a query ("can") and a
+    // system call ("call"), answered in order: "ok", "silent", "=word" to the query, "gone"
+    // (not available here), else an error that refuses.
     void run_data()
     {
-        QTest::addColumn<QString>("xdg");
-        QTest::addColumn<int>("action"); // log off, power off, restart
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<bool>("force");
         QTest::addColumn<QStringList>("replies");
         QTest::addColumn<Refusal>("refusal");
         QTest::addColumn<QString>("error"); // empty when accepted
-        const auto row = [](const char *name, const char *xdg, int action, bool force,
+        const auto row = [](const char *name, const QStringList &steps, bool force,
                             const QStringList &replies, Refusal refusal = Refusal::Other,
                             const QString &error = {}) {
-            QTest::newRow(name) << QString::fromLatin1(xdg) << action << force << replies << refusal
-                                << error;
+            QTest::newRow(name) << steps << force << replies << refusal << error;
         };
-        const QString unknown = Error + "ServiceUnknown", invalid = Error + "InvalidArgs";
-        const QString denied = Error + "AccessDenied";
-        row("not there, next", "KDE", 0, false, {unknown, "ok"});
-        row("logind silent", "", 0, true, {"silent"}, Refusal::NoAnswer,
-            Logind + "Terminate(): no reply");
-        row("refusal ends the chain", "X-Cinnamon", 0, true, {denied}, Refusal::AccessDenied,
-            "org.gnome.SessionManager Logout(2): " + denied + " (told)");
-        row("first known desktop", "Unity:XFCE:GNOME", 2, false,
-            {"org.freedesktop.login1.BlockedByInhibitorLock"}, Refusal::Inhibited,
-            "org.xfce.SessionManager Restart(true): "
-            "org.freedesktop.login1.BlockedByInhibitorLock (told)");
-        row("can: no", "", 1, false, {"=no"}, Refusal::NotPossible, Logind + "CanPowerOff(): no");
-        row("can: na", "", 2, false, {"=na"}, Refusal::NotPossible, Logind + "CanReboot(): na");
-        row("unforced InvalidArgs", "", 1, false, {"=yes", invalid}, Refusal::Other,
-            Logind + "CanPowerOff(): yes; " + Logind + "PowerOffWithFlags(0x0): " + invalid +
-                " (told)");
-        // Ending the session unasked is for a forced log off only.
-        row("no session manager", "GNOME-Flashback", 0, false, {}, Refusal::NoSessionManager,
-            "nothing to call");
-        row("none running", "KDE", 0, false, {unknown, unknown}, Refusal::NoSessionManager,
-            "org.kde.Shutdown logout(): " + unknown +
-                "; org.kde.ksmserver logout(0, 0, 1): " + unknown);
+        row("not there, next", {"manager", "call"}, false, {"gone", "ok"});
+        row("a manager may never answer", {"manager", "call"}, false, {"silent"});
+        row("the system must answer", {"call"}, true, {"silent"}, Refusal::NoAnswer,
+            "call call(): no reply");
+        row("a refusal ends the chain", {"manager", "call"}, false, {"denied"},
+            Refusal::AccessDenied, "manager manager(1): denied (told)");
+        row("can: yes", {"can", "call"}, false, {"=yes", "ok"});
+        row("can: na", {"can", "call"}, false, {"=na"}, Refusal::NotPossible, "can can(): na");
+        // Ending a session unasked is for a forced log off only.
+        row("nothing to call", {}, false, {}, Refusal::NoSessionManager, "nothing to call");
+        row("nothing there", {"manager"}, false, {"gone"}, Refusal::NoSessionManager,
+            "manager manager(1): gone");
+        row("nothing there, forced", {"manager"}, true, {"gone"}, Refusal::NoService,
+            "manager manager(1): gone");
     }
     void run()
     {
-        QFETCH(QString, xdg);
-        QFETCH(int, action);
+        QFETCH(QStringList, steps);
         QFETCH(bool, force);
         QFETCH(QStringList, replies);
         QFETCH(Refusal, refusal);
         QFETCH(QString, error);
+        QList<Step> chain;
+        for (const QString &name : steps) {
+            Step step;
+            step.service = step.method = name;
+            step.query = name == "can";
+            step.silenceAccepted = name == "manager";
+            if (name == "manager")
+                step.args = {{Arg::Type::UInt32, 1}};
+            step.moveOnErrors = {"gone"};
+            chain << step;
+        }
+        Run run(chain, whenNothingAnswers(Action::LogOff, force));
         int sent = 0;
-        const auto reply = [&](const PowerStep &) -> PowerReply {
+        while (run.next()) {
             const QString script = replies.value(sent++, QStringLiteral("sent too many"));
-            if (script == QLatin1String("silent"))
-                return {PowerReply::Kind::Silence, {}, {}};
-            if (script == QLatin1String("ok") || script.startsWith('='))
-                return {PowerReply::Kind::Reply, {}, script.section('=', 1)};
-            return {PowerReply::Kind::Error, script, QStringLiteral("told")};
-        };
-        const auto result =
-            runPowerChain(powerChainFor(powerDesktopFrom(xdg), Action(action), force), reply,
-                          refusalWhenNothingAnswers(Action(action), force));
+            if (script == "silent")
+                run.answer({Reply::Kind::Silence, {}, {}, Refusal::NoAnswer});
+            else if (script == "ok" || script.startsWith('='))
+                run.answer({Reply::Kind::Reply, {}, script.section('=', 1), Refusal::Other});
+            else
+                run.answer({Reply::Kind::Error, script, "told", Refusal::AccessDenied});
+        }
         QCOMPARE(sent, replies.size());
-        QCOMPARE(result.accepted, error.isEmpty());
-        QCOMPARE(result.error, error);
-        QCOMPARE(result.refusal, refusal);
+        QCOMPARE(run.result().accepted, error.isEmpty());
+        QCOMPARE(run.result().error, error);
+        QCOMPARE(run.result().refusal, refusal);
+    }
+
+    // The desktop's name only puts its manager first; every other one still follows.
+    void order_data()
+    {
+        QTest::addColumn<QString>("xdg");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("none") << ""
+                              << "Kde";
+        QTest::newRow("first known entry") << "Unity:XFCE:GNOME"
+                                           << "Xfce";
+        QTest::newRow("Cinnamon") << "X-Cinnamon"
+                                  << "Gnome";
+        QTest::newRow("case, spaces") << "ubuntu: mate"
+                                      << "Mate";
+    }
+    void order()
+    {
+        QFETCH(QString, xdg);
+        QFETCH(QString, first);
+        const QList<SessionManager> order = sessionManagerOrder(xdg);
+        QCOMPARE(order.size(), 5);
+        QCOMPARE(QSet<SessionManager>(order.begin(), order.end()).size(), 5);
+        const QStringList names = {"Kde", "Gnome", "Mate", "Xfce", "Lxqt"};
+        QCOMPARE(names.value(int(order.first())), first);
     }
 };
 

@@ -8,14 +8,15 @@ class QObject;
 
 enum class BusAnswer
 {
-    Answers,     // the daemon spoke, or the bus cannot be knocked at here
+    Answers,     // the daemon took us in, or the bus cannot be knocked at here
     Unreachable, // nothing listens: connecting fails at once
-    Silent,      // something accepted and said nothing: connecting would hang
+    Silent,      // something accepted and stopped answering: connecting would hang
 };
 
 // Knocks at a bus without the toolkit, whose own connecting waits without limit: connects
-// to the bus's socket, starts the authentication handshake and waits for any answer, at
-// most timeoutMs. `done` is called once, from the event loop, unless context goes first.
+// to the bus's socket and goes through what the toolkit does when it joins (authentication,
+// file-descriptor passing, Hello), at most timeoutMs for all of it. `done` is called once,
+// from the event loop, unless context goes first.
 void probeBus(const QString &address, int timeoutMs, QObject *context,
               std::function<void(BusAnswer)> done);
 

@@ -2,24 +2,30 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/BusProbe.h"
+#include "platform/linux/PowerCalls.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
+#include <QElapsedTimer>
 #include <QVariant>
 
 namespace {
 
-QVariant toVariant(const PowerArg &arg)
+using PowerChain::Arg;
+using PowerChain::Reply;
+
+QVariant toVariant(const Arg &arg)
 {
     switch (arg.type) {
-    case PowerArg::Type::UInt32:
+    case Arg::Type::UInt32:
         return QVariant::fromValue(static_cast<quint32>(arg.value));
-    case PowerArg::Type::Int32:
+    case Arg::Type::Int32:
         return QVariant::fromValue(static_cast<qint32>(arg.value));
-    case PowerArg::Type::UInt64:
+    case Arg::Type::UInt64:
         return QVariant::fromValue(static_cast<qulonglong>(arg.value));
-    case PowerArg::Type::Bool:
+    case Arg::Type::Bool:
         return QVariant::fromValue(arg.value != 0);
     }
     return {};
@@ -47,35 +53,65 @@ void flushThenAnswer(const QDBusConnection &bus, std::function<void()> then)
 // dialog pending after the program has gone.
 constexpr bool AllowInteractiveAuthorization = false;
 
-// The buses are joined only when a request is due; the environment decides which buses
-// (DBUS_SYSTEM_BUS_ADDRESS, DBUS_SESSION_BUS_ADDRESS) and which desktop. Each is knocked
-// at first: the toolkit's own connecting would wait for ever on a bus that never answers.
+// The buses are joined when a request may come soon (a schedule was armed), so that the
+// request itself only sends; the environment decides which buses (DBUS_SYSTEM_BUS_ADDRESS,
+// DBUS_SESSION_BUS_ADDRESS) and which desktop. Each is knocked at first: the toolkit's own
+// connecting would wait for ever on a bus that never answers. A bus once joined cannot hang
+// a call any more (every call is bounded); one found silent is knocked at again only when
+// that was a while ago.
 class LazyPowerRequester final : public QObject, public PowerRequester
 {
 public:
+    void prepare() override
+    {
+        if (m_requester)
+            m_requester->prepare();
+        else if (!m_knocking && !knockedLately())
+            knock();
+    }
+
     void request(Action action, bool force, Done done) override
     {
         if (m_requester) {
             m_requester->request(action, force, std::move(done));
             return;
         }
+        m_waiting << Waiting{action, force, std::move(done)};
+        if (!m_knocking && !knockedLately())
+            knock();
+        else if (!m_knocking)
+            answerWaiting();
+    }
+
+private:
+    struct Waiting
+    {
+        Action action;
+        bool force;
+        Done done;
+    };
+
+    bool knockedLately() const { return m_knocked.isValid() && !m_knocked.hasExpired(AgainMs); }
+
+    void knock()
+    {
+        m_knocking = true;
         auto answers = std::make_shared<std::pair<int, BusAnswer>>(0, BusAnswer::Answers);
-        const auto joined = [this, answers, action, force, done = std::move(done)] {
+        const auto joined = [this, answers] {
             if (++answers->first < 2)
                 return;
-            if (m_systemAnswer == BusAnswer::Silent) {
-                done({false,
-                      QStringLiteral("the system bus at %1 did not answer").arg(systemBusAddress()),
-                      Refusal::NoAnswer, QString()});
-                return;
+            m_knocking = false;
+            m_knocked.start();
+            if (m_systemAnswer != BusAnswer::Silent) {
+                // A silent session bus only takes the session managers away; logind remains.
+                m_requester = std::make_unique<DBusPowerRequester>(
+                    QDBusConnection::systemBus(),
+                    answers->second == BusAnswer::Silent ? QDBusConnection(QString())
+                                                         : QDBusConnection::sessionBus(),
+                    qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+                m_requester->prepare();
             }
-            // A silent session bus only takes the session managers away; logind remains.
-            m_requester = std::make_unique<DBusPowerRequester>(
-                QDBusConnection::systemBus(),
-                answers->second == BusAnswer::Silent ? QDBusConnection(QString())
-                                                     : QDBusConnection::sessionBus(),
-                qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-            m_requester->request(action, force, done);
+            answerWaiting();
         };
         probeBus(systemBusAddress(), ProbeMs, this, [this, joined](BusAnswer answer) {
             m_systemAnswer = answer;
@@ -89,9 +125,26 @@ public:
                  });
     }
 
-private:
+    void answerWaiting()
+    {
+        const QList<Waiting> waiting = std::exchange(m_waiting, {});
+        for (const Waiting &w : waiting) {
+            if (m_requester)
+                m_requester->request(w.action, w.force, w.done);
+            else
+                w.done(
+                    {false,
+                     QStringLiteral("the system bus at %1 did not answer").arg(systemBusAddress()),
+                     Refusal::NoAnswer, QString()});
+        }
+    }
+
     static constexpr int ProbeMs = 3000;
+    static constexpr qint64 AgainMs = 60 * 1000;
+    bool m_knocking = false;
+    QElapsedTimer m_knocked;
     BusAnswer m_systemAnswer = BusAnswer::Answers;
+    QList<Waiting> m_waiting;
     std::unique_ptr<DBusPowerRequester> m_requester;
 };
 
@@ -100,42 +153,98 @@ private:
 DBusPowerRequester::DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
                                        QString xdgCurrentDesktop, std::chrono::milliseconds bound)
     : m_system(std::move(systemBus)), m_session(std::move(sessionBus)),
-      m_desktop(powerDesktopFrom(xdgCurrentDesktop)), m_bound(bound)
+      m_desktop(std::move(xdgCurrentDesktop)), m_bound(bound)
 {
 }
 
+DBusPowerRequester::~DBusPowerRequester() = default;
+
 struct DBusPowerRequester::Call
 {
-    PowerChainRun run;
+    PowerChain::Run run;
     Done done;
 };
 
+void DBusPowerRequester::prepare()
+{
+    if (m_watcher || m_running)
+        return;
+    if (!m_session.isConnected()) {
+        m_running.emplace();
+        return;
+    }
+    // Watched before the names are asked for: a change after the answer is not lost.
+    const QStringList services = PowerCalls::sessionManagerServices();
+    m_watcher = new QDBusServiceWatcher(QString(), m_session,
+                                        QDBusServiceWatcher::WatchForOwnerChange, this);
+    m_watcher->setWatchedServices(services);
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this](const QString &name) {
+        if (m_running)
+            m_running->insert(name);
+    });
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
+            [this](const QString &name) {
+                if (m_running)
+                    m_running->remove(name);
+            });
+    const QDBusMessage listNames = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
+    auto *watcher = new QDBusPendingCallWatcher(
+        m_session.asyncCall(listNames, static_cast<int>(m_bound.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, services](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                const QDBusMessage reply = finished->reply();
+                QSet<QString> running;
+                for (const QString &name : services) {
+                    // Without the list, each call says for itself whether it is there.
+                    if (reply.type() != QDBusMessage::ReplyMessage ||
+                        reply.arguments().value(0).toStringList().contains(name))
+                        running.insert(name);
+                }
+                m_running = running;
+                for (const auto &then : std::exchange(m_waiting, {}))
+                    then();
+            });
+}
+
 void DBusPowerRequester::request(Action action, bool force, Done done)
 {
-    auto call = std::make_shared<Call>(Call{PowerChainRun(powerChainFor(m_desktop, action, force),
-                                                          refusalWhenNothingAnswers(action, force)),
-                                            std::move(done)});
+    prepare();
+    if (m_running)
+        start(action, force, std::move(done));
+    else
+        m_waiting << [this, action, force, done = std::move(done)] { start(action, force, done); };
+}
+
+void DBusPowerRequester::start(Action action, bool force, Done done)
+{
+    auto call = std::make_shared<Call>(
+        Call{PowerChain::Run(PowerCalls::chainFor(m_desktop, *m_running, action, force),
+                             PowerChain::whenNothingAnswers(action, force)),
+             std::move(done)});
     sendNext(call);
 }
 
 void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
 {
-    const PowerStep *step = call->run.next();
+    const PowerChain::Step *step = call->run.next();
     if (!step) {
         call->done(call->run.result());
         return;
     }
-    const QDBusConnection &bus = step->bus == PowerBus::System ? m_system : m_session;
+    const QDBusConnection &bus = step->bus == PowerChain::Bus::System ? m_system : m_session;
     if (!bus.isConnected()) {
+        const QString name = QStringLiteral("org.freedesktop.DBus.Error.Disconnected");
         answer(call,
-               {PowerReply::Kind::Error, QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
-                bus.lastError().message()});
+               {Reply::Kind::Error, name, bus.lastError().message(), PowerCalls::refusalFor(name)});
         return;
     }
     QDBusMessage message =
         QDBusMessage::createMethodCall(step->service, step->path, step->interface, step->method);
     QVariantList args;
-    for (const PowerArg &arg : step->args)
+    for (const Arg &arg : step->args)
         args << toVariant(arg);
     message.setArguments(args);
     message.setAutoStartService(step->autoStart);
@@ -146,30 +255,32 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
     const bool query = step->query;
     auto *watcher =
         new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(m_bound.count())));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                     [this, call, query, bus](QDBusPendingCallWatcher *finished) {
-                         finished->deleteLater();
-                         const QDBusMessage reply = finished->reply();
-                         if (reply.type() == QDBusMessage::ReplyMessage) {
-                             answer(call,
-                                    {PowerReply::Kind::Reply, QString(),
-                                     query ? reply.arguments().value(0).toString() : QString()});
-                             return;
-                         }
-                         const QString name = reply.errorName();
-                         // NoReply: the bound ran out, or the service left the bus without
-                         // answering (a session manager ending its session does that).
-                         if (name != QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
-                             answer(call, {PowerReply::Kind::Error, name, reply.errorMessage()});
-                             return;
-                         }
-                         flushThenAnswer(bus, [this, call] {
-                             answer(call, {PowerReply::Kind::Silence, QString(), QString()});
-                         });
-                     });
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [this, call, query, bus](QDBusPendingCallWatcher *finished) {
+            finished->deleteLater();
+            const QDBusMessage reply = finished->reply();
+            if (reply.type() == QDBusMessage::ReplyMessage) {
+                answer(call,
+                       {Reply::Kind::Reply, QString(),
+                        query ? reply.arguments().value(0).toString() : QString(), Refusal::Other});
+                return;
+            }
+            const QString name = reply.errorName();
+            // NoReply: the bound ran out, or the service left the bus without
+            // answering (a session manager ending its session does that).
+            if (name != QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+                answer(call, {Reply::Kind::Error, name, reply.errorMessage(),
+                              PowerCalls::refusalFor(name)});
+                return;
+            }
+            flushThenAnswer(bus, [this, call] {
+                answer(call, {Reply::Kind::Silence, QString(), QString(), Refusal::NoAnswer});
+            });
+        });
 }
 
-void DBusPowerRequester::answer(const std::shared_ptr<Call> &call, const PowerReply &reply)
+void DBusPowerRequester::answer(const std::shared_ptr<Call> &call, const Reply &reply)
 {
     call->run.answer(reply);
     sendNext(call);

@@ -4,31 +4,44 @@
 #include "core/PowerChain.h"
 
 #include <QDBusConnection>
+#include <QObject>
+#include <QSet>
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
-// Sends the request chain of the user's desktop over D-Bus: session managers on the
-// session bus, systemd-logind on the system bus. Every call is asynchronous and bounded,
-// so the window never waits on a bus. The connections are given so that tests can hand
-// in private buses.
-class DBusPowerRequester final : public PowerRequester
+class QDBusServiceWatcher;
+
+// Sends the request chain of the user's desktop over D-Bus: the session managers that run on
+// the session bus, then systemd-logind on the system bus. Every call is asynchronous and
+// bounded, so the window never waits on a bus. The connections are given so that tests can
+// hand in private buses.
+class DBusPowerRequester final : public QObject, public PowerRequester
 {
 public:
     static constexpr std::chrono::milliseconds DefaultBound{3000};
 
     DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
                        QString xdgCurrentDesktop, std::chrono::milliseconds bound = DefaultBound);
+    ~DBusPowerRequester() override;
 
+    // Starts following which session managers run, so that a request need not ask first.
+    void prepare() override;
     void request(Action action, bool force, Done done) override;
 
 private:
     struct Call;
+    void start(Action action, bool force, Done done);
     void sendNext(const std::shared_ptr<Call> &call);
-    void answer(const std::shared_ptr<Call> &call, const PowerReply &reply);
+    void answer(const std::shared_ptr<Call> &call, const PowerChain::Reply &reply);
 
     QDBusConnection m_system;
     QDBusConnection m_session;
-    PowerDesktop m_desktop;
+    QString m_desktop;
     std::chrono::milliseconds m_bound;
+    QDBusServiceWatcher *m_watcher = nullptr;
+    // The session managers' names on the session bus, once known.
+    std::optional<QSet<QString>> m_running;
+    QList<std::function<void()>> m_waiting;
 };

@@ -1,10 +1,10 @@
+#include "core/Log.h"
 #include "platform/Platform.h"
 #include "platform/linux/BusProbe.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
-#include <cstdio>
 
 // The toolkit speaks StatusNotifierItem when a watcher with a registered host is on the
 // session bus; such a host draws the icon's menu itself.
@@ -23,8 +23,8 @@ void Platform::avoidSilentBuses()
     const QString address = sessionBusAddress();
     if (address.isEmpty() || probeBusNow(address, 1000) != BusAnswer::Silent)
         return;
-    std::fprintf(stderr, "orvanta: the session bus at %s does not answer; going on without it\n",
-                 qPrintable(address));
+    qCWarning(lcOrvanta, "the session bus at %s does not answer; going on without it",
+              qPrintable(address));
     // Joining fails at once instead of waiting for ever.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/unanswered-session-bus");
 }

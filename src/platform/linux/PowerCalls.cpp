@@ -1,0 +1,229 @@
+#include "platform/linux/PowerCalls.h"
+
+using PowerChain::Arg;
+using PowerChain::SessionManager;
+using PowerChain::Step;
+
+namespace PowerCalls {
+
+namespace {
+
+const QString Logind = QStringLiteral("org.freedesktop.login1");
+const QString LogindPath = QStringLiteral("/org/freedesktop/login1");
+const QString LogindManager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString KdeShutdown = QStringLiteral("org.kde.Shutdown");
+const QString KsmServer = QStringLiteral("org.kde.ksmserver");
+const QString Gnome = QStringLiteral("org.gnome.SessionManager");
+const QString Mate = QStringLiteral("org.mate.SessionManager");
+const QString Xfce = QStringLiteral("org.xfce.SessionManager");
+const QString Lxqt = QStringLiteral("org.lxqt.session");
+
+// SD_LOGIND_SKIP_INHIBITORS (systemd 257 and later).
+constexpr qint64 SkipInhibitors = 0x10;
+
+// ksmserver's logout(confirm, type, mode): no confirmation, try now.
+constexpr qint64 KsmConfirmNo = 0, KsmTryNow = 1;
+constexpr qint64 KsmLogout = 0, KsmReboot = 1, KsmHalt = 2;
+
+// GNOME's and MATE's Logout(mode): 1 no confirmation, 2 force.
+constexpr qint64 LogoutNoConfirmation = 1, LogoutForce = 2;
+
+QString dbusError(const char *name)
+{
+    return QLatin1String("org.freedesktop.DBus.Error.") + QLatin1String(name);
+}
+
+// Where the service, object, interface or method does not exist, or the bus itself is
+// gone, the next way is tried; every other answer is the desktop's or logind's word.
+QStringList notAvailableErrors()
+{
+    return {dbusError("ServiceUnknown"),   dbusError("NameHasNoOwner"), dbusError("UnknownMethod"),
+            dbusError("UnknownInterface"), dbusError("UnknownObject"),  dbusError("Disconnected")};
+}
+
+Arg u32(qint64 v)
+{
+    return {Arg::Type::UInt32, v};
+}
+Arg i32(qint64 v)
+{
+    return {Arg::Type::Int32, v};
+}
+Arg u64(qint64 v)
+{
+    return {Arg::Type::UInt64, v};
+}
+Arg boolean(bool v)
+{
+    return {Arg::Type::Bool, v ? 1 : 0};
+}
+
+Step sessionStep(const QString &service, const QString &path, const QString &interface,
+                 const QString &method, QList<Arg> args = {})
+{
+    Step step;
+    step.bus = PowerChain::Bus::Session;
+    step.service = service;
+    step.path = path;
+    step.interface = interface;
+    step.method = method;
+    step.args = std::move(args);
+    step.silenceAccepted = true;
+    step.autoStart = false;
+    step.moveOnErrors = notAvailableErrors();
+    return step;
+}
+
+Step logindStep(const QString &method, QList<Arg> args = {})
+{
+    Step step;
+    step.bus = PowerChain::Bus::System;
+    step.service = Logind;
+    step.path = LogindPath;
+    step.interface = LogindManager;
+    step.method = method;
+    step.args = std::move(args);
+    // logind answers at once; silence from it is not an acceptance. It is started on
+    // demand by the system like any system service.
+    step.silenceAccepted = false;
+    step.autoStart = true;
+    step.moveOnErrors = notAvailableErrors();
+    return step;
+}
+
+QList<Step> logindChain(Action action, bool force)
+{
+    if (action == Action::LogOff) {
+        // Ending the session through logind ends every program at once, unasked: only a
+        // session manager can ask them to save first, so only a forced log off goes here.
+        if (!force)
+            return {};
+        // The caller's own session; its owner may end it without being asked.
+        Step terminate = logindStep(QStringLiteral("Terminate"));
+        terminate.path = QStringLiteral("/org/freedesktop/login1/session/auto");
+        terminate.interface = QStringLiteral("org.freedesktop.login1.Session");
+        return {terminate};
+    }
+    const bool off = action == Action::PowerOff;
+    const QString withFlags =
+        off ? QStringLiteral("PowerOffWithFlags") : QStringLiteral("RebootWithFlags");
+    const QString plain = off ? QStringLiteral("PowerOff") : QStringLiteral("Reboot");
+    // PowerOff(false)/Reboot(false): false means "do not ask for interactive authorization".
+    const Step fallback = logindStep(plain, {boolean(false)});
+    if (force) {
+        // systemd before 257 refuses the skip-inhibitors flag with InvalidArgs; there the
+        // plain call already ignores the caller's own inhibitors.
+        Step skip = logindStep(withFlags, {u64(SkipInhibitors)});
+        skip.moveOnErrors << dbusError("InvalidArgs");
+        return {skip, fallback};
+    }
+    Step can = logindStep(off ? QStringLiteral("CanPowerOff") : QStringLiteral("CanReboot"));
+    can.query = true;
+    return {can, logindStep(withFlags, {u64(0)}), fallback};
+}
+
+QList<Step> managerSteps(SessionManager manager, Action action, bool force)
+{
+    const bool logOff = action == Action::LogOff;
+    const bool off = action == Action::PowerOff;
+    if (force) {
+        // Only GNOME and MATE have a forced log off of their own; a forced power off or
+        // restart goes to logind, which can skip the inhibitors.
+        if (!logOff)
+            return {};
+        if (manager == SessionManager::Gnome)
+            return {sessionStep(Gnome, QStringLiteral("/org/gnome/SessionManager"), Gnome,
+                                QStringLiteral("Logout"), {u32(LogoutForce)})};
+        if (manager == SessionManager::Mate)
+            return {sessionStep(Mate, QStringLiteral("/org/mate/SessionManager"), Mate,
+                                QStringLiteral("Logout"), {u32(LogoutForce)})};
+        return {};
+    }
+
+    switch (manager) {
+    case SessionManager::Kde: {
+        const QString method = logOff ? QStringLiteral("logout")
+                               : off  ? QStringLiteral("logoutAndShutdown")
+                                      : QStringLiteral("logoutAndReboot");
+        const qint64 type = logOff ? KsmLogout : off ? KsmHalt : KsmReboot;
+        // Plasma before 5.25 has only ksmserver's interface.
+        return {sessionStep(KdeShutdown, QStringLiteral("/Shutdown"), KdeShutdown, method),
+                sessionStep(KsmServer, QStringLiteral("/KSMServer"),
+                            QStringLiteral("org.kde.KSMServerInterface"), QStringLiteral("logout"),
+                            {i32(KsmConfirmNo), i32(type), i32(KsmTryNow)})};
+    }
+    case SessionManager::Gnome: {
+        // Shutdown() and Reboot() show the shell's end-session dialog and answer only
+        // when the session has ended.
+        const QString method = logOff ? QStringLiteral("Logout")
+                               : off  ? QStringLiteral("Shutdown")
+                                      : QStringLiteral("Reboot");
+        return {sessionStep(Gnome, QStringLiteral("/org/gnome/SessionManager"), Gnome, method,
+                            logOff ? QList<Arg>{u32(LogoutNoConfirmation)} : QList<Arg>{})};
+    }
+    case SessionManager::Mate: {
+        const QString method = logOff ? QStringLiteral("Logout")
+                               : off  ? QStringLiteral("RequestShutdown")
+                                      : QStringLiteral("RequestReboot");
+        return {sessionStep(Mate, QStringLiteral("/org/mate/SessionManager"), Mate, method,
+                            logOff ? QList<Arg>{u32(LogoutNoConfirmation)} : QList<Arg>{})};
+    }
+    case SessionManager::Xfce: {
+        // Logout(show_dialog, allow_save), Shutdown(allow_save), Restart(allow_save).
+        const QString method = logOff ? QStringLiteral("Logout")
+                               : off  ? QStringLiteral("Shutdown")
+                                      : QStringLiteral("Restart");
+        QList<Arg> args{boolean(true)};
+        if (logOff)
+            args.prepend(boolean(false));
+        return {sessionStep(Xfce, QStringLiteral("/org/xfce/SessionManager"),
+                            QStringLiteral("org.xfce.Session.Manager"), method, args)};
+    }
+    case SessionManager::Lxqt: {
+        // These never answer.
+        const QString method = logOff ? QStringLiteral("logout")
+                               : off  ? QStringLiteral("powerOff")
+                                      : QStringLiteral("reboot");
+        return {sessionStep(Lxqt, QStringLiteral("/LXQtSession"), Lxqt, method)};
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList sessionManagerServices()
+{
+    return {KdeShutdown, KsmServer, Gnome, Mate, Xfce, Lxqt};
+}
+
+QList<Step> chainFor(const QString &xdgCurrentDesktop, const QSet<QString> &running, Action action,
+                     bool force)
+{
+    QList<Step> steps;
+    for (SessionManager manager : PowerChain::sessionManagerOrder(xdgCurrentDesktop)) {
+        for (const Step &step : managerSteps(manager, action, force)) {
+            if (running.contains(step.service))
+                steps << step;
+        }
+    }
+    // logind closes every chain: it is there on any systemd machine, whatever the desktop.
+    return steps + logindChain(action, force);
+}
+
+Refusal refusalFor(const QString &errorName)
+{
+    if (errorName == dbusError("AccessDenied"))
+        return Refusal::AccessDenied;
+    if (errorName == QLatin1String("org.freedesktop.login1.BlockedByInhibitorLock"))
+        return Refusal::Inhibited;
+    if (errorName == dbusError("InteractiveAuthorizationRequired"))
+        return Refusal::AuthorizationRequired;
+    if (errorName == dbusError("NoReply") || errorName == dbusError("Timeout"))
+        return Refusal::NoAnswer;
+    if (notAvailableErrors().contains(errorName))
+        return Refusal::NoService;
+    return Refusal::Other;
+}
+
+} // namespace PowerCalls
