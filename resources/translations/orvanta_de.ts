@@ -118,6 +118,69 @@ KV3 8LT, Schottland</translation>
     </message>
 </context>
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>At a specific time</source>
+        <translation>Zur Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Don&apos;t mind waiting for programs to shut down</source>
+        <translation>Nicht darauf warten, dass sich Programme beenden</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation>Erzwingen (Rückfragen übergehen usw.)</translation>
+    </message>
+    <message>
+        <source>Hide the window into the notification area</source>
+        <translation>Das Fenster im Infobereich verbergen</translation>
+    </message>
+    <message>
+        <source>Log off user</source>
+        <translation>Benutzer abmelden</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation>Computer neu starten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Start timer</source>
+        <translation>Timer starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop timer</source>
+        <translation>Timer anhalten</translation>
+    </message>
+    <message>
+        <source>Time settings</source>
+        <translation>Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation>Computer ausschalten</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Postpone 10 minutes</source>
@@ -373,6 +436,25 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>Up arrow or increase adds one to %1 %2, down arrow or decrease takes one off</source>
         <translation>Pfeil nach oben oder Erhöhen zählt %1 %2 um eins hoch, Pfeil nach unten oder Verringern um eins herunter</translation>
+    </message>
+</context>
+<context>
+    <name>TrayController</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Über Orvanta</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,69 @@ KV3 8LT, Escocia</translation>
     </message>
 </context>
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>At a specific time</source>
+        <translation>A una hora fija</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Don&apos;t mind waiting for programs to shut down</source>
+        <translation>No esperar a que los programas se cierren</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation>Forzar (sin avisos de otros programas, etc.)</translation>
+    </message>
+    <message>
+        <source>Hide the window into the notification area</source>
+        <translation>Ocultar la ventana en el área de notificación</translation>
+    </message>
+    <message>
+        <source>Log off user</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>Minimizar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation>Reiniciar el equipo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Start timer</source>
+        <translation>Iniciar el temporizador</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop timer</source>
+        <translation>Detener el temporizador</translation>
+    </message>
+    <message>
+        <source>Time settings</source>
+        <translation>Momento</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation>Apagar el equipo</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Postpone 10 minutes</source>
@@ -373,6 +436,25 @@ KV3 8LT, Escocia</translation>
     <message>
         <source>Up arrow or increase adds one to %1 %2, down arrow or decrease takes one off</source>
         <translation>Flecha arriba o Aumentar suma uno a %1 %2; flecha abajo o Disminuir resta uno</translation>
+    </message>
+</context>
+<context>
+    <name>TrayController</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>Acerca de Orvanta</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
     </message>
 </context>
 <context>

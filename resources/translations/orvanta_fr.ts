@@ -118,6 +118,69 @@ KV3 8LT, Écosse</translation>
     </message>
 </context>
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>At a specific time</source>
+        <translation>À heure fixe</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Après un délai</translation>
+    </message>
+    <message>
+        <source>Don&apos;t mind waiting for programs to shut down</source>
+        <translation>Ne pas attendre que les programmes se ferment</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation>Forcer (sans alertes des programmes, etc.)</translation>
+    </message>
+    <message>
+        <source>Hide the window into the notification area</source>
+        <translation>Masquer la fenêtre dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Log off user</source>
+        <translation>Fermer la session</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation>Redémarrer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Start timer</source>
+        <translation>Démarrer le minuteur</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop timer</source>
+        <translation>Arrêter le minuteur</translation>
+    </message>
+    <message>
+        <source>Time settings</source>
+        <translation>Moment</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation>Éteindre</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Postpone 10 minutes</source>
@@ -373,6 +436,25 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>Up arrow or increase adds one to %1 %2, down arrow or decrease takes one off</source>
         <translation>Flèche haut ou Augmenter ajoute un à %1 %2, flèche bas ou Diminuer en retire un</translation>
+    </message>
+</context>
+<context>
+    <name>TrayController</name>
+    <message>
+        <source>About Orvanta</source>
+        <translation>À propos d’Orvanta</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>

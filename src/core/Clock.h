@@ -2,14 +2,33 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QTimer>
 
-// Wall clock and monotonic clock behind one seam, so tests can set the time.
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+// A one-shot alarm on the monotonic clock. Starting it again replaces the earlier start.
+class Alarm
+{
+public:
+    virtual ~Alarm() = default;
+    virtual void start(qint64 ms) = 0;
+    virtual void stop() = 0;
+    // Milliseconds until it goes off; -1 when stopped.
+    virtual qint64 remainingMs() const = 0;
+};
+
+// Wall clock, monotonic clock and alarms behind one seam, so tests can set the time and
+// make alarms go off without waiting.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     virtual qint64 monotonicMs() const = 0;
+    // `timeout` runs on this thread when the alarm goes off.
+    virtual std::unique_ptr<Alarm> makeAlarm(std::function<void()> timeout) const = 0;
 };
 
 class SystemClock final : public Clock
@@ -18,7 +37,32 @@ public:
     SystemClock() { m_elapsed.start(); }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     qint64 monotonicMs() const override { return m_elapsed.elapsed(); }
+    std::unique_ptr<Alarm> makeAlarm(std::function<void()> timeout) const override
+    {
+        return std::make_unique<TimerAlarm>(std::move(timeout));
+    }
 
 private:
+    // A precise timer: the coarse kind may fire up to 5 % of its interval late.
+    class TimerAlarm final : public Alarm
+    {
+    public:
+        explicit TimerAlarm(std::function<void()> timeout)
+        {
+            m_timer.setSingleShot(true);
+            m_timer.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&m_timer, &QTimer::timeout, &m_timer, std::move(timeout));
+        }
+        void start(qint64 ms) override { m_timer.start(static_cast<int>(std::max<qint64>(0, ms))); }
+        void stop() override { m_timer.stop(); }
+        qint64 remainingMs() const override
+        {
+            return m_timer.isActive() ? m_timer.remainingTime() : -1;
+        }
+
+    private:
+        QTimer m_timer;
+    };
+
     QElapsedTimer m_elapsed;
 };

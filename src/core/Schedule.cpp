@@ -11,26 +11,22 @@ constexpr qint64 TickMs = 1000;
 constexpr qint64 WallSecondMarginMs = 2;
 } // namespace
 
-Schedule::Schedule(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
+Schedule::Schedule(const Clock &clock, QObject *parent)
+    : QObject(parent), m_clock(clock), m_alarm(clock.makeAlarm([this] { tick(); }))
 {
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Schedule::tick);
 }
 
 bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
 {
-    const int target = composeTargetTime(fields[0], fields[1], fields[2]);
     // A time of day that no clock shows (24:00:00, 75 minutes) would never come.
+    const auto whole =
+        mode == TimeMode::Countdown ? wholeCountdown(fields) : wholeTimeOfDay(fields);
+    if (!whole)
+        return false;
+    const std::array<QString, 3> &countdown = *whole;
+    const int target = composeTargetTime(countdown[0], countdown[1], countdown[2]);
     if (target == 0 || (mode == TimeMode::TimeOfDay && !isTimeOfDay(target)))
         return false;
-    std::array<QString, 3> countdown = fields;
-    if (mode == TimeMode::Countdown) {
-        const auto whole = wholeCountdown(fields);
-        if (!whole)
-            return false;
-        countdown = *whole;
-    }
     m_mode = mode;
     m_target = target;
     m_countdown = countdown;
@@ -40,10 +36,10 @@ bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
     m_lastCheck = m_clock.now();
     scheduleNext();
     m_warned = false;
-    // The fields show what will be counted down.
+    // The fields show what will be counted down or waited for.
     for (int i = 0; i < 3; ++i)
         if (countdown[static_cast<std::size_t>(i)] != fields[static_cast<std::size_t>(i)])
-            emit countdownWritten(i, countdown[static_cast<std::size_t>(i)]);
+            emit fieldWritten(i, countdown[static_cast<std::size_t>(i)]);
     warnIfNear();
     return true;
 }
@@ -52,12 +48,7 @@ void Schedule::disarm()
 {
     m_armed = false;
     m_target = 0;
-    m_timer.stop();
-}
-
-qint64 Schedule::msUntilNextTick() const
-{
-    return m_armed ? m_timer.remainingTime() : -1;
+    m_alarm->stop();
 }
 
 qint64 Schedule::secondsUntilDue() const
@@ -98,7 +89,7 @@ void Schedule::postpone(int seconds)
             if (timeNumberOrZero(m_countdown[at]) == timeNumberOrZero(longer[at]))
                 continue;
             m_countdown[at] = longer[at];
-            emit countdownWritten(i, longer[at]);
+            emit fieldWritten(i, longer[at]);
         }
     }
     warnIfNear();
@@ -122,7 +113,7 @@ void Schedule::scheduleNext()
         const qint64 deadline = m_armedAtMs + (m_ticks + 1) * TickMs;
         delay = std::max<qint64>(0, deadline - m_clock.monotonicMs());
     }
-    m_timer.start(static_cast<int>(delay));
+    m_alarm->start(delay);
 }
 
 void Schedule::tick()
@@ -141,7 +132,7 @@ void Schedule::tick()
         const CountdownStep step = countdownStep(m_countdown);
         for (const auto &[index, text] : step.writes) {
             m_countdown[static_cast<std::size_t>(index)] = text;
-            emit countdownWritten(index, text);
+            emit fieldWritten(index, text);
             // A listener may have disarmed: the rest of the step is not shown.
             if (!m_armed)
                 return;

@@ -6,13 +6,13 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTimer>
-
 #include <array>
+#include <memory>
 
 // An armed power action and its one-second tick. A countdown keeps its own copy of the
 // three field texts and steps it once a tick, announcing every text it writes; a time of
-// day is compared with the wall clock. Countdown ticks never drift: they are due at arming
+// day is compared with the wall clock. The ticks come from an alarm of the clock seam. Countdown
+// ticks never drift: they are due at arming
 // + k seconds on the monotonic clock, each re-armed against that deadline. Time-of-day ticks
 // land just after each wall-clock second begins, so the second shown is the one compared.
 class Schedule final : public QObject
@@ -21,10 +21,11 @@ class Schedule final : public QObject
 public:
     explicit Schedule(const Clock &clock, QObject *parent = nullptr);
 
-    // Arms from the texts of the row in use (hours, minutes, seconds). A row that composes
-    // to 0 (0:00:00, or a text that joins to no 32-bit number), and a time of day that no
-    // clock shows, are refused: returns false. A countdown is taken as whole hours, minutes
-    // and seconds, and its fields are rewritten where that changes what they show.
+    // Arms from the texts of the row in use (hours, minutes, seconds). A row whose whole
+    // seconds come to 0, a countdown too long to hold, and a time of day that no clock
+    // shows are refused: returns false. Both are taken as whole hours, minutes and seconds
+    // ("0.2" hours counts down 12 minutes, "12.5" hours waits for 12:30:00), and the fields
+    // are rewritten where that changes what they show, so what fires is what they show.
     bool arm(TimeMode mode, const std::array<QString, 3> &fields);
     void disarm();
 
@@ -32,7 +33,7 @@ public:
     TimeMode mode() const { return m_mode; }
     int targetTime() const { return m_target; }
     // Milliseconds until the next tick as scheduled now; -1 while disarmed.
-    qint64 msUntilNextTick() const;
+    qint64 msUntilNextTick() const { return m_alarm->remainingMs(); }
     // Whole seconds until the action is due, as of the last tick (or arming); -1 while
     // disarmed.
     qint64 secondsUntilDue() const;
@@ -43,12 +44,10 @@ public:
     // How long before the due moment the warning comes.
     static constexpr qint64 WarningSeconds = 60;
 
-    // One tick. The timer calls it; tests call it after setting their clock.
-    void tick();
-
 signals:
-    // A countdown step wrote `text` into field `index`; one signal per field, in order.
-    void countdownWritten(int index, const QString &text);
+    // `text` belongs into field `index` of the row in use (arming rewrote it, or a
+    // countdown step or postponing changed it); one signal per field, in order.
+    void fieldWritten(int index, const QString &text);
     // The time has come. The schedule is already disarmed when this is emitted.
     void due();
     // Once per arming or postponing, WarningSeconds before the due moment (at once when
@@ -58,11 +57,12 @@ signals:
     void ticked();
 
 private:
+    void tick();
     void scheduleNext();
     void warnIfNear();
 
     const Clock &m_clock;
-    QTimer m_timer;
+    std::unique_ptr<Alarm> m_alarm;
     bool m_armed = false;
     TimeMode m_mode = TimeMode::TimeOfDay;
     int m_target = 0;

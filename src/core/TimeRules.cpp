@@ -25,12 +25,12 @@ int composeTargetTime(const QString &hours, const QString &minutes, const QStrin
     return static_cast<int>(value);
 }
 
-std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3> &texts)
+namespace {
+
+// The texts rewritten to the whole hours, minutes and seconds of `total` seconds, where
+// that changes their value.
+std::array<QString, 3> wholeFields(const std::array<QString, 3> &texts, double total)
 {
-    const double total = std::round(timeNumberOrZero(texts[0]) * 3600 +
-                                    timeNumberOrZero(texts[1]) * 60 + timeNumberOrZero(texts[2]));
-    if (!(total > 0))
-        return std::nullopt;
     const double hours = std::floor(total / 3600);
     const double rest = total - hours * 3600;
     const double minutes = std::floor(rest / 60);
@@ -40,6 +40,40 @@ std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3
         if (timeNumberOrZero(texts[i]) != whole[i])
             result[i] = plainDecimal(whole[i]);
     return result;
+}
+
+double totalSeconds(const std::array<QString, 3> &texts)
+{
+    return std::round(timeNumberOrZero(texts[0]) * 3600 + timeNumberOrZero(texts[1]) * 60 +
+                      timeNumberOrZero(texts[2]));
+}
+
+} // namespace
+
+std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3> &texts)
+{
+    // "1", "-5", "0" is nothing anybody typed as 55 minutes.
+    for (const QString &text : texts)
+        if (timeNumberOrZero(text) < 0)
+            return std::nullopt;
+    const double total = totalSeconds(texts);
+    if (!(total > 0))
+        return std::nullopt;
+    return wholeFields(texts, total);
+}
+
+std::optional<std::array<QString, 3>> wholeTimeOfDay(const std::array<QString, 3> &texts)
+{
+    const std::array<double, 3> limits = {24, 60, 60};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double value = timeNumberOrZero(texts[i]);
+        if (!(value >= 0 && value < limits[i]))
+            return std::nullopt;
+    }
+    const double total = totalSeconds(texts);
+    if (!(total > 0 && total < 24 * 3600))
+        return std::nullopt;
+    return wholeFields(texts, total);
 }
 
 CountdownStep countdownStep(const std::array<QString, 3> &texts)

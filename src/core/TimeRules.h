@@ -27,8 +27,15 @@ int composeTargetTime(const QString &hours, const QString &minutes, const QStrin
 // A countdown as whole hours, minutes (0-59) and seconds (0-59) of the same length, the
 // length rounded to a second: fractions ("0.5" minutes) and overflows ("90" minutes) would
 // otherwise count down as something else than they say. Texts that already hold their
-// whole value are kept as typed. Nothing when the length is not above zero.
+// whole value are kept as typed. Nothing when the length is not above zero or a field is
+// negative.
 std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3> &texts);
+
+// A time of day as the whole hours, minutes and seconds that will be waited for, the
+// total rounded to a second ("12.5" hours is 12:30:00). Texts that already hold their whole
+// value are kept as typed. Nothing when a field is out of its clock range (hours 0 to below
+// 24, minutes and seconds 0 to below 60) or the total is 0:00:00 or no time of day.
+std::optional<std::array<QString, 3>> wholeTimeOfDay(const std::array<QString, 3> &texts);
 
 // One second off a countdown held in three texts (hours, minutes, seconds).
 struct CountdownStep

@@ -78,7 +78,7 @@ void TimeRow::load(const std::array<QString, 3> &texts)
     for (int i = 0; i < 3; ++i) {
         const QString &text = texts[static_cast<std::size_t>(i)];
         setText(i, text);
-        spinner(i)->setValue(loadedSpinnerValue(text, spinner(i)->maximum()));
+        spinner(i)->setValue(Settings::loadedSpinnerValue(text, spinner(i)->maximum()));
     }
 }
 

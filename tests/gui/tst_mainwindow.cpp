@@ -1,7 +1,8 @@
 // The wiring only a window shows: the field check before a click, the Tab walk, the
 // settings in and out of the controls, a schedule reaching the power seam, captions that
 // fit, and the web fallbacks. Every seam is a fake; nothing leaves the process.
-#include "core/Clock.h"
+#include "../ManualClock.h"
+#include "core/CommandLine.h"
 #include "core/Schedule.h"
 #include "core/SettingsStore.h"
 #include "core/WebOpener.h"
@@ -25,17 +26,12 @@
 
 namespace {
 
-struct Fakes final : PowerRequester,
-                     SettingsStore,
-                     MessageBoxService,
-                     WebOpener,
-                     TrayAnimator,
-                     Clock
+struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener, TrayAnimator
 {
     void request(Action action, bool force, PowerRequester::Done done) override
     {
         requests << qMakePair(action, force);
-        done({accept, QString(), Refusal::AccessDenied, QString()});
+        answer = std::move(done);
     }
     QString value(const QString &key, const QString &defaultText) override
     {
@@ -52,13 +48,12 @@ struct Fakes final : PowerRequester,
     QString location() const override { return QStringLiteral("/home/u/Orvanta.conf"); }
     void information(QWidget *, const QString &text) override { messages << text; }
     void open(const QString &, WebOpener::Done done) override { done(webWorks); }
-    void animate(Direction, QWidget *, const QRect &) override {}
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); }
-    qint64 monotonicMs() const override { return 0; }
+    void animate(Direction, QWidget *, const QRect &, TrayAnimator::Done done) override { done(); }
 
-    MainWindowServices services() { return {this, this, this, this, this, this}; }
+    MainWindowServices services() { return {this, this, this, this, &clock, this}; }
+    ManualClock clock;
     QList<QPair<Action, bool>> requests;
-    bool accept = true;
+    PowerRequester::Done answer;
     QMap<QString, QString> stored;
     QStringList messages;
     bool webWorks = false;
@@ -92,7 +87,7 @@ private slots:
         QTest::mouseClick(child<QAbstractButton>("startButton"), Qt::LeftButton);
         // 75 s became 1 min 15 s before the target was taken from the fields.
         QVERIFY(window->armed());
-        QCOMPARE(window->schedule()->targetTime(), 115);
+        QCOMPARE(window->arming()->schedule().targetTime(), 115);
         QCOMPARE(child<QAbstractButton>("startButton")->text(), QStringLiteral("Stop"));
     }
 
@@ -165,25 +160,32 @@ private slots:
     void dueScheduleRequestsAndCloses()
     {
         QFETCH(bool, accept);
-        fakes->accept = accept;
         fakes->stored = {{QStringLiteral("Action"), QStringLiteral("1")},
                          {QStringLiteral("TimeSetting"), QStringLiteral("1")},
                          {QStringLiteral("CountDown2"), QStringLiteral("1")}};
         start();
         QSignalSpy closed(window.get(), &MainWindow::closed);
-        child<QAbstractButton>("startButton")->click();
-        window->schedule()->tick();
+        auto *startButton = child<QAbstractButton>("startButton");
+        startButton->click();
+        fakes->clock.advance(1000);
         QCOMPARE(child<QLineEdit>("countdownSecondsField")->text(), QStringLiteral("0"));
         QVERIFY(fakes->requests.isEmpty());
-        window->schedule()->tick();
+        fakes->clock.advance(1000);
         QCOMPARE(fakes->requests, (QList<QPair<Action, bool>>{{Action::PowerOff, true}}));
+        // On its way: Stop cannot be pressed, and a command line's --cancel is told so.
+        QVERIFY(!startButton->isEnabled() && startButton->text() != QLatin1String("Stop"));
+        QVERIFY(
+            window->apply(parseCommandLine({"orvanta", "--cancel"}, false)).contains("too late"));
+        if (!accept)
+            QTest::ignoreMessage(QtWarningMsg, "power off (forced) was refused: ");
+        fakes->answer({accept, QString(), Refusal::AccessDenied, QString()});
         QCOMPARE(closed.count(), accept ? 1 : 0);
         QCOMPARE(window->isVisible(), !accept);
         QCOMPARE(fakes->messages.size(), accept ? 0 : 1);
         if (!accept) {
             QVERIFY(fakes->messages[0].startsWith("The computer was not turned off."));
             QVERIFY(!window->armed());
-            QVERIFY(child<QAbstractButton>("forceBox")->isEnabled());
+            QVERIFY(child<QAbstractButton>("forceBox")->isEnabled() && startButton->isEnabled());
         }
     }
 

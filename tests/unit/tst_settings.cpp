@@ -23,13 +23,15 @@ struct MemoryStore final : SettingsStore
     QStringList saved;
 };
 
-// Action, force, time setting, warning, the count-down texts and the time texts.
-QStringList flat(const SavedChoices &c)
+// Action, force, time setting, warning, the count-down texts and the time texts, as stored.
+QStringList flat(const Choices &c)
 {
-    return QStringList{QString::number(c.action), QString::number(c.force),
-                       QString::number(c.timeSetting), QString::number(c.warning)} +
-           QStringList{c.countDown.begin(), c.countDown.end()} +
-           QStringList{c.time.begin(), c.time.end()};
+    const auto index = [](auto value) { return value ? QString::number(int(*value)) : "-"; };
+    const int force = c.force == Qt::Checked ? 1 : c.force == Qt::PartiallyChecked ? 2 : 0;
+    return QStringList{index(c.action), QString::number(force), index(c.timeMode),
+                       QString::number(c.warning)} +
+           QStringList{c.countdown.begin(), c.countdown.end()} +
+           QStringList{c.timeOfDay.begin(), c.timeOfDay.end()};
 }
 
 class SettingsTest : public QObject
@@ -59,7 +61,7 @@ private slots:
         MemoryStore store;
         for (const QString &line : stored)
             store.values.insert(line.section('=', 0, 0), line.section('=', 1));
-        QCOMPARE(flat(loadChoices(store)), loaded);
+        QCOMPARE(flat(Settings::load(store)), loaded);
     }
 
     // Every key in order; an action or time setting not selected keeps the stored one.
@@ -67,10 +69,13 @@ private slots:
     {
         MemoryStore store;
         store.values = {{"Action", "2"}, {"TimeSetting", "1"}};
-        QVERIFY(saveChoices(store, {-1, 0, -1, {"1", "2", "3"}, {"4", "5", "6"}}, nullptr));
+        QVERIFY(Settings::save(
+            store,
+            {std::nullopt, Qt::Unchecked, std::nullopt, {"1", "2", "3"}, {"4", "5", "6"}, true},
+            nullptr));
         QCOMPARE(store.saved, (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2",
                                            "Time1=5", "CountDown2=3", "Time2=6", "Warning=1"}));
-        QCOMPARE(flat(loadChoices(store)),
+        QCOMPARE(flat(Settings::load(store)),
                  (QStringList{"2", "0", "1", "1", "1", "2", "3", "4", "5", "6"}));
     }
 
@@ -90,7 +95,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, maximum);
         QFETCH(int, value);
-        QCOMPARE(loadedSpinnerValue(stored, maximum), value);
+        QCOMPARE(Settings::loadedSpinnerValue(stored, maximum), value);
     }
 };
 

@@ -1,0 +1,134 @@
+#include "core/ArmingController.h"
+
+#include "core/Log.h"
+#include "core/Notifier.h"
+#include "core/Schedule.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+ArmingController::ArmingController(const Clock &clock, PowerRequester &power, Notifier *notifier,
+                                   QObject *parent)
+    : QObject(parent), m_power(power), m_notifier(notifier), m_schedule(new Schedule(clock, this))
+{
+    connect(m_schedule, &Schedule::fieldWritten, this, &ArmingController::fieldWritten);
+    connect(m_schedule, &Schedule::ticked, this, &ArmingController::ticked);
+    connect(m_schedule, &Schedule::warning, this, &ArmingController::onWarning);
+    connect(m_schedule, &Schedule::due, this, &ArmingController::onDue);
+    if (m_notifier) {
+        connect(m_notifier, &Notifier::postponeRequested, this,
+                [this] { postpone(PostponeSeconds); });
+        connect(m_notifier, &Notifier::cancelRequested, this, [this] { stop(); });
+    }
+}
+
+ArmingController::~ArmingController() = default;
+
+bool ArmingController::arm(const ArmOrder &order)
+{
+    if (m_state == State::Requesting)
+        return false;
+    if (m_state == State::Armed)
+        stop();
+    m_order = order;
+    if (!m_schedule->arm(order.mode, order.fields))
+        return false;
+    // The buses are knocked at now, not when every millisecond counts.
+    m_power.prepare();
+    setState(State::Armed);
+    return true;
+}
+
+bool ArmingController::stop()
+{
+    if (m_state == State::Requesting)
+        return false;
+    if (m_state == State::Idle)
+        return true;
+    // The schedule stops before anybody hears of it.
+    m_schedule->disarm();
+    if (m_notifier)
+        m_notifier->close();
+    setState(State::Idle);
+    return true;
+}
+
+void ArmingController::postpone(int seconds)
+{
+    if (m_state != State::Armed)
+        return;
+    if (m_notifier)
+        m_notifier->close();
+    m_schedule->postpone(seconds);
+    emit ticked();
+}
+
+QString ArmingController::toolTip() const
+{
+    switch (m_state) {
+    case State::Idle:
+        return QString();
+    case State::Armed:
+        return armedToolTip(m_order.action, m_schedule->mode() == TimeMode::Countdown,
+                            m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
+    case State::Requesting:
+        return QStringLiteral("Orvanta \u2014 %1").arg(tr("the request is on its way"));
+    }
+    return QString();
+}
+
+void ArmingController::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void ArmingController::onWarning()
+{
+    if (!m_warningEnabled)
+        return;
+    // The text is made when it is shown: a notification server may take seconds to answer.
+    const auto text = [this] {
+        return warningText(m_order.action, std::max<qint64>(0, m_schedule->secondsUntilDue()));
+    };
+    if (!m_notifier) {
+        emit warnInstead(text());
+        return;
+    }
+    const QPointer<ArmingController> self(this);
+    m_notifier->show(text(), [self, text](bool shown) {
+        if (self && !shown && self->m_state == State::Armed)
+            emit self->warnInstead(text());
+    });
+}
+
+void ArmingController::onDue()
+{
+    // The warning's Postpone and Cancel could no longer be kept.
+    if (m_notifier)
+        m_notifier->close();
+    setState(State::Requesting);
+    const quint64 id = ++m_requestId;
+    const QPointer<ArmingController> self(this);
+    m_power.request(m_order.action, m_order.force, [self, id](const PowerResult &result) {
+        if (self && self->m_requestId == id && self->m_state == State::Requesting)
+            self->onAnswer(result);
+    });
+}
+
+void ArmingController::onAnswer(const PowerResult &result)
+{
+    if (result.accepted) {
+        emit accepted();
+        return;
+    }
+    qCWarning(lcOrvanta).noquote()
+        << QStringLiteral("%1%2 was refused: %3")
+               .arg(actionName(m_order.action),
+                    m_order.force ? QStringLiteral(" (forced)") : QString(), result.error);
+    setState(State::Idle);
+    emit refused(m_order.action, m_order.force, result);
+}

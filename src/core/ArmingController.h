@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/Power.h"
+#include "core/TimeRules.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class Clock;
+class Notifier;
+class Schedule;
+
+// What Start, or a command line, asks for.
+struct ArmOrder
+{
+    Action action = Action::LogOff;
+    bool force = false; // other programs may not hold the action up
+    TimeMode mode = TimeMode::Countdown;
+    std::array<QString, 3> fields; // hours, minutes, seconds of the row in use
+};
+
+// The life of one armed action: Idle, Armed (the schedule runs, the warning comes a minute
+// before), Requesting (the action has been asked of the system and cannot be stopped any
+// more), and then either the end of the program (accepted) or Idle again (refused, with
+// the reason). The window only shows this state; the notifier's Postpone and Cancel, Stop
+// and a command line's --cancel all go through here.
+class ArmingController final : public QObject
+{
+    Q_OBJECT
+public:
+    enum class State
+    {
+        Idle,
+        Armed,
+        Requesting
+    };
+
+    // notifier may be null: the warning is then handed to the window (warnInstead).
+    ArmingController(const Clock &clock, PowerRequester &power, Notifier *notifier,
+                     QObject *parent = nullptr);
+    ~ArmingController() override;
+
+    State state() const { return m_state; }
+    bool armed() const { return m_state == State::Armed; }
+    const ArmOrder &order() const { return m_order; }
+    const Schedule &schedule() const { return *m_schedule; }
+
+    // Idle or Armed: arms anew (an armed schedule is replaced). False when the time is
+    // refused (see Schedule::arm) or a request is already on its way; nothing changes then.
+    bool arm(const ArmOrder &order);
+    // Armed: back to Idle, true. Idle: nothing to stop, true. Requesting: too late, false.
+    bool stop();
+    // Armed: the action is due `seconds` later.
+    void postpone(int seconds);
+    // Whether the warning a minute before is given.
+    void setWarningEnabled(bool enabled) { m_warningEnabled = enabled; }
+    // The tray icon's tool tip while armed or requesting; empty while idle.
+    QString toolTip() const;
+
+    // What Postpone in the warning gives.
+    static constexpr int PostponeSeconds = 10 * 60;
+
+signals:
+    void stateChanged(ArmingController::State state);
+    // `text` belongs into field `index` of the row in use (see Schedule::fieldWritten).
+    void fieldWritten(int index, const QString &text);
+    // Once a second while armed: the tool tip may have changed.
+    void ticked();
+    // No notification could be shown: the window says it another way. The text is made
+    // when it is handed over, so its seconds are right.
+    void warnInstead(const QString &text);
+    // The system took the request: the program ends.
+    void accepted();
+    // The system said no; the state is Idle again.
+    void refused(Action action, bool force, const PowerResult &result);
+
+private:
+    void setState(State state);
+    void onWarning();
+    void onDue();
+    void onAnswer(const PowerResult &result);
+
+    PowerRequester &m_power;
+    Notifier *m_notifier;
+    Schedule *m_schedule;
+    State m_state = State::Idle;
+    ArmOrder m_order;
+    bool m_warningEnabled = true;
+    // Which request an answer belongs to; a late answer of an abandoned one is ignored.
+    quint64 m_requestId = 0;
+};

@@ -1,0 +1,233 @@
+#include "gui/ControlPanel.h"
+
+#include "gui/DesignLayout.h"
+#include "gui/ForceCheckBox.h"
+#include "gui/OptionButton.h"
+#include "gui/SeparatorLine.h"
+#include "gui/SpinButtons.h"
+#include "gui/SystemColours.h"
+#include "gui/TimeField.h"
+#include "gui/TimeRow.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+std::size_t at(auto enumValue)
+{
+    return static_cast<std::size_t>(enumValue);
+}
+
+} // namespace
+
+ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("client"));
+    QWidget *client = this;
+
+    // A sunken rule under the menu bar: a dark line over a light one.
+    layout.add(new SeparatorLine(SystemColour::AppWorkspace, client), QRect(-50, 0, 4550, 15));
+    layout.add(new SeparatorLine(SystemColour::WindowBackground, client), QRect(-50, 15, 4550, 15));
+
+    auto *actionFrame = new QGroupBox(tr("Action"), client);
+    actionFrame->setObjectName(QStringLiteral("actionFrame"));
+    layout.add(actionFrame, QRect(120, 120, 4095, 1815), true);
+    const QString actions[3] = {tr("Log off user"), tr("Turn off computer"),
+                                tr("Restart computer")};
+    const char *actionNames[3] = {"logOffButton", "powerOffButton", "restartButton"};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new OptionButton(actions[i], actionFrame);
+        button->setObjectName(QLatin1String(actionNames[i]));
+        layout.add(button, QRect(240, 240 + 360 * i, 1935, 255), true);
+        connect(button, &QAbstractButton::toggled, this, [this](bool checked) {
+            if (checked)
+                emit edited();
+        });
+        m_actionButtons[at(i)] = button;
+    }
+    m_forceBox = new ForceCheckBox(tr("Force (no warnings by other programs, etc.)"), actionFrame);
+    m_forceBox->setObjectName(QStringLiteral("forceBox"));
+    m_forceBox->setToolTip(tr("Don't mind waiting for programs to shut down"));
+    m_forceBox->setAccessibleDescription(m_forceBox->toolTip());
+    m_forceBox->setValue(1);
+    layout.add(m_forceBox, QRect(240, 1320, 3495, 375), true);
+    connect(m_forceBox, &QCheckBox::stateChanged, this, [this] { emit edited(); });
+
+    auto *timeFrame = new QGroupBox(tr("Time settings"), client);
+    timeFrame->setObjectName(QStringLiteral("timeFrame"));
+    layout.add(timeFrame, QRect(120, 1920, 4095, 2415), true);
+    auto *countdownButton = new OptionButton(tr("Countdown"), timeFrame);
+    countdownButton->setObjectName(QStringLiteral("countdownButton"));
+    layout.add(countdownButton, QRect(240, 240, 1455, 255), true);
+    auto *clockButton = new OptionButton(tr("At a specific time"), timeFrame);
+    clockButton->setObjectName(QStringLiteral("clockButton"));
+    layout.add(clockButton, QRect(240, 1320, 1575, 255), true);
+    m_modeButtons[at(TimeMode::Countdown)] = countdownButton;
+    m_modeButtons[at(TimeMode::TimeOfDay)] = clockButton;
+    for (TimeMode mode : {TimeMode::TimeOfDay, TimeMode::Countdown})
+        connect(m_modeButtons[at(mode)], &QAbstractButton::toggled, this, [this, mode](bool on) {
+            if (on) {
+                setMode(mode);
+                emit edited();
+            }
+        });
+
+    m_countdownFields = new TimeRow(TimeMode::Countdown, timeFrame, layout, 600);
+    m_clockFields = new TimeRow(TimeMode::TimeOfDay, timeFrame, layout, 1680);
+    for (TimeRow *row : {m_countdownFields, m_clockFields})
+        connect(row, &TimeRow::edited, this, [this] { emit edited(); });
+    // Only the first countdown field has the button face at first.
+    m_countdownFields->field(0)->setBaseColour(
+        SystemColour::resolve(SystemColour::ButtonFace, palette()));
+
+    m_startButton = new QPushButton(tr("Start"), client);
+    m_startButton->setObjectName(QStringLiteral("startButton"));
+    m_startButton->setAutoDefault(false);
+    showState(ArmingController::State::Idle);
+    layout.add(m_startButton, QRect(1440, 4440, 2175, 375), true);
+    connect(m_startButton, &QPushButton::clicked, this, &ControlPanel::startClicked);
+
+    m_hideButton = new QPushButton(client);
+    m_hideButton->setObjectName(QStringLiteral("hideButton"));
+    m_hideButton->setIcon(QIcon(QPixmap(QStringLiteral(":/orvanta/minimize.png"), "PNG")));
+    m_hideButton->setIconSize(QSize(14, 13));
+    m_hideButton->setToolTip(tr("Minimize to system tray"));
+    m_hideButton->setAccessibleName(tr("Minimize to system tray"));
+    m_hideButton->setAccessibleDescription(tr("Hide the window into the notification area"));
+    m_hideButton->setAutoDefault(false);
+    // Not a Tab stop and clicking it does not take the focus, so it never runs the field
+    // check of the field being left.
+    m_hideButton->setFocusPolicy(Qt::NoFocus);
+    layout.add(m_hideButton, QRect(3840, 4440, 375, 375), true);
+    connect(m_hideButton, &QPushButton::clicked, this, &ControlPanel::hideClicked);
+
+    for (QAbstractButton *button :
+         {static_cast<QAbstractButton *>(m_actionButtons[0]),
+          static_cast<QAbstractButton *>(m_actionButtons[1]),
+          static_cast<QAbstractButton *>(m_actionButtons[2]),
+          static_cast<QAbstractButton *>(m_forceBox), static_cast<QAbstractButton *>(clockButton),
+          static_cast<QAbstractButton *>(countdownButton)})
+        button->setAccessibleName(button->text());
+
+    // Tab order: Start, the actions, the modes, the countdown spin buttons, the countdown
+    // fields, the time-of-day fields, the time-of-day spin buttons, and last Force.
+    QList<QWidget *> tabOrder = {m_startButton,      m_actionButtons[0], m_actionButtons[1],
+                                 m_actionButtons[2], clockButton,        countdownButton};
+    for (int i = 0; i < 3; ++i)
+        tabOrder << m_countdownFields->spinner(i);
+    for (TimeRow *row : {m_countdownFields, m_clockFields})
+        for (int i = 0; i < 3; ++i)
+            tabOrder << row->field(i);
+    for (int i = 0; i < 3; ++i)
+        tabOrder << m_clockFields->spinner(i);
+    tabOrder << m_forceBox;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+Action ControlPanel::selectedAction() const
+{
+    if (m_actionButtons[at(Action::LogOff)]->isChecked())
+        return Action::LogOff;
+    if (m_actionButtons[at(Action::PowerOff)]->isChecked())
+        return Action::PowerOff;
+    return Action::Restart;
+}
+
+TimeMode ControlPanel::selectedMode() const
+{
+    return m_modeButtons[at(TimeMode::TimeOfDay)]->isChecked() ? TimeMode::TimeOfDay
+                                                               : TimeMode::Countdown;
+}
+
+TimeRow *ControlPanel::row(TimeMode mode) const
+{
+    return mode == TimeMode::TimeOfDay ? m_clockFields : m_countdownFields;
+}
+
+void ControlPanel::setMode(TimeMode mode)
+{
+    // The time-of-day row is always handled first, as the user sees it change.
+    const bool timeOfDay = mode == TimeMode::TimeOfDay;
+    m_modeButtons[at(TimeMode::TimeOfDay)]->setSelected(timeOfDay);
+    m_clockFields->setActive(timeOfDay);
+    m_modeButtons[at(TimeMode::Countdown)]->setSelected(!timeOfDay);
+    m_countdownFields->setActive(!timeOfDay);
+}
+
+ArmOrder ControlPanel::order() const
+{
+    const TimeMode mode = selectedMode();
+    return {selectedAction(), m_forceBox->forces(), mode, row(mode)->texts()};
+}
+
+void ControlPanel::setOrder(const ArmOrder &order)
+{
+    m_actionButtons[at(order.action)]->setSelected(true);
+    m_forceBox->setValue(order.force ? 1 : 0);
+    m_modeButtons[at(order.mode)]->setSelected(true);
+    row(order.mode)->setTexts(order.fields);
+}
+
+Choices ControlPanel::choices() const
+{
+    const auto selected = [](const auto &buttons, auto type) -> std::optional<decltype(type)> {
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            if (buttons[i]->isChecked())
+                return static_cast<decltype(type)>(i);
+        return std::nullopt;
+    };
+    Choices choices;
+    choices.action = selected(m_actionButtons, Action{});
+    choices.force = m_forceBox->checkState();
+    choices.timeMode = selected(m_modeButtons, TimeMode{});
+    choices.countdown = m_countdownFields->texts();
+    choices.timeOfDay = m_clockFields->texts();
+    return choices;
+}
+
+// Every assignment raises the control's own change handling, as the user's change would;
+// the mode is in force before the fields are filled.
+void ControlPanel::setChoices(const Choices &choices)
+{
+    m_actionButtons[at(choices.action.value_or(Action::LogOff))]->setSelected(true);
+    m_forceBox->setCheckState(choices.force);
+    m_modeButtons[at(choices.timeMode.value_or(TimeMode::TimeOfDay))]->setSelected(true);
+    m_countdownFields->load(choices.countdown);
+    m_clockFields->load(choices.timeOfDay);
+}
+
+void ControlPanel::showState(ArmingController::State state)
+{
+    using State = ArmingController::State;
+    QString caption = tr("Start");
+    QString toolTip = tr("Start timer");
+    if (state == State::Armed) {
+        caption = tr("Stop");
+        toolTip = tr("Stop timer");
+    } else if (state == State::Requesting) {
+        // Nothing can be stopped any more: the system has been asked.
+        caption = tr("Requesting…");
+        toolTip = tr("The request is on its way to the system");
+    }
+    m_startButton->setText(caption);
+    m_startButton->setToolTip(toolTip);
+    m_startButton->setAccessibleName(caption);
+    m_startButton->setAccessibleDescription(toolTip);
+    m_startButton->setEnabled(state != State::Requesting);
+    if (m_forceBox)
+        setEntryEnabled(state == State::Idle);
+}
+
+// Both rows, whatever the mode: the fields, the options, the spin buttons, then Force.
+void ControlPanel::setEntryEnabled(bool enabled)
+{
+    m_countdownFields->setEnabled(enabled);
+    m_clockFields->setEnabled(enabled);
+    for (auto *button : m_actionButtons)
+        button->setEnabled(enabled);
+    for (auto *button : m_modeButtons)
+        button->setEnabled(enabled);
+    m_forceBox->setEnabled(enabled);
+}

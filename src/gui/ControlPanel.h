@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/ArmingController.h"
+#include "core/Settings.h"
+
+#include <QWidget>
+
+#include <array>
+
+class DesignLayout;
+class ForceCheckBox;
+class OptionButton;
+class QPushButton;
+class TimeRow;
+
+// The main window's client area: the action, Force, the two rows of time settings, Start
+// and the button that hides the window. It holds the user's choices and reports every
+// change; what they mean is decided by the window.
+class ControlPanel final : public QWidget
+{
+    Q_OBJECT
+public:
+    // Creates the controls, placed through `layout`.
+    ControlPanel(DesignLayout &layout, QWidget *parent);
+
+    Action selectedAction() const;
+    TimeMode selectedMode() const;
+    TimeRow *row(TimeMode mode) const;
+    QPushButton *startButton() const { return m_startButton; }
+
+    // What Start arms: the selected action, whether Force is ticked, the mode and its row.
+    ArmOrder order() const;
+    // Selects and fills as the user would (each control's change handling runs).
+    void setOrder(const ArmOrder &order);
+    // The saved state of the controls (the warning is the window's).
+    Choices choices() const;
+    void setChoices(const Choices &choices);
+
+    // Start, Stop, or a request on its way that nothing can stop: the button's face, and
+    // the entry controls open only while idle.
+    void showState(ArmingController::State state);
+
+signals:
+    // A choice, a field or a spin button changed, by the user or by assignment.
+    void edited();
+    void startClicked();
+    void hideClicked();
+
+private:
+    void setMode(TimeMode mode);
+    void setEntryEnabled(bool enabled);
+
+    std::array<OptionButton *, 3> m_actionButtons{}; // indexed by Action
+    ForceCheckBox *m_forceBox = nullptr;
+    std::array<OptionButton *, 2> m_modeButtons{}; // indexed by TimeMode
+    TimeRow *m_countdownFields = nullptr;
+    TimeRow *m_clockFields = nullptr;
+    QPushButton *m_startButton = nullptr;
+    QPushButton *m_hideButton = nullptr;
+};

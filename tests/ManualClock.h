@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/Clock.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+// A clock the test moves by hand; its alarms go off as it passes their moment, each with
+// the clocks set to that moment, so a tick sees the time it was due at.
+class ManualClock final : public Clock
+{
+public:
+    QDateTime now() const override { return wall; }
+    qint64 monotonicMs() const override { return mono; }
+    std::unique_ptr<Alarm> makeAlarm(std::function<void()> timeout) const override
+    {
+        return std::make_unique<ManualAlarm>(const_cast<ManualClock &>(*this), std::move(timeout));
+    }
+
+    void advance(qint64 ms)
+    {
+        const qint64 end = mono + ms;
+        for (;;) {
+            auto next = std::min_element(m_alarms.begin(), m_alarms.end(), [](auto *a, auto *b) {
+                constexpr qint64 never = std::numeric_limits<qint64>::max();
+                return (a->deadline < 0 ? never : a->deadline) <
+                       (b->deadline < 0 ? never : b->deadline);
+            });
+            if (next == m_alarms.end() || (*next)->deadline < 0 || (*next)->deadline > end)
+                break;
+            set(std::max(mono, (*next)->deadline));
+            (*next)->deadline = -1;
+            (*next)->timeout();
+        }
+        set(end);
+    }
+
+    QDateTime wall{QDate(2026, 12, 7), QTime(14, 29, 50)};
+    qint64 mono = 500;
+
+private:
+    struct ManualAlarm final : Alarm
+    {
+        ManualAlarm(ManualClock &clock, std::function<void()> timeout)
+            : clock(clock), timeout(std::move(timeout))
+        {
+            clock.m_alarms.push_back(this);
+        }
+        ~ManualAlarm() override { std::erase(clock.m_alarms, this); }
+        void start(qint64 ms) override { deadline = clock.mono + std::max<qint64>(0, ms); }
+        void stop() override { deadline = -1; }
+        qint64 remainingMs() const override { return deadline < 0 ? -1 : deadline - clock.mono; }
+
+        ManualClock &clock;
+        std::function<void()> timeout;
+        qint64 deadline = -1;
+    };
+
+    void set(qint64 ms)
+    {
+        wall = wall.addMSecs(ms - mono);
+        mono = ms;
+    }
+
+    std::vector<ManualAlarm *> m_alarms;
+};
