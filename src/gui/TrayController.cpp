@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 #include <QStyle>
 #include <QWidget>
 
@@ -89,18 +90,44 @@ void TrayController::hideWindow()
         m_minimizedUnseen = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
         return;
     }
-    if (m_window->isVisible())
-        m_animator.animate(TrayAnimator::Direction::ToTray, m_window, m_icon->geometry());
-    m_window->hide();
+    if (m_animating || m_window->isVisible())
+        animate(true);
+    else
+        m_window->hide();
 }
 
 void TrayController::restoreWindow()
 {
-    m_animator.animate(TrayAnimator::Direction::ToWindow, m_window,
-                       m_icon ? m_icon->geometry() : QRect());
-    // A tick during the animation may have ended the program.
+    animate(false);
+}
+
+void TrayController::animate(bool toTray)
+{
+    m_hiddenWhenAnimated = toTray;
+    if (std::exchange(m_animating, true))
+        return; // the running animation ends with the last wish
+    m_animator.animate(toTray ? TrayAnimator::Direction::ToTray : TrayAnimator::Direction::ToWindow,
+                       m_window, m_icon ? m_icon->geometry() : QRect(),
+                       [self = QPointer<TrayController>(this)] {
+                           if (self)
+                               self->onAnimated();
+                       });
+}
+
+void TrayController::onAnimated()
+{
+    m_animating = false;
+    // The program may have ended while the frame flew.
     if (m_removed)
         return;
+    if (m_hiddenWhenAnimated)
+        m_window->hide();
+    else
+        showWindow();
+}
+
+void TrayController::showWindow()
+{
     // WORKAROUND: Wayland has no request to leave the minimized state; a new surface is
     // the one way back into view.
     if (std::exchange(m_minimizedUnseen, false))
@@ -114,7 +141,8 @@ void TrayController::restoreWindow()
 
 bool TrayController::windowOutOfSight() const
 {
-    return !m_window->isVisible() || m_window->isMinimized() || m_minimizedUnseen;
+    const bool hidden = m_animating ? m_hiddenWhenAnimated : !m_window->isVisible();
+    return hidden || m_window->isMinimized() || m_minimizedUnseen;
 }
 
 void TrayController::onActivated(QSystemTrayIcon::ActivationReason reason)

@@ -35,9 +35,12 @@ public:
     // A balloon from the icon; false when there is no icon to show it from.
     bool showMessage(const QString &title, const QString &text);
 
+    // Both play the animation first and hide or show when it ends; asked again meanwhile,
+    // the last wish is what happens then.
     void hideWindow();
     void restoreWindow();
-    // Hidden, minimized, or minimized where the window system never says so.
+    // Hidden or on its way there, minimized, or minimized where the window system never
+    // says so.
     bool windowOutOfSight() const;
 
 signals:
@@ -48,6 +51,9 @@ private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void showMenu(const QPoint &globalPos);
     void onTrayChanged();
+    void animate(bool toTray);
+    void onAnimated();
+    void showWindow();
 
     QWidget *m_window;
     TrayAnimator &m_animator;
@@ -55,6 +61,8 @@ private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
     bool m_removed = false;
     bool m_minimizedUnseen = false;
+    bool m_animating = false;
+    bool m_hiddenWhenAnimated = false; // the last wish while animating
     QString m_toolTip;
     QElapsedTimer m_lastTrigger;
 };

@@ -1,12 +1,12 @@
 #include "gui/TrayAnimator.h"
 #include "platform/Platform.h"
 
-#include <QEventLoop>
 #include <QPainter>
-#include <QPointer>
-#include <QTimer>
 #include <QVariantAnimation>
 #include <QWidget>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -48,37 +48,54 @@ private:
 class FrameTrayAnimator final : public TrayAnimator
 {
 public:
-    void animate(Direction direction, QWidget *window, const QRect &trayIconGeometry) override
+    FrameTrayAnimator()
     {
-        if (!window || !trayIconGeometry.isValid())
-            return;
-        const QRect windowRect = window->frameGeometry();
-        if (!windowRect.isValid())
-            return;
-        FrameWindow frame;
-        QVariantAnimation animation;
-        animation.setDuration(DurationMs);
-        animation.setEasingCurve(QEasingCurve::InOutQuad);
-        animation.setStartValue(direction == Direction::ToTray ? windowRect : trayIconGeometry);
-        animation.setEndValue(direction == Direction::ToTray ? trayIconGeometry : windowRect);
-        QObject::connect(&animation, &QVariantAnimation::valueChanged, &frame,
-                         [&frame](const QVariant &value) { frame.place(value.toRect()); });
-        frame.place(animation.startValue().toRect());
-        frame.show();
+        m_animation.setDuration(DurationMs);
+        m_animation.setEasingCurve(QEasingCurve::InOutQuad);
+        QObject::connect(&m_animation, &QVariantAnimation::valueChanged, &m_animation,
+                         [this](const QVariant &value) {
+                             if (m_frame)
+                                 m_frame->place(value.toRect());
+                         });
+        QObject::connect(&m_animation, &QVariantAnimation::finished, &m_animation,
+                         [this] { finish(); });
+    }
 
-        // The caller hides or shows only after the frame has arrived. Timers run on while
-        // the loop spins (a countdown keeps ticking); input waits until the loop returns.
-        QEventLoop loop;
-        QObject::connect(&animation, &QVariantAnimation::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(DurationMs * 5, &loop, &QEventLoop::quit);
-        animation.start();
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        animation.stop();
-        frame.hide();
+    void animate(Direction direction, QWidget *window, const QRect &trayIconGeometry,
+                 Done done) override
+    {
+        // One frame at a time: one still flying lands at once.
+        if (m_animation.state() != QAbstractAnimation::Stopped)
+            m_animation.stop();
+        finish();
+        const QRect windowRect = window ? window->frameGeometry() : QRect();
+        if (!trayIconGeometry.isValid() || !windowRect.isValid()) {
+            done();
+            return;
+        }
+        if (!m_frame)
+            m_frame = std::make_unique<FrameWindow>();
+        m_done = std::move(done);
+        m_animation.setStartValue(direction == Direction::ToTray ? windowRect : trayIconGeometry);
+        m_animation.setEndValue(direction == Direction::ToTray ? trayIconGeometry : windowRect);
+        m_frame->place(m_animation.startValue().toRect());
+        m_frame->show();
+        m_animation.start();
     }
 
 private:
+    void finish()
+    {
+        if (m_frame)
+            m_frame->hide();
+        if (Done done = std::exchange(m_done, nullptr))
+            done();
+    }
+
     static constexpr int DurationMs = 200;
+    QVariantAnimation m_animation;
+    std::unique_ptr<FrameWindow> m_frame;
+    Done m_done;
 };
 
 } // namespace

@@ -19,7 +19,16 @@ namespace {
 class CaptionTrayAnimator final : public TrayAnimator
 {
 public:
-    void animate(Direction direction, QWidget *window, const QRect &trayIconGeometry) override
+    // DrawAnimatedRects returns when the caption has arrived, a fraction of a second.
+    void animate(Direction direction, QWidget *window, const QRect &trayIconGeometry,
+                 Done done) override
+    {
+        draw(direction, window, trayIconGeometry);
+        done();
+    }
+
+private:
+    static void draw(Direction direction, QWidget *window, const QRect &trayIconGeometry)
     {
         const QScreen *primary = QGuiApplication::primaryScreen();
         if (!window || !primary || !trayIconGeometry.isValid())
