@@ -1,5 +1,6 @@
 #include "core/ArmingController.h"
 
+#include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
 #include "core/Schedule.h"
@@ -12,7 +13,11 @@ ArmingController::ArmingController(const Clock &clock, PowerRequester &power, No
                                    QObject *parent)
     : QObject(parent), m_power(power), m_notifier(notifier), m_schedule(new Schedule(clock, this))
 {
-    connect(m_schedule, &Schedule::fieldWritten, this, &ArmingController::fieldWritten);
+    // A condition's warning minute is no row of the window's.
+    connect(m_schedule, &Schedule::fieldWritten, this, [this](int index, const QString &text) {
+        if (!m_condition)
+            emit fieldWritten(index, text);
+    });
     connect(m_schedule, &Schedule::ticked, this, &ArmingController::ticked);
     connect(m_schedule, &Schedule::warning, this, &ArmingController::onWarning);
     connect(m_schedule, &Schedule::due, this, &ArmingController::onDue);
@@ -40,6 +45,60 @@ bool ArmingController::arm(const ArmOrder &order)
     return true;
 }
 
+bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error)
+{
+    condition->setParent(this);
+    if (m_state == State::Requesting || !stop()) {
+        *error = tr("A request is already on its way to the system.");
+        condition->deleteLater();
+        return false;
+    }
+    if (!condition->start(error)) {
+        condition->deleteLater();
+        return false;
+    }
+    m_order = ArmOrder{action, force, TimeMode::Countdown, {}};
+    m_condition = condition;
+    connect(condition, &Condition::met, this, &ArmingController::onConditionMet);
+    connect(condition, &Condition::progressChanged, this, &ArmingController::ticked);
+    connect(condition, &Condition::activity, this, [this] {
+        // Somebody is at the computer after all: the wait for nobody begins again.
+        if (m_state == State::Armed)
+            postpone(PostponeSeconds);
+    });
+    connect(condition, &Condition::failed, this, [this](const QString &reason) {
+        stop();
+        emit conditionFailed(reason);
+    });
+    m_power.prepare();
+    setState(State::Waiting);
+    return true;
+}
+
+void ArmingController::onConditionMet()
+{
+    if (m_state != State::Waiting)
+        return;
+    if (!m_warningEnabled) {
+        onDue();
+        return;
+    }
+    // The warning minute, counted like a countdown: the warning comes at once.
+    m_schedule->arm(TimeMode::Countdown, {QStringLiteral("0"), QStringLiteral("0"),
+                                          QString::number(Schedule::WarningSeconds - 1)});
+    setState(State::Armed);
+}
+
+void ArmingController::dropCondition()
+{
+    if (!m_condition)
+        return;
+    m_condition->stop();
+    m_condition->disconnect(this);
+    m_condition->deleteLater();
+    m_condition = nullptr;
+}
+
 bool ArmingController::stop()
 {
     if (m_state == State::Requesting)
@@ -47,6 +106,7 @@ bool ArmingController::stop()
     if (m_state == State::Idle)
         return true;
     // The schedule stops before anybody hears of it.
+    dropCondition();
     m_schedule->disarm();
     if (m_notifier)
         m_notifier->close();
@@ -60,22 +120,37 @@ void ArmingController::postpone(int seconds)
         return;
     if (m_notifier)
         m_notifier->close();
+    // A wait with a span begins it again; a program's end, which has none, waits the seconds.
+    if (m_condition && m_condition->hasSpan()) {
+        m_schedule->disarm();
+        m_condition->restart();
+        setState(State::Waiting);
+        return;
+    }
     m_schedule->postpone(seconds);
     emit ticked();
 }
 
-QString ArmingController::toolTip() const
+QString ArmingController::status() const
 {
     switch (m_state) {
     case State::Idle:
         return QString();
+    case State::Waiting:
+        return m_condition->progress();
     case State::Armed:
-        return armedToolTip(m_order.action, m_schedule->mode() == TimeMode::Countdown,
-                            m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
+        return armedStatus(m_order.action, m_schedule->mode() == TimeMode::Countdown,
+                           m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
     case State::Requesting:
-        return QStringLiteral("Orvanta \u2014 %1").arg(tr("the request is on its way"));
+        return tr("the request is on its way");
     }
     return QString();
+}
+
+QString ArmingController::toolTip() const
+{
+    const QString text = status();
+    return text.isEmpty() ? text : QStringLiteral("Orvanta \u2014 %1").arg(text);
 }
 
 void ArmingController::setState(State state)

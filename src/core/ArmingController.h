@@ -9,6 +9,7 @@
 #include <array>
 
 class Clock;
+class Condition;
 class Notifier;
 class Schedule;
 
@@ -21,10 +22,11 @@ struct ArmOrder
     std::array<QString, 3> fields; // hours, minutes, seconds of the row in use
 };
 
-// The life of one armed action: Idle, Armed (the schedule runs, the warning comes a minute
-// before), Requesting (the action has been asked of the system and cannot be stopped any
-// more), and then either the end of the program (accepted) or Idle again (refused, with
-// the reason). The window only shows this state; the notifier's Postpone and Cancel, Stop
+// The life of one armed action: Idle, Waiting (for a condition besides the clock: a
+// program's end, a quiet computer, nobody at it), Armed (the schedule runs, the warning
+// comes a minute before; after a condition held, the warning minute itself), Requesting
+// (the action has been asked of the system and cannot be stopped any more), and then
+// either the end of the program (accepted) or Idle again (refused, with the reason). The window only shows this state; the notifier's Postpone and Cancel, Stop
 // and a command line's --cancel all go through here.
 class ArmingController final : public QObject
 {
@@ -33,6 +35,7 @@ public:
     enum class State
     {
         Idle,
+        Waiting,
         Armed,
         Requesting
     };
@@ -43,20 +46,33 @@ public:
     ~ArmingController() override;
 
     State state() const { return m_state; }
-    bool armed() const { return m_state == State::Armed; }
+    // Waiting or Armed: Stop, Postpone and Cancel still apply.
+    bool armed() const { return m_state == State::Waiting || m_state == State::Armed; }
+    // The condition armed with armWhen(), while Waiting or in its warning minute.
+    const Condition *condition() const { return m_condition; }
     const ArmOrder &order() const { return m_order; }
     const Schedule &schedule() const { return *m_schedule; }
 
     // Idle or Armed: arms anew (an armed schedule is replaced). False when the time is
     // refused (see Schedule::arm) or a request is already on its way; nothing changes then.
     bool arm(const ArmOrder &order);
-    // Armed: back to Idle, true. Idle: nothing to stop, true. Requesting: too late, false.
+    // Idle or Armed: waits for `condition` (taken over), then gives the warning minute
+    // and requests order's action. False with the reason when it cannot be waited for (a
+    // program gone already) or a request is on its way; nothing changes then.
+    bool armWhen(Action action, bool force, Condition *condition, QString *error);
+    // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
+    // late, false.
     bool stop();
-    // Armed: the action is due `seconds` later.
+    // Armed: the action is due `seconds` later. In a condition's warning minute the
+    // condition's span begins again instead (a program's end, which has none, waits the
+    // seconds).
     void postpone(int seconds);
     // Whether the warning a minute before is given.
     void setWarningEnabled(bool enabled) { m_warningEnabled = enabled; }
-    // The tray icon's tool tip while armed or requesting; empty while idle.
+    // What is being waited for, as the window and the tray icon's tool tip say it:
+    // "turning off in 0:12:34", "firefox (1234) still running"; empty while idle.
+    QString status() const;
+    // "Orvanta — " and the status; empty while idle.
     QString toolTip() const;
 
     // What Postpone in the warning gives.
@@ -75,18 +91,23 @@ signals:
     void accepted();
     // The system said no; the state is Idle again.
     void refused(Action action, bool force, const PowerResult &result);
+    // The condition can no longer be watched; the state is Idle again.
+    void conditionFailed(const QString &reason);
 
 private:
     void setState(State state);
     void onWarning();
     void onDue();
     void onAnswer(const PowerResult &result);
+    void onConditionMet();
+    void dropCondition();
 
     PowerRequester &m_power;
     Notifier *m_notifier;
     Schedule *m_schedule;
     State m_state = State::Idle;
     ArmOrder m_order;
+    Condition *m_condition = nullptr;
     bool m_warningEnabled = true;
     // Which request an answer belongs to; a late answer of an abandoned one is ignored.
     quint64 m_requestId = 0;

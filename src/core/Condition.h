@@ -19,6 +19,8 @@ public:
     // Begins the span again (Postpone; input during the warning of an idle wait). A wait
     // without a span (a program's end) changes nothing: its Postpone is a matter of time.
     virtual void restart() = 0;
+    // Whether restart() begins a span again (a program's end has none).
+    virtual bool hasSpan() const { return true; }
     // What is waited for and how far along it is, for the window and the tool tip:
     // "firefox (1234) still running", "quiet for 3:10 of 5:00 — CPU 4 %, network 2 KB/s".
     virtual QString progress() const = 0;

@@ -88,7 +88,7 @@ QString warningText(Action action, qint64 secondsLeft)
     return QString();
 }
 
-QString armedToolTip(Action action, bool countdown, qint64 secondsLeft, int targetTime)
+QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targetTime)
 {
     const QString doing = action == Action::LogOff     ? Power::tr("logging off")
                           : action == Action::PowerOff ? Power::tr("turning off")
@@ -104,5 +104,5 @@ QString armedToolTip(Action action, bool countdown, qint64 secondsLeft, int targ
                         clock(secondsLeft / 3600, secondsLeft / 60 % 60, secondsLeft % 60, 1))
                   : Power::tr("at %1").arg(
                         clock(targetTime / 10000, targetTime / 100 % 100, targetTime % 100, 2));
-    return QStringLiteral("Orvanta \u2014 %1 %2").arg(doing, when);
+    return QStringLiteral("%1 %2").arg(doing, when);
 }

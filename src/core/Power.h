@@ -59,6 +59,6 @@ public:
 // "The computer will be turned off in 60 seconds": the warning before the action.
 QString warningText(Action action, qint64 secondsLeft);
 
-// The tool tip of an armed program: "Orvanta — turning off in 0:12:34" for a countdown,
-// "Orvanta — turning off at 23:00:00" for a time of day (targetTime as hhmmss).
-QString armedToolTip(Action action, bool countdown, qint64 secondsLeft, int targetTime);
+// What an armed program is about to do: "turning off in 0:12:34" for a countdown,
+// "turning off at 23:00:00" for a time of day (targetTime as hhmmss).
+QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targetTime);

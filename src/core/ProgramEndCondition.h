@@ -20,6 +20,7 @@ public:
     bool start(QString *error) override;
     void stop() override;
     void restart() override {}
+    bool hasSpan() const override { return false; }
     QString progress() const override;
 
     const QList<RunningProgram> &programs() const { return m_programs; }
