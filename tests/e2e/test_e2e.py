@@ -6,11 +6,13 @@ requests caught by a logind mock on a private system bus.
     /usr/bin/python3 test_e2e.py BINARY SCENARIO   (one per process: libatspi keeps its bus)
 """
 
+import contextlib
 import math
 import os
 import re
 import socket
 import sys
+import threading
 import time
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
@@ -194,24 +196,42 @@ def refused_request(desk, binary):
 
 
 def stuck_buses(desk, binary):
-    """Buses that accept a connection and never answer: the window still shows, and the
-    power request is refused in bounded time instead of freezing it."""
-    stuck = []
-    for name in ("stuck-system", "stuck-session"):
-        listener = socket.socket(socket.AF_UNIX)
-        listener.bind(os.path.join(desk.tmp, name))
-        listener.listen()
-        stuck.append(listener)
+    """Buses that accept a connection and never answer, or answer the first line of the
+    handshake and then nothing: the window still shows, and the power request is refused in
+    bounded time instead of freezing it."""
     save_settings(desk, Action=1, TimeSetting=1, CountDown2=1)
-    program = desk.start_program(binary, {
-        "DBUS_SYSTEM_BUS_ADDRESS": f"unix:path={desk.tmp}/stuck-system",
-        "DBUS_SESSION_BUS_ADDRESS": f"unix:path={desk.tmp}/stuck-session"})
-    wid = desk.main_window(program)
-    desk.focus(wid)
-    desk.xdotool("key", "space")  # Start has the focus
-    wait_for(lambda: desk.windows(program.pid, "Orvanta"), 10, what="the refusal shown")
-    assert program.poll() is None and not desk.power_calls()
-    assert "did not answer" in desk.output(program.log), desk.output(program.log)
+    for kind in ("silent", "first-line"):
+        held = []
+
+        def serve(listener):
+            with contextlib.suppress(OSError):
+                while True:
+                    conn = listener.accept()[0]
+                    held.append(conn)
+                    data = b""
+                    while kind != "silent" and b"\r\n" not in data and (got := conn.recv(256)):
+                        data += got
+                    if kind != "silent":
+                        conn.sendall(b"OK " + b"0" * 32 + b"\r\n")
+
+        env = {}
+        for name in ("system", "session"):
+            listener = socket.socket(socket.AF_UNIX)
+            listener.bind(os.path.join(desk.tmp, f"{kind}-{name}"))
+            listener.listen()
+            held.append(listener)
+            threading.Thread(target=serve, args=(listener,), daemon=True).start()
+            env[f"DBUS_{name.upper()}_BUS_ADDRESS"] = f"unix:path={desk.tmp}/{kind}-{name}"
+        program = desk.start_program(binary, env)
+        wid = desk.main_window(program)
+        desk.focus(wid)
+        desk.xdotool("key", "space")  # Start has the focus
+        wait_for(lambda: desk.windows(program.pid, "Orvanta"), 10, what="the refusal shown")
+        assert program.poll() is None and not desk.power_calls()
+        assert "did not answer" in desk.output(program.log), (kind, desk.output(program.log))
+        desk.stop_popen(program)
+        for each in held:
+            each.close()
 
 
 def stale_lock(desk, binary):
