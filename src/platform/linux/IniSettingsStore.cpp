@@ -1,27 +1,99 @@
-#include "core/IniSettingsStore.h"
+#include "platform/linux/IniSettingsStore.h"
+
+#include "core/Log.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <cstdio>
+#include <QThread>
 
 namespace {
 
-// A "file" that is a folder, a named pipe or a device would block or fail the parser.
-bool readable(const QString &path)
+QString native(const QString &path)
 {
+    return QDir::toNativeSeparators(path);
+}
+
+// The file's text; a missing file is an empty one. A folder, a named pipe or a device would
+// block or fail the parser, and a file far beyond what this program writes is somebody
+// else's: neither is read.
+bool readText(const QString &path, QByteArray *text, QString *error)
+{
+    text->clear();
     const QFileInfo info(path);
     if (!info.exists())
-        return false;
-    if (info.isFile())
         return true;
-    std::fprintf(stderr, "orvanta: %s is not a regular file; the settings are not read\n",
-                 qPrintable(QDir::toNativeSeparators(path)));
-    return false;
+    const auto tooLarge = [&](qint64 size) {
+        *error = IniSettingsStore::tr("%1 holds %L2 bytes, far more than a settings file of this "
+                                      "program; it is left as it is")
+                     .arg(native(path))
+                     .arg(size);
+        return false;
+    };
+    if (!info.isFile()) {
+        *error = IniSettingsStore::tr("%1 is not a regular file").arg(native(path));
+        return false;
+    }
+    if (info.size() > IniSettingsStore::MaximumFileSize)
+        return tooLarge(info.size());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error =
+            IniSettingsStore::tr("%1 cannot be read: %2").arg(native(path), file.errorString());
+        return false;
+    }
+    // It may have grown since it was looked at.
+    *text = file.read(IniSettingsStore::MaximumFileSize + 1);
+    if (text->size() > IniSettingsStore::MaximumFileSize)
+        return tooLarge(qMax(file.size(), qint64(text->size())));
+    return true;
+}
+
+// QSettings parses a scratch copy: what it parses is exactly what was checked above, and it
+// never takes its own lock on the real file's name, which it would wait for without end.
+bool writeDraft(const QTemporaryDir &scratch, const QByteArray &text, QString *draft,
+                QString *error)
+{
+    *draft = scratch.filePath(QStringLiteral("draft.ini"));
+    QFile file(*draft);
+    if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        *error = IniSettingsStore::tr("no temporary space to prepare the settings");
+        return false;
+    }
+    return true;
+}
+
+// Polled in short steps: QLockFile::tryLock(timeout) pauses 100 ms before its first retry.
+// A lock left by a process that has ended is removed by QLockFile at once.
+bool takeLock(QLockFile &lock, QString *error)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError ||
+            waited.elapsed() >= IniSettingsStore::LockWaitMs) {
+            qint64 pid = 0;
+            QString host, application;
+            if (lock.error() == QLockFile::LockFailedError &&
+                lock.getLockInfo(&pid, &host, &application))
+                *error = IniSettingsStore::tr("another program (%1, process %2) is writing the "
+                                              "settings; try again")
+                             .arg(application)
+                             .arg(pid);
+            else
+                *error = IniSettingsStore::tr("the lock %1 cannot be taken")
+                             .arg(native(lock.fileName()));
+            return false;
+        }
+        QThread::msleep(10);
+    }
+    return true;
 }
 
 } // namespace
@@ -29,17 +101,31 @@ bool readable(const QString &path)
 IniSettingsStore::IniSettingsStore(QString filePath, QString group)
     : m_path(std::move(filePath)), m_group(std::move(group))
 {
-    if (!readable(m_path))
-        return;
-    QSettings settings(m_path, QSettings::IniFormat);
+}
+
+bool IniSettingsStore::reload(QString *error)
+{
+    m_values.clear();
+    QByteArray text;
+    QString draft;
+    QTemporaryDir scratch;
+    if (!readText(m_path, &text, error) ||
+        (!text.isEmpty() && !writeDraft(scratch, text, &draft, error))) {
+        qCWarning(lcOrvanta, "%s; the settings are not read", qPrintable(*error));
+        return false;
+    }
+    if (text.isEmpty())
+        return true;
+    QSettings settings(draft, QSettings::IniFormat);
     settings.beginGroup(m_group);
     for (const QString &key : settings.childKeys())
         m_values.insert(key, settings.value(key));
+    return true;
 }
 
 // A hand-edited file may hold what this program never writes: "1, 2" reads back as a list
-// (joined again), a number as a number (its text), "@Rect(…)" or a broken "@Variant(…)" as
-// something that is no text (the key counts as missing). Lines the parser cannot read are
+// (joined again), a number as a number (its text), "@Rect(…)" as something that is no text
+// (the key counts as missing). Lines the parser cannot read are
 // skipped; the other keys still load.
 QString IniSettingsStore::value(const QString &key, const QString &defaultText)
 {
@@ -55,38 +141,37 @@ QString IniSettingsStore::value(const QString &key, const QString &defaultText)
 
 bool IniSettingsStore::save(const Entries &entries, QString *error)
 {
-    const QFileInfo target(m_path);
-    if (!QDir().mkpath(target.absolutePath())) {
-        *error = QStringLiteral("cannot create the folder");
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        *error = tr("cannot create the folder %1").arg(native(folder));
         return false;
     }
-    // The text is made by QSettings in a scratch folder of its own, so that its lock on the
-    // real file's name is never waited for...
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!takeLock(lock, error))
+        return false;
+    // Read under the lock: keys of other groups, keys this program does not know, and
+    // whatever another writer changed a moment ago are all kept.
+    QByteArray text;
+    QString draft;
     QTemporaryDir scratch;
-    const QString draft = scratch.filePath(QStringLiteral("draft.ini"));
+    if (!readText(m_path, &text, error) || !writeDraft(scratch, text, &draft, error))
+        return false;
     {
         QSettings settings(draft, QSettings::IniFormat);
-        // Keys of other groups, and keys this program does not know, are kept.
-        if (readable(m_path)) {
-            const QSettings old(m_path, QSettings::IniFormat);
-            for (const QString &key : old.allKeys())
-                settings.setValue(key, old.value(key));
-        }
         settings.beginGroup(m_group);
-        for (const auto &[key, text] : entries)
-            settings.setValue(key, text);
+        for (const auto &[key, value] : entries)
+            settings.setValue(key, value);
         settings.endGroup();
         settings.sync();
     }
-    QFile text(draft);
-    if (!scratch.isValid() || !text.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("no temporary space to prepare the settings");
+    QFile drafted(draft);
+    if (!drafted.open(QIODevice::ReadOnly)) {
+        *error = tr("no temporary space to prepare the settings");
         return false;
     }
-    // ...and it replaces the file in one step: a new file renamed over the old.
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.readAll()) < 0 || !file.commit()) {
-        *error = file.errorString();
+    if (!file.open(QIODevice::WriteOnly) || file.write(drafted.readAll()) < 0 || !file.commit()) {
+        *error = tr("%1 cannot be written: %2").arg(native(m_path), file.errorString());
         return false;
     }
     for (const auto &[key, value] : entries)

@@ -1,5 +1,5 @@
-#include "core/IniSettingsStore.h"
 #include "core/Settings.h"
+#include "platform/linux/IniSettingsStore.h"
 #include "platform/Platform.h"
 
 #include <QDir>
