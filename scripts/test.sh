@@ -37,4 +37,11 @@ if [ -x scripts/package-smoke.sh ]; then
     step "Debian package"
     scripts/package-smoke.sh build-ci
 fi
+step "Windows: orvanta.exe, installer and zip, tested under wine"
+if [ -f ../shared/qt6-mingw-6.4.2.tar.xz ]; then
+    scripts/build-windows.sh build-win
+    ctest --test-dir build-win --output-on-failure -j "$jobs"
+else
+    echo "Windows build skipped: no Qt kit at ../shared/qt6-mingw-6.4.2.tar.xz (make one with ../shared/tools/build-qt-mingw.sh)"
+fi
 step "all passed"

@@ -46,6 +46,10 @@ const win32::PowerApi fakes{
         std::memcpy(g_record, state, sizeof g_record);
         return TRUE;
     },
+    .CloseHandle = [](HANDLE handle) WINAPI -> BOOL {
+        g_calls += handle == Token ? "close " : "close? ";
+        return TRUE;
+    },
     .ExitWindowsEx = [](UINT flags, DWORD reason) WINAPI -> BOOL {
         g_calls += "exit(" + std::to_string(flags) + (reason == 0xFFFFFFFF ? ") " : "?) ");
         return g_exitAnswer;
@@ -86,7 +90,10 @@ int main()
         g_exitAnswer = row.accepted;
         const win32::ExitWindowsResult result = win32::exitWindows(fakes, row.action, row.force);
         const std::string exit = "exit(" + std::to_string(row.flags) + ") ";
-        check(g_calls == "token lookup adjust " + exit + (row.accepted ? "" : "error"), g_calls);
+        // The token handle is closed, and only when one was opened.
+        const std::string close = row.tokenOpened ? "close " : "";
+        check(g_calls == "token lookup adjust " + close + exit + (row.accepted ? "" : "error"),
+              g_calls);
         check(std::memcmp(g_record, Record, sizeof Record) == 0, exit + "privilege record");
         check(result.accepted == bool(row.accepted) && result.flags == row.flags &&
                   result.error == (row.accepted ? 0 : ERROR_PRIVILEGE_NOT_HELD),

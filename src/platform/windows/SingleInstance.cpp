@@ -1,19 +1,57 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QStandardPaths>
 
-// A lock file held open without sharing: Windows lets go of it with its process.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+namespace {
+
+std::wstring nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+// The running instance's process id, which it wrote into the lock file.
+DWORD holderOf(const QString &path)
+{
+    const HANDLE file =
+        CreateFileW(nativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    char text[16] = {};
+    DWORD read = 0;
+    const bool ok = ReadFile(file, text, sizeof text - 1, &read, nullptr) != 0;
+    CloseHandle(file);
+    return ok ? QByteArray(text, static_cast<int>(read)).trimmed().toULong() : 0;
+}
+
+} // namespace
+
+// The lock file open for writing, shared for reading only, for the whole run: Windows closes
+// the handle when the process ends, however it ends, so a file a crash or a power cut left
+// behind opens again at once. (QLockFile judges a left-over file by the process id inside,
+// which a new session of the same program may well have been given again.)
 struct SingleInstance::Lock
 {
-    explicit Lock(const QString &path) : file(path) { file.setStaleLockTime(0); }
-    QLockFile file;
+    ~Lock()
+    {
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+    }
+    HANDLE file = INVALID_HANDLE_VALUE;
 };
 
 SingleInstance::SingleInstance(const QString &lockDirectory)
     : m_path(QDir(lockDirectory).filePath(QStringLiteral("orvanta.lock"))),
-      m_lock(std::make_unique<Lock>(m_path))
+      m_lock(std::make_unique<Lock>())
 {
 }
 
@@ -21,16 +59,36 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Status SingleInstance::acquire()
 {
-    if (m_lock->file.tryLock(0))
+    const HANDLE file =
+        CreateFileW(nativePath(m_path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        m_lock->file = file;
+        const QByteArray pid = QByteArray::number(static_cast<qulonglong>(GetCurrentProcessId()));
+        DWORD written = 0;
+        WriteFile(file, pid.constData(), static_cast<DWORD>(pid.size()), &written, nullptr);
+        SetEndOfFile(file);
         return Status::Acquired;
-    if (m_lock->file.error() == QLockFile::LockFailedError)
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_SHARING_VIOLATION) {
+        // Windows gives the foreground only to a program the foreground process allows: this
+        // start is what the user just brought up, and the running instance may have to come
+        // forward for its arguments (--show) or its message.
+        if (const DWORD holder = holderOf(m_path))
+            AllowSetForegroundWindow(holder);
         return Status::AlreadyRunning;
-    m_problem = QStringLiteral("cannot use the lock file %1").arg(QDir::toNativeSeparators(m_path));
+    }
+    m_problem =
+        QStringLiteral("cannot use the lock file %1: %2")
+            .arg(QDir::toNativeSeparators(m_path), qt_error_string(static_cast<int>(error)));
     return Status::Unusable;
 }
 
 QString SingleInstance::defaultLockDirectory()
 {
-    // Per user on Windows already.
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    // Per user on Windows already; the lock file is made there, but not its folder.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(folder);
+    return folder;
 }

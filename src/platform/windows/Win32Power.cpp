@@ -35,7 +35,8 @@ UINT exitFlags(Action action, bool force)
 ExitWindowsResult exitWindows(const PowerApi &api, Action action, bool force)
 {
     HANDLE token = nullptr;
-    api.OpenProcessToken(api.GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token);
+    const bool tokenOpened =
+        api.OpenProcessToken(api.GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token) != 0;
 
     LUID luid{};
     api.LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
@@ -49,6 +50,9 @@ ExitWindowsResult exitWindows(const PowerApi &api, Action action, bool force)
     DWORD returnLength = 0;
     api.AdjustTokenPrivileges(token, FALSE, reinterpret_cast<PTOKEN_PRIVILEGES>(&record), 0,
                               nullptr, &returnLength);
+    // The privilege stays enabled in the process token; only this handle to it goes.
+    if (tokenOpened)
+        api.CloseHandle(token);
 
     ExitWindowsResult result;
     result.flags = exitFlags(action, force);

@@ -22,6 +22,7 @@ struct PowerApi
     BOOL(WINAPI *AdjustTokenPrivileges)
     (HANDLE token, BOOL disableAll, PTOKEN_PRIVILEGES newState, DWORD bufferLength,
      PTOKEN_PRIVILEGES previousState, PDWORD returnLength);
+    BOOL(WINAPI *CloseHandle)(HANDLE handle);
     BOOL(WINAPI *ExitWindowsEx)(UINT flags, DWORD reason);
     DWORD(WINAPI *GetLastError)();
 };

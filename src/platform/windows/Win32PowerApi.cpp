@@ -7,6 +7,7 @@ const win32::PowerApi &win32::realPowerApi()
         .OpenProcessToken = &::OpenProcessToken,
         .LookupPrivilegeValueA = &::LookupPrivilegeValueA,
         .AdjustTokenPrivileges = &::AdjustTokenPrivileges,
+        .CloseHandle = &::CloseHandle,
         .ExitWindowsEx = &::ExitWindowsEx,
         .GetLastError = &::GetLastError,
     };

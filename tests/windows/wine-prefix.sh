@@ -1,0 +1,21 @@
+#!/bin/sh
+# Makes the tests' scratch wine prefix once and puts the recorder in wineboot.exe's place,
+# then checks that it is there: under wine, ExitWindowsEx only starts wineboot.exe, and with
+# the recorder nothing a test fires can end anything.
+#   wine-prefix.sh PREFIX RECORDER_EXE
+set -eu
+prefix=$1 recorder=$2
+WINE=/usr/lib/wine/wine64
+boot=$prefix/drive_c/windows/system32/wineboot.exe
+[ -f "$prefix/.orvanta-ready" ] && cmp -s "$recorder" "$boot" && exit 0
+exec 9>"$prefix.lock"
+flock 9
+if [ ! -f "$prefix/.orvanta-ready" ]; then
+    rm -rf "$prefix"
+    env -u DISPLAY -u WAYLAND_DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all \
+        WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+    WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
+    touch "$prefix/.orvanta-ready"
+fi
+cmp -s "$recorder" "$boot" || cp "$recorder" "$boot"
+cmp -s "$recorder" "$boot" || { echo "wine-prefix: the recorder is not in place" >&2; exit 1; }
