@@ -5,12 +5,13 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-    qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev fonts-dejavu-core)
+    qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev libxcb-screensaver0-dev
+    fonts-dejavu-core)
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick trayer weston qt6-wayland
     dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core
     clang-14 libclang-rt-14-dev
-    g++-mingw-w64-x86-64
+    g++-mingw-w64-x86-64 nsis zip
     desktop-file-utils appstream librsvg2-bin icoutils python3-xlib dpkg-dev file pkg-config lintian
 )
 

@@ -1,0 +1,90 @@
+#include "core/ProcessWatcher.h"
+#include "core/ProgramEndCondition.h"
+#include "platform/Platform.h"
+#include "platform/linux/ProcFiles.h"
+
+#include <QHash>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#ifndef SYS_pidfd_open
+#define SYS_pidfd_open 434 // the same number on every architecture
+#endif
+
+namespace {
+
+// A process's end as the kernel tells it: a pidfd becomes readable when its process ends,
+// so waiting costs no wake-up at all. Linux 5.3 or newer.
+class PidfdProcessWatcher final : public ProcessWatcher
+{
+public:
+    ~PidfdProcessWatcher() override { clear(); }
+
+    bool watch(const RunningProgram &program, QString *error) override
+    {
+        const qint64 pid = program.pid;
+        const int fd = pid > 0 ? int(syscall(SYS_pidfd_open, pid_t(pid), 0)) : -1;
+        if (fd < 0 && errno != ESRCH && pid > 0) {
+            *error = errno == ENOSYS
+                         ? tr("Waiting for a program to end needs Linux 5.3 or newer.")
+                         : tr("%1 cannot be watched: %2")
+                               .arg(program.label(), QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        // Ended already: the PID is gone, or given to another process since it was listed,
+        // or its process has ended and waits to be collected (its pidfd is readable at once).
+        pollfd ready{fd, POLLIN, 0};
+        const std::optional<ProcessStat> stat = readProcessStat(pid);
+        if (fd < 0 || !stat || stat->state == 'Z' ||
+            (program.started && stat->started != program.started) || poll(&ready, 1, 0) > 0) {
+            if (fd >= 0)
+                ::close(fd);
+            *error = tr("%1 has already ended.").arg(program.label());
+            return false;
+        }
+        if (m_notifiers.contains(pid)) {
+            ::close(fd);
+            return true;
+        }
+        auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, pid] {
+            forget(pid);
+            emit ended(pid);
+        });
+        m_notifiers.insert(pid, notifier);
+        return true;
+    }
+
+    void clear() override
+    {
+        const QList<qint64> pids = m_notifiers.keys();
+        for (qint64 pid : pids)
+            forget(pid);
+    }
+
+private:
+    void forget(qint64 pid)
+    {
+        QSocketNotifier *notifier = m_notifiers.take(pid);
+        if (!notifier)
+            return;
+        notifier->setEnabled(false);
+        ::close(int(notifier->socket()));
+        notifier->deleteLater();
+    }
+
+    QHash<qint64, QSocketNotifier *> m_notifiers;
+};
+
+} // namespace
+
+std::unique_ptr<Condition> Platform::makeProgramEndCondition(const QList<RunningProgram> &programs)
+{
+    return std::make_unique<ProgramEndCondition>(programs, std::make_unique<PidfdProcessWatcher>());
+}
