@@ -7,9 +7,11 @@ QT_XCB_GL_INTEGRATION=none and without an accessibility bus. Prints tables and w
 RESULTS.md, the medians of the previous RESULTS.md beside the new ones; it never judges.
 
     /usr/bin/python3 bench/bench.py BINARY [--out FILE] [--previous FILE] [--quick]
+                                           [--only firing]
 
 --quick writes build-bench/RESULTS-quick.md unless --out says otherwise: a trial run on a
-busy machine never replaces results.
+busy machine never replaces results. --only firing runs the firing lanes alone (about 8
+minutes) and replaces only the firing rows of an existing report, saying so in its header.
 
 The peer always runs inside a mount namespace of its own, where every power command is a
 recorder (peer-sandbox.sh). Orvanta gets the recorders first on PATH.
@@ -1246,6 +1248,50 @@ def write_report(path, results, meta, previous=None, previous_date=None):
         f.write(text)
 
 
+FIRING_KEYS = ("fire_countdown_5_ms", "fire_countdown_60_ms", "fire_countdown_60_told_ms",
+               "fire_time_of_day_ms", "click_uncertainty_ms")
+FIRING_NOTE = "- Firing rows: "
+
+
+def update_firing_rows(path, results, meta, previous_date):
+    """Replaces the firing rows of the report at path with this run's, the report's own
+    firing medians beside them as the previous run; every other figure stays as it was.
+    False when path holds no results table to update."""
+    if not os.path.exists(path):
+        return False
+    with open(path) as f:
+        text = f.read()
+    head, sep, kept = text.partition(MARK)
+    if "## Results" not in head:
+        return False
+    previous, _ = read_previous(path)
+    # The firing rows may come from an earlier firing-only run.
+    earlier = re.search(r"^- Firing rows: replaced by `.*?` on (.+?) \(load", head, re.M)
+    previous_date = earlier.group(1) if earlier else previous_date
+    fresh = {}
+    for line in table(results, previous).splitlines()[2:]:
+        fresh[line.split("|")[1].strip()] = line
+    labels = {label.strip() for key, label, _, _ in ROWS if key in FIRING_KEYS}
+    lines = []
+    for line in head.splitlines():
+        label = line.split("|")[1].strip() if line.startswith("|") else None
+        if label in labels and label in fresh:
+            line = fresh[label]
+        if line.startswith(FIRING_NOTE):
+            continue
+        lines.append(line)
+        if line.startswith("- Commands:"):
+            notes = "; ".join(results.notes)
+            lines.append(
+                f"{FIRING_NOTE}replaced by `{meta['command']}` on {meta['date']} (load average "
+                f"{meta['load_before']} before, {meta['load_after']} after; {meta['duration']:.0f} "
+                f"s); their \"previous run\" column is the run of {previous_date}"
+                + (f". Notes: {notes}" if notes else ""))
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n" + sep + kept)
+    return True
+
+
 # ---- main ---------------------------------------------------------------------------------
 
 
@@ -1288,6 +1334,8 @@ def main():
     parser.add_argument("--quick", action="store_true", help="few short runs, to try the script")
     parser.add_argument("--command", default="bench/run.sh")
     parser.add_argument("--json", help="also write every measured value here")
+    parser.add_argument("--only", choices=["firing"],
+                        help="the firing lanes alone; only their rows of --out are replaced")
     args = parser.parse_args()
     binary = os.path.abspath(args.binary)
     if args.out is None:
@@ -1315,7 +1363,8 @@ def main():
             "kernel": os.uname().release, "load_before": loadavg(),
             "command": args.command.strip(),
             "inner": f"/usr/bin/python3 bench/bench.py {os.path.relpath(binary, ROOT)}"
-                     + (" --quick" if quick else "")}
+                     + (" --quick" if quick else "")
+                     + (f" --only {args.only}" if args.only else "")}
     with open("/proc/cpuinfo") as f:
         models = [line.split(":", 1)[1].strip() for line in f if line.startswith("model name")]
     meta["cpu"] = models[0] if models else "unknown CPU"
@@ -1343,7 +1392,7 @@ def main():
         peer = Lane(desk, "peer", "peer")
 
         log("phase 1: start-up and memory, one program at a time")
-        for i in range(n_startup + 1):
+        for i in range(0 if args.only else n_startup + 1):
             startup_round(mine, results, keep=i > 0)
             startup_round(peer, results, keep=i > 0)
         meta["load_mid"] = loadavg()
@@ -1391,7 +1440,7 @@ def main():
                 cost_round(mine, peer, results, window_s, "command_line", tag, faces)
 
         faces = None
-        for tag in ("", NO_TRAY):
+        for tag in () if args.only else ("", NO_TRAY):
             where = "without a tray host" if tag else "with the tray host"
             if tag:
                 log("stopping trayer")
@@ -1420,7 +1469,8 @@ def main():
                  thread_table(results)):
         print(text)
         print()
-    write_report(args.out, results, meta, previous, previous_date)
+    if not (args.only and update_firing_rows(args.out, results, meta, previous_date)):
+        write_report(args.out, results, meta, previous, previous_date)
     if args.json:
         with open(args.json, "w") as f:
             json.dump({"meta": meta, "values": {f"{k[0]}/{k[1]}": v

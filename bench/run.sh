@@ -3,7 +3,8 @@
 # peer (Debian's kshutdown) if it is missing, and measures both on a private desktop
 # (bench/bench.py). Writes bench/RESULTS.md; takes about 28 minutes. Not part of CI.
 # Arguments are passed to bench.py (--quick for a short trial run of about 6 minutes, written
-# to build-bench/RESULTS-quick.md, never to bench/RESULTS.md).
+# to build-bench/RESULTS-quick.md, never to bench/RESULTS.md; --only firing for the firing
+# lanes alone, about 8 minutes, replacing only the firing rows of bench/RESULTS.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
