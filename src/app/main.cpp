@@ -1,13 +1,15 @@
 #include "app/InstanceChannel.h"
+#include "app/PlatformWaits.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
+#include "core/Log.h"
+#include "core/Notifier.h"
 #include "core/Power.h"
 #include "core/SettingsStore.h"
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
-#include "core/Notifier.h"
 #include "gui/Translations.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"
@@ -16,7 +18,7 @@
 
 #include <QApplication>
 
-#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -41,10 +43,65 @@ void answerHelpAndVersion(int &argc, char *argv[])
     }
 }
 
+// Exit statuses a script can tell apart; the manual page lists them.
+enum ExitStatus
+{
+    Done = 0,
+    Failed = 1, // no window can be shown, or the running program cannot be reached
+    Refused = 2,
+    TooLate = 3,        // the running program's request is already on its way
+    OutcomeUnknown = 4, // handed over, but no answer came
+};
+
 int refuse(const QString &why)
 {
-    std::fprintf(stderr, "orvanta: %s\n\n%s", qPrintable(why), qPrintable(commandLineUsage()));
-    return 2;
+    qCWarning(lcOrvanta, "%s\n\n%s", qUtf8Printable(why), qUtf8Printable(commandLineUsage()));
+    return Refused;
+}
+
+// A later start: the command is for the running instance.
+int handOver(const QString &folder)
+{
+    CommandOutcome outcome;
+    QString why;
+    switch (InstanceChannel::send(folder, QCoreApplication::arguments().mid(1), &outcome, &why)) {
+    case InstanceChannel::Delivery::Unreachable:
+        qCWarning(lcOrvanta, "cannot reach the running Orvanta: %s", qUtf8Printable(why));
+        return Failed;
+    case InstanceChannel::Delivery::Unanswered:
+        qCWarning(lcOrvanta, "the running Orvanta did not answer in time: whether it did what "
+                             "was asked is unknown");
+        return OutcomeUnknown;
+    case InstanceChannel::Delivery::Answered:
+        break;
+    }
+    if (outcome.kind != CommandOutcome::Kind::Applied)
+        qCWarning(lcOrvanta, "%s", qUtf8Printable(outcome.text));
+    switch (outcome.kind) {
+    case CommandOutcome::Kind::Applied:
+        return Done;
+    case CommandOutcome::Kind::Refused:
+        return Refused;
+    case CommandOutcome::Kind::TooLate:
+        return TooLate;
+    }
+    return Refused;
+}
+
+// What the running window made of a command handed over.
+CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
+{
+    const Command command =
+        parseCommandLine(QStringList{QStringLiteral("orvanta")} + arguments, false);
+    if (!command.error.isEmpty())
+        return {CommandOutcome::Kind::Refused, command.error};
+    const bool requesting = window.arming()->state() == ArmingController::State::Requesting;
+    const QString why = window.apply(command);
+    if (why.isEmpty())
+        return {};
+    // Once the request is on its way there is nothing left to disarm or re-arm.
+    const bool tooLate = requesting && (command.cancel || command.arm);
+    return {tooLate ? CommandOutcome::Kind::TooLate : CommandOutcome::Kind::Refused, why};
 }
 
 } // namespace
@@ -58,8 +115,8 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     if (const QString problem = Platform::displayProblem(); !problem.isEmpty()) {
-        std::fprintf(stderr, "orvanta: %s\n", qPrintable(problem));
-        return 1;
+        qCWarning(lcOrvanta, "%s", qUtf8Printable(problem));
+        return Failed;
     }
     Platform::avoidSilentBuses();
     QApplication app(argc, argv);
@@ -80,18 +137,12 @@ int main(int argc, char *argv[])
     SingleInstance instance(privateFolder);
     const SingleInstance::Status status = instance.acquire();
     // A lock that cannot be used is no proof of another instance: say so, and start.
+    // Nor may it take the hand-off socket from an instance that may be running.
     if (status == SingleInstance::Status::Unusable)
-        std::fprintf(stderr, "orvanta: %s\n", qPrintable(instance.problem()));
-    if (status == SingleInstance::Status::AlreadyRunning && !command.isEmpty()) {
-        // A command is for the running instance.
-        QString answer;
-        if (!InstanceChannel::send(privateFolder, QCoreApplication::arguments().mid(1), &answer)) {
-            std::fprintf(stderr, "orvanta: cannot reach the running Orvanta: %s\n",
-                         qPrintable(answer));
-            return 1;
-        }
-        return answer.isEmpty() ? 0 : refuse(answer);
-    }
+        qCWarning(lcOrvanta, "%s; command-line hand-off is off for this run",
+                  qUtf8Printable(instance.problem()));
+    if (status == SingleInstance::Status::AlreadyRunning && !command.isEmpty())
+        return handOver(privateFolder);
     if (status == SingleInstance::Status::AlreadyRunning) {
         messages.information(nullptr,
                              QCoreApplication::translate(
@@ -116,15 +167,17 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.trayAnimator = animator.get();
     services.notifier = notifier.get();
+    PlatformWaits waits(clock);
+    services.waits = &waits;
 
     MainWindow window(services);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    InstanceChannel channel(privateFolder, [&window](const QStringList &arguments) {
-        const Command later =
-            parseCommandLine(QStringList{QStringLiteral("orvanta")} + arguments, false);
-        return later.error.isEmpty() ? window.apply(later) : later.error;
-    });
+    std::unique_ptr<InstanceChannel> channel;
+    if (status == SingleInstance::Status::Acquired)
+        channel = std::make_unique<InstanceChannel>(
+            privateFolder,
+            [&window](const QStringList &arguments) { return applyHandedOver(window, arguments); });
     window.start();
     const auto trayWatcher = Platform::makeTrayWatcher();
     window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());

@@ -10,6 +10,7 @@
 #include "gui/TimeRow.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -77,6 +78,12 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
     m_clockFields = new TimeRow(TimeMode::TimeOfDay, timeFrame, layout, 1680);
     for (TimeRow *row : {m_countdownFields, m_clockFields})
         connect(row, &TimeRow::edited, this, [this] { emit edited(); });
+    m_waitStatus = new QLabel(timeFrame);
+    m_waitStatus->setObjectName(QStringLiteral("waitStatus"));
+    m_waitStatus->setWordWrap(true);
+    m_waitStatus->setAlignment(Qt::AlignCenter);
+    m_waitStatus->hide();
+    layout.add(m_waitStatus, QRect(240, 240, 3615, 1935));
     // Only the first countdown field has the button face at first.
     m_countdownFields->field(0)->setBaseColour(
         SystemColour::resolve(SystemColour::ButtonFace, palette()));
@@ -203,7 +210,7 @@ void ControlPanel::showState(ArmingController::State state)
     using State = ArmingController::State;
     QString caption = tr("Start");
     QString toolTip = tr("Start timer");
-    if (state == State::Armed) {
+    if (state == State::Armed || state == State::Waiting) {
         caption = tr("Stop");
         toolTip = tr("Stop timer");
     } else if (state == State::Requesting) {
@@ -230,4 +237,19 @@ void ControlPanel::setEntryEnabled(bool enabled)
     for (auto *button : m_modeButtons)
         button->setEnabled(enabled);
     m_forceBox->setEnabled(enabled);
+}
+
+void ControlPanel::showWaiting(const QString &status)
+{
+    const bool waiting = !status.isEmpty();
+    // The status is worded to follow "Orvanta — " in a tool tip; here it begins a sentence.
+    if (waiting)
+        m_waitStatus->setText(status.left(1).toUpper() + status.mid(1));
+    if (waiting == !m_waitStatus->isHidden())
+        return;
+    for (auto *button : m_modeButtons)
+        button->setVisible(!waiting);
+    m_countdownFields->setVisible(!waiting);
+    m_clockFields->setVisible(!waiting);
+    m_waitStatus->setVisible(waiting);
 }

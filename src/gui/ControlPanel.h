@@ -10,6 +10,7 @@
 class DesignLayout;
 class ForceCheckBox;
 class OptionButton;
+class QLabel;
 class QPushButton;
 class TimeRow;
 
@@ -39,6 +40,9 @@ public:
     // Start, Stop, or a request on its way that nothing can stop: the button's face, and
     // the entry controls open only while idle.
     void showState(ArmingController::State state);
+    // While a wait besides the clock is armed, `status` says what it waits for in place
+    // of the time rows; empty brings the rows back as they were.
+    void showWaiting(const QString &status);
 
 signals:
     // A choice, a field or a spin button changed, by the user or by assignment.
@@ -57,4 +61,5 @@ private:
     TimeRow *m_clockFields = nullptr;
     QPushButton *m_startButton = nullptr;
     QPushButton *m_hideButton = nullptr;
+    QLabel *m_waitStatus = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "core/AppInfo.h"
 #include "core/CommandLine.h"
+#include "core/Condition.h"
 #include "core/Schedule.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
@@ -12,6 +13,7 @@
 #include "gui/Resources.h"
 #include "gui/TimeRow.h"
 #include "gui/TrayController.h"
+#include "gui/WaitDialog.h"
 #include "gui/WebPages.h"
 
 #include <QCloseEvent>
@@ -43,8 +45,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
 
     connect(m_arming, &ArmingController::stateChanged, this, &MainWindow::onStateChanged);
     connect(m_arming, &ArmingController::fieldWritten, this, &MainWindow::onFieldWritten);
-    connect(m_arming, &ArmingController::ticked, this,
-            [this] { m_tray->setToolTip(m_arming->toolTip()); });
+    connect(m_arming, &ArmingController::ticked, this, &MainWindow::showStatus);
+    connect(m_arming, &ArmingController::conditionFailed, this,
+            [this](const QString &reason) { m_services.messages->information(this, reason); });
     connect(m_arming, &ArmingController::warnInstead, this, &MainWindow::onWarnInstead);
     connect(m_arming, &ArmingController::accepted, this, &MainWindow::close);
     connect(m_arming, &ArmingController::refused, this,
@@ -95,6 +98,18 @@ void MainWindow::buildMenus()
     file->addAction(hide);
     file->addSeparator();
     file->addAction(exit);
+
+    if (m_services.waits) {
+        m_waitMenu = menuBar()->addMenu(tr("Wait"));
+        m_waitMenu->setObjectName(QStringLiteral("waitMenu"));
+        const std::pair<QString, WaitOrder::Kind> waits[] = {
+            {tr("Until a program ends…"), WaitOrder::Kind::ProgramEnd},
+            {tr("Until the computer is quiet…"), WaitOrder::Kind::Quiet},
+            {tr("Until nobody uses the computer…"), WaitOrder::Kind::Idle}};
+        for (const auto &[text, kind] : waits)
+            connect(m_waitMenu->addAction(text), &QAction::triggered, this,
+                    [this, kind] { chooseWait(kind); });
+    }
 
     QMenu *help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -173,13 +188,46 @@ void MainWindow::onStartClicked()
         m_arming->stop();
 }
 
+void MainWindow::chooseWait(WaitOrder::Kind kind)
+{
+    // Not modal to the whole program, and never waited for: the answer comes by signal.
+    auto *dialog = new WaitDialog(kind, m_services.waits->runningPrograms(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (const QString why = startWait(dialog->order()); !why.isEmpty())
+            m_services.messages->information(this, why);
+    });
+    dialog->open();
+}
+
+// Arms a wait with the action and Force of the window; returns why not, or nothing.
+QString MainWindow::startWait(const WaitOrder &order)
+{
+    QString why;
+    std::unique_ptr<Condition> condition = m_services.waits->make(order, &why);
+    if (!condition)
+        return why;
+    const ArmOrder choices = m_panel->order();
+    m_arming->armWhen(choices.action, choices.force, condition.release(), &why);
+    return why;
+}
+
 void MainWindow::onStateChanged(ArmingController::State state)
 {
     m_panel->showState(state);
     // Loading would rewrite the fields and the mode an armed schedule was taken from.
     m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
+    if (m_waitMenu)
+        m_waitMenu->setEnabled(state == ArmingController::State::Idle);
+    showStatus();
+}
+
+void MainWindow::showStatus()
+{
     const QString tip = m_arming->toolTip();
     m_tray->setToolTip(tip.isEmpty() ? QStringLiteral("Carrowmelden") : tip);
+    // A wait besides the clock shows what it waits for in place of the time rows.
+    m_panel->showWaiting(m_arming->condition() ? m_arming->status() : QString());
 }
 
 void MainWindow::onFieldWritten(int index, const QString &text)

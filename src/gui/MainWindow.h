@@ -3,6 +3,7 @@
 #include "core/ArmingController.h"
 #include "core/Power.h"
 #include "core/TimeRules.h"
+#include "core/Wait.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,10 +15,12 @@ class Clock;
 class MessageBoxService;
 class Notifier;
 class QAction;
+class QMenu;
 class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
 class TrayController;
+class Waits;
 class WebOpener;
 
 // Everything the main window reaches outside the process through. Not owned.
@@ -31,6 +34,8 @@ struct MainWindowServices
     TrayAnimator *trayAnimator = nullptr;
     // Warns before the action; may be null (the tray icon's balloon says it then).
     Notifier *notifier = nullptr;
+    // Waits besides the clock; may be null (the Wait menu is left out then).
+    Waits *waits = nullptr;
 };
 
 // The main window: the action, Force, the time settings, Start/Stop and the button that
@@ -67,6 +72,9 @@ private:
     void buildMenus();
 
     void onStartClicked();
+    void chooseWait(WaitOrder::Kind kind);
+    QString startWait(const WaitOrder &order);
+    void showStatus();
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
     void onWarnInstead(const QString &text);
@@ -87,6 +95,7 @@ private:
     QAction *m_saveAction = nullptr;
     QAction *m_loadAction = nullptr;
     QAction *m_warnAction = nullptr;
+    QMenu *m_waitMenu = nullptr;
 
     TrayController *m_tray = nullptr;
     QPointer<AboutDialog> m_about;

@@ -92,6 +92,15 @@ void TimeRow::setActive(bool active)
         field->setBaseColour(colour);
 }
 
+void TimeRow::setVisible(bool visible)
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_fields[i]->setVisible(visible);
+        m_spinners[i]->setVisible(visible);
+        m_labels[i]->setVisible(visible);
+    }
+}
+
 void TimeRow::setEnabled(bool enabled)
 {
     for (auto *field : m_fields)

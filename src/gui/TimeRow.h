@@ -33,6 +33,7 @@ public:
     // button face.
     void setActive(bool active);
     void setEnabled(bool enabled);
+    void setVisible(bool visible);
 
     TimeField *field(int index) const { return m_fields[static_cast<std::size_t>(index)]; }
     SpinButtons *spinner(int index) const { return m_spinners[static_cast<std::size_t>(index)]; }

@@ -1,0 +1,109 @@
+#include "gui/WaitDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &running, QWidget *parent)
+    : QDialog(parent), m_kind(kind)
+{
+    setObjectName(QStringLiteral("waitDialog"));
+    auto *layout = new QVBoxLayout(this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    QPushButton *start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
+    start->setObjectName(QStringLiteral("waitStartButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    if (kind == WaitOrder::Kind::ProgramEnd) {
+        setWindowTitle(tr("When a program ends"));
+        auto *label = new QLabel(tr("The action follows when the last of the chosen programs "
+                                    "has ended:"),
+                                 this);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+        auto *filter = new QLineEdit(this);
+        filter->setObjectName(QStringLiteral("programFilter"));
+        filter->setPlaceholderText(tr("Type to find a program"));
+        filter->setAccessibleName(tr("Find a program"));
+        filter->setClearButtonEnabled(true);
+        layout->addWidget(filter);
+        m_programs = new QListWidget(this);
+        m_programs->setObjectName(QStringLiteral("programList"));
+        m_programs->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        m_programs->setAccessibleName(tr("Running programs"));
+        label->setBuddy(m_programs);
+        for (const RunningProgram &program : running) {
+            if (!program.ownedByUser)
+                continue;
+            // The command line tells two of the same name apart.
+            auto *item = new QListWidgetItem(
+                QStringLiteral("%1 \u2014 %2").arg(program.label(), program.commandLine),
+                m_programs);
+            item->setToolTip(program.commandLine);
+            m_running << program;
+        }
+        m_programs->setMinimumSize(420, 220);
+        connect(filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+            for (int i = 0; i < m_programs->count(); ++i)
+                m_programs->item(i)->setHidden(
+                    !m_programs->item(i)->text().contains(text, Qt::CaseInsensitive));
+        });
+        layout->addWidget(m_programs);
+        start->setEnabled(false);
+        connect(m_programs, &QListWidget::itemSelectionChanged, this,
+                [this, start] { start->setEnabled(!m_programs->selectedItems().isEmpty()); });
+    } else if (kind == WaitOrder::Kind::Quiet) {
+        setWindowTitle(tr("When the computer is quiet"));
+        const QuietThresholds usual;
+        m_minutes = addSpinBox(tr("Quiet for"), 1, 24 * 60, static_cast<int>(usual.spanMs / 60000),
+                               tr(" min"));
+        m_cpu = addSpinBox(tr("CPU use below"), 1, 100, usual.cpuPercent, tr(" %"));
+        m_network =
+            addSpinBox(tr("Network traffic below"), 0, 1000000, usual.networkKBps, tr(" KB/s"));
+    } else {
+        setWindowTitle(tr("When nobody uses the computer"));
+        m_minutes = addSpinBox(tr("No keyboard or mouse input for"), 1, 24 * 60, 5, tr(" min"));
+    }
+    layout->addWidget(buttons);
+}
+
+QSpinBox *WaitDialog::addSpinBox(const QString &label, int minimum, int maximum, int value,
+                                 const QString &suffix)
+{
+    if (!m_form) {
+        m_form = new QFormLayout;
+        static_cast<QVBoxLayout *>(layout())->addLayout(m_form);
+    }
+    auto *box = new QSpinBox(this);
+    box->setRange(minimum, maximum);
+    box->setValue(value);
+    box->setSuffix(suffix);
+    box->setAccessibleName(label);
+    m_form->addRow(label, box);
+    return box;
+}
+
+WaitOrder WaitDialog::order() const
+{
+    WaitOrder order;
+    order.kind = m_kind;
+    if (m_programs) {
+        for (int i = 0; i < m_programs->count(); ++i)
+            if (m_programs->item(i)->isSelected())
+                order.programs << m_running.at(i);
+    }
+    if (m_kind == WaitOrder::Kind::Quiet) {
+        order.quiet.spanMs = qint64(m_minutes->value()) * 60000;
+        order.quiet.cpuPercent = m_cpu->value();
+        order.quiet.networkKBps = m_network->value();
+    } else if (m_kind == WaitOrder::Kind::Idle) {
+        order.idleMs = qint64(m_minutes->value()) * 60000;
+    }
+    return order;
+}
