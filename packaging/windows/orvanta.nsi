@@ -2,7 +2,8 @@
 ; program's icon, and an uninstaller listed in Apps & features. The user's settings in
 ; HKEY_CURRENT_USER\Software\Orvanta stay when the program is removed.
 ; cmake/WindowsPackages.cmake passes VERSION, VERSION4, EXE, ICON, LICENSE and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where only 64-bit programs can).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 RequestExecutionLevel admin

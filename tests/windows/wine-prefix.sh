@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the tests' scratch wine prefix once and puts the recorder in wineboot.exe's place,
 # then checks that it is there: under wine, ExitWindowsEx only starts wineboot.exe, and with
-# the recorder nothing a test fires can end anything.
+# the recorder nothing a test fires can end anything. Wine prefers its built-in wineboot.exe
+# to the file: whatever runs in the prefix needs WINEDLLOVERRIDES=wineboot.exe=n.
 #   wine-prefix.sh PREFIX RECORDER_EXE
 set -eu
 prefix=$1 recorder=$2

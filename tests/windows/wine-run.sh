@@ -9,7 +9,7 @@ shift 2
 "$(dirname "$0")/wine-prefix.sh" "$prefix" "$recorder"
 run() {
     flock -s "$prefix.lock" env -u DISPLAY -u WAYLAND_DISPLAY WINEPREFIX="$prefix" \
-        WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+        WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;wineboot.exe=n" \
         DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
         DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent /usr/lib/wine/wine64 "$@"
 }
