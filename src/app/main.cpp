@@ -148,8 +148,9 @@ int main(int argc, char *argv[])
                              QCoreApplication::translate(
                                  "main", "Another instance of %1 is already running.\r\nClosing "
                                          "this instance now.")
-                                 .arg(AppInfo::title()));
-        return 0;
+                                 .arg(AppInfo::title()),
+                             [] { QCoreApplication::quit(); });
+        return QApplication::exec();
     }
 
     SystemClock clock;

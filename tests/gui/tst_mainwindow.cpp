@@ -46,7 +46,10 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
         return saveWorks;
     }
     QString location() const override { return QStringLiteral("/home/u/Orvanta.conf"); }
-    void information(QWidget *, const QString &text) override { messages << text; }
+    void information(QWidget *, const QString &text, std::function<void()>) override
+    {
+        messages << text;
+    }
     void open(const QString &, WebOpener::Done done) override { done(webWorks); }
     void animate(Direction, QWidget *, const QRect &, TrayAnimator::Done done) override { done(); }
 
