@@ -242,9 +242,9 @@ void ControlPanel::setEntryEnabled(bool enabled)
 void ControlPanel::showWaiting(const QString &status)
 {
     const bool waiting = !status.isEmpty();
-    // The status is worded to follow "Orvanta — " in a tool tip; here it begins a sentence.
+    // As the tool tip says it: a program's name keeps its own letter case.
     if (waiting)
-        m_waitStatus->setText(status.left(1).toUpper() + status.mid(1));
+        m_waitStatus->setText(status);
     if (waiting == !m_waitStatus->isHidden())
         return;
     for (auto *button : m_modeButtons)
