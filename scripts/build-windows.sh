@@ -38,7 +38,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
     -DCMAKE_PREFIX_PATH="$kit" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DORVANTA_WERROR=ON "${launcher[@]}" >/dev/null
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DORVANTA_WERROR=ON -DORVANTA_BUILD_TESTS=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 exe=$build/src/orvanta.exe

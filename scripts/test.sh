@@ -21,9 +21,8 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_WERROR=ON -
 cmake --build build-asan -j "$jobs"
 
 step "tests under the sanitizers"
-# The wine check cross-compiles the same sources again; it gains nothing from the sanitizers.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs" -E '^windows_under_wine$'
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 if [ -x tests/fuzz/run-fuzz.sh ]; then
     step "fuzzing"

@@ -1,6 +1,5 @@
-// The Windows power sequence against fake Win32 functions. run-wine-check.sh builds it
-// with mingw-w64 and runs it under wine only after its import table shows none of the
-// real functions.
+// The Windows power sequence against fake Win32 functions; it links none of the real ones
+// (Win32PowerApi.cpp stays out).
 #include "platform/windows/Win32Power.h"
 
 #include <cstdio>
