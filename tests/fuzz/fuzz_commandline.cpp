@@ -1,0 +1,30 @@
+// libFuzzer target over the command line a script hands the program: the arguments after
+// the program's name, split at '\0'. A command is refused with a reason, or it is one thing
+// to do with the fields a Start would accept.
+#include "Promise.h"
+#include "core/CommandLine.h"
+#include "core/TimeRules.h"
+
+#include <QByteArray>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QStringList arguments{QStringLiteral("orvanta")};
+    for (const QByteArray &part :
+         QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0'))
+        arguments.append(QString::fromUtf8(part));
+    const Command command = parseCommandLine(arguments, false);
+    if (!command.error.isEmpty()) {
+        require(!command.arm && !command.cancel && !command.show, "a refusal does nothing");
+        return 0;
+    }
+    if (const auto &arm = command.arm) {
+        const auto &f = arm->fields;
+        const int target = composeTargetTime(f[0], f[1], f[2]);
+        require(!command.cancel && target > 0, "arms something");
+        require(arm->mode == TimeMode::Countdown ? wholeCountdown(f) == f
+                                                 : isTimeOfDay(target) && wholeTimeOfDay(f) == f,
+                "arms whole fields in range");
+    }
+    return 0;
+}
