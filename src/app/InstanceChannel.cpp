@@ -1,68 +1,222 @@
 #include "app/InstanceChannel.h"
 
-#include <QDataStream>
+#include "core/Log.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <optional>
 
 namespace {
 
-constexpr int AnswerWithinMs = 5000;
+constexpr int WaitMs = 5000;
+constexpr int RetryMs = 1000;
+constexpr int LengthBytes = 4;
 
-QString socketPath(const QString &directory)
+QString socketPathIn(const QString &directory)
 {
     return QDir(directory).filePath(QStringLiteral("orvanta.socket"));
+}
+
+QByteArray frame(const QByteArray &payload)
+{
+    QByteArray bytes(LengthBytes, Qt::Uninitialized);
+    qToBigEndian(quint32(payload.size()), bytes.data());
+    return bytes + payload;
+}
+
+// The payload of a whole frame, once the bytes read so far hold one; an empty optional
+// while more is to come. *tooLong when the frame announces more than the limit.
+std::optional<QByteArray> payloadOf(const QByteArray &bytes, bool *tooLong)
+{
+    *tooLong = false;
+    if (bytes.size() < LengthBytes)
+        return std::nullopt;
+    const quint32 length = qFromBigEndian<quint32>(bytes.constData());
+    *tooLong = length > quint32(InstanceChannel::MessageLimit);
+    if (*tooLong || bytes.size() < LengthBytes + qsizetype(length))
+        return std::nullopt;
+    return bytes.mid(LengthBytes, length);
+}
+
+std::optional<QStringList> argumentsFrom(const QByteArray &payload)
+{
+    if (!payload.isEmpty() && !payload.endsWith('\0'))
+        return std::nullopt;
+    QStringList arguments;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    for (const QByteArray &piece : payload.chopped(payload.isEmpty() ? 0 : 1).split('\0')) {
+        arguments << utf8(piece);
+        if (utf8.hasError())
+            return std::nullopt;
+    }
+    if (payload.isEmpty())
+        arguments.clear();
+    return arguments;
 }
 
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString &directory, Handler handle, QObject *parent)
-    : QObject(parent), m_handle(std::move(handle))
+    : QObject(parent), m_path(socketPathIn(directory)), m_handle(std::move(handle))
 {
-    const QString path = socketPath(directory);
-    // Whatever is left there belongs to a dead instance: we hold the lock.
-    QLocalServer::removeServer(path);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server.listen(path))
-        return;
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *client = m_server.nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, client, [this, client] {
-                QDataStream in(client);
-                in.startTransaction();
-                QStringList arguments;
-                in >> arguments;
-                if (!in.commitTransaction())
-                    return; // not all there yet
-                QDataStream out(client);
-                out << m_handle(arguments);
-                client->flush();
-                client->disconnectFromServer();
-            });
-        }
+    // Connections beyond these wait in the system's queue, not as descriptors of ours.
+    m_server.setMaxPendingConnections(ClientLimit);
+    connect(&m_server, &QLocalServer::newConnection, this, &InstanceChannel::takeClients);
+    // The toolkit closes the server, and removes its socket, when a connection cannot be
+    // accepted (no descriptors left); a socket removed by anybody else is lost the same way.
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
+            &InstanceChannel::onSocketFileChanged);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryMs);
+    connect(&m_retry, &QTimer::timeout, this, [this] {
+        if (!listen())
+            m_retry.start();
     });
+    if (!listen())
+        qCWarning(lcOrvanta, "command-line hand-off is off: cannot listen at %s: %s",
+                  qUtf8Printable(m_path), qUtf8Printable(m_server.errorString()));
 }
 
-bool InstanceChannel::send(const QString &directory, const QStringList &arguments, QString *answer)
+bool InstanceChannel::listen()
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath(directory));
-    if (!socket.waitForConnected(AnswerWithinMs)) {
-        *answer = socket.errorString();
+    // Whatever is left there belongs to a dead instance: the caller holds the lock.
+    QLocalServer::removeServer(m_path);
+    if (!m_server.listen(m_path))
         return false;
+    m_watcher.addPath(m_server.fullServerName());
+    return true;
+}
+
+void InstanceChannel::onSocketFileChanged()
+{
+    if (m_server.isListening() && QFileInfo::exists(m_server.fullServerName()))
+        return;
+    qCWarning(lcOrvanta, "command-line hand-off lost its socket %s (%s); listening again",
+              qUtf8Printable(m_path), qUtf8Printable(m_server.errorString()));
+    m_server.close();
+    if (!listen())
+        m_retry.start();
+}
+
+void InstanceChannel::takeClients()
+{
+    while (m_clients < ClientLimit && m_server.hasPendingConnections())
+        adopt(m_server.nextPendingConnection());
+}
+
+void InstanceChannel::adopt(QLocalSocket *client)
+{
+    ++m_clients;
+    // Owned here, so that none outlives the channel's own members.
+    client->setParent(this);
+    client->setReadBufferSize(LengthBytes + MessageLimit);
+    m_received.insert(client, QByteArray());
+    connect(client, &QObject::destroyed, this, [this, client] {
+        m_received.remove(client);
+        --m_clients;
+        takeClients();
+    });
+    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    connect(client, &QLocalSocket::readyRead, this, [this, client] { read(client); });
+    QTimer::singleShot(IdleMs, client, [this, client] {
+        read(client); // what came while the window was busy counts
+        if (m_received.contains(client))
+            drop(client);
+    });
+    read(client);
+}
+
+void InstanceChannel::drop(QLocalSocket *client)
+{
+    m_received.remove(client);
+    client->abort();
+    client->deleteLater();
+}
+
+void InstanceChannel::read(QLocalSocket *client)
+{
+    // Gone from here once its message is taken: whatever follows is not read.
+    const auto received = m_received.find(client);
+    if (received == m_received.end())
+        return;
+    QByteArray &bytes = *received;
+    bool tooLong = false;
+    std::optional<QByteArray> payload;
+    // Only as much as the frame still needs: each byte is looked at once.
+    while (!(payload = payloadOf(bytes, &tooLong)) && !tooLong) {
+        const qint64 wanted =
+            bytes.size() < LengthBytes
+                ? LengthBytes - bytes.size()
+                : LengthBytes + qFromBigEndian<quint32>(bytes.constData()) - bytes.size();
+        const QByteArray more = client->read(wanted);
+        if (more.isEmpty())
+            return; // the rest later
+        bytes += more;
     }
-    QDataStream out(&socket);
-    out << arguments;
-    socket.flush();
-    QDataStream in(&socket);
-    for (;;) {
-        in.startTransaction();
-        in >> *answer;
-        if (in.commitTransaction())
-            return true;
-        if (!socket.waitForReadyRead(AnswerWithinMs)) {
-            *answer = QStringLiteral("the running Orvanta did not answer");
-            return false;
-        }
+    const std::optional<QStringList> arguments = payload ? argumentsFrom(*payload) : std::nullopt;
+    if (!arguments) {
+        drop(client); // too long, or not a command line
+        return;
     }
+    m_received.remove(client);
+    m_pending.enqueue({client, *arguments});
+    applyPending();
+}
+
+void InstanceChannel::applyPending()
+{
+    // One at a time, to its end, in the order they came; never re-entered.
+    if (m_applying)
+        return;
+    m_applying = true;
+    while (!m_pending.isEmpty()) {
+        const Pending next = m_pending.dequeue();
+        const CommandOutcome outcome = m_handle(next.arguments);
+        // The client may have gone while its command was applied.
+        if (!next.client || next.client->state() != QLocalSocket::ConnectedState)
+            continue;
+        next.client->write(frame(char(outcome.kind) + outcome.text.toUtf8()));
+        next.client->disconnectFromServer();
+    }
+    m_applying = false;
+}
+
+InstanceChannel::Delivery InstanceChannel::send(const QString &directory,
+                                                const QStringList &arguments,
+                                                CommandOutcome *outcome, QString *why)
+{
+    QByteArray payload;
+    for (const QString &argument : arguments)
+        payload += argument.toUtf8() + '\0';
+    if (payload.size() > MessageLimit) {
+        *why = tr("the arguments are too long to hand over");
+        return Delivery::Unreachable;
+    }
+    QLocalSocket socket;
+    socket.connectToServer(socketPathIn(directory));
+    if (!socket.waitForConnected(WaitMs)) {
+        *why = socket.errorString();
+        return Delivery::Unreachable;
+    }
+    socket.write(frame(payload));
+    const QDeadlineTimer deadline(WaitMs);
+    QByteArray answer;
+    bool tooLong = false;
+    std::optional<QByteArray> text;
+    while (!(text = payloadOf(answer, &tooLong)) && !tooLong) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            return Delivery::Unanswered;
+        answer += socket.readAll();
+    }
+    if (tooLong || text->isEmpty() || quint8(text->at(0)) > quint8(CommandOutcome::Kind::TooLate))
+        return Delivery::Unanswered;
+    outcome->kind = CommandOutcome::Kind(text->at(0));
+    outcome->text = QString::fromUtf8(text->mid(1));
+    return Delivery::Answered;
 }

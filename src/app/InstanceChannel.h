@@ -1,29 +1,77 @@
 #pragma once
 
+#include "core/CommandLine.h"
+
+#include <QFileSystemWatcher>
+#include <QHash>
 #include <QLocalServer>
 #include <QObject>
+#include <QPointer>
+#include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
+class QLocalSocket;
+
 // How a later start hands its command line to the running instance: a local socket in
-// the user's private runtime folder, which only its owner can reach.
+// the user's private runtime folder, which only its owner can reach. A message is a
+// 32-bit big-endian length and that many bytes of NUL-terminated UTF-8 arguments; the
+// answer is a length, a CommandOutcome::Kind byte and its UTF-8 text.
 class InstanceChannel final : public QObject
 {
     Q_OBJECT
 public:
-    using Handler = std::function<QString(const QStringList &arguments)>;
+    using Handler = std::function<CommandOutcome(const QStringList &arguments)>;
 
-    // The running instance: answers every command with what `handle` returns (empty when
-    // done, else why not). Only the holder of the single-instance lock calls this.
+    // The running instance, and only the holder of the single-instance lock: applies each
+    // command with `handle`, strictly in the order they arrived, and answers its client
+    // with the outcome once it has been applied. Listening problems go to standard error.
     InstanceChannel(const QString &directory, Handler handle, QObject *parent = nullptr);
     bool isListening() const { return m_server.isListening(); }
 
-    // A later start: returns the running instance's answer, or why it could not be asked.
-    static bool send(const QString &directory, const QStringList &arguments, QString *answer);
+    enum class Delivery
+    {
+        Answered,    // *outcome says what was done
+        Unreachable, // nothing was handed over; *why says why
+        Unanswered,  // handed over, but no answer came: what was done is unknown
+    };
+    // A later start.
+    static Delivery send(const QString &directory, const QStringList &arguments,
+                         CommandOutcome *outcome, QString *why);
+
+    // A message longer than this is no command line: its client is dropped.
+    static constexpr int MessageLimit = 4096;
+    // Clients served at once; later ones wait in the system's queue.
+    static constexpr int ClientLimit = 16;
+    // A client that has not sent its whole message by then is dropped.
+    static constexpr int IdleMs = 2000;
 
 private:
-    QLocalServer m_server;
+    struct Pending
+    {
+        QPointer<QLocalSocket> client;
+        QStringList arguments;
+    };
+
+    bool listen();
+    void relisten();
+    void onSocketFileChanged();
+    void takeClients();
+    void adopt(QLocalSocket *client);
+    void read(QLocalSocket *client);
+    void drop(QLocalSocket *client);
+    void applyPending();
+
+    QString m_path;
     Handler m_handle;
+    QLocalServer m_server;
+    QFileSystemWatcher m_watcher;
+    QTimer m_retry;
+    int m_clients = 0;
+    QHash<QLocalSocket *, QByteArray> m_received; // clients whose message is not whole yet
+    QQueue<Pending> m_pending;
+    bool m_applying = false;
 };

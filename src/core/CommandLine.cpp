@@ -54,8 +54,9 @@ void describe(QCommandLineParser &parser, const Options &options)
 // "1:30:00", "90:00" (H:MM), or "90" (minutes).
 std::optional<std::array<QString, 3>> countdownFrom(const QString &text)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^(\\d{1,5})(?::(\\d{1,2}))?(?::(\\d{1,2}))?$"));
+    // Anchored: a "$" would let a trailing line feed through.
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(
+        QStringLiteral("(\\d{1,5})(?::(\\d{1,2}))?(?::(\\d{1,2}))?")));
     const auto match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -72,7 +73,8 @@ std::optional<std::array<QString, 3>> countdownFrom(const QString &text)
 
 std::optional<std::array<QString, 3>> clockFrom(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,2}):(\\d{2})(?::(\\d{2}))?")));
     const auto match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -100,9 +102,12 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     const bool help = parser.isSet(QStringLiteral("help"));
-    if ((help || parser.isSet(QStringLiteral("version"))) && !mayExit)
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if ((help || helpAll || parser.isSet(QStringLiteral("version"))) && !mayExit)
         return refuse(
             CommandLine::tr("--help and --version are answered by the program that is asked"));
+    if (helpAll)
+        parser.process(arguments); // prints the toolkit's options too, and ends
     if (help)
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))

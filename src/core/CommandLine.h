@@ -28,9 +28,22 @@ struct Command
     bool isEmpty() const { return !arm && !cancel && !show && error.isEmpty(); }
 };
 
-// Reads the arguments (the program name first). --help and --version are answered by
-// printing and ending the process, as the platform's programs do, where mayExit; else
-// they are refused.
+// What became of a command handed to the running program, as its client reports it.
+struct CommandOutcome
+{
+    enum class Kind : quint8
+    {
+        Applied,
+        Refused, // text says why; nothing was done
+        TooLate, // the request is already on its way; nothing was done
+    };
+    Kind kind = Kind::Applied;
+    QString text;
+};
+
+// Reads the arguments (the program name first). --help, --help-all and --version are
+// answered by printing and ending the process, as the platform's programs do, where
+// mayExit; else they are refused.
 Command parseCommandLine(const QStringList &arguments, bool mayExit = true);
 
 // The usage text printed with a refusal.
