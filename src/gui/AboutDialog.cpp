@@ -15,14 +15,55 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-QFont arial(double points, bool bold = false)
+// The window was drawn for a dialog font of 8.25 points; its own sizes follow the font the
+// user chose, in the same proportion.
+constexpr double DesignDialogPoints = 8.25;
+
+QFont arial(const QFont &dialogFont, double designPoints, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
+    QFont font(dialogFont);
+    font.setFamilies({QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    const double scale = designPoints / DesignDialogPoints;
+    if (dialogFont.pointSizeF() > 0)
+        font.setPointSizeF(dialogFont.pointSizeF() * scale);
+    else
+        font.setPixelSize(qRound(dialogFont.pixelSize() * scale));
     font.setBold(bold);
     return font;
+}
+
+double relativeLuminance(const QColor &colour)
+{
+    const auto channel = [](float value) {
+        return value <= 0.04045f ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+}
+
+// The palette's own colour, made lighter or darker only as far as needed to be read on the
+// background: a dark theme's link blue is often too dark for its window (4.5 : 1 is the
+// usual bar for small text).
+QColor readable(QColor colour, const QColor &background)
+{
+    const double behind = relativeLuminance(background);
+    const auto contrast = [behind](const QColor &c) {
+        const double front = relativeLuminance(c);
+        return (std::max(front, behind) + 0.05) / (std::min(front, behind) + 0.05);
+    };
+    const bool darkBackground = behind < 0.18;
+    for (int step = 0; step < 20 && contrast(colour) < 4.5; ++step)
+        colour = darkBackground ? colour.lighter(115) : colour.darker(115);
+    if (contrast(colour) < 4.5)
+        colour = darkBackground ? Qt::white : Qt::black;
+    return colour;
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont *font)
@@ -47,9 +88,9 @@ AboutDialog::AboutDialog(QWidget *owner, WebOpener &web, MessageBoxService &mess
     // The bare surface takes the pointer off the link.
     setMouseTracking(true);
 
-    const QFont small = arial(6.75);
-    const QFont normal = arial(8.25);
-    const QFont title = arial(20.25, true);
+    const QFont small = arial(font(), 6.75);
+    const QFont normal = arial(font(), 8.25);
+    const QFont title = arial(font(), 20.25, true);
     DesignLayout layout;
 
     const QPixmap logo(QStringLiteral(":/orvanta/logo.png"), "PNG");
@@ -68,9 +109,6 @@ AboutDialog::AboutDialog(QWidget *owner, WebOpener &web, MessageBoxService &mess
 
     QLabel *copyright =
         label(this, "copyrightLabel", tr("Copyright \u00a9 2003-2026 Ewan Brannock"), &small);
-    QPalette black = copyright->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    copyright->setPalette(black);
     layout.add(copyright, QRect(240, 720, 3255, 285), true);
     m_version = label(this, "versionLabel", AboutNotice::versionText(), &small);
     layout.add(m_version, QRect(3480, 720, 1335, 225), true);
@@ -96,9 +134,7 @@ AboutDialog::AboutDialog(QWidget *owner, WebOpener &web, MessageBoxService &mess
     address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout.add(address, QRect(1080, 3360, 1695, 855));
     m_link = label(this, "homePageLink", AppInfo::homePageAddress(), &normal);
-    QPalette blue = m_link->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    m_link->setPalette(blue);
+    applyColours();
     m_link->setToolTip(tr("Visit the homepage"));
     m_link->setAccessibleDescription(m_link->toolTip());
     m_link->setMouseTracking(true);
@@ -144,7 +180,8 @@ void AboutDialog::load()
     QTextDocument *document = m_notice->document();
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
-    heading.setFontPointSize(11);
+    const double noticePoints = m_notice->font().pointSizeF();
+    heading.setFontPointSize(noticePoints > 0 ? noticePoints * 11 / DesignDialogPoints : 11);
     QTextCursor found;
     for (const auto &search : AboutNotice::titleSearches()) {
         found = document->find(search.title, 0,
@@ -184,9 +221,20 @@ void AboutDialog::setLinkUnderline(bool on)
     m_link->setFont(font);
 }
 
+void AboutDialog::applyColours()
+{
+    // The link in the palette's own link colour: blue on the default palette.
+    QPalette link = m_link->palette();
+    link.setColor(QPalette::WindowText,
+                  readable(palette().color(QPalette::Link), palette().color(QPalette::Window)));
+    m_link->setPalette(link);
+}
+
 void AboutDialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         onActivated();
 }

@@ -34,6 +34,8 @@ private:
     void onActivated();
     void onLinkClicked();
     void setLinkUnderline(bool on);
+    // The link's colour from the palette, kept readable on the window's background.
+    void applyColours();
 
     WebOpener &m_web;
     MessageBoxService &m_messages;
