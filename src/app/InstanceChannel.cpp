@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStringDecoder>
 #include <QtEndian>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -48,10 +48,9 @@ std::optional<QStringList> argumentsFrom(const QByteArray &payload)
     if (!payload.isEmpty() && !payload.endsWith('\0'))
         return std::nullopt;
     QStringList arguments;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     for (const QByteArray &piece : payload.chopped(payload.isEmpty() ? 0 : 1).split('\0')) {
-        arguments << utf8(piece);
-        if (utf8.hasError())
+        arguments << QString::fromUtf8(piece);
+        if (arguments.last().toUtf8() != piece) // not UTF-8
             return std::nullopt;
     }
     if (payload.isEmpty())
@@ -106,27 +105,39 @@ void InstanceChannel::onSocketFileChanged()
 
 void InstanceChannel::takeClients()
 {
-    while (m_clients < ClientLimit && m_server.hasPendingConnections())
-        adopt(m_server.nextPendingConnection());
+    while (QLocalSocket *client = m_server.nextPendingConnection()) {
+        // The oldest that has still not said all makes room: idle connections can neither
+        // use up the descriptors nor keep a newcomer out.
+        if (m_incoming.size() >= ClientLimit)
+            drop(m_incoming.first().client);
+        adopt(client);
+    }
+}
+
+InstanceChannel::Incoming *InstanceChannel::incoming(QLocalSocket *client)
+{
+    const auto found = std::find_if(m_incoming.begin(), m_incoming.end(),
+                                    [client](const Incoming &i) { return i.client == client; });
+    return found == m_incoming.end() ? nullptr : &*found;
+}
+
+void InstanceChannel::forget(QLocalSocket *client)
+{
+    m_incoming.removeIf([client](const Incoming &i) { return i.client == client; });
 }
 
 void InstanceChannel::adopt(QLocalSocket *client)
 {
-    ++m_clients;
     // Owned here, so that none outlives the channel's own members.
     client->setParent(this);
     client->setReadBufferSize(LengthBytes + MessageLimit);
-    m_received.insert(client, QByteArray());
-    connect(client, &QObject::destroyed, this, [this, client] {
-        m_received.remove(client);
-        --m_clients;
-        takeClients();
-    });
+    m_incoming.append({client, QByteArray()});
+    connect(client, &QObject::destroyed, this, [this, client] { forget(client); });
     connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
     connect(client, &QLocalSocket::readyRead, this, [this, client] { read(client); });
     QTimer::singleShot(IdleMs, client, [this, client] {
         read(client); // what came while the window was busy counts
-        if (m_received.contains(client))
+        if (incoming(client))
             drop(client);
     });
     read(client);
@@ -134,7 +145,7 @@ void InstanceChannel::adopt(QLocalSocket *client)
 
 void InstanceChannel::drop(QLocalSocket *client)
 {
-    m_received.remove(client);
+    forget(client);
     client->abort();
     client->deleteLater();
 }
@@ -142,10 +153,10 @@ void InstanceChannel::drop(QLocalSocket *client)
 void InstanceChannel::read(QLocalSocket *client)
 {
     // Gone from here once its message is taken: whatever follows is not read.
-    const auto received = m_received.find(client);
-    if (received == m_received.end())
+    Incoming *received = incoming(client);
+    if (!received)
         return;
-    QByteArray &bytes = *received;
+    QByteArray &bytes = received->bytes;
     bool tooLong = false;
     std::optional<QByteArray> payload;
     // Only as much as the frame still needs: each byte is looked at once.
@@ -164,7 +175,7 @@ void InstanceChannel::read(QLocalSocket *client)
         drop(client); // too long, or not a command line
         return;
     }
-    m_received.remove(client);
+    forget(client);
     m_pending.enqueue({client, *arguments});
     applyPending();
 }

@@ -3,7 +3,7 @@
 #include "core/CommandLine.h"
 
 #include <QFileSystemWatcher>
-#include <QHash>
+#include <QList>
 #include <QLocalServer>
 #include <QObject>
 #include <QPointer>
@@ -44,12 +44,17 @@ public:
 
     // A message longer than this is no command line: its client is dropped.
     static constexpr int MessageLimit = 4096;
-    // Clients served at once; later ones wait in the system's queue.
+    // Clients that have not sent their whole message yet, at most.
     static constexpr int ClientLimit = 16;
     // A client that has not sent its whole message by then is dropped.
     static constexpr int IdleMs = 2000;
 
 private:
+    struct Incoming
+    {
+        QLocalSocket *client;
+        QByteArray bytes; // what came so far
+    };
     struct Pending
     {
         QPointer<QLocalSocket> client;
@@ -63,6 +68,8 @@ private:
     void adopt(QLocalSocket *client);
     void read(QLocalSocket *client);
     void drop(QLocalSocket *client);
+    Incoming *incoming(QLocalSocket *client);
+    void forget(QLocalSocket *client);
     void applyPending();
 
     QString m_path;
@@ -70,8 +77,7 @@ private:
     QLocalServer m_server;
     QFileSystemWatcher m_watcher;
     QTimer m_retry;
-    int m_clients = 0;
-    QHash<QLocalSocket *, QByteArray> m_received; // clients whose message is not whole yet
+    QList<Incoming> m_incoming; // the oldest first
     QQueue<Pending> m_pending;
     bool m_applying = false;
 };

@@ -17,6 +17,7 @@ import time
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import handoff  # noqa: E402
 import harness as h  # noqa: E402
 from harness import Desktop, wait_for  # noqa: E402
 
@@ -275,9 +276,9 @@ SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
                                      time_of_day_restart, warning_postpone_cancel, command_line,
                                      tray_hide_restore, tray_lost_while_hidden,
                                      refused_request, stuck_buses,
-                                     stale_lock, wayland)}
+                                     stale_lock, wayland)} | handoff.SCENARIOS
 POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request", "command_line",
-            "wayland")
+            "wayland", *handoff.POWERING)
 
 
 if __name__ == "__main__":

@@ -46,6 +46,10 @@ private slots:
                                                         << "-" << true;
         QTest::addRow("garbage time") << "--poweroff --in soon"
                                       << "-" << true;
+        QTest::addRow("trailing line feed") << "--poweroff --in 5\n"
+                                            << "-" << true;
+        QTest::addRow("trailing line feed, time of day") << "--poweroff --at 7:05\n"
+                                                         << "-" << true;
         QTest::addRow("cancel and arm") << "--cancel --poweroff --in 5"
                                         << "-" << true;
         QTest::addRow("unknown option") << "--shutdown"

@@ -1,0 +1,166 @@
+"""Scenarios of the command-line hand-off to a running orvanta: its order, its answers and
+what hostile or vanishing clients cannot do to it. Run through test_e2e.py."""
+
+import contextlib
+import os
+import resource
+import signal
+import socket
+import struct
+import time
+
+import harness as h
+from harness import wait_for
+
+APPLIED = (0, "")
+
+
+def socket_path(desk):
+    return os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.socket")
+
+
+def hand_off(desk, *args):
+    """Sends a command as a later start would, without waiting for the answer."""
+    client = socket.socket(socket.AF_UNIX)
+    client.connect(socket_path(desk))
+    if args:
+        payload = b"".join(a.encode() + b"\0" for a in args)
+        client.sendall(struct.pack(">I", len(payload)) + payload)
+    return client
+
+
+def answer(client, timeout=5):
+    """(kind, text) once the program has answered and hung up; kind 0 is applied."""
+    client.settimeout(timeout)
+    data = b""
+    while chunk := client.recv(4096):
+        data += chunk
+    client.close()
+    return (data[4], data[5:].decode()) if len(data) > 4 else None
+
+
+def dropped(client, garbage):
+    """Whether the program hangs up on a client sending garbage, without an answer."""
+    client.settimeout(2)
+    with contextlib.suppress(BrokenPipeError, ConnectionResetError):
+        client.sendall(garbage)
+        return client.recv(1) == b""
+    return True
+
+
+def hand_off_while_hidden(desk, binary):
+    """Later starts killed while they hand over to the hidden window, then two commands
+    sent back to back: the program lives, and the last command is the one armed."""
+    program, wid, frame, _ = h_launch(desk, binary)
+    hide = h.find(frame, "push button", "Minimize to system tray")
+    for delay in (0.15, 0.2, 0.25, 0.3):
+        desk.click(*h.point(hide))
+        wait_for(lambda: not desk.viewable(wid), 5, what="the window hidden")
+        client = desk.start_program(binary, args=["--show"])
+        time.sleep(delay)
+        client.kill()
+        wait_for(lambda: desk.viewable(wid) or program.poll() is not None, 5, what="shown")
+        assert program.poll() is None, f"ended by a client killed after {delay} s"
+    first = hand_off(desk, "--reboot", "--in", "1:00:00")
+    last = hand_off(desk, "--poweroff", "--force", "--in", "0:00:02")
+    sent = time.time()
+    assert (answer(first), answer(last)) == (APPLIED, APPLIED)
+    call = wait_for(desk.power_calls, 6, what="the last command's request")[0]
+    assert call["method"] == "PowerOffWithFlags" and program.wait(5) == 0, desk.power_calls()
+    print(f"power request {call['t'] - sent:.3f} s after the hand-off")
+
+
+def hand_off_unanswered(desk, binary):
+    """A program too busy to answer in time: its client says that the outcome is unknown,
+    with a status of its own, and the command is still applied later."""
+    program, wid, _, _ = h_launch(desk, binary)
+    os.kill(program.pid, signal.SIGSTOP)
+    later = desk.start_program(binary, args=["--poweroff", "--in", "1:00:00"])
+    status = later.wait(15)
+    os.kill(program.pid, signal.SIGCONT)
+    assert status == 4 and "unknown" in desk.output(later.log), (status, desk.output(later.log))
+    frame = h.find(h.accessible_app(program.pid), "frame")
+    h.find(frame, "push button", "Stop")
+
+
+def hostile_clients(desk, binary):
+    """A client announcing a huge message, one sending invalid text, more idle connections
+    than the program has descriptors, and its socket removed: each client is dropped, the
+    socket made again, a later start still answered, and the armed request goes out on
+    time."""
+    started = time.time()
+    program = desk.start_program(binary, args=["--poweroff", "--force", "--in", "0:00:06"])
+    h.find(h.accessible_app(program.pid), "push button", "Stop")
+    resource.prlimit(program.pid, resource.RLIMIT_NOFILE, (1024, 1024))
+    path = socket_path(desk)
+    assert dropped(hand_off(desk), b"\xff\xff\xff\xfe" + bytes(1 << 20)), "a huge count"
+    assert dropped(hand_off(desk), struct.pack(">I", 3) + b"\xff\xfe\0"), "invalid text"
+    hard = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
+    resource.setrlimit(resource.RLIMIT_NOFILE, (min(hard, 4096), hard))
+    idle, deadline = [], time.monotonic() + 3
+    while len(idle) < 1100 and time.monotonic() < deadline:
+        client = socket.socket(socket.AF_UNIX)
+        client.setblocking(False)
+        (idle.append if client.connect_ex(path) == 0 else lambda c: c.close())(client)
+    print(f"{len(idle)} idle connections")
+    os.remove(path)  # as a cleaner of old files would: made again, and said so
+    wait_for(lambda: os.path.exists(path), 5, what="the socket made again")
+    assert "listening again" in desk.output(program.log), desk.output(program.log)
+    later = desk.start_program(binary, args=["--show"])
+    assert later.wait(15) == 0 and os.path.exists(path), desk.output(later.log)
+    call = wait_for(desk.power_calls, started + 12 - time.time(), what="the request")[0]
+    print(f"power request {call['t'] - started:.3f} s after the start (due after 6 s)")
+    assert call["t"] - started < 7.5 and program.wait(5) == 0
+
+
+def unusable_paths(desk, binary):
+    """A folder where the socket goes is reported at start; a program that could not take
+    the lock leaves the running one's socket alone and says that hand-off is off."""
+    path = socket_path(desk)
+    os.mkdir(path)
+    first = h_launch(desk, binary)[0]
+    assert f"cannot listen at {path}" in desk.output(first.log), desk.output(first.log)
+    desk.stop_popen(first)
+    os.rmdir(path)
+    running = h_launch(desk, binary)[0]
+    inode = wait_for(lambda: os.path.exists(path) and os.stat(path).st_ino, 5, what="socket")
+    lock = os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.lock")
+    os.remove(lock)
+    os.mkdir(lock)
+    second = h_launch(desk, binary)[0]
+    assert "hand-off is off for this run" in desk.output(second.log), desk.output(second.log)
+    assert os.stat(path).st_ino == inode and running.poll() is None
+
+
+def tray_menu_places(desk, binary):
+    """The tray menu's items are reported where the menu shows them (a screen reader
+    hears of each as it is focused): Exit, clicked at its reported place, ends the program."""
+    from gi.repository import GLib  # noqa: PLC0415 -- the one scenario that listens
+    program, _, _, (_, (x, y, width, height)) = h_launch(desk, binary)
+    focused = {}
+
+    def on_focus(event):
+        if event.detail1 and event.source.getRoleName() == "menu item":
+            focused[event.source.name] = h.point(event.source)
+    h.pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    desk.move(x + width // 2, y + height // 2)
+    desk.timed_release(button=3)
+    for _ in range(3):  # Restore, About Orvanta, Exit
+        time.sleep(0.3)
+        desk.xdotool("key", "Down")
+    wait_for(lambda: [GLib.MainContext.default().iteration(False), "Exit" in focused][1], 5,
+             0.01, "Exit focused")
+    ex, ey = focused["Exit"]
+    assert abs(ey - y) < 150 and abs(ex - x) < 300, (focused, (x, y))
+    desk.click(ex, ey)
+    assert program.wait(5) == 0
+
+
+def h_launch(desk, binary):
+    from test_e2e import launch  # noqa: PLC0415 -- the scenarios share it
+    return launch(desk, binary)
+
+
+SCENARIOS = {f.__name__: f for f in (hand_off_while_hidden, hand_off_unanswered,
+                                     hostile_clients, unusable_paths, tray_menu_places)}
+POWERING = ("hand_off_while_hidden", "hostile_clients")
