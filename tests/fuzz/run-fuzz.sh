@@ -19,18 +19,22 @@ sed -e "s/@PROJECT_VERSION_MAJOR@/$1/; s/@PROJECT_VERSION_MINOR@/$2/" \
 flags="-std=c++20 -g -O1 -fPIC -fsanitize=address,undefined -fno-sanitize-recover=undefined
     -Wall -Wextra -Werror -I$repo/src -I$out/gen $(pkg-config --cflags Qt6Core)"
 # Each source is compiled once, two at a time, and only when it changed.
-build() { # object source [coverage]
+build() { # object source
     if [ ! -f "$1" ] || [ "$2" -nt "$1" ] || [ -n "$(find "$repo/src" "$here" -name '*.h' -newer "$1")" ]
     then clang++-14 $flags -fsanitize=fuzzer-no-link -c "$2" -o "$1"; fi
 }
 shared=""
+pids=""
 for source in core/TimeText core/TimeRules core/FieldCheck core/CommandLine core/Settings \
               core/Log platform/linux/IniSettingsStore; do
     shared="$shared $out/$(basename $source).o"
     build "$out/$(basename $source).o" "$repo/src/$source.cpp" &
-    [ $(jobs -p | wc -l) -lt 2 ] || wait -n 2>/dev/null || wait
+    pids="$pids $!"
+    [ $(echo $pids | wc -w) -ge 2 ] || continue
+    for pid in $pids; do wait "$pid"; done
+    pids=""
 done
-wait
+for pid in $pids; do wait "$pid"; done
 for target in $targets; do
     build "$out/fuzz_$target.o" "$here/fuzz_$target.cpp"
     clang++-14 -fsanitize=fuzzer,address,undefined "$out/fuzz_$target.o" $shared \
