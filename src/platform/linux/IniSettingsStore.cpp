@@ -31,7 +31,7 @@ bool readText(const QString &path, QByteArray *text, QString *error)
         return true;
     const auto tooLarge = [&](qint64 size) {
         *error = IniSettingsStore::tr("%1 holds %L2 bytes, far more than a settings file of this "
-                                      "program; it is left as it is")
+                                      "program")
                      .arg(native(path))
                      .arg(size);
         return false;
@@ -111,7 +111,8 @@ bool IniSettingsStore::reload(QString *error)
     QTemporaryDir scratch;
     if (!readText(m_path, &text, error) ||
         (!text.isEmpty() && !writeDraft(scratch, text, &draft, error))) {
-        qCWarning(lcOrvanta, "%s; the settings are not read", qPrintable(*error));
+        *error = tr("%1; the settings are not read").arg(*error);
+        qCWarning(lcOrvanta, "%s", qPrintable(*error));
         return false;
     }
     if (text.isEmpty())
