@@ -43,13 +43,16 @@ bool readText(const QString &path, QByteArray *text, QString *error)
     if (info.size() > IniSettingsStore::MaximumFileSize)
         return tooLarge(info.size());
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.open(QIODevice::ReadOnly))
+        *text = file.read(IniSettingsStore::MaximumFileSize + 1);
+    // A read that fails half-way must not pass for an empty file, which a save would then
+    // write over.
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         *error =
             IniSettingsStore::tr("%1 cannot be read: %2").arg(native(path), file.errorString());
         return false;
     }
     // It may have grown since it was looked at.
-    *text = file.read(IniSettingsStore::MaximumFileSize + 1);
     if (text->size() > IniSettingsStore::MaximumFileSize)
         return tooLarge(qMax(file.size(), qint64(text->size())));
     return true;
@@ -82,9 +85,8 @@ bool takeLock(QLockFile &lock, QString *error)
             QString host, application;
             if (lock.error() == QLockFile::LockFailedError &&
                 lock.getLockInfo(&pid, &host, &application))
-                *error = IniSettingsStore::tr("another program (%1, process %2) is writing the "
+                *error = IniSettingsStore::tr("another program (process %1) is writing the "
                                               "settings; try again")
-                             .arg(application)
                              .arg(pid);
             else
                 *error = IniSettingsStore::tr("the lock %1 cannot be taken")
@@ -157,6 +159,7 @@ bool IniSettingsStore::save(const Entries &entries, QString *error)
     QTemporaryDir scratch;
     if (!readText(m_path, &text, error) || !writeDraft(scratch, text, &draft, error))
         return false;
+    bool complete = false;
     {
         QSettings settings(draft, QSettings::IniFormat);
         settings.beginGroup(m_group);
@@ -164,9 +167,11 @@ bool IniSettingsStore::save(const Entries &entries, QString *error)
             settings.setValue(key, value);
         settings.endGroup();
         settings.sync();
+        // Half a draft must not replace the whole file.
+        complete = settings.status() != QSettings::AccessError;
     }
     QFile drafted(draft);
-    if (!drafted.open(QIODevice::ReadOnly)) {
+    if (!complete || !drafted.open(QIODevice::ReadOnly)) {
         *error = tr("no temporary space to prepare the settings");
         return false;
     }
