@@ -155,6 +155,11 @@ AboutDialog::AboutDialog(QWidget *owner, WebOpener &web, MessageBoxService &mess
 
 void AboutDialog::showModal()
 {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
     load();
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : nullptr;
     if (!screen)
@@ -165,7 +170,9 @@ void AboutDialog::showModal()
         const QRect frame = frameGeometry();
         move(screen->availableGeometry().center() - QRect(QPoint(), frame.size()).center());
     }
-    exec();
+    // Modal to the whole program, without a loop of its own: the caller goes on at once.
+    setModal(true);
+    show();
 }
 
 void AboutDialog::load()

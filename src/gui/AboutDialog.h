@@ -18,7 +18,7 @@ public:
     AboutDialog(QWidget *owner, WebOpener &web, MessageBoxService &messages);
 
     // Loads the window and shows it modally over its owner, centred on the screen; returns
-    // when it has been closed.
+    // at once. An About window already open comes forward.
     void showModal();
 
 protected:

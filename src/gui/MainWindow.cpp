@@ -289,7 +289,9 @@ void MainWindow::loadSettings()
     // Read afresh: the file may have been changed since.
     QString error;
     if (!m_services.settings->reload(&error))
-        m_services.messages->information(this, error);
+        m_services.messages->information(
+            this,
+            tr("The settings could not be loaded:\r\n%1\r\nThe defaults are used.").arg(error));
     const Choices choices = Settings::load(*m_services.settings);
     m_panel->setChoices(choices);
     m_warnAction->setChecked(choices.warning);
