@@ -105,11 +105,13 @@ void InstanceChannel::onSocketFileChanged()
 
 void InstanceChannel::takeClients()
 {
-    while (QLocalSocket *client = m_server.nextPendingConnection()) {
-        // The oldest that has still not said all makes room: idle connections can neither
-        // use up the descriptors nor keep a newcomer out.
-        if (m_incoming.size() >= ClientLimit)
-            drop(m_incoming.first().client);
+    // Beyond the limit connections wait, in the toolkit's short queue and then in the
+    // system's, and cost nothing here however many come: the window's timers keep their
+    // precision, and no descriptors run out.
+    while (m_incoming.size() < ClientLimit) {
+        QLocalSocket *client = m_server.nextPendingConnection();
+        if (!client)
+            return;
         adopt(client);
     }
 }
@@ -132,7 +134,10 @@ void InstanceChannel::adopt(QLocalSocket *client)
     client->setParent(this);
     client->setReadBufferSize(LengthBytes + MessageLimit);
     m_incoming.append({client, QByteArray()});
-    connect(client, &QObject::destroyed, this, [this, client] { forget(client); });
+    connect(client, &QObject::destroyed, this, [this, client] {
+        forget(client);
+        takeClients();
+    });
     connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
     connect(client, &QLocalSocket::readyRead, this, [this, client] { read(client); });
     QTimer::singleShot(IdleMs, client, [this, client] {

@@ -44,10 +44,10 @@ public:
 
     // A message longer than this is no command line: its client is dropped.
     static constexpr int MessageLimit = 4096;
-    // Clients that have not sent their whole message yet, at most.
+    // Clients that have not sent their whole message yet, at most; later ones wait.
     static constexpr int ClientLimit = 16;
     // A client that has not sent its whole message by then is dropped.
-    static constexpr int IdleMs = 2000;
+    static constexpr int IdleMs = 1000;
 
 private:
     struct Incoming
