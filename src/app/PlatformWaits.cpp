@@ -3,6 +3,8 @@
 #include "core/Condition.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+
 QList<RunningProgram> PlatformWaits::runningPrograms()
 {
     return Platform::runningPrograms();
@@ -13,15 +15,17 @@ std::unique_ptr<Condition> PlatformWaits::make(const WaitOrder &order, QString *
     switch (order.kind) {
     case WaitOrder::Kind::ProgramEnd: {
         QList<RunningProgram> programs = order.programs;
-        if (!order.pidOrName.isEmpty()) {
-#ifdef Q_OS_WIN
-            constexpr Qt::CaseSensitivity nameCase = Qt::CaseInsensitive;
-#else
-            constexpr Qt::CaseSensitivity nameCase = Qt::CaseSensitive;
-#endif
-            programs = selectPrograms(runningPrograms(), order.pidOrName, nameCase, error);
-            if (programs.isEmpty())
+        const QList<RunningProgram> running =
+            order.pidsOrNames.isEmpty() ? QList<RunningProgram>() : runningPrograms();
+        for (const QString &pidOrName : order.pidsOrNames) {
+            const QList<RunningProgram> named =
+                selectPrograms(running, pidOrName, Platform::programNameCase(), error);
+            if (named.isEmpty())
                 return nullptr;
+            for (const RunningProgram &program : named)
+                if (std::none_of(programs.begin(), programs.end(),
+                                 [&](const RunningProgram &p) { return p.pid == program.pid; }))
+                    programs << program;
         }
         return Platform::makeProgramEndCondition(programs);
     }

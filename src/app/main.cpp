@@ -95,13 +95,7 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
         parseCommandLine(QStringList{QStringLiteral("orvanta")} + arguments, false);
     if (!command.error.isEmpty())
         return {CommandOutcome::Kind::Refused, command.error};
-    const bool requesting = window.arming()->state() == ArmingController::State::Requesting;
-    const QString why = window.apply(command);
-    if (why.isEmpty())
-        return {};
-    // Once the request is on its way there is nothing left to disarm or re-arm.
-    const bool tooLate = requesting && (command.cancel || command.arm);
-    return {tooLate ? CommandOutcome::Kind::TooLate : CommandOutcome::Kind::Refused, why};
+    return window.apply(command);
 }
 
 } // namespace
@@ -182,7 +176,11 @@ int main(int argc, char *argv[])
     window.start();
     const auto trayWatcher = Platform::makeTrayWatcher();
     window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
-    if (!command.isEmpty())
-        window.apply(command);
+    if (!command.isEmpty()) {
+        // The window stays, unarmed, for the user to try again.
+        if (const CommandOutcome outcome = window.apply(command);
+            outcome.kind != CommandOutcome::Kind::Applied)
+            qCWarning(lcOrvanta).noquote() << outcome.text;
+    }
     return QApplication::exec();
 }

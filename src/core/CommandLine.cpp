@@ -29,6 +29,27 @@ struct Options
     QCommandLineOption at{QStringLiteral("at"),
                           CommandLine::tr("Wait for the time of day HH:MM[:SS]."),
                           QStringLiteral("time")};
+    QCommandLineOption whenExits{
+        QStringLiteral("when-exits"),
+        CommandLine::tr("Act when the program of that PID, or every program of that name, has "
+                        "ended (may be given more than once)."),
+        QStringLiteral("pid|name")};
+    QCommandLineOption whenQuiet{
+        QStringLiteral("when-quiet"),
+        CommandLine::tr("Act when CPU use and network traffic have stayed low for that many "
+                        "minutes."),
+        QStringLiteral("minutes")};
+    QCommandLineOption cpu{QStringLiteral("cpu"),
+                           CommandLine::tr("With --when-quiet: CPU use below this (default 10)."),
+                           QStringLiteral("percent")};
+    QCommandLineOption net{
+        QStringLiteral("net"),
+        CommandLine::tr("With --when-quiet: network traffic below this (default 10)."),
+        QStringLiteral("KB/s")};
+    QCommandLineOption whenIdle{
+        QStringLiteral("when-idle"),
+        CommandLine::tr("Act when nobody has used keyboard or mouse for that many minutes."),
+        QStringLiteral("minutes")};
     QCommandLineOption cancel{QStringLiteral("cancel"),
                               CommandLine::tr("Disarm the running Orvanta.")};
     QCommandLineOption show{QStringLiteral("show"),
@@ -36,7 +57,8 @@ struct Options
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({logOff, powerOff, reboot, force, in, at, cancel, show});
+        parser.addOptions({logOff, powerOff, reboot, force, in, at, whenExits, whenQuiet, cpu, net,
+                           whenIdle, cancel, show});
     }
 };
 
@@ -86,6 +108,81 @@ std::optional<std::array<QString, 3>> clockFrom(const QString &text)
     return std::array<QString, 3>{QString::number(h), QString::number(m), QString::number(s)};
 }
 
+// A span in minutes, fractions allowed, up to a week: milliseconds, or nothing.
+std::optional<qint64> minutesFrom(const QString &text)
+{
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,5}(?:\\.\\d{1,3})?")));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const qint64 ms = qRound64(text.toDouble() * 60000);
+    if (ms < 1000 || ms > qint64(7) * 24 * 3600 * 1000)
+        return std::nullopt;
+    return ms;
+}
+
+// A whole number from `minimum` to `maximum`, or nothing.
+std::optional<int> wholeFrom(const QString &text, int minimum, int maximum)
+{
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,7}")));
+    if (!form.match(text).hasMatch() || text.toInt() < minimum || text.toInt() > maximum)
+        return std::nullopt;
+    return text.toInt();
+}
+
+// The wait the options ask for; refusal reasons go to `error`.
+std::optional<WaitOrder> waitFrom(const QCommandLineParser &parser, const Options &options,
+                                  QString *error)
+{
+    WaitOrder order;
+    if (parser.isSet(options.whenExits)) {
+        order.kind = WaitOrder::Kind::ProgramEnd;
+        order.pidsOrNames = parser.values(options.whenExits);
+        for (const QString &program : order.pidsOrNames)
+            if (program.trimmed().isEmpty() || program.contains(QLatin1Char('\n'))) {
+                *error = CommandLine::tr("--when-exits needs a PID or a program name");
+                return std::nullopt;
+            }
+        return order;
+    }
+    const bool quiet = parser.isSet(options.whenQuiet);
+    const QString minutes = parser.value(quiet ? options.whenQuiet : options.whenIdle);
+    const std::optional<qint64> span = minutesFrom(minutes);
+    if (!span) {
+        *error = CommandLine::tr("%1 %2: not a number of minutes up to a week")
+                     .arg(quiet ? QStringLiteral("--when-quiet") : QStringLiteral("--when-idle"),
+                          minutes);
+        return std::nullopt;
+    }
+    if (!quiet) {
+        order.kind = WaitOrder::Kind::Idle;
+        order.idleMs = *span;
+        return order;
+    }
+    order.kind = WaitOrder::Kind::Quiet;
+    order.quiet.spanMs = *span;
+    if (parser.isSet(options.cpu)) {
+        const auto cpu = wholeFrom(parser.value(options.cpu), 1, 100);
+        if (!cpu) {
+            *error = CommandLine::tr("--cpu %1: not a percentage from 1 to 100")
+                         .arg(parser.value(options.cpu));
+            return std::nullopt;
+        }
+        order.quiet.cpuPercent = *cpu;
+    }
+    if (parser.isSet(options.net)) {
+        const auto net = wholeFrom(parser.value(options.net), 1, 1000000);
+        if (!net) {
+            *error = CommandLine::tr("--net %1: not a number of KB/s from 1 to 1000000")
+                         .arg(parser.value(options.net));
+            return std::nullopt;
+        }
+        order.quiet.networkKBps = *net;
+    }
+    return order;
+}
+
 } // namespace
 
 Command parseCommandLine(const QStringList &arguments, bool mayExit)
@@ -128,16 +225,22 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             arm.action = action;
         }
     const bool in = parser.isSet(options.in), at = parser.isSet(options.at);
+    const int whens = int(in) + int(at) + int(parser.isSet(options.whenExits)) +
+                      int(parser.isSet(options.whenQuiet)) + int(parser.isSet(options.whenIdle));
     command.cancel = parser.isSet(options.cancel);
     command.show = parser.isSet(options.show);
     if (actionCount > 1)
         return refuse(CommandLine::tr("choose one of --logoff, --poweroff and --reboot"));
-    if (in && at)
-        return refuse(CommandLine::tr("choose one of --in and --at"));
-    if (actionCount == 0 && (in || at || parser.isSet(options.force)))
-        return refuse(
-            CommandLine::tr("--in, --at and --force need --logoff, --poweroff or --reboot"));
-    if (actionCount == 1 && !in && !at)
+    if (whens > 1)
+        return refuse(CommandLine::tr(
+            "choose one of --in, --at, --when-exits, --when-quiet and --when-idle"));
+    if ((parser.isSet(options.cpu) || parser.isSet(options.net)) &&
+        !parser.isSet(options.whenQuiet))
+        return refuse(CommandLine::tr("--cpu and --net go with --when-quiet"));
+    if (actionCount == 0 && (whens > 0 || parser.isSet(options.force)))
+        return refuse(CommandLine::tr(
+            "--in, --at, --when-… and --force need --logoff, --poweroff or --reboot"));
+    if (actionCount == 1 && whens == 0)
         return refuse(CommandLine::tr("say when: --in H:MM:SS or --at HH:MM[:SS]"));
     if (actionCount == 1 && command.cancel)
         return refuse(CommandLine::tr("--cancel cannot be combined with an action"));
@@ -145,6 +248,14 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
         return command;
 
     arm.force = parser.isSet(options.force);
+    if (!in && !at) {
+        QString why;
+        const std::optional<WaitOrder> order = waitFrom(parser, options, &why);
+        if (!order)
+            return refuse(why);
+        command.wait = Command::Wait{arm.action, arm.force, *order};
+        return command;
+    }
     arm.mode = in ? TimeMode::Countdown : TimeMode::TimeOfDay;
     const QString time = parser.value(in ? options.in : options.at);
     const auto fields = in ? countdownFrom(time) : clockFrom(time);

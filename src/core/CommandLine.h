@@ -2,6 +2,7 @@
 
 #include "core/Power.h"
 #include "core/TimeRules.h"
+#include "core/Wait.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,12 +21,21 @@ struct Command
         TimeMode mode = TimeMode::Countdown;
         std::array<QString, 3> fields; // hours, minutes, seconds as the fields will show them
     };
+    // Or the action follows something besides the clock (--when-exits, --when-quiet,
+    // --when-idle).
+    struct Wait
+    {
+        Action action = Action::PowerOff;
+        bool force = false;
+        WaitOrder order;
+    };
     std::optional<Arm> arm;
+    std::optional<Wait> wait;
     bool cancel = false;
     bool show = false;
     QString error; // why the arguments were refused; nothing is done then
 
-    bool isEmpty() const { return !arm && !cancel && !show && error.isEmpty(); }
+    bool isEmpty() const { return !arm && !wait && !cancel && !show && error.isEmpty(); }
 };
 
 // What became of a command handed to the running program, as its client reports it.

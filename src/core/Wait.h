@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -21,7 +22,7 @@ struct WaitOrder
     };
     Kind kind = Kind::ProgramEnd;
     QList<RunningProgram> programs; // chosen in the window
-    QString pidOrName;              // or named on a command line, looked up when armed
+    QStringList pidsOrNames;        // or named on a command line, looked up when armed
     QuietThresholds quiet;
     qint64 idleMs = 5 * 60 * 1000;
 };

@@ -141,28 +141,39 @@ void MainWindow::addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher)
         m_tray->addIcon(QStringLiteral("Carrowmelden"), menuDrawnByHost, watcher);
 }
 
-QString MainWindow::apply(const Command &command)
+CommandOutcome MainWindow::apply(const Command &command)
 {
+    using Kind = CommandOutcome::Kind;
     if (m_closed)
-        return tr("Orvanta is closing");
+        return {Kind::Refused, tr("Orvanta is closing")};
+    const bool arming = command.arm || command.wait;
     // A window in view only comes forward; the animation is for one coming back.
-    if ((command.show || command.arm) && m_tray->windowOutOfSight())
+    if ((command.show || arming) && m_tray->windowOutOfSight())
         m_tray->restoreWindow();
-    else if (command.show || command.arm) {
+    else if (command.show || arming) {
         raise();
         activateWindow();
     }
-    const bool requesting = m_arming->state() == ArmingController::State::Requesting;
-    if ((command.cancel || command.arm) && requesting)
-        return tr("too late: the request is already on its way to the system");
-    if (command.cancel)
+    if ((command.cancel || arming) && m_arming->state() == ArmingController::State::Requesting)
+        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
+    if (command.cancel || arming)
         m_arming->stop();
+    if (command.wait) {
+        if (!m_services.waits)
+            return {Kind::Refused, tr("waits besides the clock are not available here")};
+        // The action and Force are chosen as the user would before the Wait menu.
+        m_panel->setOrder({command.wait->action, command.wait->force, m_panel->selectedMode(),
+                           m_panel->row(m_panel->selectedMode())->texts()});
+        const QString why = startWait(command.wait->order);
+        return {why.isEmpty() ? Kind::Applied : Kind::Refused, why};
+    }
     if (!command.arm)
-        return QString();
+        return {};
     const Command::Arm &order = *command.arm;
-    m_arming->stop();
     m_panel->setOrder({order.action, order.force, order.mode, order.fields});
-    return m_arming->arm(m_panel->order()) ? QString() : tr("the time was refused");
+    if (m_arming->arm(m_panel->order()))
+        return {};
+    return {Kind::Refused, tr("the time was refused")};
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ArmingController.h"
+#include "core/CommandLine.h"
 #include "core/Power.h"
 #include "core/TimeRules.h"
 #include "core/Wait.h"
@@ -10,7 +11,6 @@
 
 class AboutDialog;
 class ControlPanel;
-struct Command;
 class Clock;
 class MessageBoxService;
 class Notifier;
@@ -55,8 +55,8 @@ public:
     void addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher);
 
     // Does what a command line asks, as the user would in the window: arming sets the
-    // choices and presses Start (nothing is saved). Returns why not, or nothing.
-    QString apply(const Command &command);
+    // choices and presses Start, or waits as the Wait menu would (nothing is saved).
+    CommandOutcome apply(const Command &command);
 
     bool armed() const { return m_arming->armed(); }
     ArmingController *arming() const { return m_arming; }

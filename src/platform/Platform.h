@@ -46,4 +46,6 @@ std::unique_ptr<Condition> makeIdleCondition(qint64 spanMs, const Clock &clock);
 // The processes that can be waited for (every user's; ownedByUser marks the user's own),
 // by name and then PID; this program left out.
 QList<RunningProgram> runningPrograms();
+// How a program's name is compared with one given on a command line.
+Qt::CaseSensitivity programNameCase();
 } // namespace Platform

@@ -177,8 +177,8 @@ private slots:
         QCOMPARE(fakes->requests, (QList<QPair<Action, bool>>{{Action::PowerOff, true}}));
         // On its way: Stop cannot be pressed, and a command line's --cancel is told so.
         QVERIFY(!startButton->isEnabled() && startButton->text() != QLatin1String("Stop"));
-        QVERIFY(
-            window->apply(parseCommandLine({"orvanta", "--cancel"}, false)).contains("too late"));
+        QCOMPARE(window->apply(parseCommandLine({"orvanta", "--cancel"}, false)).kind,
+                 CommandOutcome::Kind::TooLate);
         if (!accept)
             QTest::ignoreMessage(QtWarningMsg, "power off (forced) was refused: ");
         fakes->answer({accept, QString(), Refusal::AccessDenied, QString()});

@@ -52,6 +52,23 @@ private slots:
                                                          << "-" << true;
         QTest::addRow("cancel and arm") << "--cancel --poweroff --in 5"
                                         << "-" << true;
+        // Waits: "W kind action force what".
+        QTest::addRow("programs") << "--poweroff --when-exits 1234 --when-exits make"
+                                  << "W0 1 0 1234,make" << false;
+        QTest::addRow("quiet") << "--reboot --force --when-quiet 2.5 --cpu 5 --net 100"
+                               << "W1 2 1 150000/5/100" << false;
+        QTest::addRow("idle") << "--logoff --when-idle 10"
+                              << "W2 0 0 600000" << false;
+        QTest::addRow("wait without action") << "--when-idle 5"
+                                             << "-" << true;
+        QTest::addRow("no span") << "--poweroff --when-idle 0"
+                                 << "-" << true;
+        QTest::addRow("wait and countdown") << "--poweroff --in 5 --when-idle 5"
+                                            << "-" << true;
+        QTest::addRow("cpu without quiet") << "--poweroff --in 5 --cpu 5"
+                                           << "-" << true;
+        QTest::addRow("cpu past 100") << "--poweroff --when-quiet 5 --cpu 101"
+                                      << "-" << true;
         QTest::addRow("unknown option") << "--shutdown"
                                         << "-" << true;
         QTest::addRow("stray argument") << "now"
@@ -73,6 +90,20 @@ private slots:
                       .arg(int(command.arm->mode))
                       .arg(command.arm->fields[0] + ':' + command.arm->fields[1] + ':' +
                            command.arm->fields[2]);
+        if (const auto &wait = command.wait) {
+            const WaitOrder &order = wait->order;
+            const QuietThresholds &quiet = order.quiet;
+            got = QStringLiteral("W%1 %2 %3 ")
+                      .arg(int(order.kind))
+                      .arg(int(wait->action))
+                      .arg(wait->force);
+            got += order.kind == WaitOrder::Kind::ProgramEnd ? order.pidsOrNames.join(',')
+                   : order.kind == WaitOrder::Kind::Idle     ? QString::number(order.idleMs)
+                                                             : QStringLiteral("%1/%2/%3")
+                                                               .arg(quiet.spanMs)
+                                                               .arg(quiet.cpuPercent)
+                                                               .arg(quiet.networkKBps);
+        }
         QCOMPARE(got, armed);
     }
 };

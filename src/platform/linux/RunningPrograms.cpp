@@ -72,3 +72,8 @@ QList<RunningProgram> Platform::runningPrograms()
               });
     return programs;
 }
+
+Qt::CaseSensitivity Platform::programNameCase()
+{
+    return Qt::CaseSensitive;
+}

@@ -52,3 +52,9 @@ QList<RunningProgram> Platform::runningPrograms()
               });
     return programs;
 }
+
+// "Notepad.exe" and "notepad" are the same program on Windows.
+Qt::CaseSensitivity Platform::programNameCase()
+{
+    return Qt::CaseInsensitive;
+}
