@@ -114,10 +114,20 @@ bool ArmingController::stop()
     return true;
 }
 
+bool ArmingController::canPostpone() const
+{
+    return m_state == State::Armed || (m_state == State::Waiting && m_condition->hasSpan());
+}
+
 void ArmingController::postpone(int seconds)
 {
-    if (m_state != State::Armed)
+    if (!canPostpone())
         return;
+    if (m_state == State::Waiting) {
+        m_condition->restart();
+        emit ticked();
+        return;
+    }
     if (m_notifier)
         m_notifier->close();
     // A wait with a span begins it again; a program's end, which has none, waits the seconds.

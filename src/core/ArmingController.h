@@ -26,8 +26,9 @@ struct ArmOrder
 // program's end, a quiet computer, nobody at it), Armed (the schedule runs, the warning
 // comes a minute before; after a condition held, the warning minute itself), Requesting
 // (the action has been asked of the system and cannot be stopped any more), and then
-// either the end of the program (accepted) or Idle again (refused, with the reason). The window only shows this state; the notifier's Postpone and Cancel, Stop
-// and a command line's --cancel all go through here.
+// either the end of the program (accepted) or Idle again (refused, with the reason). The window
+// only shows this state; the notifier's Postpone and Cancel, Stop and a command line's --cancel all
+// go through here.
 class ArmingController final : public QObject
 {
     Q_OBJECT
@@ -63,10 +64,12 @@ public:
     // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
     // late, false.
     bool stop();
-    // Armed: the action is due `seconds` later. In a condition's warning minute the
-    // condition's span begins again instead (a program's end, which has none, waits the
-    // seconds).
+    // Armed: the action is due `seconds` later. In a condition's warning minute, and while
+    // waiting for a quiet or idle span, the span begins again instead (a program's end,
+    // which has none, waits the seconds once it has come).
     void postpone(int seconds);
+    // Whether postpone() would change anything now.
+    bool canPostpone() const;
     // Whether the warning a minute before is given.
     void setWarningEnabled(bool enabled) { m_warningEnabled = enabled; }
     // What is being waited for, as the window and the tray icon's tool tip say it:

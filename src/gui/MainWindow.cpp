@@ -88,6 +88,9 @@ void MainWindow::buildMenus()
     m_tray = new TrayController(this, *m_services.trayAnimator, this);
     connect(m_tray, &TrayController::aboutRequested, this, &MainWindow::showAbout);
     connect(m_tray, &TrayController::exitRequested, this, &MainWindow::close);
+    connect(m_tray, &TrayController::postponeRequested, this,
+            [this] { m_arming->postpone(ArmingController::PostponeSeconds); });
+    connect(m_tray, &TrayController::stopRequested, this, [this] { m_arming->stop(); });
 
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
@@ -156,17 +159,23 @@ CommandOutcome MainWindow::apply(const Command &command)
     }
     if ((command.cancel || arming) && m_arming->state() == ArmingController::State::Requesting)
         return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
-    if (command.cancel || arming)
-        m_arming->stop();
     if (command.wait) {
         if (!m_services.waits)
             return {Kind::Refused, tr("waits besides the clock are not available here")};
+        // What cannot be waited for leaves an armed action as it is.
+        QString why;
+        std::unique_ptr<Condition> condition = m_services.waits->make(command.wait->order, &why);
+        if (!condition)
+            return {Kind::Refused, why};
+        m_arming->stop();
         // The action and Force are chosen as the user would before the Wait menu.
         m_panel->setOrder({command.wait->action, command.wait->force, m_panel->selectedMode(),
                            m_panel->row(m_panel->selectedMode())->texts()});
-        const QString why = startWait(command.wait->order);
+        m_arming->armWhen(command.wait->action, command.wait->force, condition.release(), &why);
         return {why.isEmpty() ? Kind::Applied : Kind::Refused, why};
     }
+    if (command.cancel || command.arm)
+        m_arming->stop();
     if (!command.arm)
         return {};
     const Command::Arm &order = *command.arm;
@@ -230,6 +239,7 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
     if (m_waitMenu)
         m_waitMenu->setEnabled(state == ArmingController::State::Idle);
+    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone());
     showStatus();
 }
 

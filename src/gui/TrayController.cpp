@@ -17,17 +17,35 @@ TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject 
 {
     m_menu->setObjectName(QStringLiteral("trayMenu"));
     const auto action = [this](const QString &text, const char *name) {
-        QAction *a = m_menu->addAction(text);
+        auto *a = new QAction(text, m_menu);
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    connect(action(tr("Restore"), "restoreAction"), &QAction::triggered, this,
-            &TrayController::restoreWindow);
-    connect(action(tr("About Orvanta"), "aboutAction"), &QAction::triggered, this,
-            &TrayController::aboutRequested);
+    // Shown above the usual entries only while something is armed.
+    m_postponeAction = action(tr("Postpone 10 minutes"), "postponeAction");
+    m_stopAction = action(tr("Stop"), "stopAction");
+    m_armedSeparator = new QAction(m_menu);
+    m_armedSeparator->setSeparator(true);
+    m_menu->addActions({m_postponeAction, m_stopAction, m_armedSeparator});
+    connect(m_postponeAction, &QAction::triggered, this, &TrayController::postponeRequested);
+    connect(m_stopAction, &QAction::triggered, this, &TrayController::stopRequested);
+    setArmedEntries(false, false);
+    QAction *restore = action(tr("Restore"), "restoreAction");
+    QAction *about = action(tr("About Orvanta"), "aboutAction");
+    QAction *exit = action(tr("Exit"), "exitAction");
+    m_menu->addActions({restore, about});
     m_menu->addSeparator();
-    connect(action(tr("Exit"), "exitAction"), &QAction::triggered, this,
-            &TrayController::exitRequested);
+    m_menu->addAction(exit);
+    connect(restore, &QAction::triggered, this, &TrayController::restoreWindow);
+    connect(about, &QAction::triggered, this, &TrayController::aboutRequested);
+    connect(exit, &QAction::triggered, this, &TrayController::exitRequested);
+}
+
+void TrayController::setArmedEntries(bool armed, bool postponable)
+{
+    for (QAction *action : {m_postponeAction, m_stopAction, m_armedSeparator})
+        action->setVisible(armed);
+    m_postponeAction->setEnabled(postponable);
 }
 
 TrayController::~TrayController()

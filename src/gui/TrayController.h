@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QAction;
 class QMenu;
 class QWidget;
 class TrayAnimator;
@@ -43,9 +44,15 @@ public:
     // says so.
     bool windowOutOfSight() const;
 
+    // "Postpone 10 minutes" and "Stop" above the usual entries, while something is armed;
+    // Postpone greyed where there is nothing to postpone.
+    void setArmedEntries(bool armed, bool postponable);
+
 signals:
     void aboutRequested();
     void exitRequested();
+    void postponeRequested();
+    void stopRequested();
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
@@ -58,6 +65,9 @@ private:
     QWidget *m_window;
     TrayAnimator &m_animator;
     QMenu *m_menu;
+    QAction *m_postponeAction = nullptr;
+    QAction *m_stopAction = nullptr;
+    QAction *m_armedSeparator = nullptr;
     std::unique_ptr<QSystemTrayIcon> m_icon;
     bool m_removed = false;
     bool m_minimizedUnseen = false;

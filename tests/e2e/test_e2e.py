@@ -11,6 +11,7 @@ import math
 import os
 import re
 import socket
+import subprocess
 import sys
 import threading
 import time
@@ -272,12 +273,59 @@ def wayland(desk, binary):
     assert program.wait(5) == 0 and power(desk) == [("PowerOffWithFlags", *FORCED, None)]
 
 
+def waits(desk, binary):
+    """Besides the clock, the warning turned off: a program's end (at once), counters the
+    test writes falling quiet, nobody at the X server's keyboard; a gone program refused."""
+    save_settings(desk, Warning=0)
+    child = subprocess.Popen(["sleep", "60"])
+    program = desk.start_program(binary, args=["--poweroff", "--force", "--when-exits",
+                                               str(child.pid)])
+    frame = h.find(h.accessible_app(program.pid), "frame")
+    h.find(frame, "label", f"sleep ({child.pid}) still running")
+    refused = desk.start_program(binary, args=["--reboot", "--when-exits", "no-such-program"])
+    assert refused.wait(10) == 2 and program.poll() is None, desk.output(refused.log)
+    ended = time.time()
+    child.kill()
+    call = wait_for(desk.power_calls, 5, 0.005, what="a power request")[0]
+    print(f"power request {(call['t'] - ended) * 1000:.1f} ms after the program ended")
+    assert program.wait(5) == 0 and call["t"] - ended < 0.5
+    child.wait()
+
+    proc = os.path.join(desk.tmp, "proc")
+    os.makedirs(os.path.join(proc, "net"))
+    with open(os.path.join(proc, "net", "dev"), "w") as f:
+        f.write("Inter-|\n face |\n  eth0: 1000 0 0 0 0 0 0 0 2000 0 0 0 0 0 0 0\n")
+    stop = threading.Event()
+
+    def tick():  # one busy second, then idle CPUs
+        for n in range(100000):
+            with open(os.path.join(proc, "stat"), "w") as f:
+                f.write(f"cpu  {100 + min(n, 2) * 100} 0 0 {1000 + n * 100} 0 0 0 0\n")
+            if stop.wait(0.5):
+                return
+
+    threading.Thread(target=tick, daemon=True).start()
+    for args, env in ((["--when-quiet", "0.05", "--cpu", "20"], {"ORVANTA_PROC_ROOT": proc}),
+                      (["--when-idle", "0.05"], {})):
+        desk.move(10 + len(env), 10)  # input: nobody has been away since before
+        started, before = time.time(), len(desk.power_calls())
+        program = desk.start_program(binary, env, ["--reboot", *args])
+        call = wait_for(lambda: desk.power_calls()[before:], 15, 0.05,
+                        what=f"a request after {args[0]}")[0]
+        print(f"{args[0]}: power request {call['t'] - started:.1f} s after the start")
+        assert program.wait(5) == 0 and call["t"] - started >= 3, "not before the span"
+    stop.set()
+    assert [c["method"] for c in desk.power_calls()] == ["PowerOffWithFlags", "RebootWithFlags",
+                                                         "RebootWithFlags"], power(desk)
+
+
 SCENARIOS = {f.__name__: f for f in (second_instance, countdown_power_off,
                                      time_of_day_restart, warning_postpone_cancel, command_line,
                                      tray_hide_restore, tray_lost_while_hidden,
                                      refused_request, stuck_buses,
-                                     stale_lock, wayland)} | handoff.SCENARIOS
+                                     stale_lock, wayland, waits)} | handoff.SCENARIOS
 POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request", "command_line",
+            "waits",
             "wayland", *handoff.POWERING)
 
 
