@@ -48,4 +48,4 @@ foreign=$($M-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' |
 [ -z "$foreign" ] || { echo "build-windows: orvanta.exe needs $foreign" >&2; exit 1; }
 
 cmake --build "$build" --target windows_packages
-ls -l "$exe" "$build"/packages/*
+ls -l "$exe" "$build"/packages/*.exe "$build"/packages/*.zip

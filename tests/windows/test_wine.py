@@ -21,8 +21,10 @@ WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
 CAPTION, CLIENT, TIME_FRAME = "Orvanta v1.2", (4335, 4965), (120, 1920)  # design in twips
 SETTINGS_KEY = r"HKCU\Software\Orvanta\Orvanta\Settings"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta"
-# WORKAROUND: wine runs its built-in wineboot.exe whatever file lies in its place; with a
-# "native" load order it starts the recorder (which then also sees each session's --init).
+# WORKAROUND: wine runs its built-in wineboot.exe whatever file lies in its place; only with
+# a "native" load order does it start the recorder, which then also gets the "--init" that
+# begins each wine session (the processes of a scenario start one after another: a second
+# one starting meanwhile would wait for the session's start to be signalled).
 OVERRIDES = "mscoree,mshtml=;wineboot.exe=n"
 EWX = {"logoff": 0, "poweroff": 8, "reboot": 2}
 # What wine's ExitWindowsEx hands to wineboot.exe, by (force, restart): log off and power off
