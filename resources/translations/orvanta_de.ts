@@ -43,6 +43,17 @@ KV3 8LT, Schottland</translation>
     </message>
 </context>
 <context>
+    <name>ArmingController</name>
+    <message>
+        <source>A request is already on its way to the system.</source>
+        <translation>Eine Anforderung ist bereits an das System unterwegs.</translation>
+    </message>
+    <message>
+        <source>the request is on its way</source>
+        <translation>die Anforderung ist unterwegs</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Log off the user.</source>
@@ -93,14 +104,6 @@ KV3 8LT, Schottland</translation>
         <translation>nur eines von --logoff, --poweroff und --reboot angeben</translation>
     </message>
     <message>
-        <source>choose one of --in and --at</source>
-        <translation>entweder --in oder --at angeben</translation>
-    </message>
-    <message>
-        <source>--in, --at and --force need --logoff, --poweroff or --reboot</source>
-        <translation>--in, --at und --force brauchen --logoff, --poweroff oder --reboot</translation>
-    </message>
-    <message>
         <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
         <translation>Zeitpunkt fehlt: --in H:MM:SS oder --at HH:MM[:SS]</translation>
     </message>
@@ -115,6 +118,54 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1: keine Uhrzeit zwischen 0:00:01 und 23:59:59</translation>
+    </message>
+    <message>
+        <source>Act when the program of that PID, or every program of that name, has ended (may be given more than once).</source>
+        <translation>Auslösen, wenn das Programm mit dieser PID oder jedes Programm dieses Namens beendet ist (mehrfach möglich).</translation>
+    </message>
+    <message>
+        <source>Act when CPU use and network traffic have stayed low for that many minutes.</source>
+        <translation>Auslösen, wenn CPU-Last und Netzwerkverkehr so viele Minuten lang niedrig geblieben sind.</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: CPU use below this (default 10).</source>
+        <translation>Mit --when-quiet: CPU-Last unter diesem Wert (Vorgabe 10).</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: network traffic below this (default 10).</source>
+        <translation>Mit --when-quiet: Netzwerkverkehr unter diesem Wert (Vorgabe 10).</translation>
+    </message>
+    <message>
+        <source>Act when nobody has used keyboard or mouse for that many minutes.</source>
+        <translation>Auslösen, wenn so viele Minuten lang niemand Tastatur oder Maus benutzt hat.</translation>
+    </message>
+    <message>
+        <source>--when-exits needs a PID or a program name</source>
+        <translation>--when-exits braucht eine PID oder einen Programmnamen</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a number of minutes up to a week</source>
+        <translation>%1 %2: keine Anzahl Minuten bis zu einer Woche</translation>
+    </message>
+    <message>
+        <source>--cpu %1: not a percentage from 1 to 100</source>
+        <translation>--cpu %1: kein Prozentwert zwischen 1 und 100</translation>
+    </message>
+    <message>
+        <source>--net %1: not a number of KB/s from 1 to 1000000</source>
+        <translation>--net %1: keine Anzahl KB/s zwischen 1 und 1000000</translation>
+    </message>
+    <message>
+        <source>choose one of --in, --at, --when-exits, --when-quiet and --when-idle</source>
+        <translation>nur eines von --in, --at, --when-exits, --when-quiet und --when-idle angeben</translation>
+    </message>
+    <message>
+        <source>--cpu and --net go with --when-quiet</source>
+        <translation>--cpu und --net gehören zu --when-quiet</translation>
+    </message>
+    <message>
+        <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
+        <translation>--in, --at, --when-… und --force brauchen --logoff, --poweroff oder --reboot</translation>
     </message>
 </context>
 <context>
@@ -179,6 +230,14 @@ KV3 8LT, Schottland</translation>
         <source>Turn off computer</source>
         <translation>Computer ausschalten</translation>
     </message>
+    <message>
+        <source>Requesting…</source>
+        <translation>Wird angefordert…</translation>
+    </message>
+    <message>
+        <source>The request is on its way to the system</source>
+        <translation>Die Anforderung ist an das System unterwegs</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -192,58 +251,81 @@ KV3 8LT, Schottland</translation>
     </message>
 </context>
 <context>
+    <name>IdleCondition</name>
+    <message>
+        <source>nobody at the computer for %1 of %2</source>
+        <translation>niemand am Computer: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>IniSettingsStore</name>
+    <message>
+        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
+        <translation>%1 enthält %L2 Bytes, weit mehr als eine Einstellungsdatei dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no temporary space to prepare the settings</source>
+        <translation>kein temporärer Speicherplatz, um die Einstellungen vorzubereiten</translation>
+    </message>
+    <message>
+        <source>another program (process %1) is writing the settings; try again</source>
+        <translation>ein anderes Programm (Prozess %1) schreibt gerade die Einstellungen; bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>the lock %1 cannot be taken</source>
+        <translation>die Sperre %1 lässt sich nicht setzen</translation>
+    </message>
+    <message>
+        <source>%1; the settings are not read</source>
+        <translation>%1; die Einstellungen werden nicht gelesen</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>the arguments are too long to hand over</source>
+        <translation>die Argumente sind zu lang für die Übergabe</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxIdleSource</name>
+    <message>
+        <source>This desktop does not tell how long nobody has used the computer.</source>
+        <translation>Diese Arbeitsumgebung teilt nicht mit, wie lange niemand den Computer benutzt hat.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampler</name>
+    <message>
+        <source>The system&apos;s load cannot be read from %1.</source>
+        <translation>Die Auslastung des Systems lässt sich nicht aus %1 lesen.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s load cannot be read (error %1).</source>
+        <translation>Die Auslastung des Systems lässt sich nicht lesen (Fehler %1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
-    <message>
-        <source>Action</source>
-        <translation>Aktion</translation>
-    </message>
-    <message>
-        <source>Log off user</source>
-        <translation>Benutzer abmelden</translation>
-    </message>
-    <message>
-        <source>Turn off computer</source>
-        <translation>Computer ausschalten</translation>
-    </message>
-    <message>
-        <source>Restart computer</source>
-        <translation>Computer neu starten</translation>
-    </message>
-    <message>
-        <source>Force (no warnings by other programs, etc.)</source>
-        <translation>Erzwingen (Rückfragen übergehen usw.)</translation>
-    </message>
-    <message>
-        <source>Don&apos;t mind waiting for programs to shut down</source>
-        <translation>Nicht darauf warten, dass sich Programme beenden</translation>
-    </message>
-    <message>
-        <source>Time settings</source>
-        <translation>Zeitpunkt</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
-        <source>At a specific time</source>
-        <translation>Zur Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
     <message>
         <source>Minimize to system tray</source>
         <translation>In den Infobereich minimieren</translation>
-    </message>
-    <message>
-        <source>Hide the window into the notification area</source>
-        <translation>Das Fenster im Infobereich verbergen</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>About Orvanta</source>
@@ -274,10 +356,6 @@ KV3 8LT, Schottland</translation>
         <translation>Weitere Programme von Brannock</translation>
     </message>
     <message>
-        <source>Main</source>
-        <translation>Hauptmenü</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>Datei</translation>
     </message>
@@ -298,22 +376,57 @@ KV3 8LT, Schottland</translation>
         <translation>die Zeitangabe wurde nicht angenommen</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <source>Stop timer</source>
-        <translation>Timer anhalten</translation>
-    </message>
-    <message>
-        <source>Start timer</source>
-        <translation>Timer starten</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Warten</translation>
+    </message>
+    <message>
+        <source>Until a program ends…</source>
+        <translation>Bis ein Programm endet…</translation>
+    </message>
+    <message>
+        <source>Until the computer is quiet…</source>
+        <translation>Bis der Computer zur Ruhe kommt…</translation>
+    </message>
+    <message>
+        <source>Until nobody uses the computer…</source>
+        <translation>Bis niemand den Computer benutzt…</translation>
+    </message>
+    <message>
+        <source>too late: the request is already on its way to the system</source>
+        <translation>zu spät: die Anforderung ist bereits an das System unterwegs</translation>
+    </message>
+    <message>
+        <source>waits besides the clock are not available here</source>
+        <translation>andere Wartebedingungen als die Uhrzeit sind hier nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:<byte value="xd"/>
+%1<byte value="xd"/>
+The defaults are used.</source>
+        <translation>Die Einstellungen konnten nicht geladen werden:<byte value="xd"/>
+%1<byte value="xd"/>
+Es gelten die Standardwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>PidfdProcessWatcher</name>
+    <message>
+        <source>Waiting for a program to end needs Linux 5.3 or newer.</source>
+        <translation>Das Warten auf das Ende eines Programms erfordert Linux 5.3 oder neuer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: %2</source>
+        <translation>%1 kann nicht beobachtet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has already ended.</source>
+        <translation>%1 ist bereits beendet.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +517,50 @@ KV3 8LT, Schottland</translation>
     </message>
 </context>
 <context>
+    <name>ProgramEndCondition</name>
+    <message>
+        <source>No program was chosen to wait for.</source>
+        <translation>Es wurde kein Programm gewählt, auf das gewartet werden soll.</translation>
+    </message>
+    <message>
+        <source>%1 has ended</source>
+        <translation>%1 ist beendet</translation>
+    </message>
+    <message>
+        <source>%1 still running</source>
+        <translation>%1 läuft noch</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other(s) still running</source>
+        <translation>
+            <numerusform>%1 und %n weiteres Programm laufen noch</numerusform>
+            <numerusform>%1 und %n weitere Programme laufen noch</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QuietCondition</name>
+    <message>
+        <source>quiet for %1 of %2</source>
+        <translation>ruhig: %1 von %2</translation>
+    </message>
+    <message>
+        <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
+        <translation>ruhig: %1 von %2 — CPU %3 %, Netzwerk %4 KB/s</translation>
+    </message>
+</context>
+<context>
+    <name>RunningProgram</name>
+    <message>
+        <source>No running program has the PID %1.</source>
+        <translation>Kein laufendes Programm hat die PID %1.</translation>
+    </message>
+    <message>
+        <source>No program called “%1” is running.</source>
+        <translation>Es läuft kein Programm namens „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>TimeRow</name>
     <message>
         <source>Countdown</source>
@@ -456,12 +613,101 @@ KV3 8LT, Schottland</translation>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
     </message>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Um 10 Minuten verschieben</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>WaitDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>When a program ends</source>
+        <translation>Wenn ein Programm endet</translation>
+    </message>
+    <message>
+        <source>The action follows when the last of the chosen programs has ended:</source>
+        <translation>Die Aktion folgt, sobald das letzte der gewählten Programme beendet ist:</translation>
+    </message>
+    <message>
+        <source>Type to find a program</source>
+        <translation>Tippen, um ein Programm zu finden</translation>
+    </message>
+    <message>
+        <source>Find a program</source>
+        <translation>Programm suchen</translation>
+    </message>
+    <message>
+        <source>Running programs</source>
+        <translation>Laufende Programme</translation>
+    </message>
+    <message>
+        <source>When the computer is quiet</source>
+        <translation>Wenn der Computer zur Ruhe kommt</translation>
+    </message>
+    <message>
+        <source>Quiet for</source>
+        <translation>Ruhezeit</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>CPU use below</source>
+        <translation>CPU-Last unter</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Network traffic below</source>
+        <translation>Netzwerkverkehr unter</translation>
+    </message>
+    <message>
+        <source> KB/s</source>
+        <translation> KB/s</translation>
+    </message>
+    <message>
+        <source>When nobody uses the computer</source>
+        <translation>Wenn niemand den Computer benutzt</translation>
+    </message>
+    <message>
+        <source>No keyboard or mouse input for</source>
+        <translation>Zeit ohne Tastatur- oder Mauseingabe</translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>
     <message>
         <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
         <translation>Ihr Standardbrowser ließ sich nicht öffnen. Bitte rufen Sie die Adresse selbst auf:</translation>
+    </message>
+</context>
+<context>
+    <name>WinIdleSource</name>
+    <message>
+        <source>The time of the last input cannot be read (error %1).</source>
+        <translation>Der Zeitpunkt der letzten Eingabe lässt sich nicht lesen (Fehler %1).</translation>
+    </message>
+</context>
+<context>
+    <name>WinProcessWatcher</name>
+    <message>
+        <source>%1 cannot be watched: it belongs to another user or to the system.</source>
+        <translation>%1 kann nicht beobachtet werden: es gehört einem anderen Benutzer oder dem System.</translation>
+    </message>
+    <message>
+        <source>%1 has already ended.</source>
+        <translation>%1 ist bereits beendet.</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,17 @@ KV3 8LT, Escocia</translation>
     </message>
 </context>
 <context>
+    <name>ArmingController</name>
+    <message>
+        <source>A request is already on its way to the system.</source>
+        <translation>Ya hay una solicitud en camino hacia el sistema.</translation>
+    </message>
+    <message>
+        <source>the request is on its way</source>
+        <translation>la solicitud está en camino</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Log off the user.</source>
@@ -93,14 +104,6 @@ KV3 8LT, Escocia</translation>
         <translation>elija solo una de --logoff, --poweroff y --reboot</translation>
     </message>
     <message>
-        <source>choose one of --in and --at</source>
-        <translation>elija --in o --at, no ambas</translation>
-    </message>
-    <message>
-        <source>--in, --at and --force need --logoff, --poweroff or --reboot</source>
-        <translation>--in, --at y --force requieren --logoff, --poweroff o --reboot</translation>
-    </message>
-    <message>
         <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
         <translation>indique cuándo: --in H:MM:SS o --at HH:MM[:SS]</translation>
     </message>
@@ -115,6 +118,54 @@ KV3 8LT, Escocia</translation>
     <message>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1: no es una hora de 0:00:01 a 23:59:59</translation>
+    </message>
+    <message>
+        <source>Act when the program of that PID, or every program of that name, has ended (may be given more than once).</source>
+        <translation>Actuar cuando el programa con ese PID, o cada programa con ese nombre, haya terminado (se puede indicar varias veces).</translation>
+    </message>
+    <message>
+        <source>Act when CPU use and network traffic have stayed low for that many minutes.</source>
+        <translation>Actuar cuando el uso de CPU y el tráfico de red se hayan mantenido bajos durante esos minutos.</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: CPU use below this (default 10).</source>
+        <translation>Con --when-quiet: uso de CPU por debajo de este valor (10 por defecto).</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: network traffic below this (default 10).</source>
+        <translation>Con --when-quiet: tráfico de red por debajo de este valor (10 por defecto).</translation>
+    </message>
+    <message>
+        <source>Act when nobody has used keyboard or mouse for that many minutes.</source>
+        <translation>Actuar cuando nadie haya usado el teclado ni el ratón durante esos minutos.</translation>
+    </message>
+    <message>
+        <source>--when-exits needs a PID or a program name</source>
+        <translation>--when-exits requiere un PID o un nombre de programa</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a number of minutes up to a week</source>
+        <translation>%1 %2: no es un número de minutos de hasta una semana</translation>
+    </message>
+    <message>
+        <source>--cpu %1: not a percentage from 1 to 100</source>
+        <translation>--cpu %1: no es un porcentaje de 1 a 100</translation>
+    </message>
+    <message>
+        <source>--net %1: not a number of KB/s from 1 to 1000000</source>
+        <translation>--net %1: no es un número de KB/s de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>choose one of --in, --at, --when-exits, --when-quiet and --when-idle</source>
+        <translation>elija solo una de --in, --at, --when-exits, --when-quiet y --when-idle</translation>
+    </message>
+    <message>
+        <source>--cpu and --net go with --when-quiet</source>
+        <translation>--cpu y --net van con --when-quiet</translation>
+    </message>
+    <message>
+        <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
+        <translation>--in, --at, --when-… y --force requieren --logoff, --poweroff o --reboot</translation>
     </message>
 </context>
 <context>
@@ -179,6 +230,14 @@ KV3 8LT, Escocia</translation>
         <source>Turn off computer</source>
         <translation>Apagar el equipo</translation>
     </message>
+    <message>
+        <source>Requesting…</source>
+        <translation>Solicitando…</translation>
+    </message>
+    <message>
+        <source>The request is on its way to the system</source>
+        <translation>La solicitud está en camino hacia el sistema</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -192,58 +251,81 @@ KV3 8LT, Escocia</translation>
     </message>
 </context>
 <context>
+    <name>IdleCondition</name>
+    <message>
+        <source>nobody at the computer for %1 of %2</source>
+        <translation>nadie usa el equipo: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>IniSettingsStore</name>
+    <message>
+        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
+        <translation>%1 ocupa %L2 bytes, mucho más que un archivo de configuración de este programa</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>no temporary space to prepare the settings</source>
+        <translation>no hay espacio temporal para preparar la configuración</translation>
+    </message>
+    <message>
+        <source>another program (process %1) is writing the settings; try again</source>
+        <translation>otro programa (proceso %1) está escribiendo la configuración; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>the lock %1 cannot be taken</source>
+        <translation>no se puede tomar el bloqueo %1</translation>
+    </message>
+    <message>
+        <source>%1; the settings are not read</source>
+        <translation>%1; la configuración no se lee</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 no se puede escribir: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>the arguments are too long to hand over</source>
+        <translation>los argumentos son demasiado largos para transmitirlos</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxIdleSource</name>
+    <message>
+        <source>This desktop does not tell how long nobody has used the computer.</source>
+        <translation>Este escritorio no indica cuánto tiempo lleva nadie sin usar el equipo.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampler</name>
+    <message>
+        <source>The system&apos;s load cannot be read from %1.</source>
+        <translation>No se puede leer la carga del sistema desde %1.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s load cannot be read (error %1).</source>
+        <translation>No se puede leer la carga del sistema (error %1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
-    <message>
-        <source>Action</source>
-        <translation>Acción</translation>
-    </message>
-    <message>
-        <source>Log off user</source>
-        <translation>Cerrar sesión</translation>
-    </message>
-    <message>
-        <source>Turn off computer</source>
-        <translation>Apagar el equipo</translation>
-    </message>
-    <message>
-        <source>Restart computer</source>
-        <translation>Reiniciar el equipo</translation>
-    </message>
-    <message>
-        <source>Force (no warnings by other programs, etc.)</source>
-        <translation>Forzar (sin avisos de otros programas, etc.)</translation>
-    </message>
-    <message>
-        <source>Don&apos;t mind waiting for programs to shut down</source>
-        <translation>No esperar a que los programas se cierren</translation>
-    </message>
-    <message>
-        <source>Time settings</source>
-        <translation>Momento</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
-        <source>At a specific time</source>
-        <translation>A una hora fija</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
     <message>
         <source>Minimize to system tray</source>
         <translation>Minimizar a la bandeja del sistema</translation>
-    </message>
-    <message>
-        <source>Hide the window into the notification area</source>
-        <translation>Ocultar la ventana en el área de notificación</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurar</translation>
     </message>
     <message>
         <source>About Orvanta</source>
@@ -274,10 +356,6 @@ KV3 8LT, Escocia</translation>
         <translation>Otros programas de Brannock</translation>
     </message>
     <message>
-        <source>Main</source>
-        <translation>Menú principal</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>Archivo</translation>
     </message>
@@ -298,22 +376,57 @@ KV3 8LT, Escocia</translation>
         <translation>el tiempo indicado fue rechazado</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Stop timer</source>
-        <translation>Detener el temporizador</translation>
-    </message>
-    <message>
-        <source>Start timer</source>
-        <translation>Iniciar el temporizador</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>No se pudo guardar la configuración en %1:<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Esperar</translation>
+    </message>
+    <message>
+        <source>Until a program ends…</source>
+        <translation>Hasta que termine un programa…</translation>
+    </message>
+    <message>
+        <source>Until the computer is quiet…</source>
+        <translation>Hasta que el equipo esté en reposo…</translation>
+    </message>
+    <message>
+        <source>Until nobody uses the computer…</source>
+        <translation>Hasta que nadie use el equipo…</translation>
+    </message>
+    <message>
+        <source>too late: the request is already on its way to the system</source>
+        <translation>demasiado tarde: la solicitud ya está en camino hacia el sistema</translation>
+    </message>
+    <message>
+        <source>waits besides the clock are not available here</source>
+        <translation>aquí solo se puede esperar a una hora o una cuenta atrás</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:<byte value="xd"/>
+%1<byte value="xd"/>
+The defaults are used.</source>
+        <translation>No se pudo cargar la configuración:<byte value="xd"/>
+%1<byte value="xd"/>
+Se usan los valores predeterminados.</translation>
+    </message>
+</context>
+<context>
+    <name>PidfdProcessWatcher</name>
+    <message>
+        <source>Waiting for a program to end needs Linux 5.3 or newer.</source>
+        <translation>Esperar a que termine un programa requiere Linux 5.3 o posterior.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: %2</source>
+        <translation>%1 no se puede vigilar: %2</translation>
+    </message>
+    <message>
+        <source>%1 has already ended.</source>
+        <translation>%1 ya ha terminado.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +517,50 @@ KV3 8LT, Escocia</translation>
     </message>
 </context>
 <context>
+    <name>ProgramEndCondition</name>
+    <message>
+        <source>No program was chosen to wait for.</source>
+        <translation>No se eligió ningún programa al que esperar.</translation>
+    </message>
+    <message>
+        <source>%1 has ended</source>
+        <translation>%1 ha terminado</translation>
+    </message>
+    <message>
+        <source>%1 still running</source>
+        <translation>%1 sigue en ejecución</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other(s) still running</source>
+        <translation>
+            <numerusform>%1 y %n programa más siguen en ejecución</numerusform>
+            <numerusform>%1 y %n programas más siguen en ejecución</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QuietCondition</name>
+    <message>
+        <source>quiet for %1 of %2</source>
+        <translation>en reposo: %1 de %2</translation>
+    </message>
+    <message>
+        <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
+        <translation>en reposo: %1 de %2 — CPU %3 %, red %4 KB/s</translation>
+    </message>
+</context>
+<context>
+    <name>RunningProgram</name>
+    <message>
+        <source>No running program has the PID %1.</source>
+        <translation>Ningún programa en ejecución tiene el PID %1.</translation>
+    </message>
+    <message>
+        <source>No program called “%1” is running.</source>
+        <translation>No hay ningún programa llamado «%1» en ejecución.</translation>
+    </message>
+</context>
+<context>
     <name>TimeRow</name>
     <message>
         <source>Countdown</source>
@@ -456,12 +613,101 @@ KV3 8LT, Escocia</translation>
         <source>Restore</source>
         <translation>Restaurar</translation>
     </message>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Aplazar 10 minutos</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>WaitDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>When a program ends</source>
+        <translation>Cuando termine un programa</translation>
+    </message>
+    <message>
+        <source>The action follows when the last of the chosen programs has ended:</source>
+        <translation>La acción se realiza cuando haya terminado el último de los programas elegidos:</translation>
+    </message>
+    <message>
+        <source>Type to find a program</source>
+        <translation>Escriba para buscar un programa</translation>
+    </message>
+    <message>
+        <source>Find a program</source>
+        <translation>Buscar un programa</translation>
+    </message>
+    <message>
+        <source>Running programs</source>
+        <translation>Programas en ejecución</translation>
+    </message>
+    <message>
+        <source>When the computer is quiet</source>
+        <translation>Cuando el equipo esté en reposo</translation>
+    </message>
+    <message>
+        <source>Quiet for</source>
+        <translation>En reposo durante</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>CPU use below</source>
+        <translation>Uso de CPU por debajo de</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Network traffic below</source>
+        <translation>Tráfico de red por debajo de</translation>
+    </message>
+    <message>
+        <source> KB/s</source>
+        <translation> KB/s</translation>
+    </message>
+    <message>
+        <source>When nobody uses the computer</source>
+        <translation>Cuando nadie use el equipo</translation>
+    </message>
+    <message>
+        <source>No keyboard or mouse input for</source>
+        <translation>Sin usar teclado ni ratón durante</translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>
     <message>
         <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
         <translation>No se pudo abrir su navegador predeterminado. Vaya usted mismo a la dirección:</translation>
+    </message>
+</context>
+<context>
+    <name>WinIdleSource</name>
+    <message>
+        <source>The time of the last input cannot be read (error %1).</source>
+        <translation>No se puede leer la hora de la última entrada (error %1).</translation>
+    </message>
+</context>
+<context>
+    <name>WinProcessWatcher</name>
+    <message>
+        <source>%1 cannot be watched: it belongs to another user or to the system.</source>
+        <translation>%1 no se puede vigilar: pertenece a otro usuario o al sistema.</translation>
+    </message>
+    <message>
+        <source>%1 has already ended.</source>
+        <translation>%1 ya ha terminado.</translation>
     </message>
 </context>
 <context>

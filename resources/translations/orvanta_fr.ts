@@ -43,6 +43,17 @@ KV3 8LT, Écosse</translation>
     </message>
 </context>
 <context>
+    <name>ArmingController</name>
+    <message>
+        <source>A request is already on its way to the system.</source>
+        <translation>Une demande est déjà en cours auprès du système.</translation>
+    </message>
+    <message>
+        <source>the request is on its way</source>
+        <translation>la demande est en cours</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Log off the user.</source>
@@ -93,14 +104,6 @@ KV3 8LT, Écosse</translation>
         <translation>choisissez une seule option parmi --logoff, --poweroff et --reboot</translation>
     </message>
     <message>
-        <source>choose one of --in and --at</source>
-        <translation>choisissez --in ou --at, pas les deux</translation>
-    </message>
-    <message>
-        <source>--in, --at and --force need --logoff, --poweroff or --reboot</source>
-        <translation>--in, --at et --force demandent --logoff, --poweroff ou --reboot</translation>
-    </message>
-    <message>
         <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
         <translation>indiquez quand&#xa0;: --in H:MM:SS ou --at HH:MM[:SS]</translation>
     </message>
@@ -115,6 +118,54 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1&#xa0;: pas une heure de 0:00:01 à 23:59:59</translation>
+    </message>
+    <message>
+        <source>Act when the program of that PID, or every program of that name, has ended (may be given more than once).</source>
+        <translation>Agir quand le programme de ce PID, ou chaque programme de ce nom, s’est terminé (option répétable).</translation>
+    </message>
+    <message>
+        <source>Act when CPU use and network traffic have stayed low for that many minutes.</source>
+        <translation>Agir quand l’utilisation du processeur et le trafic réseau sont restés faibles pendant ce nombre de minutes.</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: CPU use below this (default 10).</source>
+        <translation>Avec --when-quiet&#xa0;: utilisation du processeur sous cette valeur (10 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: network traffic below this (default 10).</source>
+        <translation>Avec --when-quiet&#xa0;: trafic réseau sous cette valeur (10 par défaut).</translation>
+    </message>
+    <message>
+        <source>Act when nobody has used keyboard or mouse for that many minutes.</source>
+        <translation>Agir quand personne n’a utilisé le clavier ni la souris pendant ce nombre de minutes.</translation>
+    </message>
+    <message>
+        <source>--when-exits needs a PID or a program name</source>
+        <translation>--when-exits demande un PID ou un nom de programme</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a number of minutes up to a week</source>
+        <translation>%1 %2&#xa0;: pas un nombre de minutes jusqu’à une semaine</translation>
+    </message>
+    <message>
+        <source>--cpu %1: not a percentage from 1 to 100</source>
+        <translation>--cpu %1&#xa0;: pas un pourcentage de 1 à 100</translation>
+    </message>
+    <message>
+        <source>--net %1: not a number of KB/s from 1 to 1000000</source>
+        <translation>--net %1&#xa0;: pas un nombre de Ko/s de 1 à 1000000</translation>
+    </message>
+    <message>
+        <source>choose one of --in, --at, --when-exits, --when-quiet and --when-idle</source>
+        <translation>choisissez une seule option parmi --in, --at, --when-exits, --when-quiet et --when-idle</translation>
+    </message>
+    <message>
+        <source>--cpu and --net go with --when-quiet</source>
+        <translation>--cpu et --net s’utilisent avec --when-quiet</translation>
+    </message>
+    <message>
+        <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
+        <translation>--in, --at, --when-… et --force demandent --logoff, --poweroff ou --reboot</translation>
     </message>
 </context>
 <context>
@@ -179,6 +230,14 @@ KV3 8LT, Écosse</translation>
         <source>Turn off computer</source>
         <translation>Éteindre</translation>
     </message>
+    <message>
+        <source>Requesting…</source>
+        <translation>Demande en cours…</translation>
+    </message>
+    <message>
+        <source>The request is on its way to the system</source>
+        <translation>La demande est en cours auprès du système</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -192,58 +251,81 @@ KV3 8LT, Écosse</translation>
     </message>
 </context>
 <context>
+    <name>IdleCondition</name>
+    <message>
+        <source>nobody at the computer for %1 of %2</source>
+        <translation>personne à l’ordinateur depuis %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>IniSettingsStore</name>
+    <message>
+        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
+        <translation>%1 contient %L2 octets, bien plus qu’un fichier de réglages de ce programme</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no temporary space to prepare the settings</source>
+        <translation>pas d’espace temporaire pour préparer les réglages</translation>
+    </message>
+    <message>
+        <source>another program (process %1) is writing the settings; try again</source>
+        <translation>un autre programme (processus %1) écrit les réglages&#xa0;; réessayez</translation>
+    </message>
+    <message>
+        <source>the lock %1 cannot be taken</source>
+        <translation>le verrou %1 ne peut pas être pris</translation>
+    </message>
+    <message>
+        <source>%1; the settings are not read</source>
+        <translation>%1&#xa0;; les réglages ne sont pas lus</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>the arguments are too long to hand over</source>
+        <translation>les arguments sont trop longs pour être transmis</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxIdleSource</name>
+    <message>
+        <source>This desktop does not tell how long nobody has used the computer.</source>
+        <translation>Cet environnement de bureau n’indique pas depuis quand personne n’a utilisé l’ordinateur.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampler</name>
+    <message>
+        <source>The system&apos;s load cannot be read from %1.</source>
+        <translation>La charge du système ne peut pas être lue dans %1.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s load cannot be read (error %1).</source>
+        <translation>La charge du système ne peut pas être lue (erreur %1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
-    <message>
-        <source>Action</source>
-        <translation>Action</translation>
-    </message>
-    <message>
-        <source>Log off user</source>
-        <translation>Fermer la session</translation>
-    </message>
-    <message>
-        <source>Turn off computer</source>
-        <translation>Éteindre</translation>
-    </message>
-    <message>
-        <source>Restart computer</source>
-        <translation>Redémarrer</translation>
-    </message>
-    <message>
-        <source>Force (no warnings by other programs, etc.)</source>
-        <translation>Forcer (sans alertes des programmes, etc.)</translation>
-    </message>
-    <message>
-        <source>Don&apos;t mind waiting for programs to shut down</source>
-        <translation>Ne pas attendre que les programmes se ferment</translation>
-    </message>
-    <message>
-        <source>Time settings</source>
-        <translation>Moment</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Après un délai</translation>
-    </message>
-    <message>
-        <source>At a specific time</source>
-        <translation>À heure fixe</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
     <message>
         <source>Minimize to system tray</source>
         <translation>Réduire dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Hide the window into the notification area</source>
-        <translation>Masquer la fenêtre dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurer</translation>
     </message>
     <message>
         <source>About Orvanta</source>
@@ -274,10 +356,6 @@ KV3 8LT, Écosse</translation>
         <translation>Autres programmes de Brannock</translation>
     </message>
     <message>
-        <source>Main</source>
-        <translation>Menu principal</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>Fichier</translation>
     </message>
@@ -298,22 +376,57 @@ KV3 8LT, Écosse</translation>
         <translation>l’heure indiquée a été refusée</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Stop timer</source>
-        <translation>Arrêter le minuteur</translation>
-    </message>
-    <message>
-        <source>Start timer</source>
-        <translation>Démarrer le minuteur</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>Impossible d’enregistrer les réglages dans %1&#xa0;:<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
+    </message>
+    <message>
+        <source>Until a program ends…</source>
+        <translation>Jusqu’à la fin d’un programme…</translation>
+    </message>
+    <message>
+        <source>Until the computer is quiet…</source>
+        <translation>Jusqu’à ce que l’ordinateur soit au repos…</translation>
+    </message>
+    <message>
+        <source>Until nobody uses the computer…</source>
+        <translation>Jusqu’à ce que personne n’utilise l’ordinateur…</translation>
+    </message>
+    <message>
+        <source>too late: the request is already on its way to the system</source>
+        <translation>trop tard&#xa0;: la demande est déjà en cours auprès du système</translation>
+    </message>
+    <message>
+        <source>waits besides the clock are not available here</source>
+        <translation>les attentes autres que l’heure ne sont pas disponibles ici</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:<byte value="xd"/>
+%1<byte value="xd"/>
+The defaults are used.</source>
+        <translation>Impossible de charger les réglages&#xa0;:<byte value="xd"/>
+%1<byte value="xd"/>
+Les valeurs par défaut sont utilisées.</translation>
+    </message>
+</context>
+<context>
+    <name>PidfdProcessWatcher</name>
+    <message>
+        <source>Waiting for a program to end needs Linux 5.3 or newer.</source>
+        <translation>Attendre la fin d’un programme demande Linux 5.3 ou plus récent.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: %2</source>
+        <translation>%1 ne peut pas être surveillé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 has already ended.</source>
+        <translation>%1 s’est déjà terminé.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +517,50 @@ KV3 8LT, Écosse</translation>
     </message>
 </context>
 <context>
+    <name>ProgramEndCondition</name>
+    <message>
+        <source>No program was chosen to wait for.</source>
+        <translation>Aucun programme à attendre n’a été choisi.</translation>
+    </message>
+    <message>
+        <source>%1 has ended</source>
+        <translation>%1 s’est terminé</translation>
+    </message>
+    <message>
+        <source>%1 still running</source>
+        <translation>%1 toujours en cours d’exécution</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other(s) still running</source>
+        <translation>
+            <numerusform>%1 et %n autre programme toujours en cours d’exécution</numerusform>
+            <numerusform>%1 et %n autres programmes toujours en cours d’exécution</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QuietCondition</name>
+    <message>
+        <source>quiet for %1 of %2</source>
+        <translation>au repos depuis %1 sur %2</translation>
+    </message>
+    <message>
+        <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
+        <translation>au repos depuis %1 sur %2 — processeur %3&#xa0;%, réseau %4&#xa0;Ko/s</translation>
+    </message>
+</context>
+<context>
+    <name>RunningProgram</name>
+    <message>
+        <source>No running program has the PID %1.</source>
+        <translation>Aucun programme en cours d’exécution n’a le PID %1.</translation>
+    </message>
+    <message>
+        <source>No program called “%1” is running.</source>
+        <translation>Aucun programme nommé «&#xa0;%1&#xa0;» n’est en cours d’exécution.</translation>
+    </message>
+</context>
+<context>
     <name>TimeRow</name>
     <message>
         <source>Countdown</source>
@@ -456,12 +613,101 @@ KV3 8LT, Écosse</translation>
         <source>Restore</source>
         <translation>Restaurer</translation>
     </message>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Reporter de 10 minutes</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>WaitDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>When a program ends</source>
+        <translation>À la fin d’un programme</translation>
+    </message>
+    <message>
+        <source>The action follows when the last of the chosen programs has ended:</source>
+        <translation>L’action suit dès que le dernier des programmes choisis s’est terminé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type to find a program</source>
+        <translation>Tapez pour trouver un programme</translation>
+    </message>
+    <message>
+        <source>Find a program</source>
+        <translation>Trouver un programme</translation>
+    </message>
+    <message>
+        <source>Running programs</source>
+        <translation>Programmes en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>When the computer is quiet</source>
+        <translation>Quand l’ordinateur est au repos</translation>
+    </message>
+    <message>
+        <source>Quiet for</source>
+        <translation>Au repos pendant</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>CPU use below</source>
+        <translation>Processeur sous</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation>&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Network traffic below</source>
+        <translation>Trafic réseau sous</translation>
+    </message>
+    <message>
+        <source> KB/s</source>
+        <translation>&#xa0;Ko/s</translation>
+    </message>
+    <message>
+        <source>When nobody uses the computer</source>
+        <translation>Quand personne n’utilise l’ordinateur</translation>
+    </message>
+    <message>
+        <source>No keyboard or mouse input for</source>
+        <translation>Aucune saisie au clavier ni à la souris pendant</translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>
     <message>
         <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
         <translation>Impossible d’ouvrir votre navigateur par défaut. Veuillez vous rendre vous-même à l’adresse&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>WinIdleSource</name>
+    <message>
+        <source>The time of the last input cannot be read (error %1).</source>
+        <translation>L’heure de la dernière saisie ne peut pas être lue (erreur %1).</translation>
+    </message>
+</context>
+<context>
+    <name>WinProcessWatcher</name>
+    <message>
+        <source>%1 cannot be watched: it belongs to another user or to the system.</source>
+        <translation>%1 ne peut pas être surveillé&#xa0;: il appartient à un autre utilisateur ou au système.</translation>
+    </message>
+    <message>
+        <source>%1 has already ended.</source>
+        <translation>%1 s’est déjà terminé.</translation>
     </message>
 </context>
 <context>
