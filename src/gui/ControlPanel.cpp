@@ -5,6 +5,7 @@
 #include "gui/OptionButton.h"
 #include "gui/SeparatorLine.h"
 #include "gui/SpinButtons.h"
+#include "gui/StatusLabel.h"
 #include "gui/SystemColours.h"
 #include "gui/TimeField.h"
 #include "gui/TimeRow.h"
@@ -78,7 +79,7 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
     m_clockFields = new TimeRow(TimeMode::TimeOfDay, timeFrame, layout, 1680);
     for (TimeRow *row : {m_countdownFields, m_clockFields})
         connect(row, &TimeRow::edited, this, [this] { emit edited(); });
-    m_waitStatus = new QLabel(timeFrame);
+    m_waitStatus = new StatusLabel(timeFrame);
     m_waitStatus->setObjectName(QStringLiteral("waitStatus"));
     m_waitStatus->setWordWrap(true);
     m_waitStatus->setAlignment(Qt::AlignCenter);

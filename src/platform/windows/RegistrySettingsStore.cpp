@@ -2,6 +2,7 @@
 #include "core/SettingsStore.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStringList>
 
@@ -33,7 +34,8 @@ public:
         m_settings.sync();
         if (m_settings.status() == QSettings::NoError)
             return true;
-        *error = QStringLiteral("the registry refused the values");
+        *error =
+            QCoreApplication::translate("RegistrySettingsStore", "the registry refused the values");
         return false;
     }
     QString location() const override { return m_settings.fileName(); }
