@@ -52,7 +52,7 @@ def main(binary):
         time.sleep(5)  # past start-up
         before = {name: sample(p.pid) for name, p in programs.items()}
         time.sleep(60)
-        print("| Waiting for | Wake-ups in 60 s (voluntary) |\n|---|---|")
+        print("| Waiting for | Wake-ups in 60 s (voluntary) | by thread |\n|---|---|---|")
         for name, program in programs.items():
             cost = window_cost(before[name], sample(program.pid))
             print(f"| {name} | {cost['wakeups']} ({cost['voluntary']}) | {cost['by_thread']} |")
