@@ -546,7 +546,14 @@ Es gelten die Standardwerte.</translation>
     </message>
     <message>
         <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
-        <translation>ruhig: %1 von %2 — CPU %3 %, Netzwerk %4 KB/s</translation>
+        <translation>ruhig: %1 von %2 — CPU %3&#xa0;%, Netzwerk %4&#xa0;KB/s</translation>
+    </message>
+</context>
+<context>
+    <name>RegistrySettingsStore</name>
+    <message>
+        <source>the registry refused the values</source>
+        <translation>die Registrierung hat die Werte abgelehnt</translation>
     </message>
 </context>
 <context>

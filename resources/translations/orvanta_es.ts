@@ -546,7 +546,14 @@ Se usan los valores predeterminados.</translation>
     </message>
     <message>
         <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
-        <translation>en reposo: %1 de %2 — CPU %3 %, red %4 KB/s</translation>
+        <translation>en reposo: %1 de %2 — CPU %3&#xa0;%, red %4&#xa0;KB/s</translation>
+    </message>
+</context>
+<context>
+    <name>RegistrySettingsStore</name>
+    <message>
+        <source>the registry refused the values</source>
+        <translation>el Registro rechazó los valores</translation>
     </message>
 </context>
 <context>

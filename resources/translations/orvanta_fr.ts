@@ -550,6 +550,13 @@ Les valeurs par défaut sont utilisées.</translation>
     </message>
 </context>
 <context>
+    <name>RegistrySettingsStore</name>
+    <message>
+        <source>the registry refused the values</source>
+        <translation>le Registre a refusé les valeurs</translation>
+    </message>
+</context>
+<context>
     <name>RunningProgram</name>
     <message>
         <source>No running program has the PID %1.</source>
