@@ -1,11 +1,8 @@
-// libFuzzer target over the command line a script hands the program: the arguments after
-// the program's name, split at '\0'. A command is refused with a reason, or it is one thing
-// to do with the fields a Start would accept.
+// libFuzzer target over a script's command line, the arguments split at '\0': a command is
+// refused with a reason, or it is one thing to do with the fields a Start would accept.
 #include "Promise.h"
 #include "core/CommandLine.h"
 #include "core/TimeRules.h"
-
-#include <QByteArray>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -16,9 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Command command = parseCommandLine(arguments, false);
     if (!command.error.isEmpty()) {
         require(!command.arm && !command.cancel && !command.show, "a refusal does nothing");
-        return 0;
-    }
-    if (const auto &arm = command.arm) {
+    } else if (const auto &arm = command.arm) {
         const auto &f = arm->fields;
         const int target = composeTargetTime(f[0], f[1], f[2]);
         require(!command.cancel && target > 0, "arms something");

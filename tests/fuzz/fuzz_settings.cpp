@@ -1,11 +1,10 @@
-// libFuzzer target over a settings file, which any program or person may have written: the
-// input is the file, read by the store and loaded into the window's choices.
+// libFuzzer target over a settings file, which any program or person may have written, read
+// by the store and loaded into the window's choices.
 #include "Promise.h"
 #include "core/Settings.h"
 #include "platform/linux/IniSettingsStore.h"
 
 #include <QFile>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
