@@ -65,7 +65,7 @@ WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &runnin
                                tr(" min"));
         m_cpu = addSpinBox(tr("CPU use below"), 1, 100, usual.cpuPercent, tr(" %"));
         m_network =
-            addSpinBox(tr("Network traffic below"), 0, 1000000, usual.networkKBps, tr(" KB/s"));
+            addSpinBox(tr("Network traffic below"), 1, 1000000, usual.networkKBps, tr(" KB/s"));
     } else {
         setWindowTitle(tr("When nobody uses the computer"));
         m_minutes = addSpinBox(tr("No keyboard or mouse input for"), 1, 24 * 60, 5, tr(" min"));

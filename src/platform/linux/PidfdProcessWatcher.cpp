@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/ProcFiles.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSocketNotifier>
 
@@ -23,6 +24,9 @@ namespace {
 // so waiting costs no wake-up at all. Linux 5.3 or newer.
 class PidfdProcessWatcher final : public ProcessWatcher
 {
+    // Its texts are filed under its own name.
+    Q_DECLARE_TR_FUNCTIONS(PidfdProcessWatcher)
+
 public:
     ~PidfdProcessWatcher() override { clear(); }
 

@@ -2,6 +2,7 @@
 #include "core/IdleSource.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <windows.h>
@@ -12,6 +13,9 @@ namespace {
 // change of it by itself.
 class WinIdleSource final : public IdleSource
 {
+    // Its texts are filed under its own name.
+    Q_DECLARE_TR_FUNCTIONS(WinIdleSource)
+
 public:
     WinIdleSource()
     {

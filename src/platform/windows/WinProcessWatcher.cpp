@@ -2,6 +2,7 @@
 #include "core/ProgramEndCondition.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QWinEventNotifier>
 
@@ -12,6 +13,9 @@ namespace {
 // A process handle is signalled when its process ends: waiting costs no wake-up at all.
 class WinProcessWatcher final : public ProcessWatcher
 {
+    // Its texts are filed under its own name.
+    Q_DECLARE_TR_FUNCTIONS(WinProcessWatcher)
+
 public:
     ~WinProcessWatcher() override { clear(); }
 
