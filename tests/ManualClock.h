@@ -3,7 +3,6 @@
 #include "core/Clock.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 // A clock the test moves by hand; its alarms go off as it passes their moment, each with
@@ -22,16 +21,16 @@ public:
     {
         const qint64 end = mono + ms;
         for (;;) {
-            auto next = std::min_element(m_alarms.begin(), m_alarms.end(), [](auto *a, auto *b) {
-                constexpr qint64 never = std::numeric_limits<qint64>::max();
-                return (a->deadline < 0 ? never : a->deadline) <
-                       (b->deadline < 0 ? never : b->deadline);
-            });
-            if (next == m_alarms.end() || (*next)->deadline < 0 || (*next)->deadline > end)
+            ManualAlarm *next = nullptr;
+            for (ManualAlarm *alarm : m_alarms)
+                if (alarm->deadline >= 0 && alarm->deadline <= end &&
+                    (!next || alarm->deadline < next->deadline))
+                    next = alarm;
+            if (!next)
                 break;
-            set(std::max(mono, (*next)->deadline));
-            (*next)->deadline = -1;
-            (*next)->timeout();
+            set(std::max(mono, next->deadline));
+            next->deadline = -1;
+            next->timeout();
         }
         set(end);
     }

@@ -24,8 +24,7 @@ struct Fakes final : PowerRequester, Notifier
     }
     void close() override { ++closed; }
 
-    int prepared = 0;
-    int closed = 0;
+    int prepared = 0, closed = 0;
     bool forced = false;
     Done pending;
     QStringList shown;

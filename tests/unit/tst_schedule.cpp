@@ -5,18 +5,12 @@
 #include <QTest>
 #include <QTimeZone>
 
-Q_DECLARE_METATYPE(TimeMode)
-
 // The time rules, and the Schedule that runs them on a clock the test sets.
 class ScheduleTest : public QObject
 {
     Q_OBJECT
     ManualClock m_clock;
     Schedule m_schedule{m_clock};
-
-    bool nextTickIn(qint64 ms) const { return m_schedule.msUntilNextTick() == ms; }
-    // A tick due in the middle is on time; the clock then stands `ms` after the start.
-    void tickAfter(qint64 ms) { m_clock.advance(ms); }
 
 private slots:
     void init()
@@ -85,23 +79,23 @@ private slots:
         QSignalSpy written(&m_schedule, &Schedule::fieldWritten);
         QSignalSpy due(&m_schedule, &Schedule::due), warned(&m_schedule, &Schedule::warning);
         QVERIFY(m_schedule.arm(TimeMode::Countdown, {"0", "60", "1"})); // shown as 1:00:01
-        tickAfter(1030);
-        QVERIFY(nextTickIn(970));
-        tickAfter(1030);
-        QVERIFY(nextTickIn(940));
+        m_clock.advance(1030);
+        QCOMPARE(m_schedule.msUntilNextTick(), 970);
+        m_clock.advance(1030);
+        QCOMPARE(m_schedule.msUntilNextTick(), 940);
         QStringList shown;
         for (const QList<QVariant> &args : written)
             shown << args[0].toString() + '=' + args[1].toString();
         QCOMPARE(shown, (QStringList{"0=1", "1=0", "2=0", "0=0", "1=59", "2=59"}));
         int ticks = 2;
         for (; due.isEmpty() && ticks < 9999; ++ticks)
-            tickAfter(1000);
+            m_clock.advance(1000);
         QCOMPARE(ticks, 3602);
         QCOMPARE(warned, QList<QVariantList>{{qint64(60)}}); // once, a minute before
         QVERIFY(!m_schedule.armed() && m_schedule.msUntilNextTick() == -1);
         QVERIFY(m_schedule.arm(TimeMode::Countdown, {"0", "0", "3"})); // counts afresh
-        QVERIFY(nextTickIn(1000));
-        tickAfter(4000);
+        QCOMPARE(m_schedule.msUntilNextTick(), 1000);
+        m_clock.advance(4000);
         QCOMPARE(due.size(), 2);
     }
 
@@ -140,15 +134,16 @@ private slots:
         QSignalSpy due(&m_schedule, &Schedule::due);
         m_clock.wall.setTime(QTime(14, 29, 58, 700));
         QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "0"}));
-        QVERIFY(nextTickIn(302));
-        tickAfter(302);
+        QCOMPARE(m_schedule.msUntilNextTick(), 302);
+        m_clock.advance(302);
         m_clock.wall.setTime(QTime(14, 30, 0, 510));
         QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "0"}));
-        tickAfter(500); // 14:30:01.010
-        QVERIFY(due.isEmpty() && nextTickIn(992));
+        m_clock.advance(500); // 14:30:01.010
+        QVERIFY(due.isEmpty());
+        QCOMPARE(m_schedule.msUntilNextTick(), 992);
         QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "5"}));
         for (const int step : {1000, 1000, 1000, 2500}) // the last 5.5 s after arming
-            tickAfter(step);
+            m_clock.advance(step);
         QCOMPARE(due.size(), 1);
     }
 };
