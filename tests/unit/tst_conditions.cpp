@@ -123,6 +123,7 @@ private slots:
         FakeWatcher *processes = watcher.get();
         input->changes = kind == "told";
         const RunningProgram firefox{1234, "firefox", "", 0, true};
+        QStringList log; // outlives the wait that writes to it
         std::unique_ptr<Condition> wait;
         if (kind == "quiet")
             wait = std::make_unique<QuietCondition>(QuietThresholds{10, 10, 15000},
@@ -133,7 +134,6 @@ private slots:
                 std::move(watcher));
         else
             wait = std::make_unique<IdleCondition>(60000, std::move(source), clock);
-        QStringList log;
         const auto say = [&](const char *what) {
             log << QStringLiteral("%1@%2").arg(what).arg((clock.mono - start) / 1000.0);
         };
