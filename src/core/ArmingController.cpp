@@ -149,8 +149,8 @@ QString ArmingController::status() const
     case State::Waiting:
         return m_condition->progress();
     case State::Armed:
-        return armedStatus(m_order.action, m_schedule->mode() == TimeMode::Countdown,
-                           m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
+        return PowerTexts::armedStatus(m_order.action, m_schedule->mode() == TimeMode::Countdown,
+                                       m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
     case State::Requesting:
         return tr("the request is on its way");
     }
@@ -177,7 +177,8 @@ void ArmingController::onWarning()
         return;
     // The text is made when it is shown: a notification server may take seconds to answer.
     const auto text = [this] {
-        return warningText(m_order.action, std::max<qint64>(0, m_schedule->secondsUntilDue()));
+        return PowerTexts::warningText(m_order.action,
+                                       std::max<qint64>(0, m_schedule->secondsUntilDue()));
     };
     if (!m_notifier) {
         emit warnInstead(text());
@@ -212,7 +213,7 @@ void ArmingController::onAnswer(const PowerResult &result)
     }
     qCWarning(lcOrvanta).noquote()
         << QStringLiteral("%1%2 was refused: %3")
-               .arg(actionName(m_order.action),
+               .arg(PowerTexts::actionName(m_order.action),
                     m_order.force ? QStringLiteral(" (forced)") : QString(), result.error);
     setState(State::Idle);
     emit refused(m_order.action, m_order.force, result);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace FieldCheck {
+
 namespace {
 
 constexpr int Hours = 0;
@@ -21,7 +23,7 @@ public:
 
     void run(int index)
     {
-        if (!parseTimeNumber(m_read(index)))
+        if (!TimeText::parseTimeNumber(m_read(index)))
             put(index, QStringLiteral("0"));
         if (index == Hours)
             checkHours();
@@ -34,7 +36,7 @@ public:
     std::vector<FieldWrite> writes;
 
 private:
-    double number(int index) const { return timeNumberOrZero(m_read(index)); }
+    double number(int index) const { return TimeText::timeNumberOrZero(m_read(index)); }
 
     void put(int index, const QString &text)
     {
@@ -46,15 +48,16 @@ private:
     // beyond 32 bits still gives its true remainder instead of overflowing.
     void putRemainder(int index)
     {
-        const double whole = roundHalfEven(number(index));
-        put(index, plainDecimal(std::fabs(std::fmod(whole, 60.0))));
+        const double whole = TimeText::roundHalfEven(number(index));
+        put(index, TimeText::plainDecimal(std::fabs(std::fmod(whole, 60.0))));
     }
 
     void checkHours()
     {
         const double hours = number(Hours);
         if (hours > m_limit)
-            put(Hours, m_row == TimeMode::Countdown ? plainDecimal(m_limit) : QStringLiteral("0"));
+            put(Hours, m_row == TimeMode::Countdown ? TimeText::plainDecimal(m_limit)
+                                                    : QStringLiteral("0"));
         else if (hours < 0)
             put(Hours, QStringLiteral("0"));
     }
@@ -76,7 +79,7 @@ private:
         if (seconds > MinuteLimit) {
             putRemainder(Seconds);
             // The incremented minutes have no test of their own, only the overflow one.
-            put(Minutes, plainDecimal(number(Minutes) + 1));
+            put(Minutes, TimeText::plainDecimal(number(Minutes) + 1));
             if (number(Minutes) > MinuteLimit) {
                 putRemainder(Minutes);
                 carryHour();
@@ -91,7 +94,7 @@ private:
     {
         const double hours = number(Hours);
         if (hours < m_limit)
-            put(Hours, plainDecimal(hours + 1));
+            put(Hours, TimeText::plainDecimal(hours + 1));
         else if (m_row == TimeMode::TimeOfDay)
             put(Hours, QStringLiteral("0"));
     }
@@ -130,3 +133,5 @@ std::vector<FieldWrite> checkField(TimeMode row, int index, std::array<QString, 
         row, index, [&texts](int i) { return texts[i]; },
         [&texts](int i, const QString &text) { texts[i] = text; });
 }
+
+} // namespace FieldCheck

@@ -13,11 +13,13 @@
 // exactly one unit into the next field. Index 0 is the hours, 1 the minutes, 2 the seconds.
 //
 // Choices where nothing else decides:
-// - What is a number: parseTimeNumber (core/TimeText.h).
+// - What is a number: TimeText::parseTimeNumber (core/TimeText.h).
 // - A neighbour that is not a number when a carry reads it counts as 0, so the carry writes
 //   "1" there; arming and the tick read such a text as 0 too.
 // - The remainder is that of the rounded double itself, however large: a value whose whole
 //   number does not fit 32 bits still gives 0..59 (2147483648 seconds leave 8).
+
+namespace FieldCheck {
 
 // Countdown hours go up to 99 and above that stay at 99; time-of-day hours go up to 23
 // and above that wrap to 0.
@@ -43,3 +45,4 @@ std::vector<FieldWrite> checkField(TimeMode row, int index, const FieldReader &r
 
 // The same on three plain texts, which are updated in place.
 std::vector<FieldWrite> checkField(TimeMode row, int index, std::array<QString, 3> &texts);
+} // namespace FieldCheck

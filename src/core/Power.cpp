@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace PowerTexts {
+
 namespace {
 
 // A class, not a lambda, so that lupdate files the texts under their context.
@@ -106,3 +108,5 @@ QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targe
                         clock(targetTime / 10000, targetTime / 100 % 100, targetTime % 100, 2));
     return QStringLiteral("%1 %2").arg(doing, when);
 }
+
+} // namespace PowerTexts

@@ -12,8 +12,10 @@ enum class Action
     Restart = 2
 };
 
+namespace PowerTexts {
 // "log off", "power off", "restart": how an action is named on standard error.
 QString actionName(Action action);
+} // namespace PowerTexts
 
 // Why a request was refused, as far as the user can act on it.
 enum class Refusal
@@ -38,8 +40,10 @@ struct PowerResult
     QString detail;
 };
 
+namespace PowerTexts {
 // The refusal in plain words for the message box: what was not done, and why.
 QString refusalMessage(Action action, const PowerResult &result);
+} // namespace PowerTexts
 
 // The seam to the operating system's power services. `done` is called exactly once, when
 // the request has left the process and was accepted or refused (bounded in time); it may
@@ -56,9 +60,13 @@ public:
     virtual void request(Action action, bool force, Done done) = 0;
 };
 
+namespace PowerTexts {
 // "The computer will be turned off in 60 seconds": the warning before the action.
 QString warningText(Action action, qint64 secondsLeft);
+} // namespace PowerTexts
 
+namespace PowerTexts {
 // What an armed program is about to do: "turning off in 0:12:34" for a countdown,
 // "turning off at 23:00:00" for a time of day (targetTime as hhmmss).
 QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targetTime);
+} // namespace PowerTexts

@@ -19,13 +19,13 @@ Schedule::Schedule(const Clock &clock, QObject *parent)
 bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
 {
     // A time of day that no clock shows (24:00:00, 75 minutes) would never come.
-    const auto whole =
-        mode == TimeMode::Countdown ? wholeCountdown(fields) : wholeTimeOfDay(fields);
+    const auto whole = mode == TimeMode::Countdown ? TimeRules::wholeCountdown(fields)
+                                                   : TimeRules::wholeTimeOfDay(fields);
     if (!whole)
         return false;
     const std::array<QString, 3> &countdown = *whole;
-    const int target = composeTargetTime(countdown[0], countdown[1], countdown[2]);
-    if (target == 0 || (mode == TimeMode::TimeOfDay && !isTimeOfDay(target)))
+    const int target = TimeRules::composeTargetTime(countdown[0], countdown[1], countdown[2]);
+    if (target == 0 || (mode == TimeMode::TimeOfDay && !TimeRules::isTimeOfDay(target)))
         return false;
     m_mode = mode;
     m_target = target;
@@ -57,10 +57,10 @@ qint64 Schedule::secondsUntilDue() const
         return -1;
     if (m_mode == TimeMode::Countdown) {
         // The tick after the fields reach 0 is the one that fires.
-        const auto whole = wholeCountdown(m_countdown);
-        return whole ? static_cast<qint64>(timeNumberOrZero((*whole)[0]) * 3600 +
-                                           timeNumberOrZero((*whole)[1]) * 60 +
-                                           timeNumberOrZero((*whole)[2])) +
+        const auto whole = TimeRules::wholeCountdown(m_countdown);
+        return whole ? static_cast<qint64>(TimeText::timeNumberOrZero((*whole)[0]) * 3600 +
+                                           TimeText::timeNumberOrZero((*whole)[1]) * 60 +
+                                           TimeText::timeNumberOrZero((*whole)[2])) +
                            1
                      : 1;
     }
@@ -78,7 +78,7 @@ void Schedule::postpone(int seconds)
     if (m_mode == TimeMode::TimeOfDay) {
         const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
         // The one time of day no clock shows as a target: 0:00:00 is a second later.
-        m_target = std::max(1, timeNumberOf(target.addSecs(seconds)));
+        m_target = std::max(1, TimeRules::timeNumberOf(target.addSecs(seconds)));
     } else {
         const qint64 total = secondsUntilDue() - 1 + seconds;
         const std::array<QString, 3> longer = {QString::number(total / 3600),
@@ -86,7 +86,8 @@ void Schedule::postpone(int seconds)
                                                QString::number(total % 60)};
         for (int i = 0; i < 3; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            if (timeNumberOrZero(m_countdown[at]) == timeNumberOrZero(longer[at]))
+            if (TimeText::timeNumberOrZero(m_countdown[at]) ==
+                TimeText::timeNumberOrZero(longer[at]))
                 continue;
             m_countdown[at] = longer[at];
             emit fieldWritten(i, longer[at]);
@@ -126,10 +127,10 @@ void Schedule::tick()
     bool isDue = false;
     if (m_mode == TimeMode::TimeOfDay) {
         const QDateTime now = m_clock.now();
-        isDue = timeOfDayDue(m_target, m_lastCheck, now);
+        isDue = TimeRules::timeOfDayDue(m_target, m_lastCheck, now);
         m_lastCheck = now;
     } else {
-        const CountdownStep step = countdownStep(m_countdown);
+        const TimeRules::CountdownStep step = TimeRules::countdownStep(m_countdown);
         for (const auto &[index, text] : step.writes) {
             m_countdown[static_cast<std::size_t>(index)] = text;
             emit fieldWritten(index, text);

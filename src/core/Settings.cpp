@@ -106,7 +106,7 @@ bool Settings::save(SettingsStore &store, const Choices &choices, QString *error
 
 std::optional<int> Settings::storedWholeNumber(const QString &stored, int maximum)
 {
-    const std::optional<double> value = parseTimeNumber(stored);
+    const std::optional<double> value = TimeText::parseTimeNumber(stored);
     if (!value || *value != std::trunc(*value) || *value < 0 || *value > maximum)
         return std::nullopt;
     return static_cast<int>(*value);
@@ -115,6 +115,6 @@ std::optional<int> Settings::storedWholeNumber(const QString &stored, int maximu
 int Settings::loadedSpinnerValue(const QString &stored, int maximum)
 {
     // Clamped as a double first: the whole number of a huge text does not fit an int.
-    const double whole = roundHalfEven(timeNumberOrZero(stored));
+    const double whole = TimeText::roundHalfEven(TimeText::timeNumberOrZero(stored));
     return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(std::max(maximum, 0))));
 }

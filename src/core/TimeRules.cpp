@@ -8,6 +8,8 @@
 
 #include <limits>
 
+namespace TimeRules {
+
 int timeNumberOf(const QTime &time)
 {
     return time.hour() * 10000 + time.minute() * 100 + time.second();
@@ -15,9 +17,9 @@ int timeNumberOf(const QTime &time)
 
 int composeTargetTime(const QString &hours, const QString &minutes, const QString &seconds)
 {
-    const QString joined = formatWholeNumber(timeNumberOrZero(hours), 1) +
-                           formatWholeNumber(timeNumberOrZero(minutes), 2) +
-                           formatWholeNumber(timeNumberOrZero(seconds), 2);
+    const QString joined = TimeText::formatWholeNumber(TimeText::timeNumberOrZero(hours), 1) +
+                           TimeText::formatWholeNumber(TimeText::timeNumberOrZero(minutes), 2) +
+                           TimeText::formatWholeNumber(TimeText::timeNumberOrZero(seconds), 2);
     bool ok = false;
     const qlonglong value = joined.toLongLong(&ok);
     if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
@@ -37,15 +39,16 @@ std::array<QString, 3> wholeFields(const std::array<QString, 3> &texts, double t
     const std::array<double, 3> whole = {hours, minutes, rest - minutes * 60};
     std::array<QString, 3> result = texts;
     for (std::size_t i = 0; i < 3; ++i)
-        if (timeNumberOrZero(texts[i]) != whole[i])
-            result[i] = plainDecimal(whole[i]);
+        if (TimeText::timeNumberOrZero(texts[i]) != whole[i])
+            result[i] = TimeText::plainDecimal(whole[i]);
     return result;
 }
 
 double totalSeconds(const std::array<QString, 3> &texts)
 {
-    return std::round(timeNumberOrZero(texts[0]) * 3600 + timeNumberOrZero(texts[1]) * 60 +
-                      timeNumberOrZero(texts[2]));
+    return std::round(TimeText::timeNumberOrZero(texts[0]) * 3600 +
+                      TimeText::timeNumberOrZero(texts[1]) * 60 +
+                      TimeText::timeNumberOrZero(texts[2]));
 }
 
 } // namespace
@@ -54,7 +57,7 @@ std::optional<std::array<QString, 3>> wholeCountdown(const std::array<QString, 3
 {
     // "1", "-5", "0" is nothing anybody typed as 55 minutes.
     for (const QString &text : texts)
-        if (timeNumberOrZero(text) < 0)
+        if (TimeText::timeNumberOrZero(text) < 0)
             return std::nullopt;
     const double total = totalSeconds(texts);
     if (!(total > 0))
@@ -66,7 +69,7 @@ std::optional<std::array<QString, 3>> wholeTimeOfDay(const std::array<QString, 3
 {
     const std::array<double, 3> limits = {24, 60, 60};
     for (std::size_t i = 0; i < 3; ++i) {
-        const double value = timeNumberOrZero(texts[i]);
+        const double value = TimeText::timeNumberOrZero(texts[i]);
         if (!(value >= 0 && value < limits[i]))
             return std::nullopt;
     }
@@ -79,20 +82,21 @@ std::optional<std::array<QString, 3>> wholeTimeOfDay(const std::array<QString, 3
 CountdownStep countdownStep(const std::array<QString, 3> &texts)
 {
     CountdownStep step;
-    const double seconds = timeNumberOrZero(texts[2]);
+    const double seconds = TimeText::timeNumberOrZero(texts[2]);
     if (seconds > 0) {
-        step.writes = {{2, plainDecimal(seconds - 1)}};
+        step.writes = {{2, TimeText::plainDecimal(seconds - 1)}};
         return step;
     }
-    const double minutes = timeNumberOrZero(texts[1]);
+    const double minutes = TimeText::timeNumberOrZero(texts[1]);
     if (minutes > 0) {
-        step.writes = {{1, plainDecimal(minutes - 1)}, {2, QStringLiteral("59")}};
+        step.writes = {{1, TimeText::plainDecimal(minutes - 1)}, {2, QStringLiteral("59")}};
         return step;
     }
-    const double hours = timeNumberOrZero(texts[0]);
+    const double hours = TimeText::timeNumberOrZero(texts[0]);
     if (hours > 0) {
-        step.writes = {
-            {0, plainDecimal(hours - 1)}, {1, QStringLiteral("59")}, {2, QStringLiteral("59")}};
+        step.writes = {{0, TimeText::plainDecimal(hours - 1)},
+                       {1, QStringLiteral("59")},
+                       {2, QStringLiteral("59")}};
         return step;
     }
     step.due = true;
@@ -124,3 +128,5 @@ bool timeOfDayDue(int targetTime, const QDateTime &previousCheck, const QDateTim
         return before < targetTime || targetTime < after;
     return false;
 }
+
+} // namespace TimeRules

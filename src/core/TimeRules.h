@@ -15,6 +15,8 @@ enum class TimeMode
     Countdown = 1
 };
 
+namespace TimeRules {
+
 // A time number is hours * 10000 + minutes * 100 + seconds (9:05:03 is 90503).
 int timeNumberOf(const QTime &time);
 
@@ -57,3 +59,4 @@ bool isTimeOfDay(int targetTime);
 bool timeOfDayDue(int targetTime, const QDateTime &previousCheck, const QDateTime &now);
 
 inline constexpr qint64 LateTickToleranceMs = 5000;
+} // namespace TimeRules

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace TimeText {
+
 std::optional<double> parseTimeNumber(const QString &typed)
 {
     // The user's own decimal separator is taken as well as the point, which stored
@@ -61,3 +63,5 @@ QString formatWholeNumber(double value, int minDigits)
         digits.prepend(QLatin1Char('0'));
     return rounded < 0 ? QLatin1Char('-') + digits : digits;
 }
+
+} // namespace TimeText

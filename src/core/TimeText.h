@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace TimeText {
+
 // What counts as a number in a time field: optional blanks, an optional sign, decimal
 // digits with at most one decimal separator (the point, or the user's locale's own), an
 // optional exponent, optional blanks. No group separators, no hex. A text whose value is
@@ -25,3 +27,4 @@ double roundHalfAwayFromZero(double value);
 // The number pattern "0" (minDigits 1) or "00" (minDigits 2): the rounded whole number
 // with at least minDigits digits, a minus sign in front of the zeros.
 QString formatWholeNumber(double value, int minDigits);
+} // namespace TimeText

@@ -274,7 +274,7 @@ void MainWindow::onRefused(Action action, const PowerResult &result)
     // that Force can be ticked or the time set again.
     if (m_tray->windowOutOfSight())
         m_tray->restoreWindow();
-    m_services.messages->information(this, refusalMessage(action, result));
+    m_services.messages->information(this, PowerTexts::refusalMessage(action, result));
 }
 
 void MainWindow::setSettingsChanged(bool changed)

@@ -31,7 +31,7 @@ TimeRow::TimeRow(TimeMode kind, QWidget *parent, DesignLayout &layout, int top)
             tr("%1 %2; corrected when you leave the field").arg(row, unit));
         layout.add(field, QRect(left, top, 375, 285));
 
-        auto *spinner = new SpinButtons(0, spinnerMaximum(kind, i), parent);
+        auto *spinner = new SpinButtons(0, FieldCheck::spinnerMaximum(kind, i), parent);
         spinner->setObjectName(name + QStringLiteral("Spinner"));
         spinner->setAccessibleName(row + QLatin1Char(' ') + unit + QLatin1Char(' ') +
                                    tr("spinner"));
@@ -113,7 +113,7 @@ void TimeRow::onFieldLeft(int index)
 {
     // Each write lands in the real field at once and raises its change handling; the next
     // step of the check then reads what was written.
-    checkField(
+    FieldCheck::checkField(
         m_kind, index, [this](int i) { return field(i)->text(); },
         [this](int i, const QString &text) { field(i)->setText(text); });
 }

@@ -15,10 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(!command.arm && !command.cancel && !command.show, "a refusal does nothing");
     } else if (const auto &arm = command.arm) {
         const auto &f = arm->fields;
-        const int target = composeTargetTime(f[0], f[1], f[2]);
+        const int target = TimeRules::composeTargetTime(f[0], f[1], f[2]);
         require(!command.cancel && target > 0, "arms something");
-        require(arm->mode == TimeMode::Countdown ? wholeCountdown(f) == f
-                                                 : isTimeOfDay(target) && wholeTimeOfDay(f) == f,
+        require(arm->mode == TimeMode::Countdown
+                    ? TimeRules::wholeCountdown(f) == f
+                    : TimeRules::isTimeOfDay(target) && TimeRules::wholeTimeOfDay(f) == f,
                 "arms whole fields in range");
     }
     return 0;

@@ -22,35 +22,41 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int index = (data[0] >> 3) % 3;
     const int rule = data[0] & 3;
     if (rule == 0) {
-        const auto value = parseTimeNumber(texts[0]);
-        const auto back = value ? parseTimeNumber(plainDecimal(*value)) : value;
+        const auto value = TimeText::parseTimeNumber(texts[0]);
+        const auto back = value ? TimeText::parseTimeNumber(TimeText::plainDecimal(*value)) : value;
         require(!value || (std::isfinite(*value) && back && (*back == *value || *value == 0)),
                 "read back");
     } else if (rule == 1) {
         // A negative target needs a minus sign in front; one further in joins to no number.
-        const int target = composeTargetTime(texts[0], texts[1], texts[2]);
+        const int target = TimeRules::composeTargetTime(texts[0], texts[1], texts[2]);
         require(target >= 0 || texts[0].contains(QLatin1Char('-')), "composed target");
         // What arms is counted as whole hours, minutes and seconds, kept as they are.
-        const auto whole =
-            !target ? std::nullopt : (countdown ? wholeCountdown(texts) : wholeTimeOfDay(texts));
+        const auto whole = !target ? std::nullopt
+                                   : (countdown ? TimeRules::wholeCountdown(texts)
+                                                : TimeRules::wholeTimeOfDay(texts));
         if (whole) {
             const auto &w = *whole;
-            require(timeNumberOrZero(w[1]) <= 59 && timeNumberOrZero(w[2]) <= 59 &&
-                        (countdown ? wholeCountdown(w) == whole && !countdownStep(w).due
-                                   : wholeTimeOfDay(w) == whole &&
-                                         isTimeOfDay(composeTargetTime(w[0], w[1], w[2]))),
+            require(TimeText::timeNumberOrZero(w[1]) <= 59 &&
+                        TimeText::timeNumberOrZero(w[2]) <= 59 &&
+                        (countdown ? TimeRules::wholeCountdown(w) == whole &&
+                                         !TimeRules::countdownStep(w).due
+                                   : TimeRules::wholeTimeOfDay(w) == whole &&
+                                         TimeRules::isTimeOfDay(
+                                             TimeRules::composeTargetTime(w[0], w[1], w[2]))),
                     "whole time");
         }
     } else if (rule == 2) {
-        const CountdownStep step = countdownStep(texts);
+        const TimeRules::CountdownStep step = TimeRules::countdownStep(texts);
         require(!step.due || step.writes.empty(), "a due countdown writes nothing");
     } else {
-        const auto writes = checkField(row, index, texts);
-        const auto left = parseTimeNumber(texts[index]);
-        require(left && *left >= 0 && *left <= (index ? 59 : hourLimit(row)), "left in range");
-        for (const FieldWrite &write : writes)
-            require(write.index <= index && parseTimeNumber(write.text), "writes leftwards");
-        require(checkField(row, index, texts).empty(), "a second check writes nothing");
+        const auto writes = FieldCheck::checkField(row, index, texts);
+        const auto left = TimeText::parseTimeNumber(texts[index]);
+        require(left && *left >= 0 && *left <= (index ? 59 : FieldCheck::hourLimit(row)),
+                "left in range");
+        for (const FieldCheck::FieldWrite &write : writes)
+            require(write.index <= index && TimeText::parseTimeNumber(write.text),
+                    "writes leftwards");
+        require(FieldCheck::checkField(row, index, texts).empty(), "a second check writes nothing");
     }
     return 0;
 }

@@ -50,7 +50,7 @@ private slots:
         const TimeMode row = field[0] == 'C' ? TimeMode::Countdown : TimeMode::TimeOfDay;
         std::array<QString, 3> texts{before[0], before[1], before[2]};
         QStringList returned, applied;
-        for (const FieldWrite &write : checkField(
+        for (const FieldCheck::FieldWrite &write : FieldCheck::checkField(
                  row, field[1].digitValue(), [&texts](int i) { return texts.at(i); },
                  [&](int i, const QString &text) {
                      applied << QString::number(i) + '=' + text;

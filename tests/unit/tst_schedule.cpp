@@ -34,7 +34,7 @@ private slots:
     {
         QFETCH(QStringList, hms);
         QFETCH(int, target);
-        QCOMPARE(composeTargetTime(hms[0], hms[1], hms[2]), target);
+        QCOMPARE(TimeRules::composeTargetTime(hms[0], hms[1], hms[2]), target);
         QCOMPARE(m_schedule.arm(TimeMode::Countdown, {hms[0], hms[1], hms[2]}), target != 0);
     }
 
@@ -70,7 +70,8 @@ private slots:
         for (const QList<QVariant> &args : written)
             fields[args[0].toInt()] = args[1].toString();
         QCOMPARE(fields, shown);
-        QCOMPARE(m_schedule.targetTime(), composeTargetTime(shown[0], shown[1], shown[2]));
+        QCOMPARE(m_schedule.targetTime(),
+                 TimeRules::composeTargetTime(shown[0], shown[1], shown[2]));
     }
 
     // 1:00:01 is due a tick after 0:00:00; ticks are due at arming + k s, late or not.
@@ -124,7 +125,7 @@ private slots:
         QFETCH(QDateTime, previous);
         QFETCH(QDateTime, now);
         QFETCH(bool, due);
-        QCOMPARE(timeOfDayDue(target, previous, now), due);
+        QCOMPARE(TimeRules::timeOfDayDue(target, previous, now), due);
     }
 
     // Ticks land just after each wall-clock second. Each check, arming too, is the previous
