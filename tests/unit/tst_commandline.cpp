@@ -12,67 +12,45 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("armed"); // "action force mode h:m:s", or "-" for nothing
         QTest::addColumn<bool>("refused");
-        QTest::addRow("countdown") << "--poweroff --force --in 0:00:05"
-                                   << "1 1 1 0:0:5" << false;
-        QTest::addRow("plain minutes") << "--reboot --in 90"
-                                       << "2 0 1 1:30:0" << false;
-        QTest::addRow("H:MM") << "--logoff --in 2:05"
-                              << "0 0 1 2:5:0" << false;
-        QTest::addRow("time of day") << "--reboot --at 23:00"
-                                     << "2 0 0 23:0:0" << false;
-        QTest::addRow("with seconds") << "--logoff --at 7:05:09"
-                                      << "0 0 0 7:5:9" << false;
-        QTest::addRow("cancel alone") << "--cancel"
-                                      << "-" << false;
-        QTest::addRow("two actions") << "--logoff --reboot --in 5"
-                                     << "-" << true;
-        QTest::addRow("no time") << "--poweroff"
-                                 << "-" << true;
-        QTest::addRow("time without action") << "--in 5"
-                                             << "-" << true;
-        QTest::addRow("both times") << "--poweroff --in 5 --at 12:00"
-                                    << "-" << true;
-        QTest::addRow("hours the fields cannot hold") << "--poweroff --in 100:00:00"
-                                                      << "-" << true;
-        QTest::addRow("minutes past 59") << "--poweroff --in 1:60:00"
-                                         << "-" << true;
-        QTest::addRow("too many minutes") << "--poweroff --in 6000"
-                                          << "-" << true;
-        QTest::addRow("zero countdown") << "--poweroff --in 0"
-                                        << "-" << true;
-        QTest::addRow("no such hour") << "--poweroff --at 24:00"
-                                      << "-" << true;
-        QTest::addRow("midnight is refused like Start") << "--poweroff --at 0:00"
-                                                        << "-" << true;
-        QTest::addRow("garbage time") << "--poweroff --in soon"
-                                      << "-" << true;
-        QTest::addRow("trailing line feed") << "--poweroff --in 5\n"
-                                            << "-" << true;
-        QTest::addRow("trailing line feed, time of day") << "--poweroff --at 7:05\n"
-                                                         << "-" << true;
-        QTest::addRow("cancel and arm") << "--cancel --poweroff --in 5"
-                                        << "-" << true;
+        const auto row = [](const char *name, const char *arguments, const char *armed,
+                            bool refused = false) {
+            QTest::newRow(name) << QString::fromUtf8(arguments) << QString::fromUtf8(armed)
+                                << refused;
+        };
+        const auto no = [&](const char *name, const char *arguments) {
+            row(name, arguments, "-", true);
+        };
+        row("countdown", "--poweroff --force --in 0:00:05", "1 1 1 0:0:5");
+        row("plain minutes", "--reboot --in 90", "2 0 1 1:30:0");
+        row("H:MM", "--logoff --in 2:05", "0 0 1 2:5:0");
+        row("time of day", "--reboot --at 23:00", "2 0 0 23:0:0");
+        row("with seconds", "--logoff --at 7:05:09", "0 0 0 7:5:9");
+        row("cancel alone", "--cancel", "-");
+        no("two actions", "--logoff --reboot --in 5");
+        no("no time", "--poweroff");
+        no("time without action", "--in 5");
+        no("both times", "--poweroff --in 5 --at 12:00");
+        no("hours the fields cannot hold", "--poweroff --in 100:00:00");
+        no("minutes past 59", "--poweroff --in 1:60:00");
+        no("too many minutes", "--poweroff --in 6000");
+        no("zero countdown", "--poweroff --in 0");
+        no("no such hour", "--poweroff --at 24:00");
+        no("midnight is refused like Start", "--poweroff --at 0:00");
+        no("garbage time", "--poweroff --in soon");
+        no("trailing line feed", "--poweroff --in 5\n");
+        no("trailing line feed, time of day", "--poweroff --at 7:05\n");
+        no("cancel and arm", "--cancel --poweroff --in 5");
         // Waits: "W kind action force what".
-        QTest::addRow("programs") << "--poweroff --when-exits 1234 --when-exits make"
-                                  << "W0 1 0 1234,make" << false;
-        QTest::addRow("quiet") << "--reboot --force --when-quiet 2.5 --cpu 5 --net 100"
-                               << "W1 2 1 150000/5/100" << false;
-        QTest::addRow("idle") << "--logoff --when-idle 10"
-                              << "W2 0 0 600000" << false;
-        QTest::addRow("wait without action") << "--when-idle 5"
-                                             << "-" << true;
-        QTest::addRow("no span") << "--poweroff --when-idle 0"
-                                 << "-" << true;
-        QTest::addRow("wait and countdown") << "--poweroff --in 5 --when-idle 5"
-                                            << "-" << true;
-        QTest::addRow("cpu without quiet") << "--poweroff --in 5 --cpu 5"
-                                           << "-" << true;
-        QTest::addRow("cpu past 100") << "--poweroff --when-quiet 5 --cpu 101"
-                                      << "-" << true;
-        QTest::addRow("unknown option") << "--shutdown"
-                                        << "-" << true;
-        QTest::addRow("stray argument") << "now"
-                                        << "-" << true;
+        row("programs", "--poweroff --when-exits 1234 --when-exits make", "W0 1 0 1234,make");
+        row("quiet", "--reboot --force --when-quiet 2.5 --cpu 5 --net 100", "W1 2 1 150000/5/100");
+        row("idle", "--logoff --when-idle 10", "W2 0 0 600000");
+        no("wait without action", "--when-idle 5");
+        no("no span", "--poweroff --when-idle 0");
+        no("wait and countdown", "--poweroff --in 5 --when-idle 5");
+        no("cpu without quiet", "--poweroff --in 5 --cpu 5");
+        no("cpu past 100", "--poweroff --when-quiet 5 --cpu 101");
+        no("unknown option", "--shutdown");
+        no("stray argument", "now");
     }
     void parse()
     {
