@@ -243,6 +243,15 @@ class Desktop:
         self.programs.append(program)
         return program
 
+    def launch(self, binary):
+        """Starts the program; returns it, its main window, that window's accessible and its
+        tray icon (id, geometry) once docked."""
+        program = self.start_program(binary)
+        wid = self.main_window(program)
+        frame = find(accessible_app(program.pid), "frame")
+        return program, wid, frame, wait_for(lambda: self.tray_icons(program.pid), 10, 0.05,
+                                             "the icon docked")[0]
+
     # ---- X, through python3-xlib; xdotool for typing ------------------------------------
 
     def ask(self, wid, question, default=None):
