@@ -162,10 +162,9 @@ class Wine:
 
     def click(self, wid, point, count=1):
         x, y, _, _ = self.geometry(wid)
-        env = {"DISPLAY": self.display}
         subprocess.run(["xdotool", "mousemove", "--sync", str(x + point[0]), str(y + point[1]),
-                        "click", "--repeat", str(count), "--delay", "150", "1"], env=env,
-                       check=True, timeout=10)
+                        "click", "--repeat", str(count), "--delay", "150", "1"],
+                       env={"DISPLAY": self.display}, check=True, timeout=10)
 
 
 class Window:
@@ -256,8 +255,7 @@ def scenario_window(wine):
     below = 2 * window.y + window.height - screen.height_in_pixels
     check(abs(2 * window.x + window.width - screen.width_in_pixels) <= 2 and 0 < below <= 80,
           f"centred at {window.x},{window.y}, the invisible caption taking {below} px")
-    wait_for(wine.docked, 10, "the tray icon docked in trayer")
-    check(True, "the tray icon docks in trayer")
+    check(wait_for(wine.docked, 10, "the tray icon docked in trayer"), "the tray icon docks")
     time.sleep(0.5)  # the first paint
     for row in ("countdown", "clock"):
         counts = [window.inked(window.field(row, i)) for i in range(3)]
@@ -282,7 +280,7 @@ def scenario_window(wine):
     time.sleep(1.2)
     check(window.fields("countdown") != before, "the running window counts down what it got")
     handed(wine, "--cancel")
-    time.sleep(0.3)
+    time.sleep(0.3)  # the last repaint
     before = window.fields("countdown")
     time.sleep(1.2)
     check(window.fields("countdown") == before, "--cancel disarmed the running program")
