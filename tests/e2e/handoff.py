@@ -70,13 +70,12 @@ def hand_off_while_hidden(desk, binary):
 def hand_off_unanswered(desk, binary):
     """A program too busy to answer in time: its client says that the outcome is unknown,
     with a status of its own, and the command is still applied later."""
-    program, wid, _, _ = desk.launch(binary)
+    program, _, frame, _ = desk.launch(binary)
     os.kill(program.pid, signal.SIGSTOP)
     later = desk.start_program(binary, args=["--poweroff", "--in", "1:00:00"])
     status = later.wait(15)
     os.kill(program.pid, signal.SIGCONT)
     assert status == 4 and "unknown" in desk.output(later.log), (status, desk.output(later.log))
-    frame = h.find(h.accessible_app(program.pid), "frame")
     h.find(frame, "push button", "Stop")
 
 

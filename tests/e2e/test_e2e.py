@@ -101,8 +101,7 @@ def warning_postpone_cancel(desk, binary):
     notifications = desk.start_notifications()
     save_settings(desk, Action=1, TimeSetting=1, CountDown2=30)
     program, _, frame, _ = desk.launch(binary)
-    start = h.find(frame, "push button", "Start")
-    desk.click(*h.point(start))
+    desk.click(*h.point(h.find(frame, "push button", "Start")))
     args = notified(notifications, 1)
     assert args[4] == "The computer will be turned off in 31 seconds", args
     assert args[5] == ["postpone", "Postpone 10 minutes", "cancel", "Cancel"], args
@@ -136,8 +135,7 @@ def command_line(desk, binary):
     for args, status in ((["--reboot", "--at", "24:00"], 2), (["--logoff", "--in", "90"], 0)):
         later = desk.start_program(binary, args=args)
         assert later.wait(10) == status, desk.output(later.log)
-    minutes = h.find(frame, "text", "Countdown minutes")
-    assert (h.text(h.find(frame, "text", "Countdown hours")), h.text(minutes)) == ("1", "30")
+    assert [h.text(h.find(frame, "text", f"Countdown {u}")) for u in UNITS[:2]] == ["1", "30"]
     assert desk.start_program(binary, args=["--cancel"]).wait(10) == 0
     wait_for(lambda: h.find_all(frame, "push button", "Start"), 5, what="disarmed")
     assert running.poll() is None and len(desk.power_calls()) == 1
@@ -230,8 +228,7 @@ def stale_lock(desk, binary):
     time.sleep(0.5)
     assert not h.find_all(h.accessible_app(again.pid), "alert"), "a message box"
     assert again.poll() is None and desk.viewable(wid)
-    again.terminate()
-    again.wait(5)
+    desk.stop_popen(again)
     # What a power cut or a stranger leaves is never taken for a running instance.
     os.remove(lock)
     os.mkdir(lock)
