@@ -167,6 +167,9 @@ void ArmingController::setState(State state)
 {
     if (m_state == state)
         return;
+    // A wait that has ended, one way or another, must not colour the next arming.
+    if (state == State::Idle)
+        dropCondition();
     m_state = state;
     emit stateChanged(state);
 }

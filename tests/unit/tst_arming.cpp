@@ -1,5 +1,6 @@
 #include "../ManualClock.h"
 #include "core/ArmingController.h"
+#include "core/Condition.h"
 #include "core/Notifier.h"
 #include "core/Schedule.h"
 
@@ -29,6 +30,15 @@ struct Fakes final : PowerRequester, Notifier
     Done pending;
     QStringList shown;
     std::function<void(bool)> shownDone;
+};
+
+// Holds when the test says so.
+struct FakeCondition final : Condition
+{
+    bool start(QString *) override { return true; }
+    void stop() override {}
+    void restart() override {}
+    QString progress() const override { return QStringLiteral("make (7) still running"); }
 };
 
 } // namespace
@@ -72,6 +82,27 @@ private slots:
         QCOMPARE(refused.size(), accept ? 0 : 1);
         QCOMPARE(arming.state(),
                  accept ? ArmingController::State::Requesting : ArmingController::State::Idle);
+    }
+
+    // A wait that held and was refused leaves nothing behind: a countdown armed next shows
+    // its steps in the fields again.
+    void refusedWaitLeavesNothing()
+    {
+        Fakes fakes;
+        ArmingController arming(m_clock, fakes, &fakes);
+        arming.setWarningEnabled(false);
+        auto *condition = new FakeCondition;
+        QString why;
+        QVERIFY(arming.armWhen(Action::LogOff, false, condition, &why));
+        QCOMPARE(arming.toolTip(), QStringLiteral("Orvanta \u2014 make (7) still running"));
+        emit condition->met();
+        QTest::ignoreMessage(QtWarningMsg, "log off was refused: no");
+        fakes.pending({false, QStringLiteral("no"), Refusal::Other, QString()});
+        QVERIFY(!arming.condition());
+        QSignalSpy written(&arming, &ArmingController::fieldWritten);
+        QVERIFY(arming.arm({Action::LogOff, false, TimeMode::Countdown, {"0", "0", "2"}}));
+        m_clock.advance(1000);
+        QCOMPARE(written.size(), 1);
     }
 
     // Postpone and Cancel of the warning while armed; a warning no server showed is handed
