@@ -67,8 +67,9 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
             postpone(PostponeSeconds);
     });
     connect(condition, &Condition::failed, this, [this](const QString &reason) {
-        stop();
-        emit conditionFailed(reason);
+        // Once the request is on its way, a watch that gives up changes nothing.
+        if (armed() && stop())
+            emit conditionFailed(reason);
     });
     m_power.prepare();
     setState(State::Waiting);
