@@ -287,6 +287,12 @@ def scenario_window(wine):
     calls = open(wine.boot_log).read() if os.path.exists(wine.boot_log) else ""
     check(all(c.endswith("--init") for c in calls.splitlines()), "nothing reached wineboot")
 
+    # The picture button hides the window; a double-click on the icon brings it back.
+    wine.click(window.wid, window.at(3840, 4440, width=375, height=375))
+    wait_for(lambda: not wine.shown(CAPTION), 10, "the window hidden in the tray")
+    icon = wine.docked()[0].id
+    wine.click(icon, tuple(side // 2 for side in wine.geometry(icon)[2:]), count=2)
+    window = Window(wine, 10)
     window.close(program)
     program = wine.start()
     window = Window(wine)
