@@ -48,7 +48,7 @@ bool ArmingController::arm(const ArmOrder &order)
 bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error)
 {
     condition->setParent(this);
-    if (m_state == State::Requesting || !stop()) {
+    if (!stop()) {
         *error = tr("A request is already on its way to the system.");
         condition->deleteLater();
         return false;

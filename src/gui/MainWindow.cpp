@@ -162,16 +162,11 @@ CommandOutcome MainWindow::apply(const Command &command)
     if (command.wait) {
         if (!m_services.waits)
             return {Kind::Refused, tr("waits besides the clock are not available here")};
-        // What cannot be waited for leaves an armed action as it is.
-        QString why;
-        std::unique_ptr<Condition> condition = m_services.waits->make(command.wait->order, &why);
-        if (!condition)
-            return {Kind::Refused, why};
-        m_arming->stop();
         // The action and Force are chosen as the user would before the Wait menu.
-        m_panel->setOrder({command.wait->action, command.wait->force, m_panel->selectedMode(),
-                           m_panel->row(m_panel->selectedMode())->texts()});
-        m_arming->armWhen(command.wait->action, command.wait->force, condition.release(), &why);
+        const QString why =
+            startWait(command.wait->order,
+                      ArmOrder{command.wait->action, command.wait->force, m_panel->selectedMode(),
+                               m_panel->row(m_panel->selectedMode())->texts()});
         return {why.isEmpty() ? Kind::Applied : Kind::Refused, why};
     }
     if (command.cancel || command.arm)
@@ -214,21 +209,25 @@ void MainWindow::chooseWait(WaitOrder::Kind kind)
     auto *dialog = new WaitDialog(kind, m_services.waits->runningPrograms(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        if (const QString why = startWait(dialog->order()); !why.isEmpty())
+        if (const QString why = startWait(dialog->order(), std::nullopt); !why.isEmpty())
             m_services.messages->information(this, why);
     });
     dialog->open();
 }
 
-// Arms a wait with the action and Force of the window; returns why not, or nothing.
-QString MainWindow::startWait(const WaitOrder &order)
+// Arms a wait with the action and Force of the window, chosen first where `choices` says;
+// returns why not, or nothing. What cannot be waited for leaves an armed action as it is.
+QString MainWindow::startWait(const WaitOrder &order, const std::optional<ArmOrder> &choices)
 {
     QString why;
     std::unique_ptr<Condition> condition = m_services.waits->make(order, &why);
     if (!condition)
         return why;
-    const ArmOrder choices = m_panel->order();
-    m_arming->armWhen(choices.action, choices.force, condition.release(), &why);
+    m_arming->stop();
+    if (choices)
+        m_panel->setOrder(*choices);
+    const ArmOrder chosen = m_panel->order();
+    m_arming->armWhen(chosen.action, chosen.force, condition.release(), &why);
     return why;
 }
 

@@ -73,7 +73,7 @@ private:
 
     void onStartClicked();
     void chooseWait(WaitOrder::Kind kind);
-    QString startWait(const WaitOrder &order);
+    QString startWait(const WaitOrder &order, const std::optional<ArmOrder> &choices);
     void showStatus();
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
