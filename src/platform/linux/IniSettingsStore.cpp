@@ -58,11 +58,36 @@ bool readText(const QString &path, QByteArray *text, QString *error)
     return true;
 }
 
+// A value "@Variant(…)" is a serialized object that QSettings unpacks with QDataStream, which
+// believes the counts it reads: a line of a few bytes can ask for gigabytes. This program
+// writes no such value, so one found in the file is taken as the plain text it is ("@@").
+QByteArray withoutSerializedValues(QByteArray text)
+{
+    static const QByteArray serialized("@Variant(");
+    for (qsizetype line = 0; line < text.size();) {
+        qsizetype end = text.indexOf('\n', line);
+        if (end < 0)
+            end = text.size();
+        qsizetype at = text.indexOf('=', line);
+        if (at >= 0 && at < end) {
+            ++at;
+            while (at < end && (text[at] == ' ' || text[at] == '\t'))
+                ++at;
+            if (text.mid(at, serialized.size()) == serialized) {
+                text.insert(at, '@');
+                ++end;
+            }
+        }
+        line = end + 1;
+    }
+    return text;
+}
+
 // QSettings parses a scratch copy: what it parses is exactly what was checked above, and it
 // never takes its own lock on the real file's name, which it would wait for without end.
-bool writeDraft(const QTemporaryDir &scratch, const QByteArray &text, QString *draft,
-                QString *error)
+bool writeDraft(const QTemporaryDir &scratch, const QByteArray &raw, QString *draft, QString *error)
 {
+    const QByteArray text = withoutSerializedValues(raw);
     *draft = scratch.filePath(QStringLiteral("draft.ini"));
     QFile file(*draft);
     if (!scratch.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
