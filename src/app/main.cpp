@@ -1,5 +1,4 @@
 #include "app/InstanceChannel.h"
-#include "app/PlatformWaits.h"
 #include "core/AppInfo.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
@@ -7,6 +6,7 @@
 #include "core/Notifier.h"
 #include "core/Power.h"
 #include "core/SettingsStore.h"
+#include "core/Wait.h"
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
@@ -162,7 +162,10 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.trayAnimator = animator.get();
     services.notifier = notifier.get();
-    PlatformWaits waits(clock);
+    const auto waitSources = Platform::makeWaitSources();
+    // Which sources of idleness this session has is known before anybody asks for a wait.
+    waitSources->probe();
+    Waits waits(*waitSources, clock);
     services.waits = &waits;
 
     MainWindow window(services);

@@ -32,47 +32,59 @@ ArmingController::~ArmingController() = default;
 
 bool ArmingController::arm(const ArmOrder &order)
 {
-    if (m_state == State::Requesting)
+    if (m_state == State::Requesting || !Schedule::accepts(order.mode, order.fields))
         return false;
-    if (m_state == State::Armed)
-        stop();
+    // What was armed or waited for goes first, quietly: the state changes once, to Armed.
+    dropCondition();
+    m_schedule->disarm();
+    if (m_notifier)
+        m_notifier->close();
     m_order = order;
-    if (!m_schedule->arm(order.mode, order.fields))
-        return false;
-    // The buses are knocked at now, not when every millisecond counts.
-    m_power.prepare();
-    setState(State::Armed);
+    enterArmed(order.mode, order.fields);
     return true;
 }
 
 bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error)
 {
     condition->setParent(this);
-    if (!stop()) {
+    if (m_state == State::Requesting) {
         *error = tr("A request is already on its way to the system.");
         condition->deleteLater();
         return false;
     }
+    // Started before anything armed is given up: a wait that cannot start changes nothing.
+    // Its signals count only once it is the wait of this controller.
+    connect(condition, &Condition::met, this, [this, condition] {
+        if (condition == m_condition)
+            onConditionMet();
+    });
+    connect(condition, &Condition::lapsed, this, [this, condition](const QString &why) {
+        if (condition == m_condition)
+            onConditionLapsed(why);
+    });
+    connect(condition, &Condition::failed, this, [this, condition](const QString &reason) {
+        if (condition == m_condition)
+            onConditionFailed(reason);
+    });
+    connect(condition, &Condition::progressChanged, this, [this, condition] {
+        if (condition == m_condition)
+            emit ticked();
+    });
     if (!condition->start(error)) {
         condition->deleteLater();
         return false;
     }
+    dropCondition();
+    m_schedule->disarm();
+    if (m_notifier)
+        m_notifier->close();
     m_order = ArmOrder{action, force, TimeMode::Countdown, {}};
     m_condition = condition;
-    connect(condition, &Condition::met, this, &ArmingController::onConditionMet);
-    connect(condition, &Condition::progressChanged, this, &ArmingController::ticked);
-    connect(condition, &Condition::activity, this, [this] {
-        // Somebody is at the computer after all: the wait for nobody begins again.
-        if (m_state == State::Armed)
-            postpone(PostponeSeconds);
-    });
-    connect(condition, &Condition::failed, this, [this](const QString &reason) {
-        // Once the request is on its way, a watch that gives up changes nothing.
-        if (armed() && stop())
-            emit conditionFailed(reason);
-    });
     m_power.prepare();
     setState(State::Waiting);
+    // It may hold already (a user away since before); start() says nothing itself.
+    if (condition->holds())
+        onConditionMet();
     return true;
 }
 
@@ -85,9 +97,44 @@ void ArmingController::onConditionMet()
         return;
     }
     // The warning minute, counted like a countdown: the warning comes at once.
-    m_schedule->arm(TimeMode::Countdown, {QStringLiteral("0"), QStringLiteral("0"),
-                                          QString::number(Schedule::WarningSeconds - 1)});
-    setState(State::Armed);
+    enterArmed(TimeMode::Countdown, {QStringLiteral("0"), QStringLiteral("0"),
+                                     QString::number(Schedule::WarningSeconds - 1)});
+}
+
+void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &fields)
+{
+    // Armed before the schedule is: a warning due at once must find the state it belongs
+    // to, on every path.
+    const bool changed = m_state != State::Armed;
+    m_state = State::Armed;
+    m_schedule->arm(mode, fields);
+    // The buses are knocked at now, not when every millisecond counts.
+    m_power.prepare();
+    if (changed)
+        emit stateChanged(m_state);
+    else
+        emit ticked();
+}
+
+void ArmingController::onConditionLapsed(const QString &why)
+{
+    if (m_state != State::Armed)
+        return;
+    // Back to waiting; the condition watches on and says met() again when it holds.
+    m_schedule->disarm();
+    if (m_notifier)
+        m_notifier->close();
+    setState(State::Waiting);
+    const QString text = tr("%1 The wait begins again.").arg(why);
+    emit warningWithdrawn(text);
+    notify(text, QString(), State::Waiting);
+}
+
+void ArmingController::onConditionFailed(const QString &reason)
+{
+    // Once the request is on its way, a watch that gives up changes nothing.
+    if (armed() && stop())
+        emit conditionFailed(reason);
 }
 
 void ArmingController::dropCondition()
@@ -117,25 +164,33 @@ bool ArmingController::stop()
 
 bool ArmingController::canPostpone() const
 {
-    return m_state == State::Armed || (m_state == State::Waiting && m_condition->hasSpan());
+    return m_state == State::Armed ||
+           (m_state == State::Waiting && m_condition && m_condition->hasSpan());
+}
+
+QString ArmingController::postponeCaption() const
+{
+    if (m_condition && m_condition->hasSpan())
+        return tr("Start the wait again");
+    return tr("Postpone 10 minutes");
 }
 
 void ArmingController::postpone(int seconds)
 {
     if (!canPostpone())
         return;
-    if (m_state == State::Waiting) {
-        m_condition->restart();
-        emit ticked();
-        return;
-    }
     if (m_notifier)
         m_notifier->close();
     // A wait with a span begins it again; a program's end, which has none, waits the seconds.
     if (m_condition && m_condition->hasSpan()) {
+        QString error;
         m_schedule->disarm();
-        m_condition->restart();
+        if (!m_condition->restart(&error)) {
+            onConditionFailed(error);
+            return;
+        }
         setState(State::Waiting);
+        emit ticked();
         return;
     }
     m_schedule->postpone(seconds);
@@ -148,12 +203,13 @@ QString ArmingController::status() const
     case State::Idle:
         return QString();
     case State::Waiting:
-        return m_condition->progress();
+        return m_condition ? m_condition->progress() : QString();
     case State::Armed:
         return PowerTexts::armedStatus(m_order.action, m_schedule->mode() == TimeMode::Countdown,
                                        m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
     case State::Requesting:
-        return tr("the request is on its way");
+        return m_unanswered ? tr("no answer from the system yet: it may still be carried out")
+                            : tr("the request is on its way");
     }
     return QString();
 }
@@ -179,19 +235,29 @@ void ArmingController::onWarning()
 {
     if (!m_warningEnabled)
         return;
-    // The text is made when it is shown: a notification server may take seconds to answer.
-    const auto text = [this] {
-        return PowerTexts::warningText(m_order.action,
-                                       std::max<qint64>(0, m_schedule->secondsUntilDue()));
-    };
+    notify(
+        PowerTexts::warningText(m_order.action, std::max<qint64>(0, m_schedule->secondsUntilDue())),
+        postponeCaption(), State::Armed);
+}
+
+void ArmingController::notify(const QString &text, const QString &postpone, State shownIn)
+{
     if (!m_notifier) {
-        emit warnInstead(text());
+        emit warnInstead(text);
         return;
     }
+    // The window's text is made when it is handed over: a notification server may take
+    // seconds to answer, and the seconds left must be right.
     const QPointer<ArmingController> self(this);
-    m_notifier->show(text(), [self, text](bool shown) {
-        if (self && !shown && self->m_state == State::Armed)
-            emit self->warnInstead(text());
+    const bool warning = shownIn == State::Armed;
+    m_notifier->show(text, postpone, [self, text, warning, shownIn](bool shown) {
+        if (!self || shown || self->m_state != shownIn)
+            return;
+        emit self->warnInstead(
+            warning
+                ? PowerTexts::warningText(self->m_order.action,
+                                          std::max<qint64>(0, self->m_schedule->secondsUntilDue()))
+                : text);
     });
 }
 
@@ -200,6 +266,10 @@ void ArmingController::onDue()
     // The warning's Postpone and Cancel could no longer be kept.
     if (m_notifier)
         m_notifier->close();
+    // A wait's condition is watched no more once the request goes out.
+    if (m_condition)
+        m_condition->stop();
+    m_unanswered = false;
     setState(State::Requesting);
     const quint64 id = ++m_requestId;
     const QPointer<ArmingController> self(this);
@@ -213,6 +283,17 @@ void ArmingController::onAnswer(const PowerResult &result)
 {
     if (result.accepted) {
         emit accepted();
+        return;
+    }
+    if (result.unanswered) {
+        // Not refused: the system may still carry it out, so nothing is disarmed and
+        // nothing else may be armed in its place.
+        qCWarning(lcOrvanta).noquote()
+            << QStringLiteral("%1: no answer yet: %2")
+                   .arg(PowerTexts::actionName(m_order.action), result.error);
+        m_unanswered = true;
+        emit unanswered(m_order.action);
+        emit ticked();
         return;
     }
     qCWarning(lcOrvanta).noquote()

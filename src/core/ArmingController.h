@@ -54,12 +54,13 @@ public:
     const ArmOrder &order() const { return m_order; }
     const Schedule &schedule() const { return *m_schedule; }
 
-    // Idle or Armed: arms anew (an armed schedule is replaced). False when the time is
-    // refused (see Schedule::arm) or a request is already on its way; nothing changes then.
+    // Arms anew: what was armed or waited for is replaced. False when the time is refused
+    // (see Schedule::arm) or a request is already on its way; nothing changes then.
     bool arm(const ArmOrder &order);
-    // Idle or Armed: waits for `condition` (taken over), then gives the warning minute
-    // and requests order's action. False with the reason when it cannot be waited for (a
-    // program gone already) or a request is on its way; nothing changes then.
+    // Waits for `condition` (taken over, not started), then gives the warning minute and
+    // requests the action; what was armed or waited for is replaced once the condition
+    // has started. False with the reason when it cannot be waited for (a program gone
+    // already, nothing to read) or a request is on its way; nothing changes then.
     bool armWhen(Action action, bool force, Condition *condition, QString *error);
     // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
     // late, false.
@@ -70,6 +71,9 @@ public:
     void postpone(int seconds);
     // Whether postpone() would change anything now.
     bool canPostpone() const;
+    // What Postpone does now, as its button says it: "Postpone 10 minutes", or for a
+    // wait with a span "Wait again for 5:00 of quiet".
+    QString postponeCaption() const;
     // Whether the warning a minute before is given.
     void setWarningEnabled(bool enabled) { m_warningEnabled = enabled; }
     // What is being waited for, as the window and the tray icon's tool tip say it:
@@ -96,6 +100,12 @@ signals:
     void refused(Action action, bool force, const PowerResult &result);
     // The condition can no longer be watched; the state is Idle again.
     void conditionFailed(const QString &reason);
+    // A wait's condition held no more in its warning minute: the warning is withdrawn and
+    // the state is Waiting again. `text` says why, for the user.
+    void warningWithdrawn(const QString &text);
+    // No answer came in time: not refused, and it may still be carried out. The state
+    // stays Requesting.
+    void unanswered(Action action);
 
 private:
     void setState(State state);
@@ -103,7 +113,12 @@ private:
     void onDue();
     void onAnswer(const PowerResult &result);
     void onConditionMet();
+    void enterArmed(TimeMode mode, const std::array<QString, 3> &fields);
+    void onConditionLapsed(const QString &why);
+    void onConditionFailed(const QString &reason);
     void dropCondition();
+    // The notification, or the window's warning where none can be shown.
+    void notify(const QString &text, const QString &postpone, State shownIn);
 
     PowerRequester &m_power;
     Notifier *m_notifier;
@@ -114,4 +129,5 @@ private:
     bool m_warningEnabled = true;
     // Which request an answer belongs to; a late answer of an abandoned one is ignored.
     quint64 m_requestId = 0;
+    bool m_unanswered = false;
 };

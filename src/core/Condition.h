@@ -4,8 +4,13 @@
 #include <QString>
 
 // Something besides the clock that an armed action waits for: a program that ends, a
-// computer that falls quiet, a user who stops using it. Armed, it watches; once it holds
-// it says so once, and the warning minute before the action begins.
+// computer that falls quiet, a user who stops using it. Started, it watches; once it holds
+// it says met(), and the warning minute before the action begins. A condition with a span
+// keeps watching while it holds: a job that starts again, or a user back at the keyboard,
+// says lapsed(), and the wait begins again.
+//
+// No signal comes from inside start() or restart(): whoever calls them connects first and
+// asks holds() afterwards.
 class Condition : public QObject
 {
     Q_OBJECT
@@ -13,26 +18,42 @@ public:
     using QObject::QObject;
 
     // Starts watching. False, with the reason in the user's language, when there is
-    // nothing to wait for (the program is gone already); nothing is watched then.
-    virtual bool start(QString *error) = 0;
-    virtual void stop() = 0;
-    // Begins the span again (Postpone; input during the warning of an idle wait). A wait
-    // without a span (a program's end) changes nothing: its Postpone is a matter of time.
-    virtual void restart() = 0;
+    // nothing to wait for (the program is gone already) or nothing can watch it; nothing
+    // is watched then.
+    bool start(QString *error);
+    void stop() { end(); }
+    // Begins the span again (Postpone). False, with the reason, when watching has become
+    // impossible; nothing is watched then. A wait without a span (a program's end)
+    // changes nothing: its Postpone is a matter of time.
+    bool restart(QString *error);
+    bool holds() const { return m_holds; }
     // Whether restart() begins a span again (a program's end has none).
     virtual bool hasSpan() const { return true; }
     // What is waited for and how far along it is, for the window and the tool tip:
-    // "firefox (1234) still running", "quiet for 3:10 of 5:00 — CPU 4 %, network 2 KB/s".
+    // "firefox (1234) still running", "quiet for 3:10 of 5:00 — CPU 4 %, …".
     virtual QString progress() const = 0;
 
 signals:
-    // The condition holds; once per start() or restart().
+    // The condition holds; once per start() or restart(), or after lapsed().
     void met();
+    // It held and holds no more (busy again, input); `why` is for the user. It is watched
+    // on: met() may come again.
+    void lapsed(const QString &why);
     // progress() has changed.
     void progressChanged();
-    // The user is at the computer again (keyboard or mouse input); only idle waits say so.
-    void activity();
-    // Watching became impossible after start() (no source of idle time answered, a
-    // sampler's files went away); nothing is watched any more. The reason is for the user.
+    // Watching became impossible after start() (a source gave up, a sampler's files went
+    // away); nothing is watched any more. The reason is for the user.
     void failed(const QString &reason);
+
+protected:
+    virtual bool begin(QString *error) = 0;
+    virtual bool beginAgain(QString *error) = 0;
+    virtual void end() = 0;
+    // Records that the condition holds, or not, and says so unless inside start() or
+    // restart(). `why` goes with a lapse.
+    void setHolds(bool holds, const QString &why = QString());
+
+private:
+    bool m_holds = false;
+    bool m_quietly = false;
 };

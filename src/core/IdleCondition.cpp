@@ -17,39 +17,42 @@ IdleCondition::IdleCondition(qint64 spanMs, std::unique_ptr<IdleSource> source, 
     connect(m_source.get(), &IdleSource::idleFor, this, &IdleCondition::onIdleFor);
     connect(m_source.get(), &IdleSource::inUse, this, &IdleCondition::onInUse);
     connect(m_source.get(), &IdleSource::failed, this, [this](const QString &reason) {
-        stop();
+        end();
         emit failed(reason);
     });
 }
 
-bool IdleCondition::start(QString *)
+bool IdleCondition::begin(QString *)
 {
+    end();
     m_idleSinceMs.reset();
     m_restartedAtMs = std::numeric_limits<qint64>::min();
-    m_met = m_activityTold = false;
-    m_source->start();
+    m_source->start(m_spanMs);
     return true;
 }
 
-void IdleCondition::stop()
+bool IdleCondition::beginAgain(QString *)
+{
+    m_restartedAtMs = m_clock.monotonicMs();
+    emit progressChanged();
+    checkSpan();
+    return true;
+}
+
+void IdleCondition::end()
 {
     m_source->stop();
     m_spanEnd->stop();
 }
 
-void IdleCondition::restart()
-{
-    m_restartedAtMs = m_clock.monotonicMs();
-    m_met = m_activityTold = false;
-    emit progressChanged();
-    checkSpan();
-}
-
 void IdleCondition::onIdleFor(qint64 ms)
 {
     const qint64 since = m_clock.monotonicMs() - qMax<qint64>(ms, 0);
-    if (m_idleSinceMs && since > *m_idleSinceMs + SameInputMs)
-        inputSeen();
+    if (m_idleSinceMs && since > *m_idleSinceMs + SameInputMs) {
+        // Input between two reports.
+        m_idleSinceMs = since;
+        setHolds(false, tr("Somebody used the computer."));
+    }
     if (!m_idleSinceMs || qAbs(since - *m_idleSinceMs) > SameInputMs)
         m_idleSinceMs = since;
     emit progressChanged();
@@ -58,30 +61,21 @@ void IdleCondition::onIdleFor(qint64 ms)
 
 void IdleCondition::onInUse()
 {
-    inputSeen();
     m_idleSinceMs.reset();
     m_spanEnd->stop();
     emit progressChanged();
-}
-
-void IdleCondition::inputSeen()
-{
-    if (m_met && !m_activityTold) {
-        m_activityTold = true;
-        emit activity();
-    }
+    setHolds(false, tr("Somebody used the computer."));
 }
 
 void IdleCondition::checkSpan()
 {
-    if (!m_idleSinceMs || m_met)
+    if (!m_idleSinceMs || holds())
         return;
     const qint64 left = qMax(*m_idleSinceMs, m_restartedAtMs) + m_spanMs - m_clock.monotonicMs();
     if (left <= 0) {
         m_spanEnd->stop();
-        m_met = true;
-        emit met();
-    } else if (m_source->tellsChanges()) {
+        setHolds(true);
+    } else {
         m_spanEnd->start(left);
     }
 }

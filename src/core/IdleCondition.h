@@ -9,8 +9,8 @@
 
 // Holds when nobody has used keyboard or mouse for the span, counted from the last input
 // (or the last restart(), whichever is later): a user who has been away since before the
-// wait was armed is away already. Input after it held says activity(), once, until the
-// next restart(). Readings a second apart count as the same input: a source read at
+// wait was armed is away already. Input while it holds says lapsed(), and the span begins
+// again from that input. Readings a second apart count as the same input: a source read at
 // intervals is off by a few milliseconds each time.
 class IdleCondition final : public Condition
 {
@@ -19,27 +19,25 @@ public:
     IdleCondition(qint64 spanMs, std::unique_ptr<IdleSource> source, const Clock &clock,
                   QObject *parent = nullptr);
 
-    bool start(QString *error) override;
-    void stop() override;
-    void restart() override;
     QString progress() const override;
+
+protected:
+    bool begin(QString *error) override;
+    bool beginAgain(QString *error) override;
+    void end() override;
 
 private:
     void onIdleFor(qint64 ms);
     void onInUse();
-    // Whether the span has passed; after each reading, and when it would end for a source
-    // that tells changes itself.
+    // Whether the span has passed; after each report, and when it would end.
     void checkSpan();
-    void inputSeen();
 
     const qint64 m_spanMs;
     const std::unique_ptr<IdleSource> m_source;
     const Clock &m_clock;
     const std::unique_ptr<Alarm> m_spanEnd;
     // Since when nobody has used the computer; nothing while someone does (or before the
-    // first reading).
+    // first report).
     std::optional<qint64> m_idleSinceMs;
     qint64 m_restartedAtMs = 0;
-    bool m_met = false;
-    bool m_activityTold = false;
 };

@@ -3,26 +3,29 @@
 #include <QObject>
 #include <QString>
 
-// Where the time since the user's last keyboard or mouse input comes from: a service that
-// tells when it changes, or a reading taken at intervals. One per platform, a fake in tests.
+// Where the time since the user's last keyboard or mouse input comes from: what the
+// session tells as it changes (an idle monitor, an alarm on the server's idle counter, the
+// compositor's idle notification), never read at intervals where the session can tell.
+// One per platform, a fake in tests.
 class IdleSource : public QObject
 {
     Q_OBJECT
 public:
     using QObject::QObject;
 
-    // Begins reporting. Which source answers is found out asynchronously: a source that
-    // cannot report says failed().
-    virtual void start() = 0;
+    // Begins reporting; nothing is said from inside start(). `spanMs` is the idleness the
+    // wait needs: a source told only at thresholds arms one there.
+    virtual void start(qint64 spanMs) = 0;
     virtual void stop() = 0;
-    // True when the source says every change itself, so idleness lasts until it says
-    // otherwise; false when it is read at intervals.
-    virtual bool tellsChanges() const = 0;
 
 signals:
-    // Nobody has used keyboard or mouse for `ms` as of now.
+    // Nobody has used keyboard or mouse for `ms` as of now. Said as soon as it is known
+    // after start() (where the source can tell the idleness so far) and at the latest when
+    // the idleness reaches the span; it may be said more often.
     void idleFor(qint64 ms);
-    // Somebody is using the computer now.
+    // Somebody used keyboard or mouse after the last idleFor(): said at once, also in the
+    // last moments before an action.
     void inUse();
+    // Nothing can be told any more; the reason is for the user.
     void failed(const QString &reason);
 };

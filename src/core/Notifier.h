@@ -5,7 +5,7 @@
 
 #include <functional>
 
-// A desktop notification with two actions, Postpone and Cancel, where the desktop offers
+// A desktop notification with its actions, Postpone and Cancel, where the desktop offers
 // actions. At most one is open at a time; showing another replaces it.
 class Notifier : public QObject
 {
@@ -14,7 +14,10 @@ public:
     using QObject::QObject;
 
     // `done(false)` when no notification server took it: the caller says it another way.
-    virtual void show(const QString &text, std::function<void(bool shown)> done) = 0;
+    // `postpone` is the Postpone action's caption; empty, the notification offers Cancel
+    // alone.
+    virtual void show(const QString &text, const QString &postpone,
+                      std::function<void(bool shown)> done) = 0;
     virtual void close() = 0;
 
 signals:

@@ -38,6 +38,8 @@ struct PowerResult
     Refusal refusal = Refusal::Other;
     // The deciding answer's own words (an inhibitor names who holds it and why).
     QString detail;
+    // No answer came in time: the request was not refused and may still be carried out.
+    bool unanswered = false;
 };
 
 namespace PowerTexts {

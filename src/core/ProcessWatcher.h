@@ -13,9 +13,14 @@ class ProcessWatcher : public QObject
 public:
     using QObject::QObject;
 
-    // Watches one process. False, with the reason in the user's language, when it has
-    // ended already (its PID is gone or now belongs to another process) or cannot be watched.
-    virtual bool watch(const RunningProgram &program, QString *error) = 0;
+    enum class Watch
+    {
+        Watching,
+        Ended,  // already: its PID is gone or now belongs to another process
+        Failed, // it runs but cannot be watched (no descriptor left, no permission, ...)
+    };
+    // Watches one process; the reason in the user's language unless Watching.
+    virtual Watch watch(const RunningProgram &program, QString *error) = 0;
     // Stops watching every process.
     virtual void clear() = 0;
 

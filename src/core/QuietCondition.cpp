@@ -2,19 +2,55 @@
 
 #include "core/SpanText.h"
 
+#include <algorithm>
+
 namespace {
 
-// Bytes moved between two readings. An interface seen for the first time, or whose
-// counter went backwards (reset, or a 32-bit counter wrapped), counts what it has counted
+// What one counter moved between two readings. A counter seen for the first time, or one
+// that went backwards (reset, or a 32-bit counter wrapped), counts what it has counted
 // since: at worst one interval is undercounted, never a whole counter taken for traffic.
-quint64 trafficBetween(const QHash<QString, quint64> &before, const QHash<QString, quint64> &after)
+quint64 moved(const QHash<QString, quint64> &before, const QString &key, quint64 now)
 {
-    quint64 bytes = 0;
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        const auto old = before.constFind(it.key());
-        bytes += old != before.cend() && *old <= it.value() ? it.value() - *old : it.value();
+    const auto old = before.constFind(key);
+    return old != before.cend() && *old <= now ? now - *old : now;
+}
+
+quint64 sumMoved(const QHash<QString, quint64> &before, const QHash<QString, quint64> &after)
+{
+    quint64 sum = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        sum += moved(before, it.key(), it.value());
+    return sum;
+}
+
+// The busiest disk's bytes: a disk, its partitions' device mapper above it and a RAID
+// count the same transfer more than once, so they are not added up.
+quint64 mostMoved(const QHash<QString, quint64> &before, const QHash<QString, quint64> &after)
+{
+    quint64 most = 0;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        most = std::max(most, moved(before, it.key(), it.value()));
+    return most;
+}
+
+// The busiest CPU's use over the interval in per mille, or -1 when the readings cannot be
+// compared (a CPU taken offline or online, counters that went backwards).
+int busiestCpu(const QList<LoadSample::Cpu> &before, const QList<LoadSample::Cpu> &after)
+{
+    if (before.size() != after.size() || after.isEmpty())
+        return -1;
+    int busiest = -1;
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        const LoadSample::Cpu &a = before[i], &b = after[i];
+        if (b.total < a.total || b.busy < a.busy)
+            return -1;
+        const quint64 total = b.total - a.total;
+        if (total == 0)
+            continue; // no tick on this CPU: nothing to judge it by
+        const quint64 busy = std::min(b.busy - a.busy, total);
+        busiest = std::max(busiest, int(busy * 1000 / total));
     }
-    return bytes;
+    return busiest;
 }
 
 } // namespace
@@ -27,35 +63,9 @@ QuietCondition::QuietCondition(const QuietThresholds &thresholds,
 {
 }
 
-bool QuietCondition::start(QString *error)
-{
-    m_cpuPercent = -1;
-    m_networkBps = -1;
-    if (!takeBaseline(error))
-        return false;
-    m_sampleAlarm->start(SampleMs);
-    return true;
-}
-
-void QuietCondition::stop()
+bool QuietCondition::begin(QString *error)
 {
     m_sampleAlarm->stop();
-}
-
-void QuietCondition::restart()
-{
-    QString error;
-    if (!takeBaseline(&error)) {
-        stop();
-        emit failed(error);
-        return;
-    }
-    m_sampleAlarm->start(SampleMs);
-    emit progressChanged();
-}
-
-bool QuietCondition::takeBaseline(QString *error)
-{
     LoadSample sample;
     QString reason;
     if (!m_sampler->read(&sample, &reason)) {
@@ -65,8 +75,15 @@ bool QuietCondition::takeBaseline(QString *error)
     }
     m_last = sample;
     m_lastAtMs = m_quietSinceMs = m_clock.monotonicMs();
-    m_met = false;
+    m_cpuPercent = -1;
+    m_diskBps = m_networkBps = -1;
+    m_sampleAlarm->start(SampleMs);
     return true;
+}
+
+void QuietCondition::end()
+{
+    m_sampleAlarm->stop();
 }
 
 void QuietCondition::takeSample()
@@ -74,47 +91,45 @@ void QuietCondition::takeSample()
     LoadSample sample;
     QString error;
     if (!m_sampler->read(&sample, &error)) {
-        stop();
+        end();
         emit failed(error);
         return;
     }
     const qint64 now = m_clock.monotonicMs();
     const qint64 ms = now - m_lastAtMs;
-    if (ms <= 0) {
-        m_sampleAlarm->start(SampleMs);
+    m_sampleAlarm->start(SampleMs);
+    if (ms <= 0)
         return;
-    }
-    const bool cpuCounted = sample.cpuTotal > m_last.cpuTotal && sample.cpuBusy >= m_last.cpuBusy;
-    const quint64 total = cpuCounted ? sample.cpuTotal - m_last.cpuTotal : 0;
-    const quint64 busy = cpuCounted ? qMin(sample.cpuBusy - m_last.cpuBusy, total) : 0;
-    const quint64 bytes = trafficBetween(m_last.networkBytes, sample.networkBytes);
+    const int cpu = busiestCpu(m_last.cpus, sample.cpus);
+    const quint64 disk = mostMoved(m_last.diskBytes, sample.diskBytes);
+    const quint64 network = sumMoved(m_last.networkBytes, sample.networkBytes);
     // Exact comparisons: at a threshold is not below it. 1 KB/s is one byte a millisecond.
-    const bool busyInterval = !cpuCounted ||
-                              busy * 100 >= quint64(m_thresholds.cpuPercent) * total ||
-                              bytes >= quint64(m_thresholds.networkKBps) * quint64(ms);
-    if (cpuCounted)
-        m_cpuPercent = int((busy * 100 + total / 2) / total);
-    m_networkBps = qint64(bytes * 1000 / quint64(ms));
-    if (busyInterval)
-        m_quietSinceMs = now;
+    const bool busy = cpu < 0 || cpu >= m_thresholds.cpuPercent * 10 ||
+                      disk >= quint64(m_thresholds.diskKBps) * quint64(ms) ||
+                      network >= quint64(m_thresholds.networkKBps) * quint64(ms);
+    if (cpu >= 0)
+        m_cpuPercent = (cpu + 5) / 10;
+    m_diskBps = qint64(disk * 1000 / quint64(ms));
+    m_networkBps = qint64(network * 1000 / quint64(ms));
     m_last = sample;
     m_lastAtMs = now;
-    m_sampleAlarm->start(SampleMs);
+    if (busy)
+        m_quietSinceMs = now;
     emit progressChanged();
-    if (!m_met && now - m_quietSinceMs >= m_thresholds.spanMs) {
-        m_met = true;
-        emit met();
-    }
+    if (busy)
+        setHolds(false, tr("The computer is busy again."));
+    else if (now - m_quietSinceMs >= m_thresholds.spanMs)
+        setHolds(true);
 }
 
 QString QuietCondition::progress() const
 {
     const QString quiet = spanText(qMin(m_lastAtMs - m_quietSinceMs, m_thresholds.spanMs));
     const QString span = spanText(m_thresholds.spanMs);
-    if (m_cpuPercent < 0)
+    if (m_networkBps < 0)
         return tr("quiet for %1 of %2").arg(quiet, span);
-    return tr("quiet for %1 of %2 — CPU %3 %, network %4 KB/s")
-        .arg(quiet, span)
-        .arg(m_cpuPercent)
-        .arg((m_networkBps + 500) / 1000);
+    const auto kB = [](qint64 bps) { return QString::number((bps + 500) / 1000); };
+    return tr("quiet for %1 of %2 — CPU %3 %, disk %4 KB/s, network %5 KB/s")
+        .arg(quiet, span, m_cpuPercent < 0 ? QStringLiteral("?") : QString::number(m_cpuPercent),
+             kB(m_diskBps), kB(m_networkBps));
 }

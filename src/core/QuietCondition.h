@@ -7,11 +7,12 @@
 
 #include <memory>
 
-// Holds when CPU use and network traffic have stayed below their thresholds for the span:
-// the end of a download or a render. The counters are read at start and then every
-// SampleMs while started, never more often; each reading judges the time since the one
-// before. A busy interval, or one whose CPU counters went backwards (a CPU taken offline),
-// begins the span again from its end; so does restart().
+// Holds when the busiest CPU, the busiest disk and the network have stayed below their
+// thresholds for the span: the end of a render, a copy or a download. The counters are read
+// at start and then every SampleMs while started, never more often; each reading judges the
+// time since the one before. A busy interval, or one whose counters cannot be compared (a
+// CPU taken offline), begins the span again from its end; so does restart(). It is read on
+// while it holds: a busy interval in the warning minute says lapsed().
 class QuietCondition final : public Condition
 {
     Q_OBJECT
@@ -21,14 +22,15 @@ public:
     QuietCondition(const QuietThresholds &thresholds, std::unique_ptr<LoadSampler> sampler,
                    const Clock &clock, QObject *parent = nullptr);
 
-    bool start(QString *error) override;
-    void stop() override;
-    void restart() override;
     QString progress() const override;
+
+protected:
+    bool begin(QString *error) override;
+    bool beginAgain(QString *error) override { return begin(error); }
+    void end() override;
 
 private:
     void takeSample();
-    bool takeBaseline(QString *error);
 
     const QuietThresholds m_thresholds;
     const std::unique_ptr<LoadSampler> m_sampler;
@@ -37,8 +39,8 @@ private:
     LoadSample m_last;
     qint64 m_lastAtMs = 0;
     qint64 m_quietSinceMs = 0;
-    bool m_met = false;
     // The figures of the last interval; -1 before the first.
     int m_cpuPercent = -1;
+    qint64 m_diskBps = -1;
     qint64 m_networkBps = -1;
 };

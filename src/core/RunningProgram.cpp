@@ -2,10 +2,22 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QString RunningProgram::label() const
 {
     return QStringLiteral("%1 (%2)").arg(name).arg(pid);
 }
+
+namespace {
+// "setup" names "setup.exe" too.
+bool answersTo(const QString &name, const QString &wanted, Qt::CaseSensitivity nameCase)
+{
+    return name.compare(wanted, nameCase) == 0 ||
+           (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) &&
+            name.chopped(4).compare(wanted, nameCase) == 0);
+}
+} // namespace
 
 QList<RunningProgram> selectPrograms(const QList<RunningProgram> &running, const QString &pidOrName,
                                      Qt::CaseSensitivity nameCase, QString *error)
@@ -15,11 +27,14 @@ QList<RunningProgram> selectPrograms(const QList<RunningProgram> &running, const
     const qint64 pid = wanted.toLongLong(&isPid);
     QList<RunningProgram> chosen;
     for (const RunningProgram &program : running) {
-        const QString &name = program.name;
-        const bool exe = name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive);
-        if (isPid ? program.pid == pid
-                  : name.compare(wanted, nameCase) == 0 ||
-                        (exe && name.chopped(4).compare(wanted, nameCase) == 0))
+        // By name, only the user's own: another user's program of that name (a daemon that
+        // never ends) is not what a user waits for.
+        const bool named =
+            !isPid && program.ownedByUser &&
+            (answersTo(program.name, wanted, nameCase) ||
+             std::any_of(program.aliases.cbegin(), program.aliases.cend(),
+                         [&](const QString &alias) { return answersTo(alias, wanted, nameCase); }));
+        if (named || (isPid && program.pid == pid))
             chosen << program;
     }
     if (chosen.isEmpty() && error) {

@@ -16,6 +16,16 @@ Schedule::Schedule(const Clock &clock, QObject *parent)
 {
 }
 
+bool Schedule::accepts(TimeMode mode, const std::array<QString, 3> &fields)
+{
+    const auto whole = mode == TimeMode::Countdown ? TimeRules::wholeCountdown(fields)
+                                                   : TimeRules::wholeTimeOfDay(fields);
+    if (!whole)
+        return false;
+    const int target = TimeRules::composeTargetTime((*whole)[0], (*whole)[1], (*whole)[2]);
+    return target != 0 && (mode == TimeMode::Countdown || TimeRules::isTimeOfDay(target));
+}
+
 bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
 {
     // A time of day that no clock shows (24:00:00, 75 minutes) would never come.

@@ -27,6 +27,8 @@ public:
     // ("0.2" hours counts down 12 minutes, "12.5" hours waits for 12:30:00), and the fields
     // are rewritten where that changes what they show, so what fires is what they show.
     bool arm(TimeMode mode, const std::array<QString, 3> &fields);
+    // Whether arm() would take these fields.
+    static bool accepts(TimeMode mode, const std::array<QString, 3> &fields);
     void disarm();
 
     bool armed() const { return m_armed; }

@@ -49,7 +49,17 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     connect(m_arming, &ArmingController::conditionFailed, this,
             [this](const QString &reason) { m_services.messages->information(this, reason); });
     connect(m_arming, &ArmingController::warnInstead, this, &MainWindow::onWarnInstead);
-    connect(m_arming, &ArmingController::accepted, this, &MainWindow::close);
+    connect(m_arming, &ArmingController::accepted, this, [this] {
+        m_accepted = true;
+        close();
+    });
+    connect(m_arming, &ArmingController::unanswered, this, [this] {
+        if (m_tray->windowOutOfSight())
+            m_tray->restoreWindow();
+        m_services.messages->information(
+            this, tr("The system has not answered yet. What was asked may still happen: save "
+                     "your work."));
+    });
     connect(m_arming, &ArmingController::refused, this,
             [this](Action action, bool, const PowerResult &result) { onRefused(action, result); });
     connect(m_panel, &ControlPanel::edited, this, [this] { setSettingsChanged(true); });
@@ -147,6 +157,8 @@ void MainWindow::addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher)
 CommandOutcome MainWindow::apply(const Command &command)
 {
     using Kind = CommandOutcome::Kind;
+    if (m_accepted)
+        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
     if (m_closed)
         return {Kind::Refused, tr("Orvanta is closing")};
     const bool arming = command.arm || command.wait;
@@ -223,12 +235,12 @@ QString MainWindow::startWait(const WaitOrder &order, const std::optional<ArmOrd
     std::unique_ptr<Condition> condition = m_services.waits->make(order, &why);
     if (!condition)
         return why;
-    m_arming->stop();
+    const ArmOrder chosen = choices ? *choices : m_panel->order();
+    if (!m_arming->armWhen(chosen.action, chosen.force, condition.release(), &why))
+        return why;
     if (choices)
         m_panel->setOrder(*choices);
-    const ArmOrder chosen = m_panel->order();
-    m_arming->armWhen(chosen.action, chosen.force, condition.release(), &why);
-    return why;
+    return QString();
 }
 
 void MainWindow::onStateChanged(ArmingController::State state)
@@ -238,7 +250,8 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
     if (m_waitMenu)
         m_waitMenu->setEnabled(state == ArmingController::State::Idle);
-    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone());
+    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
+                            m_arming->postponeCaption());
     showStatus();
 }
 

@@ -88,6 +88,8 @@ private:
     MainWindowServices m_services;
     ArmingController *m_arming = nullptr;
     bool m_closed = false;
+    // The system took the request: the program is ending because of it.
+    bool m_accepted = false;
     bool m_settingsChanged = false;
 
     ControlPanel *m_panel = nullptr;

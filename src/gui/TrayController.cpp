@@ -29,7 +29,7 @@ TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject 
     m_menu->addActions({m_postponeAction, m_stopAction, m_armedSeparator});
     connect(m_postponeAction, &QAction::triggered, this, &TrayController::postponeRequested);
     connect(m_stopAction, &QAction::triggered, this, &TrayController::stopRequested);
-    setArmedEntries(false, false);
+    setArmedEntries(false, false, QString());
     QAction *restore = action(tr("Restore"), "restoreAction");
     QAction *about = action(tr("About Orvanta"), "aboutAction");
     QAction *exit = action(tr("Exit"), "exitAction");
@@ -41,11 +41,13 @@ TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject 
     connect(exit, &QAction::triggered, this, &TrayController::exitRequested);
 }
 
-void TrayController::setArmedEntries(bool armed, bool postponable)
+void TrayController::setArmedEntries(bool armed, bool postponable, const QString &postpone)
 {
     for (QAction *action : {m_postponeAction, m_stopAction, m_armedSeparator})
         action->setVisible(armed);
     m_postponeAction->setEnabled(postponable);
+    if (!postpone.isEmpty())
+        m_postponeAction->setText(postpone);
 }
 
 TrayController::~TrayController()

@@ -44,9 +44,9 @@ public:
     // says so.
     bool windowOutOfSight() const;
 
-    // "Postpone 10 minutes" and "Stop" above the usual entries, while something is armed;
-    // Postpone greyed where there is nothing to postpone.
-    void setArmedEntries(bool armed, bool postponable);
+    // Postpone (captioned `postpone`) and "Stop" above the usual entries, while something
+    // is armed; Postpone greyed where there is nothing to postpone.
+    void setArmedEntries(bool armed, bool postponable, const QString &postpone);
 
 signals:
     void aboutRequested();

@@ -18,7 +18,7 @@ struct Fakes final : PowerRequester, Notifier
         forced = force;
         pending = std::move(done);
     }
-    void show(const QString &text, std::function<void(bool)> done) override
+    void show(const QString &text, const QString &, std::function<void(bool)> done) override
     {
         shown << text;
         shownDone = std::move(done);
@@ -35,10 +35,11 @@ struct Fakes final : PowerRequester, Notifier
 // Holds when the test says so.
 struct FakeCondition final : Condition
 {
-    bool start(QString *) override { return true; }
-    void stop() override {}
-    void restart() override {}
     QString progress() const override { return QStringLiteral("make (7) still running"); }
+    void hold(bool holds) { setHolds(holds, QStringLiteral("Busy again.")); }
+    bool begin(QString *) override { return true; }
+    bool beginAgain(QString *) override { return true; }
+    void end() override {}
 };
 
 } // namespace
@@ -95,7 +96,7 @@ private slots:
         QString why;
         QVERIFY(arming.armWhen(Action::LogOff, false, condition, &why));
         QCOMPARE(arming.toolTip(), QStringLiteral("Orvanta \u2014 make (7) still running"));
-        emit condition->met();
+        condition->hold(true);
         QTest::ignoreMessage(QtWarningMsg, "log off was refused: no");
         fakes.pending({false, QStringLiteral("no"), Refusal::Other, QString()});
         QVERIFY(!arming.condition());

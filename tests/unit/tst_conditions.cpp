@@ -23,19 +23,17 @@ struct FakeSampler final : LoadSampler
 
 struct FakeIdleSource final : IdleSource
 {
-    void start() override {}
+    void start(qint64) override {}
     void stop() override {}
-    bool tellsChanges() const override { return changes; }
-    bool changes = false;
 };
 
 struct FakeWatcher final : ProcessWatcher
 {
-    bool watch(const RunningProgram &program, QString *error) override
+    Watch watch(const RunningProgram &program, QString *error) override
     {
         *error = program.label() + QStringLiteral(" has ended");
         watching << program.pid;
-        return program.pid != 666;
+        return program.pid != 666 ? Watch::Watching : Watch::Ended;
     }
     void clear() override { watching.clear(); }
     QList<qint64> watching;

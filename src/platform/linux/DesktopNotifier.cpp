@@ -26,31 +26,36 @@ public:
                       SLOT(onActionInvoked(uint, QString)));
     }
 
-    void show(const QString &text, std::function<void(bool)> done) override
+    void show(const QString &text, const QString &postpone, std::function<void(bool)> done) override
     {
         if (!m_bus.isConnected()) {
             done(false);
             return;
         }
         const QPointer<DesktopNotifier> self(this);
-        call(QStringLiteral("GetCapabilities"), {}, [self, text, done](const QDBusMessage &caps) {
-            if (!self || caps.type() != QDBusMessage::ReplyMessage) {
-                done(false);
-                return;
-            }
-            QStringList actions;
-            if (caps.arguments().value(0).toStringList().contains(QStringLiteral("actions")))
-                actions = {PostponeKey, tr("Postpone 10 minutes"), CancelKey, tr("Cancel")};
-            const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
-                                       AppInfo::title(), text,       actions,
-                                       QVariantMap(),    0 /* until closed */};
-            self->call(QStringLiteral("Notify"), args, [self, done](const QDBusMessage &reply) {
-                const bool shown = self && reply.type() == QDBusMessage::ReplyMessage;
-                if (shown)
-                    self->m_id = reply.arguments().value(0).toUInt();
-                done(shown);
-            });
-        });
+        call(QStringLiteral("GetCapabilities"), {},
+             [self, text, postpone, done](const QDBusMessage &caps) {
+                 if (!self || caps.type() != QDBusMessage::ReplyMessage) {
+                     done(false);
+                     return;
+                 }
+                 QStringList actions;
+                 if (caps.arguments().value(0).toStringList().contains(QStringLiteral("actions"))) {
+                     if (!postpone.isEmpty())
+                         actions = {PostponeKey, postpone};
+                     actions << CancelKey << tr("Cancel");
+                 }
+                 const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
+                                            AppInfo::title(), text,       actions,
+                                            QVariantMap(),    0 /* until closed */};
+                 self->call(
+                     QStringLiteral("Notify"), args, [self, done](const QDBusMessage &reply) {
+                         const bool shown = self && reply.type() == QDBusMessage::ReplyMessage;
+                         if (shown)
+                             self->m_id = reply.arguments().value(0).toUInt();
+                         done(shown);
+                     });
+             });
     }
 
     void close() override

@@ -1,7 +1,6 @@
-#include "core/IdleCondition.h"
 #include "core/IdleSource.h"
-#include "platform/Platform.h"
 #include "platform/linux/BusProbe.h"
+#include "platform/linux/WaitParts.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -39,11 +38,15 @@ public:
     }
     ~LinuxIdleSource() override { stop(); }
 
-    void start() override
+    void start(qint64) override
     {
         stop();
-        ++m_generation;
-        askMutter();
+        const quint64 generation = ++m_generation;
+        // Nothing is said from inside start().
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == m_generation)
+                askMutter();
+        });
     }
 
     void stop() override
@@ -57,8 +60,6 @@ public:
                 SLOT(onSessionChanged(QString, QVariantMap, QStringList)));
         m_kind = Kind::None;
     }
-
-    bool tellsChanges() const override { return m_kind == Kind::Logind; }
 
 private slots:
     void onSessionChanged(const QString &interface, const QVariantMap &changed,
@@ -218,9 +219,19 @@ private:
 
 } // namespace
 
-std::unique_ptr<Condition> Platform::makeIdleCondition(qint64 spanMs, const Clock &clock)
+IdleSources::~IdleSources() = default;
+
+void IdleSources::probe()
 {
-    return std::make_unique<IdleCondition>(spanMs, std::make_unique<LinuxIdleSource>(), clock);
+    QTimer::singleShot(0, this, [this] {
+        m_probed = true;
+        emit probed();
+    });
+}
+
+std::unique_ptr<IdleSource> IdleSources::make(QString *) const
+{
+    return std::make_unique<LinuxIdleSource>();
 }
 
 #include "LinuxIdleSource.moc"

@@ -1,7 +1,6 @@
 #include "core/ProcessWatcher.h"
-#include "core/ProgramEndCondition.h"
-#include "platform/Platform.h"
 #include "platform/linux/ProcFiles.h"
+#include "platform/linux/WaitParts.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -30,7 +29,7 @@ class PidfdProcessWatcher final : public ProcessWatcher
 public:
     ~PidfdProcessWatcher() override { clear(); }
 
-    bool watch(const RunningProgram &program, QString *error) override
+    Watch watch(const RunningProgram &program, QString *error) override
     {
         const qint64 pid = program.pid;
         const int fd = pid > 0 ? int(syscall(SYS_pidfd_open, pid_t(pid), 0)) : -1;
@@ -39,7 +38,7 @@ public:
                          ? tr("Waiting for a program to end needs Linux 5.3 or newer.")
                          : tr("%1 cannot be watched: %2")
                                .arg(program.label(), QString::fromLocal8Bit(std::strerror(errno)));
-            return false;
+            return Watch::Failed;
         }
         // Ended already: the PID is gone, or given to another process since it was listed,
         // or its process has ended and waits to be collected (its pidfd is readable at once).
@@ -50,11 +49,11 @@ public:
             if (fd >= 0)
                 ::close(fd);
             *error = tr("%1 has already ended.").arg(program.label());
-            return false;
+            return Watch::Ended;
         }
         if (m_notifiers.contains(pid)) {
             ::close(fd);
-            return true;
+            return Watch::Watching;
         }
         auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [this, pid] {
@@ -62,7 +61,7 @@ public:
             emit ended(pid);
         });
         m_notifiers.insert(pid, notifier);
-        return true;
+        return Watch::Watching;
     }
 
     void clear() override
@@ -88,7 +87,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Condition> Platform::makeProgramEndCondition(const QList<RunningProgram> &programs)
+std::unique_ptr<ProcessWatcher> makePidfdProcessWatcher()
 {
-    return std::make_unique<ProgramEndCondition>(programs, std::make_unique<PidfdProcessWatcher>());
+    return std::make_unique<PidfdProcessWatcher>();
 }

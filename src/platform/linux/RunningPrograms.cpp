@@ -1,11 +1,9 @@
 #include "core/RunningProgram.h"
-#include "platform/Platform.h"
 #include "platform/linux/ProcFiles.h"
+#include "platform/linux/WaitParts.h"
 
 #include <QDir>
 #include <QFile>
-
-#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,7 +25,7 @@ std::optional<ProcessStat> readProcessStat(qint64 pid)
                        fields[19].toULongLong()}; // the 22nd field: start time
 }
 
-QList<RunningProgram> Platform::runningPrograms()
+QList<RunningProgram> listRunningPrograms()
 {
     const uid_t me = getuid();
     const qint64 self = getpid();
@@ -65,15 +63,5 @@ QList<RunningProgram> Platform::runningPrograms()
             info.st_uid == me;
         programs << program;
     }
-    std::sort(programs.begin(), programs.end(),
-              [](const RunningProgram &a, const RunningProgram &b) {
-                  const int order = a.name.compare(b.name, Qt::CaseInsensitive);
-                  return order != 0 ? order < 0 : a.pid < b.pid;
-              });
     return programs;
-}
-
-Qt::CaseSensitivity Platform::programNameCase()
-{
-    return Qt::CaseSensitive;
 }

@@ -1,6 +1,6 @@
 #include "core/Settings.h"
-#include "platform/linux/IniSettingsStore.h"
 #include "platform/Platform.h"
+#include "platform/linux/IniSettingsStore.h"
 
 #include <QDir>
 #include <QStandardPaths>

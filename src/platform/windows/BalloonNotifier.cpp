@@ -6,7 +6,10 @@ namespace {
 class BalloonNotifier final : public Notifier
 {
 public:
-    void show(const QString &, std::function<void(bool)> done) override { done(false); }
+    void show(const QString &, const QString &, std::function<void(bool)> done) override
+    {
+        done(false);
+    }
     void close() override {}
 };
 } // namespace
