@@ -56,7 +56,8 @@ QString refusalMessage(Action action, const PowerResult &result)
         why = Power::tr("No service on this system could carry it out.");
         break;
     case Refusal::NoAnswer:
-        why = Power::tr("The system did not answer in time.");
+        // Only where nothing was sent that could act: an unanswered request is no refusal.
+        why = Power::tr("The system did not answer in time, so the request itself was not sent.");
         break;
     case Refusal::NotPossible:
         why = Power::tr("The system says it cannot do that now.");

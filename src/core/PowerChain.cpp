@@ -104,8 +104,18 @@ bool Run::answer(const Reply &reply)
             m_done = true;
             return false;
         }
-        m_trail << name + QStringLiteral(": no reply");
-        refuse(Refusal::NoAnswer, QString());
+        m_trail << name + QStringLiteral(": no reply") +
+                       (reply.errorName.isEmpty() ? QString()
+                                                  : QStringLiteral(" (%1)").arg(reply.errorName));
+        if (step.query) {
+            refuse(Refusal::NoAnswer, QString());
+            return false;
+        }
+        // Not refused: the request went out and may still be carried out.
+        m_result = {};
+        m_result.error = m_trail.join(QStringLiteral("; "));
+        m_result.unanswered = true;
+        m_done = true;
         return false;
     case Reply::Kind::Error:
         if (step.moveOnErrors.contains(reply.errorName)) {

@@ -40,10 +40,13 @@ struct Step
     QString interface;
     QString method;
     QList<Arg> args;
-    // A query (may this be done?) answers a word: "no" and "na" end the chain with a
-    // refusal, anything else goes on to the next step.
+    // A query (may this be done?) cannot carry the action out. It answers a word: "no" and
+    // "na" end the chain with a refusal, anything else goes on to the next step; no answer
+    // ends it with a refusal too, as the request itself was never sent.
     bool query = false;
-    // Session managers may answer only once the session has ended, or never.
+    // This call answers only once the session has ended, or never (an end-session dialog
+    // that counts down): its silence means it took the request. Silence from any other
+    // call that acts leaves the request unanswered: it may still be carried out.
     bool silenceAccepted = false;
     // A service that is not running must not be started by our request.
     bool autoStart = false;
@@ -79,18 +82,20 @@ struct Reply
     {
         Reply,
         Error,
-        Silence
+        Silence // no answer in time, or the service left without answering
     };
     Kind kind = Kind::Reply;
-    QString errorName; // Error only
+    QString errorName; // Error, or Silence as the service's own answer (its wait ran out)
     QString text;      // a query's answer, or the error's message
     // Error only: what the error means when it ends the chain.
     Refusal refusal = Refusal::Other;
 };
 
 // Walks a chain one answer at a time, so that the answers may come later: tries the steps
-// in order until one is accepted or refuses, never going past a refusal. The error of a
-// refused chain names every step tried and what it answered.
+// in order until one is accepted or refuses, never going past a refusal, nor past a call
+// that acts and did not answer (the next way would be a second request, maybe a different
+// one, while the first may still be carried out). The error of a chain that was not
+// accepted names every step tried and what it answered.
 class Run
 {
 public:

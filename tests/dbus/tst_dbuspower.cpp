@@ -52,25 +52,36 @@ private slots:
         QTest::addColumn<QStringList>("rules");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("error"); // empty when accepted
+        QTest::addColumn<bool>("unanswered");
         const auto row = [](const char *name, const char *xdg, int action, bool force,
                             const QStringList &rules, const QStringList &calls,
-                            const QString &error = {}) {
+                            const QString &error = {}, bool unanswered = false) {
             QTest::newRow(name) << QString::fromLatin1(xdg) << action << force << rules << calls
-                                << error;
+                                << error << unanswered;
         };
         const QString denied = "org.freedesktop.DBus.Error.AccessDenied";
         row("forced power off", "", 1, true, {}, {"PowerOffWithFlags t 16"});
         row("logind before 257", "", 1, true,
             {"PowerOffWithFlags=org.freedesktop.DBus.Error.InvalidArgs"},
             {"PowerOffWithFlags t 16", "PowerOff b 0"});
-        row("power off asks first", "", 1, false, {"absent=gnome"},
-            {"CanPowerOff", "PowerOffWithFlags t 0"});
         row("cannot power off", "", 1, false, {"absent=gnome", "CanPowerOff=no"}, {"CanPowerOff"},
             "org.freedesktop.login1 CanPowerOff(): no");
         row("GNOME log off", "GNOME", 0, false, {}, {"Logout u 1"});
         row("no session bus", "GNOME", 0, true, {"session=none"}, {"Terminate"});
-        // Answers only when the session has ended: accepted once the bound runs out.
-        row("GNOME silent", "GNOME", 0, false, {"Logout=silent"}, {"Logout u 1"});
+        // The end-session dialog answers only when the session ends: accepted once the
+        // bound runs out. A call that should answer and does not may still be carried out:
+        // it is not refused, and no second request follows.
+        row("GNOME dialog", "GNOME", 1, false, {"Shutdown=silent"}, {"Shutdown"});
+        row("GNOME silent", "GNOME", 0, true, {"Logout=silent"}, {"Logout u 2"},
+            "org.gnome.SessionManager Logout(2): no reply", true);
+        row("logind silent", "", 1, true, {"PowerOffWithFlags=silent"}, {"PowerOffWithFlags t 16"},
+            "org.freedesktop.login1 PowerOffWithFlags(0x10): no reply", true);
+        row("logind's own wait ran out", "", 2, false,
+            {"absent=gnome", "RebootWithFlags=org.freedesktop.DBus.Error.Timeout"},
+            {"CanReboot", "RebootWithFlags t 0"},
+            "org.freedesktop.login1 CanReboot(): yes; org.freedesktop.login1 RebootWithFlags(0x0): "
+            "no reply (org.freedesktop.DBus.Error.Timeout)",
+            true);
         // The session manager that runs is asked, whatever the desktop's name; without one,
         // nothing ends the session unasked.
         row("a manager the name does not tell", "Pantheon", 0, false, {}, {"Logout u 1"});
@@ -90,6 +101,7 @@ private slots:
         QFETCH(QStringList, rules);
         QFETCH(QStringList, calls);
         QFETCH(QString, error);
+        QFETCH(bool, unanswered);
         Child mocks;
         mocks.start(QStringLiteral("/usr/bin/python3"),
                     QStringList{POWERMOCKS, m_addresses[0], m_addresses[1]} + rules);
@@ -99,12 +111,13 @@ private slots:
             rules.contains("session=none") ? "unix:path=/nonexistent/bus" : m_addresses[1];
         DBusPowerRequester power(QDBusConnection::connectToBus(m_addresses[0], "system"),
                                  QDBusConnection::connectToBus(session, session), xdg,
-                                 std::chrono::milliseconds(400));
+                                 std::chrono::milliseconds(400), std::chrono::milliseconds(800));
         QList<PowerResult> results;
         power.request(Action(action), force, [&](const PowerResult &r) { results << r; });
         QTRY_COMPARE_WITH_TIMEOUT(results.size(), 1, 2000);
         QCOMPARE(results[0].error, error);
         QCOMPARE(results[0].accepted, error.isEmpty());
+        QCOMPARE(results[0].unanswered, unanswered);
         while (mocks.waitForReadyRead(300)) {
         }
         QCOMPARE(QString::fromUtf8(mocks.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),

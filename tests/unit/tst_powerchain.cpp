@@ -20,18 +20,21 @@ private slots:
         QTest::addColumn<QStringList>("replies");
         QTest::addColumn<Refusal>("refusal");
         QTest::addColumn<QString>("error"); // empty when accepted
+        QTest::addColumn<bool>("unanswered");
         const auto row = [](const char *name, const QStringList &steps, bool force,
                             const QStringList &replies, Refusal refusal = Refusal::Other,
-                            const QString &error = {}) {
-            QTest::newRow(name) << steps << force << replies << refusal << error;
+                            const QString &error = {}, bool unanswered = false) {
+            QTest::newRow(name) << steps << force << replies << refusal << error << unanswered;
         };
         row("not there, next", {"manager", "call"}, false, {"gone", "ok"});
         row("a manager may never answer", {"manager", "call"}, false, {"silent"});
-        row("the system must answer", {"call"}, true, {"silent"}, Refusal::NoAnswer,
-            "call call(): no reply");
+        // A call that acts and is silent may still be carried out: no second request.
+        row("silent call: unanswered, no next", {"can", "call", "call"}, false, {"=yes", "silent"},
+            Refusal::Other, "can can(): yes; call call(): no reply", true);
+        row("a silent query refuses", {"can", "call"}, false, {"silent"}, Refusal::NoAnswer,
+            "can can(): no reply");
         row("a refusal ends the chain", {"manager", "call"}, false, {"denied"},
             Refusal::AccessDenied, "manager manager(1): denied (told)");
-        row("can: yes", {"can", "call"}, false, {"=yes", "ok"});
         row("can: na", {"can", "call"}, false, {"=na"}, Refusal::NotPossible, "can can(): na");
         // Ending a session unasked is for a forced log off only.
         row("nothing to call", {}, false, {}, Refusal::NoSessionManager, "nothing to call");
@@ -47,6 +50,7 @@ private slots:
         QFETCH(QStringList, replies);
         QFETCH(Refusal, refusal);
         QFETCH(QString, error);
+        QFETCH(bool, unanswered);
         QList<Step> chain;
         for (const QString &name : steps) {
             Step step;
@@ -73,6 +77,7 @@ private slots:
         QCOMPARE(run.result().accepted, error.isEmpty());
         QCOMPARE(run.result().error, error);
         QCOMPARE(run.result().refusal, refusal);
+        QCOMPARE(run.result().unanswered, unanswered);
     }
 
     // The desktop's name only puts its manager first; every other one still follows.

@@ -151,9 +151,10 @@ private:
 } // namespace
 
 DBusPowerRequester::DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
-                                       QString xdgCurrentDesktop, std::chrono::milliseconds bound)
+                                       QString xdgCurrentDesktop, std::chrono::milliseconds bound,
+                                       std::chrono::milliseconds actingBound)
     : m_system(std::move(systemBus)), m_session(std::move(sessionBus)),
-      m_desktop(std::move(xdgCurrentDesktop)), m_bound(bound)
+      m_desktop(std::move(xdgCurrentDesktop)), m_bound(bound), m_actingBound(actingBound)
 {
 }
 
@@ -251,10 +252,12 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
     message.setInteractiveAuthorizationAllowed(AllowInteractiveAuthorization);
 
     // Bounded: some session managers answer only when the session has ended, or never;
-    // an error, though, comes back at once.
+    // an error, though, comes back at once. A call that acts and should answer is given
+    // longer, as its silence leaves the user knowing nothing.
     const bool query = step->query;
+    const auto bound = query || step->silenceAccepted ? m_bound : m_actingBound;
     auto *watcher =
-        new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(m_bound.count())));
+        new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(bound.count())));
     QObject::connect(
         watcher, &QDBusPendingCallWatcher::finished, watcher,
         [this, call, query, bus](QDBusPendingCallWatcher *finished) {
@@ -268,14 +271,20 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
             }
             const QString name = reply.errorName();
             // NoReply: the bound ran out, or the service left the bus without
-            // answering (a session manager ending its session does that).
-            if (name != QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+            // answering (a session manager ending its session does that). NoReply or
+            // Timeout as the service's own answer: a wait of its own ran out (logind's on
+            // the service manager), which leaves the request as open as silence does.
+            if (name != QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
+                name != QLatin1String("org.freedesktop.DBus.Error.Timeout")) {
                 answer(call, {Reply::Kind::Error, name, reply.errorMessage(),
                               PowerCalls::refusalFor(name)});
                 return;
             }
-            flushThenAnswer(bus, [this, call] {
-                answer(call, {Reply::Kind::Silence, QString(), QString(), Refusal::NoAnswer});
+            // Our bound running out reads as NoReply too: only Timeout is named.
+            const QString said =
+                name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ? name : QString();
+            flushThenAnswer(bus, [this, call, said] {
+                answer(call, {Reply::Kind::Silence, said, QString(), Refusal::NoAnswer});
             });
         });
 }

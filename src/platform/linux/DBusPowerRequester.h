@@ -20,10 +20,17 @@ class QDBusServiceWatcher;
 class DBusPowerRequester final : public QObject, public PowerRequester
 {
 public:
+    // For questions, and for session managers that answer late or never by design.
     static constexpr std::chrono::milliseconds DefaultBound{3000};
+    // For a call that acts and should answer: its answer, however late, is the only word on
+    // whether the request was refused (logind may first start polkit, or wait on the
+    // service manager for as long as this, the bus's usual reply timeout). The request has
+    // left by then; only the telling waits.
+    static constexpr std::chrono::milliseconds DefaultActingBound{25000};
 
     DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
-                       QString xdgCurrentDesktop, std::chrono::milliseconds bound = DefaultBound);
+                       QString xdgCurrentDesktop, std::chrono::milliseconds bound = DefaultBound,
+                       std::chrono::milliseconds actingBound = DefaultActingBound);
     ~DBusPowerRequester() override;
 
     // Starts following which session managers run, so that a request need not ask first.
@@ -40,6 +47,7 @@ private:
     QDBusConnection m_session;
     QString m_desktop;
     std::chrono::milliseconds m_bound;
+    std::chrono::milliseconds m_actingBound;
     QDBusServiceWatcher *m_watcher = nullptr;
     // The session managers' names on the session bus, once known.
     std::optional<QSet<QString>> m_running;

@@ -68,7 +68,8 @@ Step sessionStep(const QString &service, const QString &path, const QString &int
     step.interface = interface;
     step.method = method;
     step.args = std::move(args);
-    step.silenceAccepted = true;
+    // Most session managers answer at once and end the session afterwards.
+    step.silenceAccepted = false;
     step.autoStart = false;
     step.moveOnErrors = notAvailableErrors();
     return step;
@@ -83,8 +84,8 @@ Step logindStep(const QString &method, QList<Arg> args = {})
     step.interface = LogindManager;
     step.method = method;
     step.args = std::move(args);
-    // logind answers at once; silence from it is not an acceptance. It is started on
-    // demand by the system like any system service.
+    // logind answers at once; silence from it is not an acceptance, nor a refusal. It is
+    // started on demand by the system like any system service.
     step.silenceAccepted = false;
     step.autoStart = true;
     step.moveOnErrors = notAvailableErrors();
@@ -153,13 +154,16 @@ QList<Step> managerSteps(SessionManager manager, Action action, bool force)
                             {i32(KsmConfirmNo), i32(type), i32(KsmTryNow)})};
     }
     case SessionManager::Gnome: {
-        // Shutdown() and Reboot() show the shell's end-session dialog and answer only
-        // when the session has ended.
+        // Logout() answers at once; Shutdown() and Reboot() show the shell's end-session
+        // dialog, which counts down, and answer only when the session is ending (or with an
+        // error when the user cancels).
         const QString method = logOff ? QStringLiteral("Logout")
                                : off  ? QStringLiteral("Shutdown")
                                       : QStringLiteral("Reboot");
-        return {sessionStep(Gnome, QStringLiteral("/org/gnome/SessionManager"), Gnome, method,
-                            logOff ? QList<Arg>{u32(LogoutNoConfirmation)} : QList<Arg>{})};
+        Step step = sessionStep(Gnome, QStringLiteral("/org/gnome/SessionManager"), Gnome, method,
+                                logOff ? QList<Arg>{u32(LogoutNoConfirmation)} : QList<Arg>{});
+        step.silenceAccepted = !logOff;
+        return {step};
     }
     case SessionManager::Mate: {
         const QString method = logOff ? QStringLiteral("Logout")
@@ -184,7 +188,9 @@ QList<Step> managerSteps(SessionManager manager, Action action, bool force)
         const QString method = logOff ? QStringLiteral("logout")
                                : off  ? QStringLiteral("powerOff")
                                       : QStringLiteral("reboot");
-        return {sessionStep(Lxqt, QStringLiteral("/LXQtSession"), Lxqt, method)};
+        Step step = sessionStep(Lxqt, QStringLiteral("/LXQtSession"), Lxqt, method);
+        step.silenceAccepted = true;
+        return {step};
     }
     }
     return {};
@@ -219,8 +225,6 @@ Refusal refusalFor(const QString &errorName)
         return Refusal::Inhibited;
     if (errorName == dbusError("InteractiveAuthorizationRequired"))
         return Refusal::AuthorizationRequired;
-    if (errorName == dbusError("NoReply") || errorName == dbusError("Timeout"))
-        return Refusal::NoAnswer;
     if (notAvailableErrors().contains(errorName))
         return Refusal::NoService;
     return Refusal::Other;

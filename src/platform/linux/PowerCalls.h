@@ -20,7 +20,8 @@ QStringList sessionManagerServices();
 QList<PowerChain::Step> chainFor(const QString &xdgCurrentDesktop, const QSet<QString> &running,
                                  Action action, bool force);
 
-// What an error that ends the chain means for the user.
+// What an error that ends the chain means for the user. (No reply and a timeout are no
+// refusal: the requester reports them as silence.)
 Refusal refusalFor(const QString &errorName);
 
 } // namespace PowerCalls
