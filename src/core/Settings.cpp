@@ -20,17 +20,17 @@ namespace {
 
 // One key: its name, the text a missing key stands for, how a stored text is taken into
 // the choices, and the text written for them (nothing: the key is left as it is).
-struct Row
+template <typename Values> struct Row
 {
     const char *key;
     const char *missing;
-    void (*read)(Choices &choices, const QString &stored);
-    std::optional<QString> (*write)(const Choices &choices);
+    void (*read)(Values &values, const QString &stored);
+    std::optional<QString> (*write)(const Values &values);
 };
 
 // An enumeration stored as its value, 0..maximum.
 template <typename Enum, std::optional<Enum> Choices::*member, int maximum>
-Row enumRow(const char *key)
+Row<Choices> enumRow(const char *key)
 {
     return {key, "0",
             [](Choices &c, const QString &stored) {
@@ -44,29 +44,29 @@ Row enumRow(const char *key)
             }};
 }
 
-template <std::array<QString, 3> Choices::*member, int index> Row fieldRow(const char *key)
+template <std::array<QString, 3> Choices::*member, int index> Row<Choices> fieldRow(const char *key)
 {
     return {key, "0", [](Choices &c, const QString &stored) { (c.*member)[index] = stored; },
             [](const Choices &c) -> std::optional<QString> { return (c.*member)[index]; }};
 }
 
 // In the order the keys are written.
-const std::array<Row, 10> &table()
+const std::array<Row<Choices>, 10> &table()
 {
-    static const std::array<Row, 10> rows = {
+    static const std::array<Row<Choices>, 10> rows = {
         enumRow<Action, &Choices::action, 2>("Action"),
-        Row{"Force", "1",
-            [](Choices &c, const QString &stored) {
-                const int value = Settings::storedWholeNumber(stored, 2).value_or(1);
-                c.force = value == 1   ? Qt::Checked
-                          : value == 2 ? Qt::PartiallyChecked
-                                       : Qt::Unchecked;
-            },
-            [](const Choices &c) -> std::optional<QString> {
-                return QString::number(c.force == Qt::Checked            ? 1
-                                       : c.force == Qt::PartiallyChecked ? 2
-                                                                         : 0);
-            }},
+        Row<Choices>{"Force", "1",
+                     [](Choices &c, const QString &stored) {
+                         const int value = Settings::storedWholeNumber(stored, 2).value_or(1);
+                         c.force = value == 1   ? Qt::Checked
+                                   : value == 2 ? Qt::PartiallyChecked
+                                                : Qt::Unchecked;
+                     },
+                     [](const Choices &c) -> std::optional<QString> {
+                         return QString::number(c.force == Qt::Checked            ? 1
+                                                : c.force == Qt::PartiallyChecked ? 2
+                                                                                  : 0);
+                     }},
         enumRow<TimeMode, &Choices::timeMode, 1>("TimeSetting"),
         fieldRow<&Choices::countdown, 0>("CountDown0"),
         fieldRow<&Choices::timeOfDay, 0>("Time0"),
@@ -74,34 +74,88 @@ const std::array<Row, 10> &table()
         fieldRow<&Choices::timeOfDay, 1>("Time1"),
         fieldRow<&Choices::countdown, 2>("CountDown2"),
         fieldRow<&Choices::timeOfDay, 2>("Time2"),
-        Row{"Warning", "1",
-            [](Choices &c, const QString &stored) {
-                c.warning = Settings::storedWholeNumber(stored, 1).value_or(1) == 1;
-            },
-            [](const Choices &c) -> std::optional<QString> {
-                return QString::number(c.warning ? 1 : 0);
-            }},
+        Row<Choices>{"Warning", "1",
+                     [](Choices &c, const QString &stored) {
+                         c.warning = Settings::storedWholeNumber(stored, 1).value_or(1) == 1;
+                     },
+                     [](const Choices &c) -> std::optional<QString> {
+                         return QString::number(c.warning ? 1 : 0);
+                     }},
     };
     return rows;
+}
+
+// A number of the wait dialogs, 1..maximum; anything else leaves the default.
+template <int WaitChoices::*member, int maximum> Row<WaitChoices> numberRow(const char *key)
+{
+    return {
+        key, "",
+        [](WaitChoices &w, const QString &stored) {
+            if (const std::optional<int> value = Settings::storedWholeNumber(stored, maximum);
+                value && *value >= 1)
+                w.*member = *value;
+        },
+        [](const WaitChoices &w) -> std::optional<QString> { return QString::number(w.*member); }};
+}
+
+const std::array<Row<WaitChoices>, 6> &waitTable()
+{
+    static const std::array<Row<WaitChoices>, 6> rows = {
+        Row<WaitChoices>{
+            "WaitPrograms", "",
+            [](WaitChoices &w, const QString &stored) {
+                w.programs = stored.split(u'/', Qt::SkipEmptyParts);
+            },
+            [](const WaitChoices &w) -> std::optional<QString> { return w.programs.join(u'/'); }},
+        numberRow<&WaitChoices::quietMinutes, WaitChoices::MaximumMinutes>("QuietMinutes"),
+        numberRow<&WaitChoices::cpuPercent, WaitChoices::MaximumPercent>("QuietCPU"),
+        numberRow<&WaitChoices::diskKBps, WaitChoices::MaximumKBps>("QuietDisk"),
+        numberRow<&WaitChoices::networkKBps, WaitChoices::MaximumKBps>("QuietNetwork"),
+        numberRow<&WaitChoices::idleMinutes, WaitChoices::MaximumMinutes>("IdleMinutes"),
+    };
+    return rows;
+}
+
+template <typename Values, std::size_t size>
+Values loadRows(SettingsStore &store, const std::array<Row<Values>, size> &rows)
+{
+    Values values;
+    for (const Row<Values> &row : rows)
+        row.read(values, store.value(QLatin1String(row.key), QLatin1String(row.missing)));
+    return values;
+}
+
+template <typename Values, std::size_t size>
+bool saveRows(SettingsStore &store, const std::array<Row<Values>, size> &rows, const Values &values,
+              QString *error)
+{
+    SettingsStore::Entries entries;
+    for (const Row<Values> &row : rows)
+        if (const std::optional<QString> text = row.write(values))
+            entries.emplace_back(QLatin1String(row.key), *text);
+    return store.save(entries, error);
 }
 
 } // namespace
 
 Choices Settings::load(SettingsStore &store)
 {
-    Choices choices;
-    for (const Row &row : table())
-        row.read(choices, store.value(QLatin1String(row.key), QLatin1String(row.missing)));
-    return choices;
+    return loadRows(store, table());
 }
 
 bool Settings::save(SettingsStore &store, const Choices &choices, QString *error)
 {
-    SettingsStore::Entries entries;
-    for (const Row &row : table())
-        if (const std::optional<QString> text = row.write(choices))
-            entries.emplace_back(QLatin1String(row.key), *text);
-    return store.save(entries, error);
+    return saveRows(store, table(), choices, error);
+}
+
+WaitChoices Settings::loadWaits(SettingsStore &store)
+{
+    return loadRows(store, waitTable());
+}
+
+bool Settings::saveWaits(SettingsStore &store, const WaitChoices &waits, QString *error)
+{
+    return saveRows(store, waitTable(), waits, error);
 }
 
 std::optional<int> Settings::storedWholeNumber(const QString &stored, int maximum)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/Power.h"
+#include "core/QuietThresholds.h"
 #include "core/TimeRules.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -32,6 +34,25 @@ struct Choices
     bool operator==(const Choices &) const = default;
 };
 
+// What was last asked of the Wait menu's dialogs, offered again when they open. Kept apart
+// from the window's choices: it is written when a wait starts, not by Save settings.
+struct WaitChoices
+{
+    // The ranges the dialogs offer; a stored value outside its range counts as missing.
+    static constexpr int MaximumMinutes = 24 * 60;
+    static constexpr int MaximumPercent = 100;
+    static constexpr int MaximumKBps = 1000000;
+
+    QStringList programs; // the names of the programs waited for
+    int quietMinutes = int(QuietThresholds().spanMs / 60000);
+    int cpuPercent = QuietThresholds().cpuPercent;
+    int diskKBps = QuietThresholds().diskKBps;
+    int networkKBps = QuietThresholds().networkKBps;
+    int idleMinutes = 5;
+
+    bool operator==(const WaitChoices &) const = default;
+};
+
 namespace Settings {
 
 // The choices as the store holds them. Every key is read through one table: a stored
@@ -42,6 +63,13 @@ namespace Settings {
 Choices load(SettingsStore &store);
 // Writes every key of the table, in its order; on failure says why in `error`.
 bool save(SettingsStore &store, const Choices &choices, QString *error);
+
+// The wait choices through a table of their own, under keys of their own: a number within
+// its dialog's range (1 and up) or the default; the names one string, separated by '/',
+// which no program file's name holds.
+WaitChoices loadWaits(SettingsStore &store);
+// Writes the wait choices' keys only; the window's stay as they are.
+bool saveWaits(SettingsStore &store, const WaitChoices &waits, QString *error);
 
 // A stored whole number from 0 to `maximum`, or nothing.
 std::optional<int> storedWholeNumber(const QString &stored, int maximum);

@@ -3,6 +3,7 @@
 #include "core/AppInfo.h"
 #include "core/CommandLine.h"
 #include "core/Condition.h"
+#include "core/Log.h"
 #include "core/Schedule.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
@@ -49,6 +50,11 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     connect(m_arming, &ArmingController::conditionFailed, this,
             [this](const QString &reason) { m_services.messages->information(this, reason); });
     connect(m_arming, &ArmingController::warnInstead, this, &MainWindow::onWarnInstead);
+    // Said once by the notifier or the tray; the window keeps saying it while it waits again.
+    connect(m_arming, &ArmingController::warningWithdrawn, this, [this](const QString &text) {
+        m_withdrawn = text;
+        showStatus();
+    });
     connect(m_arming, &ArmingController::accepted, this, [this] {
         m_accepted = true;
         close();
@@ -218,9 +224,17 @@ void MainWindow::onStartClicked()
 void MainWindow::chooseWait(WaitOrder::Kind kind)
 {
     // Not modal to the whole program, and never waited for: the answer comes by signal.
-    auto *dialog = new WaitDialog(kind, m_services.waits->runningPrograms(), this);
+    auto *dialog = new WaitDialog(kind, m_services.waits->runningPrograms(),
+                                  Settings::loadWaits(*m_services.settings),
+                                  m_services.waits->sources().programNameCase(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        // Remembered as asked, even when it cannot start now: the program may be started
+        // again, the sources come back. Its own keys only, so the window's choices keep
+        // their saved or unsaved state.
+        QString error;
+        if (!Settings::saveWaits(*m_services.settings, dialog->choices(), &error))
+            qCWarning(lcOrvanta, "the wait's choices are not remembered: %s", qPrintable(error));
         if (const QString why = startWait(dialog->order(), std::nullopt); !why.isEmpty())
             m_services.messages->information(this, why);
     });
@@ -240,6 +254,8 @@ QString MainWindow::startWait(const WaitOrder &order, const std::optional<ArmOrd
         return why;
     if (choices)
         m_panel->setOrder(*choices);
+    // One wait replacing another leaves the state Waiting, and nothing says it changed.
+    showStatus();
     return QString();
 }
 
@@ -250,8 +266,7 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
     if (m_waitMenu)
         m_waitMenu->setEnabled(state == ArmingController::State::Idle);
-    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
-                            m_arming->postponeCaption());
+    m_withdrawn.clear();
     showStatus();
 }
 
@@ -259,8 +274,15 @@ void MainWindow::showStatus()
 {
     const QString tip = m_arming->toolTip();
     m_tray->setToolTip(tip.isEmpty() ? QStringLiteral("Carrowmelden") : tip);
+    // Also on a tick: a countdown armed over a wait's warning minute stays Armed, yet
+    // Postpone no longer begins a span again.
+    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
+                            m_arming->postponeCaption());
     // A wait besides the clock shows what it waits for in place of the time rows.
-    m_panel->showWaiting(m_arming->condition() ? m_arming->status() : QString());
+    QString status = m_arming->condition() ? m_arming->status() : QString();
+    if (!status.isEmpty() && !m_withdrawn.isEmpty())
+        status = m_withdrawn + u'\n' + status;
+    m_panel->showWaiting(status);
 }
 
 void MainWindow::onFieldWritten(int index, const QString &text)

@@ -91,6 +91,8 @@ private:
     // The system took the request: the program is ending because of it.
     bool m_accepted = false;
     bool m_settingsChanged = false;
+    // Why a wait's warning was withdrawn, shown while it waits again.
+    QString m_withdrawn;
 
     ControlPanel *m_panel = nullptr;
 

@@ -9,8 +9,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &running, QWidget *parent)
-    : QDialog(parent), m_kind(kind)
+WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &running,
+                       const WaitChoices &last, Qt::CaseSensitivity nameCase, QWidget *parent)
+    : QDialog(parent), m_kind(kind), m_last(last)
 {
     setObjectName(QStringLiteral("waitDialog"));
     auto *layout = new QVBoxLayout(this);
@@ -46,6 +47,7 @@ WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &runnin
                 QStringLiteral("%1 \u2014 %2").arg(program.label(), program.commandLine),
                 m_programs);
             item->setToolTip(program.commandLine);
+            item->setSelected(last.programs.contains(program.name, nameCase));
             m_running << program;
         }
         m_programs->setMinimumSize(420, 220);
@@ -55,36 +57,53 @@ WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &runnin
                     !m_programs->item(i)->text().contains(text, Qt::CaseInsensitive));
         });
         layout->addWidget(m_programs);
-        start->setEnabled(false);
-        connect(m_programs, &QListWidget::itemSelectionChanged, this,
-                [this, start] { start->setEnabled(!m_programs->selectedItems().isEmpty()); });
+        const auto enableStart = [this, start] {
+            start->setEnabled(!m_programs->selectedItems().isEmpty());
+        };
+        enableStart();
+        connect(m_programs, &QListWidget::itemSelectionChanged, this, enableStart);
+        if (!m_programs->selectedItems().isEmpty())
+            m_programs->scrollToItem(m_programs->selectedItems().first());
     } else if (kind == WaitOrder::Kind::Quiet) {
         setWindowTitle(tr("When the computer is quiet"));
-        const QuietThresholds usual;
-        m_minutes = addSpinBox(tr("Quiet for"), 1, 24 * 60, static_cast<int>(usual.spanMs / 60000),
-                               tr(" min"));
-        m_cpu = addSpinBox(tr("CPU use below"), 1, 100, usual.cpuPercent, tr(" %"));
+        auto *label = new QLabel(tr("The action follows when the computer has been quiet this "
+                                    "long. A single busy CPU or disk keeps it busy."),
+                                 this);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+        m_minutes =
+            addSpinBox(tr("Quiet for"), WaitChoices::MaximumMinutes, last.quietMinutes, tr(" min"));
+        m_cpu =
+            addSpinBox(tr("Each CPU's use below"), WaitChoices::MaximumPercent, last.cpuPercent,
+                       tr(" %"), tr("One busy CPU keeps the computer busy, however many it has."));
+        m_disk =
+            addSpinBox(tr("Each disk's traffic below"), WaitChoices::MaximumKBps, last.diskKBps,
+                       tr(" KB/s"), tr("Read and written on the busiest disk."));
         m_network =
-            addSpinBox(tr("Network traffic below"), 1, 1000000, usual.networkKBps, tr(" KB/s"));
+            addSpinBox(tr("Network traffic below"), WaitChoices::MaximumKBps, last.networkKBps,
+                       tr(" KB/s"), tr("Received and sent on all connections together."));
     } else {
         setWindowTitle(tr("When nobody uses the computer"));
-        m_minutes = addSpinBox(tr("No keyboard or mouse input for"), 1, 24 * 60, 5, tr(" min"));
+        m_minutes = addSpinBox(tr("No keyboard or mouse input for"), WaitChoices::MaximumMinutes,
+                               last.idleMinutes, tr(" min"));
     }
     layout->addWidget(buttons);
 }
 
-QSpinBox *WaitDialog::addSpinBox(const QString &label, int minimum, int maximum, int value,
-                                 const QString &suffix)
+QSpinBox *WaitDialog::addSpinBox(const QString &label, int maximum, int value,
+                                 const QString &suffix, const QString &description)
 {
     if (!m_form) {
         m_form = new QFormLayout;
         static_cast<QVBoxLayout *>(layout())->addLayout(m_form);
     }
     auto *box = new QSpinBox(this);
-    box->setRange(minimum, maximum);
+    box->setRange(1, maximum);
     box->setValue(value);
     box->setSuffix(suffix);
     box->setAccessibleName(label);
+    box->setAccessibleDescription(description);
+    box->setToolTip(description);
     m_form->addRow(label, box);
     return box;
 }
@@ -101,9 +120,34 @@ WaitOrder WaitDialog::order() const
     if (m_kind == WaitOrder::Kind::Quiet) {
         order.quiet.spanMs = qint64(m_minutes->value()) * 60000;
         order.quiet.cpuPercent = m_cpu->value();
+        order.quiet.diskKBps = m_disk->value();
         order.quiet.networkKBps = m_network->value();
     } else if (m_kind == WaitOrder::Kind::Idle) {
         order.idleMs = qint64(m_minutes->value()) * 60000;
     }
     return order;
+}
+
+WaitChoices WaitDialog::choices() const
+{
+    WaitChoices choices = m_last;
+    const WaitOrder chosen = order();
+    switch (m_kind) {
+    case WaitOrder::Kind::ProgramEnd:
+        choices.programs.clear();
+        for (const RunningProgram &program : chosen.programs)
+            if (!choices.programs.contains(program.name))
+                choices.programs << program.name;
+        break;
+    case WaitOrder::Kind::Quiet:
+        choices.quietMinutes = m_minutes->value();
+        choices.cpuPercent = m_cpu->value();
+        choices.diskKBps = m_disk->value();
+        choices.networkKBps = m_network->value();
+        break;
+    case WaitOrder::Kind::Idle:
+        choices.idleMinutes = m_minutes->value();
+        break;
+    }
+    return choices;
 }

@@ -34,6 +34,15 @@ QStringList flat(const Choices &c)
            QStringList{c.timeOfDay.begin(), c.timeOfDay.end()};
 }
 
+// Then the programs ('|' between), quiet minutes, CPU, disk, network and idle minutes.
+QStringList flat(const WaitChoices &w)
+{
+    QStringList numbers{w.programs.join('|')};
+    for (int n : {w.quietMinutes, w.cpuPercent, w.diskKBps, w.networkKBps, w.idleMinutes})
+        numbers << QString::number(n);
+    return numbers;
+}
+
 class SettingsTest : public QObject
 {
     Q_OBJECT
@@ -43,16 +52,34 @@ private slots:
         QTest::addColumn<QStringList>("stored"); // "key=text"
         QTest::addColumn<QStringList>("loaded");
         const QStringList zeros{"0", "0", "0", "0", "0", "0"};
-        QTest::newRow("nothing stored") << QStringList{} << QStringList{"0", "1", "0", "1"} + zeros;
+        const QStringList defaults = QStringList{"0", "1", "0", "1"} + zeros;
+        const QStringList waits{"", "5", "25", "1000", "10", "5"};
+        QTest::newRow("nothing stored") << QStringList{} << defaults + waits;
         QTest::newRow("texts verbatim, no time setting 2")
             << QStringList{"Action=2",  "Force=0",         "TimeSetting=2",
                            "Warning=0", "CountDown0= 07 ", "Time2=x"}
-            << QStringList{"2", "0", "0", "0", " 07 ", "0", "0", "0", "0", "x"};
+            << QStringList{"2", "0", "0", "0", " 07 ", "0", "0", "0", "0", "x"} + waits;
         for (const QString bad : {"x", "1.5", "-1", "7", "", "4294967297", "1, 2"})
             QTest::addRow("corrupt '%s'", qPrintable(bad))
                 << QStringList{"Action=" + bad, "Force=" + bad, "TimeSetting=" + bad,
                                "Warning=" + bad}
-                << QStringList{"0", "1", "0", "1"} + zeros;
+                << defaults + waits;
+        QTest::newRow("waits at the ends of their ranges")
+            << QStringList{"WaitPrograms=make//backup job.sh/",
+                           "QuietMinutes=1440",
+                           "QuietCPU=1",
+                           "QuietDisk=1000000",
+                           "QuietNetwork= 1.0 ",
+                           "IdleMinutes=1"}
+            << defaults + QStringList{"make|backup job.sh", "1440", "1", "1000000", "1", "1"};
+        QTest::newRow("waits beyond their ranges")
+            << QStringList{"QuietMinutes=1441", "QuietCPU=101", "QuietDisk=0",
+                           "QuietNetwork=1000001", "IdleMinutes=-5"}
+            << defaults + waits;
+        QTest::newRow("waits no numbers")
+            << QStringList{"QuietMinutes=x", "QuietCPU=2.5", "QuietDisk=", "QuietNetwork=1, 2",
+                           "IdleMinutes=4294967297"}
+            << defaults + waits;
     }
     void load()
     {
@@ -61,7 +88,7 @@ private slots:
         MemoryStore store;
         for (const QString &line : stored)
             store.values.insert(line.section('=', 0, 0), line.section('=', 1));
-        QCOMPARE(flat(Settings::load(store)), loaded);
+        QCOMPARE(flat(Settings::load(store)) + flat(Settings::loadWaits(store)), loaded);
     }
 
     // Every key in order; an action or time setting not selected keeps the stored one.
@@ -75,6 +102,13 @@ private slots:
             nullptr));
         QCOMPARE(store.saved, (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2",
                                            "Time1=5", "CountDown2=3", "Time2=6", "Warning=1"}));
+        // The waits write their own keys only.
+        store.saved.clear();
+        QVERIFY(Settings::saveWaits(store, {{"make", "backup job.sh"}, 1, 100, 7, 1000000, 1440},
+                                    nullptr));
+        QCOMPARE(store.saved,
+                 (QStringList{"WaitPrograms=make/backup job.sh", "QuietMinutes=1", "QuietCPU=100",
+                              "QuietDisk=7", "QuietNetwork=1000000", "IdleMinutes=1440"}));
         QCOMPARE(flat(Settings::load(store)),
                  (QStringList{"2", "0", "1", "1", "1", "2", "3", "4", "5", "6"}));
     }
