@@ -254,8 +254,9 @@ QString MainWindow::startWait(const WaitOrder &order, const std::optional<ArmOrd
         return why;
     if (choices)
         m_panel->setOrder(*choices);
-    // One wait replacing another leaves the state Waiting, and nothing says it changed.
-    showStatus();
+    // One wait replacing another stays Waiting, and nothing says so: Postpone may have
+    // changed its meaning, the status its subject.
+    onStateChanged(m_arming->state());
     return QString();
 }
 
@@ -264,8 +265,11 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_panel->showState(state);
     // Loading would rewrite the fields and the mode an armed schedule was taken from.
     m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
+    // A wait replaces what is armed only once it has started, so it may be chosen over it.
     if (m_waitMenu)
-        m_waitMenu->setEnabled(state == ArmingController::State::Idle);
+        m_waitMenu->setEnabled(state != ArmingController::State::Requesting);
+    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
+                            m_arming->postponeCaption());
     m_withdrawn.clear();
     showStatus();
 }
@@ -274,10 +278,6 @@ void MainWindow::showStatus()
 {
     const QString tip = m_arming->toolTip();
     m_tray->setToolTip(tip.isEmpty() ? QStringLiteral("Carrowmelden") : tip);
-    // Also on a tick: a countdown armed over a wait's warning minute stays Armed, yet
-    // Postpone no longer begins a span again.
-    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
-                            m_arming->postponeCaption());
     // A wait besides the clock shows what it waits for in place of the time rows.
     QString status = m_arming->condition() ? m_arming->status() : QString();
     if (!status.isEmpty() && !m_withdrawn.isEmpty())

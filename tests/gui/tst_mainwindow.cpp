@@ -1,10 +1,14 @@
 // The wiring only a window shows: the field check before a click, the Tab walk, the
-// settings in and out of the controls, a schedule reaching the power seam, captions that
-// fit, and the web fallbacks. Every seam is a fake; nothing leaves the process.
+// settings in and out of the controls, a schedule reaching the power seam, the Wait menu
+// and its dialogs, and captions that fit. Every seam is a fake; nothing leaves the process.
 #include "../ManualClock.h"
 #include "core/CommandLine.h"
+#include "core/IdleSource.h"
+#include "core/LoadSampler.h"
+#include "core/ProcessWatcher.h"
 #include "core/Schedule.h"
 #include "core/SettingsStore.h"
+#include "core/Wait.h"
 #include "core/WebOpener.h"
 #include "gui/AboutDialog.h"
 #include "gui/MainWindow.h"
@@ -17,14 +21,70 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
+#include <QMenu>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QTranslator>
 
 #include <memory>
 
 namespace {
+
+// Two programs of the user's, a watcher, counters and idleness that work or fail as the
+// test says. One CPU and one disk; the steps are what each 5 s reading adds.
+struct Sources final : WaitSources
+{
+    struct Watcher final : ProcessWatcher
+    {
+        explicit Watcher(Sources &s) : s(s) {}
+        Watch watch(const RunningProgram &program, QString *error) override
+        {
+            *error = program.label() + QStringLiteral(" has already ended.");
+            return s.programsRun ? Watch::Watching : Watch::Ended;
+        }
+        void clear() override {}
+        Sources &s;
+    };
+    struct Sampler final : LoadSampler
+    {
+        explicit Sampler(Sources &s) : s(s) {}
+        bool read(LoadSample *sample, QString *error) override
+        {
+            *error = QStringLiteral("/proc/stat cannot be read");
+            sample->cpus = {{s.busy += s.busyStep, s.total += 500}};
+            sample->diskBytes = {{QStringLiteral("sda"), s.disk += s.diskStep}};
+            return s.countersRead;
+        }
+        Sources &s;
+    };
+
+    QList<RunningProgram> runningPrograms() override { return programs; }
+    Qt::CaseSensitivity programNameCase() const override { return Qt::CaseSensitive; }
+    std::unique_ptr<ProcessWatcher> makeProcessWatcher() override
+    {
+        return std::make_unique<Watcher>(*this);
+    }
+    std::unique_ptr<LoadSampler> makeLoadSampler() override
+    {
+        return std::make_unique<Sampler>(*this);
+    }
+    std::unique_ptr<IdleSource> makeIdleSource(QString *why) override
+    {
+        *why = QStringLiteral("no idle monitor in this session");
+        return nullptr;
+    }
+    void probe() override {}
+    bool isProbed() const override { return true; }
+
+    QList<RunningProgram> programs = {{42, "bash", "bash", 1, true, {}},
+                                      {41, "make", "make -j2", 1, true, {}}};
+    bool programsRun = true;
+    bool countersRead = true;
+    quint64 busy = 0, total = 0, disk = 0, busyStep = 0, diskStep = 0;
+};
 
 struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener, TrayAnimator
 {
@@ -50,16 +110,20 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     {
         messages << text;
     }
-    void open(const QString &, WebOpener::Done done) override { done(webWorks); }
+    void open(const QString &, WebOpener::Done done) override { done(false); }
     void animate(Direction, QWidget *, const QRect &, TrayAnimator::Done done) override { done(); }
 
-    MainWindowServices services() { return {this, this, this, this, &clock, this}; }
+    MainWindowServices services()
+    {
+        return {this, this, this, this, &clock, this, nullptr, &waits};
+    }
     ManualClock clock;
+    Sources sources;
+    Waits waits{sources, clock};
     QList<QPair<Action, bool>> requests;
     PowerRequester::Done answer;
     QMap<QString, QString> stored;
     QStringList messages;
-    bool webWorks = false;
     bool saveWorks = true;
 };
 
@@ -99,17 +163,11 @@ private slots:
         // Countdown: the group is entered at its selected member, though it comes second.
         fakes->stored = {{QStringLiteral("TimeSetting"), QStringLiteral("1")}};
         start();
-        const QStringList expected = {"Start",
-                                      "Log off user",
-                                      "Countdown",
-                                      "Countdown hours spinner",
-                                      "Countdown minutes spinner",
-                                      "Countdown seconds spinner",
-                                      "Countdown hours",
-                                      "Countdown minutes",
-                                      "Countdown seconds",
-                                      "Force (no warnings by other programs, etc.)",
-                                      "Start"};
+        const QStringList expected =
+            QStringLiteral("Start|Log off user|Countdown|Countdown hours spinner|Countdown minutes "
+                           "spinner|Countdown seconds spinner|Countdown hours|Countdown minutes|"
+                           "Countdown seconds|Force (no warnings by other programs, etc.)|Start")
+                .split(u'|');
         QStringList walked;
         for (int i = 0; i < expected.size(); ++i) {
             walked << QApplication::focusWidget()->accessibleName();
@@ -120,10 +178,7 @@ private slots:
 
     void settingsGoInAndOutOfTheControls()
     {
-        fakes->stored = {{QStringLiteral("Action"), QStringLiteral("2")},
-                         {QStringLiteral("Force"), QStringLiteral("0")},
-                         {QStringLiteral("CountDown1"), QStringLiteral("75")},
-                         {QStringLiteral("Time2"), QStringLiteral("5")}};
+        fakes->stored = {{"Action", "2"}, {"Force", "0"}, {"CountDown1", "75"}, {"Time2", "5"}};
         start();
         auto *save = window->findChild<QAction *>(QStringLiteral("saveAction"));
         QVERIFY(child<QAbstractButton>("restartButton")->isChecked());
@@ -163,9 +218,7 @@ private slots:
     void dueScheduleRequestsAndCloses()
     {
         QFETCH(bool, accept);
-        fakes->stored = {{QStringLiteral("Action"), QStringLiteral("1")},
-                         {QStringLiteral("TimeSetting"), QStringLiteral("1")},
-                         {QStringLiteral("CountDown2"), QStringLiteral("1")}};
+        fakes->stored = {{"Action", "1"}, {"TimeSetting", "1"}, {"CountDown2", "1"}};
         start();
         QSignalSpy closed(window.get(), &MainWindow::closed);
         auto *startButton = child<QAbstractButton>("startButton");
@@ -190,6 +243,78 @@ private slots:
             QVERIFY(!window->armed());
             QVERIFY(child<QAbstractButton>("forceBox")->isEnabled() && startButton->isEnabled());
         }
+    }
+
+    // The Wait menu over an armed countdown. The dialog offers what was asked last time:
+    // make, a span of 1 min, 2000 KB/s of disk, 9 min idle. A wait that cannot start says
+    // why and leaves the countdown; one that starts shows its progress in place of the time
+    // rows, and the tray's Postpone says what it does.
+    void waitFromTheMenu_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("offered"); // the programs selected, or the numbers
+        QTest::addColumn<QString>("refusal");
+        const QStringList quiet{"1", "25", "2000", "10"};
+        QTest::addRow("program gone")
+            << 0 << QStringList{"make (41)"} << "make (41) has already ended.";
+        QTest::addRow("counters unreadable") << 1 << quiet << "/proc/stat cannot be read";
+        QTest::addRow("no idle monitor")
+            << 2 << QStringList{"9"} << "no idle monitor in this session";
+        QTest::addRow("program runs") << 0 << QStringList{"make (41)"} << QString();
+        QTest::addRow("quiet") << 1 << quiet << QString();
+    }
+    void waitFromTheMenu()
+    {
+        QFETCH(int, entry);
+        QFETCH(QStringList, offered);
+        QFETCH(QString, refusal);
+        fakes->stored = {{"TimeSetting", "1"},  {"CountDown1", "5"},   {"WaitPrograms", "make"},
+                         {"QuietMinutes", "1"}, {"QuietDisk", "2000"}, {"IdleMinutes", "9"}};
+        fakes->sources.programsRun = fakes->sources.countersRead = refusal.isEmpty();
+        // 1500 KB/s: quiet below the 2000 offered, busy by the usual 1000.
+        fakes->sources.diskStep = 1500 * 5000;
+        start();
+        child<QAbstractButton>("startButton")->click();
+        QVERIFY(child<QMenu>("waitMenu")->isEnabled());
+        child<QMenu>("waitMenu")->actions().at(entry)->trigger();
+        auto *dialog = child<QDialog>("waitDialog");
+        QStringList shown;
+        if (auto *list = dialog->findChild<QListWidget *>())
+            for (QListWidgetItem *item : list->selectedItems())
+                shown << item->text().section(QStringLiteral(" \u2014"), 0, 0);
+        for (QSpinBox *box : dialog->findChildren<QSpinBox *>())
+            shown << QString::number(box->value());
+        QCOMPARE(shown, offered);
+        dialog->findChild<QAbstractButton *>(QStringLiteral("waitStartButton"))->click();
+        // Remembered as asked, and no unsaved change of the window's.
+        QCOMPARE(fakes->stored.value("QuietCPU"), QStringLiteral("25"));
+        QVERIFY(!child<QAction>("saveAction")->isEnabled());
+
+        using State = ArmingController::State;
+        const ArmingController &arming = *window->arming();
+        auto *status = child<QLabel>("waitStatus");
+        auto *postpone = child<QAction>("postponeAction");
+        QCOMPARE(fakes->messages, refusal.isEmpty() ? QStringList() : QStringList{refusal});
+        QCOMPARE(arming.state(), refusal.isEmpty() ? State::Waiting : State::Armed);
+        QCOMPARE(status->isVisible(), refusal.isEmpty());
+        QCOMPARE(child<QLineEdit>("countdownSecondsField")->isVisible(), !refusal.isEmpty());
+        if (!refusal.isEmpty() || entry == 0) {
+            QCOMPARE(postpone->text(), QStringLiteral("Postpone 10 minutes"));
+            QCOMPARE(status->text(), refusal.isEmpty() ? "make (41) still running" : "");
+            return;
+        }
+        QCOMPARE(status->text(), QStringLiteral("quiet for 0:00 of 1:00"));
+        QCOMPARE(postpone->text(), QStringLiteral("Start the wait again"));
+        fakes->clock.advance(60000);
+        QCOMPARE(arming.state(), State::Armed); // its warning minute
+        fakes->sources.busyStep = 500;
+        fakes->clock.advance(5000);
+        QCOMPARE(arming.state(), State::Waiting);
+        QVERIFY(status->text().startsWith("The computer is busy again. The wait begins again.\n"));
+        // Another wait from a command line: still Waiting, for something else.
+        window->apply(parseCommandLine({"orvanta", "--logoff", "--when-exits", "make"}, false));
+        QVERIFY(!postpone->isEnabled() && postpone->text() == "Postpone 10 minutes");
+        QCOMPARE(status->text(), QStringLiteral("make (41) still running"));
     }
 
     void captionsFit_data()
@@ -233,21 +358,6 @@ private slots:
                 QVERIFY2(need.width() <= child->width() && need.height() <= child->height(),
                          qPrintable(child->objectName()));
             }
-    }
-
-    void webFallbackNamesTheAddress()
-    {
-        start();
-        window->findChild<QAction *>(QStringLiteral("homePageAction"))->trigger();
-        AboutDialog about(window.get(), *fakes, *fakes);
-        auto *link = about.findChild<QLabel *>(QStringLiteral("homePageLink"));
-        QTest::mouseClick(link, Qt::LeftButton);
-        const QString sentence =
-            QStringLiteral("Couldn't open your default browser. Please manually goto the adress:");
-        QCOMPARE(fakes->messages,
-                 (QStringList{sentence + "\r\n\r\nhttps://brannock.example/swe/developed/"
-                                         "Orvanta/index.php",
-                              sentence + "\r\nhttps://brannock.example/"}));
     }
 
 private:

@@ -72,13 +72,9 @@ private slots:
                            "QuietNetwork= 1.0 ",
                            "IdleMinutes=1"}
             << defaults + QStringList{"make|backup job.sh", "1440", "1", "1000000", "1", "1"};
-        QTest::newRow("waits beyond their ranges")
-            << QStringList{"QuietMinutes=1441", "QuietCPU=101", "QuietDisk=0",
-                           "QuietNetwork=1000001", "IdleMinutes=-5"}
-            << defaults + waits;
-        QTest::newRow("waits no numbers")
-            << QStringList{"QuietMinutes=x", "QuietCPU=2.5", "QuietDisk=", "QuietNetwork=1, 2",
-                           "IdleMinutes=4294967297"}
+        QTest::newRow("waits beyond their ranges or no numbers")
+            << QStringList{"QuietMinutes=1441", "QuietCPU=2.5", "QuietDisk=0",
+                           "QuietNetwork=1000001", "IdleMinutes=x"}
             << defaults + waits;
     }
     void load()
