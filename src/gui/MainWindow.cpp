@@ -63,8 +63,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
         if (m_tray->windowOutOfSight())
             m_tray->restoreWindow();
         m_services.messages->information(
-            this, tr("The system has not answered yet. What was asked may still happen: save "
-                     "your work."));
+            this, tr("The system has not answered yet.\r\nWhat was asked may still happen: "
+                     "save your work."));
     });
     connect(m_arming, &ArmingController::refused, this,
             [this](Action action, bool, const PowerResult &result) { onRefused(action, result); });

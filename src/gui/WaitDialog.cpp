@@ -63,7 +63,8 @@ WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &runnin
         enableStart();
         connect(m_programs, &QListWidget::itemSelectionChanged, this, enableStart);
         if (!m_programs->selectedItems().isEmpty())
-            m_programs->scrollToItem(m_programs->selectedItems().first());
+            m_programs->scrollToItem(m_programs->selectedItems().first(),
+                                     QAbstractItemView::PositionAtCenter);
     } else if (kind == WaitOrder::Kind::Quiet) {
         setWindowTitle(tr("When the computer is quiet"));
         auto *label = new QLabel(tr("The action follows when the computer has been quiet this "
