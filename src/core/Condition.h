@@ -29,6 +29,9 @@ public:
     bool holds() const { return m_holds; }
     // Whether restart() begins a span again (a program's end has none).
     virtual bool hasSpan() const { return true; }
+    // Whether progress() moves on with the clock between signals (an idle span counted
+    // from the last input): a window in view refreshes it itself.
+    virtual bool progressesWithTime() const { return false; }
     // What is waited for and how far along it is, for the window and the tool tip:
     // "firefox (1234) still running", "quiet for 3:10 of 5:00 — CPU 4 %, …".
     virtual QString progress() const = 0;

@@ -20,6 +20,7 @@ public:
                   QObject *parent = nullptr);
 
     QString progress() const override;
+    bool progressesWithTime() const override { return true; }
 
 protected:
     bool begin(QString *error) override;

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     : QMainWindow(parent), m_services(services),
@@ -44,6 +45,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     centralWidget()->setFixedSize(layout.toPixels(4335), layout.toPixels(4965));
     this->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_refresh = new QTimer(this);
+    m_refresh->setInterval(1000);
+    connect(m_refresh, &QTimer::timeout, this, &MainWindow::showStatus);
     connect(m_arming, &ArmingController::stateChanged, this, &MainWindow::onStateChanged);
     connect(m_arming, &ArmingController::fieldWritten, this, &MainWindow::onFieldWritten);
     connect(m_arming, &ArmingController::ticked, this, &MainWindow::showStatus);
@@ -272,6 +276,31 @@ void MainWindow::onStateChanged(ArmingController::State state)
                             m_arming->postponeCaption());
     m_withdrawn.clear();
     showStatus();
+    updateRefresh();
+}
+
+void MainWindow::updateRefresh()
+{
+    const Condition *condition = m_arming->condition();
+    const bool wanted = isVisible() && m_arming->state() == ArmingController::State::Waiting &&
+                        condition && condition->progressesWithTime();
+    if (wanted && !m_refresh->isActive())
+        m_refresh->start();
+    else if (!wanted)
+        m_refresh->stop();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    showStatus();
+    updateRefresh();
+}
+
+void MainWindow::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    updateRefresh();
 }
 
 void MainWindow::showStatus()

@@ -16,6 +16,7 @@ class MessageBoxService;
 class Notifier;
 class QAction;
 class QMenu;
+class QTimer;
 class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
@@ -67,6 +68,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildMenus();
@@ -75,6 +78,9 @@ private:
     void chooseWait(WaitOrder::Kind kind);
     QString startWait(const WaitOrder &order, const std::optional<ArmOrder> &choices);
     void showStatus();
+    // The once-a-second refresh of a wait whose progress moves with the clock, only while
+    // the window is in view: hidden, the program sleeps until something happens.
+    void updateRefresh();
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
     void onWarnInstead(const QString &text);
@@ -102,5 +108,6 @@ private:
     QMenu *m_waitMenu = nullptr;
 
     TrayController *m_tray = nullptr;
+    QTimer *m_refresh = nullptr;
     QPointer<AboutDialog> m_about;
 };
