@@ -1,7 +1,9 @@
 #include "../ManualClock.h"
 #include "core/ArmingController.h"
 #include "core/Condition.h"
+#include "core/IdleCondition.h"
 #include "core/Notifier.h"
+#include "core/QuietCondition.h"
 #include "core/Schedule.h"
 
 #include <QSignalSpy>
@@ -18,18 +20,42 @@ struct Fakes final : PowerRequester, Notifier
         forced = force;
         pending = std::move(done);
     }
-    void show(const QString &text, const QString &, std::function<void(bool)> done) override
+    void show(const QString &text, const QString &postpone, std::function<void(bool)> done) override
     {
         shown << text;
+        captions << postpone;
         shownDone = std::move(done);
+        if (answerAtOnce)
+            shownDone(false);
     }
     void close() override { ++closed; }
 
     int prepared = 0, closed = 0;
     bool forced = false;
     Done pending;
-    QStringList shown;
+    QStringList shown, captions;
     std::function<void(bool)> shownDone;
+    bool answerAtOnce = false; // a notifier that cannot show anything says so at once
+};
+
+// Tells the idleness so far as soon as it is started, as some platforms can.
+struct EagerIdleSource final : IdleSource
+{
+    void start(qint64) override { emit idleFor(10 * 60 * 1000); }
+    void stop() override {}
+};
+
+// Counters that stop being readable when the test says so.
+struct Sampler final : LoadSampler
+{
+    bool read(LoadSample *sample, QString *error) override
+    {
+        sample->cpus = {{0, quint64(++reads) * 1000}};
+        *error = QStringLiteral("counters gone");
+        return readable;
+    }
+    bool readable = true;
+    int reads = 0;
 };
 
 // Holds when the test says so.
@@ -37,7 +63,12 @@ struct FakeCondition final : Condition
 {
     QString progress() const override { return QStringLiteral("make (7) still running"); }
     void hold(bool holds) { setHolds(holds, QStringLiteral("Busy again.")); }
-    bool begin(QString *) override { return true; }
+    bool begin(QString *error) override
+    {
+        *error = QStringLiteral("cannot watch");
+        return startable;
+    }
+    bool startable = true;
     bool beginAgain(QString *) override { return true; }
     void end() override {}
 };
@@ -126,6 +157,104 @@ private slots:
         QCOMPARE(arming.state(), ArmingController::State::Idle);
         m_clock.advance(3600 * 1000);
         QVERIFY(!fakes.pending);
+    }
+
+    // A wait that cannot start leaves what was armed; one that starts replaces it, and a
+    // countdown armed while waiting drops the wait for good.
+    void waitsReplaceOnlyOnceStarted()
+    {
+        Fakes fakes;
+        ArmingController arming(m_clock, fakes, &fakes);
+        const ArmOrder countdown{Action::PowerOff, false, TimeMode::Countdown, {"0", "5", "0"}};
+        QVERIFY(arming.arm(countdown));
+        auto *refused = new FakeCondition;
+        refused->startable = false;
+        QString why;
+        QVERIFY(!arming.armWhen(Action::LogOff, false, refused, &why));
+        QCOMPARE(why, "cannot watch");
+        QCOMPARE(arming.state(), ArmingController::State::Armed);
+        QCOMPARE(arming.schedule().secondsUntilDue(), 301);
+        auto *wait = new FakeCondition;
+        QVERIFY(arming.armWhen(Action::LogOff, false, wait, &why));
+        QCOMPARE(arming.state(), ArmingController::State::Waiting);
+        QVERIFY(!arming.schedule().armed());
+        QVERIFY(arming.arm(countdown));
+        wait->hold(true); // a wait given up says nothing any more
+        QCOMPARE(arming.state(), ArmingController::State::Armed);
+        QCOMPARE(arming.order().action, Action::PowerOff);
+    }
+
+    // A user away since before the wait was armed gets the warning minute at once, from a
+    // source that told the idleness inside start(); input in that minute withdraws the
+    // warning and the wait goes on.
+    void idleWaitAwayAlreadyThenBack()
+    {
+        Fakes fakes;
+        ArmingController arming(m_clock, fakes, &fakes);
+        auto source = std::make_unique<EagerIdleSource>();
+        EagerIdleSource *input = source.get();
+        QString why;
+        QVERIFY(arming.armWhen(Action::PowerOff, false,
+                               new IdleCondition(5 * 60 * 1000, std::move(source), m_clock), &why));
+        QCOMPARE(arming.state(), ArmingController::State::Armed);
+        QCOMPARE(fakes.shown, QStringList{"The computer will be turned off in 60 seconds"});
+        QCOMPARE(fakes.captions, QStringList{"Start the wait again"});
+        QSignalSpy withdrawn(&arming, &ArmingController::warningWithdrawn);
+        m_clock.advance(59300);
+        const int closed = fakes.closed;
+        emit input->inUse();
+        QCOMPARE(arming.state(), ArmingController::State::Waiting);
+        QVERIFY(fakes.closed > closed);
+        QCOMPARE(withdrawn.size(), 1);
+        m_clock.advance(5000);
+        QVERIFY(!fakes.pending);
+    }
+
+    // Counters that become unreadable in a quiet wait's warning minute, then Postpone: the
+    // wait ends with the reason, nothing is left half-armed.
+    void postponeOfAWaitThatCannotGoOn()
+    {
+        Fakes fakes;
+        ArmingController arming(m_clock, fakes, &fakes);
+        auto sampler = std::make_unique<Sampler>();
+        Sampler *counters = sampler.get();
+        QString why;
+        QVERIFY(arming.armWhen(Action::PowerOff, false,
+                               new QuietCondition({25, 100, 10, 5000}, std::move(sampler), m_clock),
+                               &why));
+        m_clock.advance(QuietCondition::SampleMs);
+        QCOMPARE(arming.state(), ArmingController::State::Armed);
+        QSignalSpy failed(&arming, &ArmingController::conditionFailed);
+        counters->readable = false;
+        arming.postpone(ArmingController::PostponeSeconds);
+        QCOMPARE(arming.state(), ArmingController::State::Idle);
+        QCOMPARE(failed.value(0).value(0).toString(), "counters gone");
+        QVERIFY(!arming.canPostpone());
+        m_clock.advance(120000);
+        QVERIFY(!fakes.pending);
+    }
+
+    // The state is Armed before any warning is given, so a warning no server can show is
+    // handed to the window even for a countdown of under a minute; no answer in time is not
+    // a refusal.
+    void shortCountdownWarnsAndUnansweredStays()
+    {
+        Fakes fakes;
+        fakes.answerAtOnce = true;
+        ArmingController arming(m_clock, fakes, &fakes);
+        QSignalSpy instead(&arming, &ArmingController::warnInstead);
+        QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "0", "30"}}));
+        QCOMPARE(instead.size(), 1);
+        m_clock.advance(31000);
+        QSignalSpy unanswered(&arming, &ArmingController::unanswered);
+        QTest::ignoreMessage(QtWarningMsg, "restart: no answer yet: timed out");
+        PowerResult late;
+        late.error = QStringLiteral("timed out");
+        late.unanswered = true;
+        fakes.pending(late);
+        QCOMPARE(unanswered.size(), 1);
+        QCOMPARE(arming.state(), ArmingController::State::Requesting);
+        QVERIFY(!arming.stop());
     }
 };
 

@@ -9,13 +9,25 @@
 
 namespace {
 
+// Twelve CPUs, one disk, one or two interfaces; load() adds an interval's worth of use.
 struct FakeSampler final : LoadSampler
 {
+    FakeSampler() { sample.cpus.resize(12); }
     bool read(LoadSample *out, QString *error) override
     {
         *out = sample;
         *error = QStringLiteral("no counters");
         return readable;
+    }
+    // Percent of CPU 0, percent of the others, disk and network KB/s over `ms`.
+    void load(qint64 ms, const QStringList &n)
+    {
+        for (qsizetype i = 0; i < sample.cpus.size(); ++i) {
+            sample.cpus[i].total += quint64(ms);
+            sample.cpus[i].busy += quint64(ms * n[i == 0 ? 0 : 1].toInt() / 100);
+        }
+        sample.diskBytes["sda"] += quint64(ms * n[2].toInt());
+        sample.networkBytes["eth0"] += quint64(ms * n[3].toInt());
     }
     LoadSample sample;
     bool readable = true;
@@ -31,13 +43,18 @@ struct FakeWatcher final : ProcessWatcher
 {
     Watch watch(const RunningProgram &program, QString *error) override
     {
-        *error = program.label() + QStringLiteral(" has ended");
+        *error = program.label() + QStringLiteral(" is gone");
         watching << program.pid;
-        return program.pid != 666 ? Watch::Watching : Watch::Ended;
+        return program.pid == 666 ? Watch::Ended : Watch::Watching;
     }
     void clear() override { watching.clear(); }
     QList<qint64> watching;
 };
+
+RunningProgram program(qint64 pid, const char *name)
+{
+    return {pid, QString::fromLatin1(name), {}, 0, true, {}};
+}
 
 } // namespace
 
@@ -47,14 +64,15 @@ class ConditionsTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Steps at their second after the start: a load sample "busy total eth0 [wlan0]" (counters
-    // since boot) or "broken" (unreadable), "idle S" or "use" from the idle source, "restart"
-    // (Postpone), "ended PID" from the process watcher, or nothing.
-    // Quiet is under 10 % CPU and 10 KB/s for 15 s; the idle span is 60 s.
+    // Steps at their second after the start: "load CPU0 OTHERS DISK NET" (the interval's use:
+    // percents of CPU 0 and of each other CPU, KB/s), "netreset", "cpuback", "broken"
+    // (unreadable), "idle S" or "use" from the idle source, "restart" (Postpone), "ended
+    // PID" from the process watcher, "runs PID…" (what a lookup by name finds now), or
+    // nothing. Quiet is under 25 % CPU, 100 KB/s disk and 10 KB/s network for 15 s; the idle
+    // span is 60 s; "exits" waits for firefox (1234) and thunderbird (20), "loop" for every
+    // ffmpeg.
     void wait_data()
     {
-        // quiet; idle: read at intervals; told: an idle source that tells changes; exits: the
-        // end of firefox (1234) and thunderbird (20)
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("said"); // signal@second
@@ -62,48 +80,61 @@ private slots:
         const auto row = [](auto name, auto kind, auto steps, auto said, auto progress) {
             QTest::newRow(name) << kind << steps << said << progress;
         };
-        const char *quiet = "quiet for 0:15 of 0:15 — CPU 0 %, network 0 KB/s";
+        const QString quiet = "quiet for 0:15 of 0:15 — CPU 0 %, disk 0 KB/s, network 0 KB/s";
+        const QString idle = "load 0 0 0 0";
+        const auto loads = [&](std::initializer_list<int> seconds, const QString &what) {
+            QStringList steps;
+            for (int s : seconds)
+                steps << QStringLiteral("%1 %2").arg(s).arg(what);
+            return steps.join(", ");
+        };
         const char *away = "nobody at the computer for 1:00 of 1:00";
         row("busy sample restarts", "quiet",
-            "5 4 100 0, 10 54 200 0, 15 55 300 0, 20 55 400 0, 25 55 500 0", "met@25", quiet);
-        row("CPU at the threshold is busy", "quiet", "5 10 100 0, 10 19 200 0", "",
-            "quiet for 0:05 of 0:15 — CPU 9 %, network 0 KB/s");
-        // 10 KB/s over 5 s is 50000 bytes.
-        row("network at the threshold is busy", "quiet", "5 0 100 50000, 10 0 200 99999", "",
-            "quiet for 0:05 of 0:15 — CPU 0 %, network 10 KB/s");
+            "5 load 0 0 0 0, 10 load 30 30 0 0, " + loads({15, 20, 25}, idle), "met@25", quiet);
+        row("one busy CPU of twelve is busy", "quiet", loads({5, 10, 15, 20}, "load 100 0 0 0"), "",
+            "quiet for 0:00 of 0:15 — CPU 100 %, disk 0 KB/s, network 0 KB/s");
+        row("CPU at the threshold is busy", "quiet", "5 load 25 0 0 0, 10 load 24 24 0 0", "",
+            "quiet for 0:05 of 0:15 — CPU 24 %, disk 0 KB/s, network 0 KB/s");
+        row("disk at the threshold is busy", "quiet", "5 load 0 0 100 0, 10 load 0 0 99 0", "",
+            "quiet for 0:05 of 0:15 — CPU 0 %, disk 99 KB/s, network 0 KB/s");
+        row("network at the threshold is busy", "quiet", "5 load 0 0 0 10, 10 load 0 0 0 9", "",
+            "quiet for 0:05 of 0:15 — CPU 0 %, disk 0 KB/s, network 9 KB/s");
         row("reset counter counts what is new", "quiet",
-            "5 0 100 4294967000, 10 0 200 300, 15 0 300 400, 20 0 400 500", "met@20", quiet);
-        row("new interface counts all", "quiet", "5 0 100 0, 10 0 200 0 60000, 15 0 300 0 60000",
-            "", "quiet for 0:05 of 0:15 — CPU 0 %, network 0 KB/s");
-        row("CPU counters backwards are busy", "quiet", "5 0 100 0, 10 0 50 0, 15 0 150 0", "",
-            "quiet for 0:05 of 0:15 — CPU 0 %, network 0 KB/s");
+            "5 load 0 0 0 0, 10 netreset, " + loads({15, 20, 25}, idle), "met@25", quiet);
+        row("CPU counters backwards are busy", "quiet", "5 load 0 0 0 0, 10 cpuback, 15 " + idle,
+            "", "quiet for 0:05 of 0:15 — CPU 0 %, disk 0 KB/s, network 0 KB/s");
+        row("busy again in the warning minute", "quiet",
+            loads({5, 10, 15}, idle) + ", 20 load 0 0 500 0, " + loads({25, 30, 35}, idle),
+            "met@15 lapsed@20 met@35", quiet);
         row("postpone restarts the span", "quiet",
-            "5 0 100 0, 10 0 200 0, 12 restart, 17 0 300 0, 22 0 400 0, 27 0 500 0", "met@27",
-            quiet);
-        row("a sampler that stops answering", "quiet", "5 0 100 0, 10 broken", "failed@10",
-            "quiet for 0:05 of 0:15 — CPU 0 %, network 0 KB/s");
+            loads({5, 10}, idle) + ", 12 restart, " + loads({17, 22, 27}, idle), "met@27", quiet);
+        row("a sampler that stops answering", "quiet", "5 " + idle + ", 10 broken", "failed@10",
+            "quiet for 0:05 of 0:15 — CPU 0 %, disk 0 KB/s, network 0 KB/s");
         row("no figures before a sample", "quiet", "", "", "quiet for 0:00 of 0:15");
-        row("input restarts the span", "idle", "40 idle 40, 45 idle 2, 100 idle 57, 105 idle 62",
-            "met@105", away);
+        row("input restarts the span", "idle", "40 idle 40, 45 idle 2, 100 idle 57, 110", "met@103",
+            away);
         row("a second off is the same input", "idle", "0 idle 0, 30 idle 29.1, 60 idle 59.1",
             "met@60", away);
         row("away before arming", "idle", "0 idle 70", "met@0", away);
-        row("postpone while away", "idle", "0 idle 60, 10 restart, 40 idle 90", "met@0",
-            "nobody at the computer for 0:30 of 1:00");
-        row("input after it held, once", "idle",
-            "0 idle 60, 5 idle 1, 10 idle 0.5, 11 restart, 71 idle 61.5", "met@0 activity@5 met@71",
-            away);
-        row("the span's own timer", "told", "0 use, 10 idle 0, 69.999, 70", "met@70", away);
-        row("in use stops the span", "told", "0 idle 0, 30 use, 60, 65 idle 5, 120", "met@120",
-            away);
-        row("in use after it held, once", "told", "0 idle 60, 3 use, 4 idle 0, 5 use, 6 idle 0, 70",
-            "met@0 activity@3", away);
-        row("nothing read yet", "told", "90", "", "nobody at the computer for 0:00 of 1:00");
+        row("postpone while away counts from the postpone", "idle",
+            "0 idle 60, 10 restart, 40 idle 100, 69.9, 70", "met@0 met@70", away);
+        row("input in the last moment lapses at once", "idle", "0 idle 60, 59.3 use, 119.3 idle 60",
+            "met@0 lapsed@59.3 met@119.3", away);
+        row("input between two reports lapses", "idle", "0 idle 60, 5 idle 1, 64",
+            "met@0 lapsed@5 met@64", away);
+        row("the span's own timer", "idle", "0 use, 10 idle 0, 69.999, 70", "met@70", away);
+        row("nothing told yet", "idle", "90", "", "nobody at the computer for 0:00 of 1:00");
         row("two running", "exits", "", "", "firefox (1234) and 1 other(s) still running");
         row("one ended, twice", "exits", "0 ended 1234, 0 ended 1234, 1 ended 99", "",
             "thunderbird (20) still running");
         row("both ended", "exits", "0 ended 1234, 1 ended 20", "met@1",
             "thunderbird (20) has ended");
+        row("a loop's next job keeps it waiting", "loop",
+            "0 runs, 10 ended 1234, 11 runs 1300, 30 ended 1300, 30 runs, 31.9", "",
+            "ffmpeg (1300) has ended");
+        row("the last of a name ends after the settle", "loop",
+            "0 runs, 10 ended 1234, 11 runs 1300, 30 ended 1300, 30 runs, 32", "met@32",
+            "ffmpeg (1300) has ended");
     }
     void wait()
     {
@@ -119,50 +150,65 @@ private slots:
         FakeSampler *load = sampler.get();
         FakeIdleSource *input = source.get();
         FakeWatcher *processes = watcher.get();
-        input->changes = kind == "told";
-        const RunningProgram firefox{1234, "firefox", "", 0, true};
+        QList<RunningProgram> named{program(1234, "ffmpeg")};
         QStringList log; // outlives the wait that writes to it
         std::unique_ptr<Condition> wait;
         if (kind == "quiet")
-            wait = std::make_unique<QuietCondition>(QuietThresholds{10, 10, 15000},
+            wait = std::make_unique<QuietCondition>(QuietThresholds{25, 100, 10, 15000},
                                                     std::move(sampler), clock);
         else if (kind == "exits")
             wait = std::make_unique<ProgramEndCondition>(
-                QList<RunningProgram>{firefox, {20, "thunderbird", "", 0, true}, firefox},
-                std::move(watcher));
+                QList<RunningProgram>{program(1234, "firefox"), program(20, "thunderbird"),
+                                      program(1234, "firefox")},
+                QStringList(), nullptr, std::move(watcher), clock);
+        else if (kind == "loop")
+            wait = std::make_unique<ProgramEndCondition>(
+                QList<RunningProgram>(), QStringList{"ffmpeg"},
+                [&](const QStringList &) { return named; }, std::move(watcher), clock);
         else
             wait = std::make_unique<IdleCondition>(60000, std::move(source), clock);
         const auto say = [&](const char *what) {
             log << QStringLiteral("%1@%2").arg(what).arg((clock.mono - start) / 1000.0);
         };
         connect(wait.get(), &Condition::met, this, [&] { say("met"); });
-        connect(wait.get(), &Condition::activity, this, [&] { say("activity"); });
+        connect(wait.get(), &Condition::lapsed, this, [&] { say("lapsed"); });
         connect(wait.get(), &Condition::failed, this, [&] { say("failed"); });
         QVERIFY(wait->start(nullptr));
         const auto ms = [](const QString &seconds) { return qRound64(seconds.toDouble() * 1000); };
+        qint64 loadedTo = start;
         for (const QString &step : steps.split(", ", Qt::SkipEmptyParts)) {
             const QStringList n = step.split(' ');
-            if (n.size() >= 4) // read when its alarm goes off
-                load->sample = {
-                    n[1].toULongLong(), n[2].toULongLong(), {{"eth0", n[3].toULongLong()}}};
-            load->readable = n.value(1) != "broken";
-            if (n.size() == 5)
-                load->sample.networkBytes["wlan0"] = n[4].toULongLong();
-            clock.advance(start + ms(n[0]) - clock.mono);
-            if (n.value(1) == "restart")
-                wait->restart();
-            else if (n.value(1) == "idle")
+            const qint64 at = start + ms(n[0]);
+            const QString what = n.value(1);
+            if (what == "load") // read when the sampler's alarm goes off at `at`
+                load->load(at - loadedTo, n.mid(2));
+            else if (what == "netreset")
+                load->sample.networkBytes["eth0"] = 300;
+            else if (what == "cpuback")
+                load->sample.cpus[3].total /= 2;
+            else if (what == "runs") {
+                named.clear();
+                for (const QString &pid : n.mid(2))
+                    named << program(pid.toLongLong(), "ffmpeg");
+            }
+            load->readable = what != "broken";
+            loadedTo = at;
+            clock.advance(at - clock.mono);
+            if (what == "restart")
+                QVERIFY(wait->restart(nullptr));
+            else if (what == "idle")
                 emit input->idleFor(ms(n[2]));
-            else if (n.value(1) == "use")
+            else if (what == "use")
                 emit input->inUse();
-            else if (n.value(1) == "ended")
+            else if (what == "ended")
                 emit processes->ended(n[2].toLongLong());
         }
         QCOMPARE(log.join(' '), said);
         QCOMPARE(wait->progress(), progress);
     }
 
-    // Nothing to wait for is refused at once with the reason, never met at once.
+    // Nothing to wait for is refused at once with the reason, never met at once; a program
+    // chosen by itself that has ended is the user's to hear about.
     void refusedAtStart()
     {
         ManualClock clock;
@@ -173,24 +219,29 @@ private slots:
         QCOMPARE(error, "no counters");
         auto watcher = std::make_unique<FakeWatcher>();
         FakeWatcher *watched = watcher.get();
-        ProgramEndCondition gone({{1, "init", "", 0, true}, {666, "make", "", 0, true}},
-                                 std::move(watcher));
+        ProgramEndCondition gone({program(1, "init"), program(666, "make")}, {}, nullptr,
+                                 std::move(watcher), clock);
         QVERIFY(!gone.start(&error));
-        QCOMPARE(error, "make (666) has ended");
+        QCOMPARE(error, "make (666) is gone");
         QVERIFY(watched->watching.isEmpty());
-        QVERIFY(!ProgramEndCondition({}, std::make_unique<FakeWatcher>()).start(&error));
+        QVERIFY(!ProgramEndCondition({}, {}, nullptr, std::make_unique<FakeWatcher>(), clock)
+                     .start(&error));
     }
 
     void selectPrograms_data()
     {
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<QString>("found"); // the PIDs, or why there are none
-        QTest::newRow("PID") << " 1234"
-                             << "1234";
-        QTest::newRow("every one of a name") << "firefox "
-                                             << "1234 1300";
+        QTest::newRow("PID, whoever owns it") << " 7"
+                                              << "7";
+        QTest::newRow("every one of the user's of a name") << "firefox "
+                                                           << "1234 1300";
         QTest::newRow(".exe left out") << "Setup"
-                                       << "7";
+                                       << "8";
+        QTest::newRow("a script by its whole name") << "nightly-backup-job.sh"
+                                                    << "40";
+        QTest::newRow("another user's program is not the user's") << "python3"
+                                                                  << "40";
         QTest::newRow("PID not running") << "99"
                                          << "No running program has the PID 99.";
         QTest::newRow("name not running") << "fire"
@@ -200,10 +251,13 @@ private slots:
     {
         QFETCH(QString, wanted);
         QFETCH(QString, found);
-        const QList<RunningProgram> running{{1234, "firefox", "", 0, true},
-                                            {7, "setup.EXE", "", 0, false},
-                                            {1300, "firefox", "", 0, true},
-                                            {1235, "1234", "", 0, true}};
+        RunningProgram rootPython = program(7, "python3");
+        rootPython.ownedByUser = false;
+        RunningProgram script = program(40, "nightly-backup-job.sh");
+        script.aliases = QStringList{"bash", "python3"};
+        const QList<RunningProgram> running{
+            program(1234, "firefox"), rootPython, program(8, "setup.EXE"),
+            program(1300, "firefox"), script,     program(1235, "1234")};
         QString reason;
         QStringList pids;
         for (const RunningProgram &p :
