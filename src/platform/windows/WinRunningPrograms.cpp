@@ -39,8 +39,8 @@ public:
                    : QString();
     }
 
-    // The user its token names, as a TOKEN_USER record; empty when the token cannot be
-    // read (another user's process, or one the system guards).
+    // The SID of the user its token names; empty when the token cannot be read (another
+    // user's process, or one the system guards).
     std::vector<char> user() const
     {
         HANDLE token = nullptr;
@@ -52,7 +52,12 @@ public:
         const bool read = size >= sizeof(TOKEN_USER) &&
                           GetTokenInformation(token, TokenUser, record.data(), size, &size);
         CloseHandle(token);
-        return read ? record : std::vector<char>();
+        if (!read)
+            return {};
+        // The record points into itself: the SID is copied out.
+        const PSID sid = reinterpret_cast<const TOKEN_USER *>(record.data())->User.Sid;
+        const char *bytes = static_cast<const char *>(sid);
+        return std::vector<char>(bytes, bytes + GetLengthSid(sid));
     }
 
     // The command line it was started with (Windows 8.1 or newer); empty when unknown.
@@ -89,13 +94,6 @@ public:
 private:
     HANDLE m_handle;
 };
-
-bool sameUser(const std::vector<char> &a, const std::vector<char> &b)
-{
-    return !a.empty() && !b.empty() &&
-           EqualSid(reinterpret_cast<const TOKEN_USER *>(a.data())->User.Sid,
-                    reinterpret_cast<const TOKEN_USER *>(b.data())->User.Sid);
-}
 
 // The script an interpreter runs answers to its own name: "backup.ps1" run by powershell.
 QString scriptOf(const QString &program, const QString &commandLine)
@@ -139,7 +137,7 @@ QList<RunningProgram> listRunningPrograms()
     if (snapshot == INVALID_HANDLE_VALUE)
         return programs;
     const ProcessHandle self(GetCurrentProcess());
-    const std::vector<char> me = self.user();
+    std::vector<char> me = self.user();
     // Every instance of this program is left out, a command line's hand-off client too.
     const QString myImage = self.imagePath();
     PROCESSENTRY32W entry{};
@@ -157,7 +155,8 @@ QList<RunningProgram> listRunningPrograms()
             const QString image = process.imagePath();
             if (!image.isEmpty() && image.compare(myImage, Qt::CaseInsensitive) == 0)
                 continue;
-            program.ownedByUser = sameUser(process.user(), me);
+            std::vector<char> user = process.user();
+            program.ownedByUser = !user.empty() && !me.empty() && EqualSid(user.data(), me.data());
             // The command line tells two of the same name apart, the file they were started
             // from where it cannot be read; the creation time tells a process from a later one
             // given the same PID.
