@@ -237,10 +237,11 @@ def ended(wine, program, timeout=30):
     return calls, [(int(flags, 16), int(reason, 16)) for flags, reason in relay]
 
 
-def handed(wine, *args):
+def handed(wine, *args, status=0):
     later = wine.start(*args)
     wait_for(lambda: later.poll() is not None, 30, f"the hand-off of {args}")
-    check(later.returncode == 0, f"{' '.join(args)} handed over")
+    check(later.returncode == status,
+          f"{' '.join(args)} " + ("handed over" if status == 0 else f"refused ({status})"))
 
 
 def scenario_window(wine):
@@ -338,19 +339,13 @@ def scenario_fire(wine):
 def scenario_waits(wine):
     """By name, the user's notepad and none of this program's own processes; an idle wait
     holds the span after the last input. Without the warning minute a wait acts at once."""
-    def hand(*args):
-        later = wine.start(*args)
-        wait_for(lambda: later.poll() is not None, 30, f"the hand-off of {args}")
-        return later.returncode
-
     wine.wine("reg", "add", SETTINGS_KEY, "/v", "Warning", "/d", "0", "/f")
     program = wine.start()
     Window(wine)
     wine.spawn("notepad", [WINE, "notepad"], env=wine.env)
     wait_for(lambda: wine.shown("Untitled - Notepad"), 30, "notepad's window")
-    check(hand("--poweroff", "--when-exits", "orvanta") == 2,
-          "--when-exits orvanta is refused: this program's instances are not listed")
-    check(hand("--poweroff", "--when-exits", "notepad") == 0, "--when-exits notepad is armed")
+    handed(wine, "--poweroff", "--when-exits", "orvanta", status=2)  # its own are not listed
+    handed(wine, "--poweroff", "--when-exits", "notepad")
     wine.wine("taskkill", "/im", "notepad.exe")
     calls, relay = ended(wine, program)
     check(len(relay) == 1 and relay[0][0] & ~4 == EWX["poweroff"],
@@ -369,7 +364,7 @@ def scenario_waits(wine):
             stop.wait(0.3)
     mover = threading.Thread(target=move)
     mover.start()
-    check(hand("--poweroff", "--when-idle", "0.05") == 0, "--when-idle 0.05 (3 s) is armed")
+    handed(wine, "--poweroff", "--when-idle", "0.05")  # 3 s
     time.sleep(5)
     check(program.poll() is None, "input every 0.3 s keeps the idle wait from holding")
     stop.set()
