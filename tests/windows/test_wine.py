@@ -1,7 +1,7 @@
 """The cross-built orvanta.exe under wine on Xvfb with trayer, clicked at places worked out
 from the window's design (wine windows have no accessibility bus), in the scratch prefix
 whose wineboot.exe is the recorder. The flags each request asked for come from wine's relay
-trace of ExitWindowsEx.   usage: test_wine.py window|fire|installer EXE PREFIX RECORDER SETUP
+trace of ExitWindowsEx.   usage: test_wine.py window|fire|waits|installer EXE PREFIX RECORDER SETUP
 """
 
 import contextlib
@@ -13,6 +13,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 from Xlib import X, display as xdisplay, error as xerror
@@ -236,10 +237,11 @@ def ended(wine, program, timeout=30):
     return calls, [(int(flags, 16), int(reason, 16)) for flags, reason in relay]
 
 
-def handed(wine, *args):
+def handed(wine, *args, status=0):
     later = wine.start(*args)
     wait_for(lambda: later.poll() is not None, 30, f"the hand-off of {args}")
-    check(later.returncode == 0, f"{' '.join(args)} handed over")
+    check(later.returncode == status,
+          f"{' '.join(args)} " + ("handed over" if status == 0 else f"refused ({status})"))
 
 
 def scenario_window(wine):
@@ -332,6 +334,47 @@ def scenario_fire(wine):
             expected = rf"C:\windows\system32\wineboot.exe {WINEBOOT[force, action == 'reboot']}"
             check(calls == [expected] and relay == [(flags, 0xFFFFFFFF)],
                   f"{' '.join(args)}: ExitWindowsEx{relay}, wineboot {calls}")
+
+
+def scenario_waits(wine):
+    """By name, the user's notepad and none of this program's own processes; an idle wait
+    holds the span after the last input. Without the warning minute a wait acts at once."""
+    wine.wine("reg", "add", SETTINGS_KEY, "/v", "Warning", "/d", "0", "/f")
+    program = wine.start()
+    Window(wine)
+    wine.spawn("notepad", [WINE, "notepad"], env=wine.env)
+    wait_for(lambda: wine.shown("Untitled - Notepad"), 30, "notepad's window")
+    handed(wine, "--poweroff", "--when-exits", "orvanta", status=2)  # its own are not listed
+    handed(wine, "--poweroff", "--when-exits", "notepad")
+    wine.wine("taskkill", "/im", "notepad.exe")
+    calls, relay = ended(wine, program)
+    check(len(relay) == 1 and relay[0][0] & ~4 == EWX["poweroff"],
+          f"notepad's end powers off: ExitWindowsEx{relay}, wineboot {calls}")
+
+    program = wine.start()
+    window = Window(wine)
+    stop, last = threading.Event(), [time.monotonic()]
+
+    def move():  # to and fro over the window, which wine tells as input
+        x, y, _, _ = wine.geometry(window.wid)
+        while not stop.is_set():
+            subprocess.run(["xdotool", "mousemove", "--sync", str(x + 20 + len(last) % 2 * 20),
+                            str(y + 60)], env={"DISPLAY": wine.display}, check=True, timeout=10)
+            last.append(time.monotonic())
+            stop.wait(0.3)
+    mover = threading.Thread(target=move)
+    mover.start()
+    handed(wine, "--poweroff", "--when-idle", "0.05")  # 3 s
+    time.sleep(5)
+    check(program.poll() is None, "input every 0.3 s keeps the idle wait from holding")
+    stop.set()
+    mover.join()
+    wait_for(lambda: "Call user32.ExitWindowsEx" in wine.output(program), 15, "the request")
+    after = time.monotonic() - last[-1]
+    calls, relay = ended(wine, program)
+    check(len(relay) == 1 and 3 <= after <= 4,
+          f"the idle wait asks {after:.2f} s after the last input: ExitWindowsEx{relay}")
+    print(f"figure: an idle wait of 3 s asked {after * 1000:.0f} ms after the last input")
 
 
 def scenario_installer(wine):

@@ -1,6 +1,5 @@
 #include "core/ProcessWatcher.h"
-#include "core/ProgramEndCondition.h"
-#include "platform/Platform.h"
+#include "platform/windows/WinWaitParts.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -19,34 +18,41 @@ class WinProcessWatcher final : public ProcessWatcher
 public:
     ~WinProcessWatcher() override { clear(); }
 
-    bool watch(const RunningProgram &program, QString *error) override
+    Watch watch(const RunningProgram &program, QString *error) override
     {
         const qint64 pid = program.pid;
-        HANDLE process = pid > 0 ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION,
-                                               FALSE, DWORD(pid))
-                                 : nullptr;
-        if (!process && GetLastError() == ERROR_ACCESS_DENIED) {
-            *error = tr("%1 cannot be watched: it belongs to another user or to the system.")
-                         .arg(program.label());
-            return false;
+        const HANDLE process =
+            pid > 0 && pid <= qint64(MAXDWORD)
+                ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid))
+                : nullptr;
+        if (!process) {
+            const DWORD code = pid > 0 ? GetLastError() : ERROR_INVALID_PARAMETER;
+            // No process has that PID (any more).
+            if (code == ERROR_INVALID_PARAMETER)
+                return alreadyEnded(program, error);
+            *error = code == ERROR_ACCESS_DENIED
+                         ? tr("%1 cannot be watched: it belongs to another user or to the system.")
+                               .arg(program.label())
+                         : failure(program, code);
+            return Watch::Failed;
         }
-        // Ended already: the PID is gone, or given to another process since it was listed
-        // (its creation time differs), or its handle is signalled.
         FILETIME created{}, exited{}, kernel{}, user{};
-        const bool same =
-            process &&
-            (!program.started ||
-             (GetProcessTimes(process, &created, &exited, &kernel, &user) &&
-              (quint64(created.dwHighDateTime) << 32 | created.dwLowDateTime) == program.started));
-        if (!same || WaitForSingleObject(process, 0) != WAIT_TIMEOUT) {
-            if (process)
-                CloseHandle(process);
-            *error = tr("%1 has already ended.").arg(program.label());
-            return false;
+        if (program.started && !GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+            *error = failure(program, GetLastError());
+            CloseHandle(process);
+            return Watch::Failed;
+        }
+        // Ended already: its PID was given to another process since it was listed (the
+        // creation time differs), or it has ended and its handle is signalled.
+        if ((program.started &&
+             (quint64(created.dwHighDateTime) << 32 | created.dwLowDateTime) != program.started) ||
+            WaitForSingleObject(process, 0) != WAIT_TIMEOUT) {
+            CloseHandle(process);
+            return alreadyEnded(program, error);
         }
         if (m_notifiers.contains(pid)) {
             CloseHandle(process);
-            return true;
+            return Watch::Watching;
         }
         auto *notifier = new QWinEventNotifier(process, this);
         connect(notifier, &QWinEventNotifier::activated, this, [this, pid] {
@@ -54,7 +60,7 @@ public:
             emit ended(pid);
         });
         m_notifiers.insert(pid, notifier);
-        return true;
+        return Watch::Watching;
     }
 
     void clear() override
@@ -65,6 +71,17 @@ public:
     }
 
 private:
+    static Watch alreadyEnded(const RunningProgram &program, QString *error)
+    {
+        *error = tr("%1 has already ended.").arg(program.label());
+        return Watch::Ended;
+    }
+
+    static QString failure(const RunningProgram &program, DWORD code)
+    {
+        return tr("%1 cannot be watched: %2").arg(program.label(), qt_error_string(int(code)));
+    }
+
     void forget(qint64 pid)
     {
         QWinEventNotifier *notifier = m_notifiers.take(pid);
@@ -80,7 +97,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Condition> Platform::makeProgramEndCondition(const QList<RunningProgram> &programs)
+std::unique_ptr<ProcessWatcher> makeWinProcessWatcher()
 {
-    return std::make_unique<ProgramEndCondition>(programs, std::make_unique<WinProcessWatcher>());
+    return std::make_unique<WinProcessWatcher>();
 }
