@@ -132,7 +132,7 @@ std::optional<qint64> minutesFrom(const QString &text)
 std::optional<int> wholeFrom(const QString &text, int minimum, int maximum)
 {
     static const QRegularExpression form(
-        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,8}")));
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,7}")));
     if (!form.match(text).hasMatch() || text.toInt() < minimum || text.toInt() > maximum)
         return std::nullopt;
     return text.toInt();
@@ -179,8 +179,8 @@ std::optional<WaitOrder> waitFrom(const QCommandLineParser &parser, const Option
     } thresholds[] = {
         {options.cpu, 100, &order.quiet.cpuPercent,
          QT_TRANSLATE_NOOP("CommandLine", "--cpu %1: not a percentage from 1 to 100")},
-        {options.disk, 10000000, &order.quiet.diskKBps,
-         QT_TRANSLATE_NOOP("CommandLine", "--disk %1: not a number of KB/s from 1 to 10000000")},
+        {options.disk, 1000000, &order.quiet.diskKBps,
+         QT_TRANSLATE_NOOP("CommandLine", "--disk %1: not a number of KB/s from 1 to 1000000")},
         {options.net, 1000000, &order.quiet.networkKBps,
          QT_TRANSLATE_NOOP("CommandLine", "--net %1: not a number of KB/s from 1 to 1000000")},
     };
