@@ -185,10 +185,16 @@ void InstanceChannel::read(QLocalSocket *client)
     applyPending();
 }
 
+void InstanceChannel::open()
+{
+    m_open = true;
+    applyPending();
+}
+
 void InstanceChannel::applyPending()
 {
     // One at a time, to its end, in the order they came; never re-entered.
-    if (m_applying)
+    if (m_applying || !m_open)
         return;
     m_applying = true;
     while (!m_pending.isEmpty()) {

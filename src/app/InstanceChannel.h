@@ -29,8 +29,12 @@ public:
     // The running instance, and only the holder of the single-instance lock: applies each
     // command with `handle`, strictly in the order they arrived, and answers its client
     // with the outcome once it has been applied. Listening problems go to standard error.
+    // Commands are taken from the start, and held until open(): the window is not ready
+    // for them before.
     InstanceChannel(const QString &directory, Handler handle, QObject *parent = nullptr);
     bool isListening() const { return m_server.isListening(); }
+    // Applies what was held, and from now on each command as it comes.
+    void open();
 
     enum class Delivery
     {
@@ -80,4 +84,5 @@ private:
     QList<Incoming> m_incoming; // the oldest first
     QQueue<Pending> m_pending;
     bool m_applying = false;
+    bool m_open = false;
 };

@@ -17,6 +17,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <memory>
 
@@ -75,17 +76,16 @@ int handOver(const QString &folder)
     case InstanceChannel::Delivery::Answered:
         break;
     }
-    if (outcome.kind != CommandOutcome::Kind::Applied)
-        qCWarning(lcOrvanta, "%s", qUtf8Printable(outcome.text));
     switch (outcome.kind) {
     case CommandOutcome::Kind::Applied:
         return Done;
     case CommandOutcome::Kind::Refused:
-        return Refused;
+        break;
     case CommandOutcome::Kind::TooLate:
+        qCWarning(lcOrvanta, "%s", qUtf8Printable(outcome.text));
         return TooLate;
     }
-    return Refused;
+    return refuse(outcome.text);
 }
 
 // What the running window made of a command handed over.
@@ -137,6 +137,16 @@ int main(int argc, char *argv[])
                   qUtf8Printable(instance.problem()));
     if (status == SingleInstance::Status::AlreadyRunning && !command.isEmpty())
         return handOver(privateFolder);
+    // Nothing runs that could be disarmed: what --cancel asks for holds already. (With
+    // --show it starts the window, as a start without arguments would.)
+    if (command.cancel && !command.show) {
+        if (status == SingleInstance::Status::Unusable) {
+            qCWarning(lcOrvanta, "cannot reach a running Orvanta: hand-off is off");
+            return Failed;
+        }
+        qCWarning(lcOrvanta, "Orvanta is not running: nothing is armed");
+        return Done;
+    }
     if (status == SingleInstance::Status::AlreadyRunning) {
         messages.information(nullptr,
                              QCoreApplication::translate(
@@ -176,14 +186,38 @@ int main(int argc, char *argv[])
         channel = std::make_unique<InstanceChannel>(
             privateFolder,
             [&window](const QStringList &arguments) { return applyHandedOver(window, arguments); });
-    window.start();
     const auto trayWatcher = Platform::makeTrayWatcher();
-    window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
-    if (!command.isEmpty()) {
-        // The window stays, unarmed, for the user to try again.
-        if (const CommandOutcome outcome = window.apply(command);
-            outcome.kind != CommandOutcome::Kind::Applied)
-            qCWarning(lcOrvanta).noquote() << outcome.text;
-    }
+    const auto showWindow = [&window, &trayWatcher] {
+        window.showCentred();
+        window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
+    };
+    // Commands wait until the sources of the waits are known: an idle wait needs to know
+    // which one this session has. The window shows at once unless a command came with the
+    // first start: that one is applied first, and shows the window only when it was taken.
+    const bool arming = command.arm || command.wait;
+    window.prepare();
+    if (!arming)
+        showWindow();
+    const auto whenProbed = [&] {
+        if (arming) {
+            if (const CommandOutcome outcome = window.apply(command);
+                outcome.kind != CommandOutcome::Kind::Applied) {
+                window.close(); // commands handed over meanwhile hear that it is closing
+                if (channel)
+                    channel->open();
+                QCoreApplication::exit(refuse(outcome.text));
+                return;
+            }
+            showWindow();
+        }
+        if (channel)
+            channel->open();
+    };
+    // Through the event loop either way, where exit() is heard.
+    if (waitSources->isProbed())
+        QTimer::singleShot(0, &window, whenProbed);
+    else
+        QObject::connect(waitSources.get(), &WaitSources::probed, &window, whenProbed,
+                         Qt::SingleShotConnection);
     return QApplication::exec();
 }

@@ -36,12 +36,18 @@ struct Options
         QStringLiteral("pid|name")};
     QCommandLineOption whenQuiet{
         QStringLiteral("when-quiet"),
-        CommandLine::tr("Act when CPU use and network traffic have stayed low for that many "
+        CommandLine::tr("Act when CPU, disk and network use have stayed low for that many "
                         "minutes."),
         QStringLiteral("minutes")};
-    QCommandLineOption cpu{QStringLiteral("cpu"),
-                           CommandLine::tr("With --when-quiet: CPU use below this (default 10)."),
-                           QStringLiteral("percent")};
+    QCommandLineOption cpu{
+        QStringLiteral("cpu"),
+        CommandLine::tr("With --when-quiet: CPU use of the busiest CPU below this (default 25)."),
+        QStringLiteral("percent")};
+    QCommandLineOption disk{
+        QStringLiteral("disk"),
+        CommandLine::tr("With --when-quiet: reads and writes of the busiest disk below this "
+                        "(default 1000)."),
+        QStringLiteral("KB/s")};
     QCommandLineOption net{
         QStringLiteral("net"),
         CommandLine::tr("With --when-quiet: network traffic below this (default 10)."),
@@ -51,14 +57,15 @@ struct Options
         CommandLine::tr("Act when nobody has used keyboard or mouse for that many minutes."),
         QStringLiteral("minutes")};
     QCommandLineOption cancel{QStringLiteral("cancel"),
-                              CommandLine::tr("Disarm the running Orvanta.")};
+                              CommandLine::tr("Disarm the running Orvanta, if one runs.")};
     QCommandLineOption show{QStringLiteral("show"),
-                            CommandLine::tr("Bring the running Orvanta's window up.")};
+                            CommandLine::tr("Bring the running Orvanta's window up, or start "
+                                            "it.")};
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({logOff, powerOff, reboot, force, in, at, whenExits, whenQuiet, cpu, net,
-                           whenIdle, cancel, show});
+        parser.addOptions({logOff, powerOff, reboot, force, in, at, whenExits, whenQuiet, cpu, disk,
+                           net, whenIdle, cancel, show});
     }
 };
 
@@ -162,23 +169,31 @@ std::optional<WaitOrder> waitFrom(const QCommandLineParser &parser, const Option
     }
     order.kind = WaitOrder::Kind::Quiet;
     order.quiet.spanMs = *span;
-    if (parser.isSet(options.cpu)) {
-        const auto cpu = wholeFrom(parser.value(options.cpu), 1, 100);
-        if (!cpu) {
-            *error = CommandLine::tr("--cpu %1: not a percentage from 1 to 100")
-                         .arg(parser.value(options.cpu));
+    // Each threshold a whole number in its range, or the default.
+    const struct
+    {
+        const QCommandLineOption &option;
+        int maximum;
+        int *value;
+        const char *refusal;
+    } thresholds[] = {
+        {options.cpu, 100, &order.quiet.cpuPercent,
+         QT_TRANSLATE_NOOP("CommandLine", "--cpu %1: not a percentage from 1 to 100")},
+        {options.disk, 1000000, &order.quiet.diskKBps,
+         QT_TRANSLATE_NOOP("CommandLine", "--disk %1: not a number of KB/s from 1 to 1000000")},
+        {options.net, 1000000, &order.quiet.networkKBps,
+         QT_TRANSLATE_NOOP("CommandLine", "--net %1: not a number of KB/s from 1 to 1000000")},
+    };
+    for (const auto &threshold : thresholds) {
+        if (!parser.isSet(threshold.option))
+            continue;
+        const QString text = parser.value(threshold.option);
+        const std::optional<int> value = wholeFrom(text, 1, threshold.maximum);
+        if (!value) {
+            *error = CommandLine::tr(threshold.refusal).arg(text);
             return std::nullopt;
         }
-        order.quiet.cpuPercent = *cpu;
-    }
-    if (parser.isSet(options.net)) {
-        const auto net = wholeFrom(parser.value(options.net), 1, 1000000);
-        if (!net) {
-            *error = CommandLine::tr("--net %1: not a number of KB/s from 1 to 1000000")
-                         .arg(parser.value(options.net));
-            return std::nullopt;
-        }
-        order.quiet.networkKBps = *net;
+        *threshold.value = *value;
     }
     return order;
 }
@@ -234,9 +249,9 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     if (whens > 1)
         return refuse(CommandLine::tr(
             "choose one of --in, --at, --when-exits, --when-quiet and --when-idle"));
-    if ((parser.isSet(options.cpu) || parser.isSet(options.net)) &&
+    if ((parser.isSet(options.cpu) || parser.isSet(options.disk) || parser.isSet(options.net)) &&
         !parser.isSet(options.whenQuiet))
-        return refuse(CommandLine::tr("--cpu and --net go with --when-quiet"));
+        return refuse(CommandLine::tr("--cpu, --disk and --net go with --when-quiet"));
     if (actionCount == 0 && (whens > 0 || parser.isSet(options.force)))
         return refuse(CommandLine::tr(
             "--in, --at, --when-… and --force need --logoff, --poweroff or --reboot"));

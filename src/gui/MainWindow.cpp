@@ -147,14 +147,25 @@ void MainWindow::buildMenus()
 
 void MainWindow::start()
 {
+    prepare();
+    showCentred();
+}
+
+void MainWindow::prepare()
+{
     setWindowTitle(
         QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
     loadSettings();
+}
+
+void MainWindow::showCentred()
+{
     // Centred on the screen the first time it appears.
     adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     show();
+    m_shown = true;
     m_panel->startButton()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -172,10 +183,11 @@ CommandOutcome MainWindow::apply(const Command &command)
     if (m_closed)
         return {Kind::Refused, tr("Orvanta is closing")};
     const bool arming = command.arm || command.wait;
-    // A window in view only comes forward; the animation is for one coming back.
-    if ((command.show || arming) && m_tray->windowOutOfSight())
+    // A window in view only comes forward; the animation is for one coming back. One not
+    // shown yet is shown once the first start's command is applied.
+    if ((command.show || arming) && m_shown && m_tray->windowOutOfSight())
         m_tray->restoreWindow();
-    else if (command.show || arming) {
+    else if ((command.show || arming) && m_shown) {
         raise();
         activateWindow();
     }

@@ -49,8 +49,13 @@ public:
     explicit MainWindow(const MainWindowServices &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Sets the caption and loads the settings; then shows the window centred on its screen.
+    // prepare(), then showCentred().
     void start();
+    // Sets the caption and loads the settings, the window still out of sight: a command line
+    // given to the first start is applied first, and one refused never shows it.
+    void prepare();
+    // Shows the window centred on its screen.
+    void showCentred();
     // Puts the icon into the notification area. menuDrawnByHost: the area draws the icon's
     // menu itself. watcher (may be null) tells when an area comes or goes.
     void addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher);
@@ -94,6 +99,8 @@ private:
     MainWindowServices m_services;
     ArmingController *m_arming = nullptr;
     bool m_closed = false;
+    // showCentred() has run: a command may bring the window forward.
+    bool m_shown = false;
     // The system took the request: the program is ending because of it.
     bool m_accepted = false;
     bool m_settingsChanged = false;

@@ -45,9 +45,10 @@ def _die_with_parent():
 
 class Desktop:
     def __init__(self, logind="accept", a11y=True, wayland=False):
-        """logind="refuse": every power request is answered with AccessDenied. wayland: a
-        headless Weston instead of Xvfb, and no notification area."""
+        """logind="refuse": every power request is answered with AccessDenied; "slow": after
+        2 s. wayland: a headless Weston instead of Xvfb, and no notification area."""
         self.refuse, self.a11y, self.wayland = logind == "refuse", a11y, wayland
+        self.delay = 2 if logind == "slow" else 0
         self.tmp = tempfile.mkdtemp(prefix="orvanta-e2e-")
         self.procs, self.programs, self.x, self.display = [], [], None, None
         self.session_address = self.system_address = None
@@ -214,6 +215,7 @@ class Desktop:
             f"with open('{self.tmp}/logind.jsonl', 'a') as _f:\n"
             f"    _f.write(_j.dumps({{'t': _now, 'method': {method!r}, 'wire': _wire, 'args': "
             "[a if isinstance(a, int) else str(a) for a in m_args], 'refused': _err}) + '\\n')\n"
+            f"_t.sleep({self.delay})\n"
             "if _err:\n    raise dbus.exceptions.DBusException('refused by the test', name=_err)\n")
 
     def power_calls(self):
@@ -264,6 +266,19 @@ class Desktop:
         atom = self.x.intern_atom("_NET_WM_PID")
         prop = self.ask(wid, lambda w: w.get_full_property(atom, X.AnyPropertyType))
         return prop.value[0] if prop else None
+
+    @contextlib.contextmanager
+    def maps(self):
+        """Fills the list it gives, on leaving, with every window mapped meanwhile."""
+        root, mapped = self.x.screen().root, []
+        root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.x.sync()
+        yield mapped
+        root.change_attributes(event_mask=X.NoEventMask)
+        self.x.sync()  # the events of all the server has done so far are here
+        while self.x.pending_events():
+            event = self.x.next_event()
+            mapped += [event.window.id] if event.type == X.MapNotify else []
 
     def viewable(self, wid):
         return self.ask(wid, lambda w: w.get_attributes().map_state == X.IsViewable, False)

@@ -46,7 +46,11 @@ def arm(desk, frame, due):
 
 
 def second_instance(desk, binary):
-    first, wid, _, _ = desk.launch(binary)
+    """A lock left by a killed instance is not taken for a running one; a live one is."""
+    stale = desk.launch(binary)[0]
+    stale.kill()
+    assert stale.wait(5) < 0 and os.path.exists(f"{desk.xdg['XDG_RUNTIME_DIR']}/orvanta.lock")
+    first, wid, _, _ = desk.launch(binary)  # a window, not the message box
     second = desk.start_program(binary)
     alert = h.find(h.accessible_app(second.pid), "alert", timeout=10)
     texts = [label.name for label in h.find_all(alert, "label") if label.name]
@@ -114,31 +118,44 @@ def warning_postpone_cancel(desk, binary):
     for unit, value in (("minutes", "0"), ("seconds", "2")):
         field = h.find(frame, "text", f"Countdown {unit}")
         desk.click(*h.point(field))
+        wait_for(lambda: h.state(field, "focused"), 3, what=f"the focus in the {unit}")
         desk.xdotool("key", "--clearmodifiers", "ctrl+a", value)
+    started = time.time()
     desk.click(*h.point(h.find(frame, "push button", "Start")))
     assert notified(notifications, 2)[1] == "0", "a new notification, not the closed one"
     # The mock numbers new notifications 1, 2, ...
     notifications.EmitSignal(h.NOTIFICATIONS, "ActionInvoked", "us", [2, "cancel"])
     wait_for(lambda: h.find_all(frame, "push button", "Start"), 5, what="Cancel disarming")
-    time.sleep(3.5)  # past the moment it would have fired
+    time.sleep(max(0.0, started + 4 - time.time()))  # past the moment it would have fired
     assert program.poll() is None and not desk.power_calls()
 
 
 def command_line(desk, binary):
-    first = desk.start_program(binary, args=["--poweroff", "--force", "--in", "0:00:02"])
+    """With nothing running, a refusal and --cancel map no window; a first start arms as
+    Start would and takes later starts' commands, too late once the request is on its way."""
+    with desk.maps() as mapped:
+        for args, status, said in ((["--poweroff", "--when-exits", "nosuch"], 2, "Usage:"),
+                                   (["--cancel"], 0, "not running")):
+            alone = desk.start_program(binary, args=args)
+            assert alone.wait(10) == status and said in desk.output(alone.log), alone.log
+    assert not mapped, mapped
+    # Named as no other test's program is: a later start is no program of the user's to wait
+    # for, and refused arguments disarm nothing.
+    name = f"orvanta-{os.getpid()}"
+    os.symlink(binary, mine := os.path.join(desk.bin, name))
+    first = desk.start_program(mine, args=["--logoff", "--in", "90"])
     frame = h.find(h.accessible_app(first.pid), "frame")
-    h.find(frame, "push button", "Stop")  # armed as if Start had been pressed
-    wait_for(desk.power_calls, 8, what="a power request")
+    for args, status, button in ((["--reboot", "--at", "24:00"], 2, "Stop"),
+                                 (["--cancel"], 0, "Start"),
+                                 (["--poweroff", "--when-exits", name], 2, "Start")):
+        later = desk.start_program(mine, args=args)
+        assert later.wait(10) == status, (args, desk.output(later.log))
+        h.find(frame, "push button", button)
+    assert desk.start_program(mine, args=["--poweroff", "--force", "--in", "0:00:02"]).wait(10) == 0
+    wait_for(desk.power_calls, 8, what="a power request")  # answered 2 s later
+    late = desk.start_program(mine, args=["--cancel"])
+    assert late.wait(10) == 3 and "too late" in desk.output(late.log), desk.output(late.log)
     assert first.wait(5) == 0 and power(desk) == [("PowerOffWithFlags", *FORCED, None)]
-    # Handed to a running instance; refused arguments arm nothing.
-    running, _, frame, _ = desk.launch(binary)
-    for args, status in ((["--reboot", "--at", "24:00"], 2), (["--logoff", "--in", "90"], 0)):
-        later = desk.start_program(binary, args=args)
-        assert later.wait(10) == status, desk.output(later.log)
-    assert [h.text(h.find(frame, "text", f"Countdown {u}")) for u in UNITS[:2]] == ["1", "30"]
-    assert desk.start_program(binary, args=["--cancel"]).wait(10) == 0
-    wait_for(lambda: h.find_all(frame, "push button", "Start"), 5, what="disarmed")
-    assert running.poll() is None and len(desk.power_calls()) == 1
 
 
 def tray_hide_restore(desk, binary):
@@ -218,25 +235,6 @@ def stuck_buses(desk, binary):
             each.close()
 
 
-def stale_lock(desk, binary):
-    first = desk.launch(binary)[0]
-    first.kill()
-    assert first.wait(5) < 0
-    lock = os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.lock")
-    assert os.path.exists(lock)
-    again, wid, _, _ = desk.launch(binary)
-    time.sleep(0.5)
-    assert not h.find_all(h.accessible_app(again.pid), "alert"), "a message box"
-    assert again.poll() is None and desk.viewable(wid)
-    desk.stop_popen(again)
-    # What a power cut or a stranger leaves is never taken for a running instance.
-    os.remove(lock)
-    os.mkdir(lock)
-    third, wid, _, _ = desk.launch(binary)
-    assert third.poll() is None and desk.viewable(wid)
-    assert lock in desk.output(third.log), desk.output(third.log)
-
-
 def wayland(desk, binary):
     """Native Wayland, no notification area: the hide button minimizes, a later start with
     --show brings the window back, and Start pressed over AT-SPI reaches logind."""
@@ -255,53 +253,73 @@ def wayland(desk, binary):
 
 
 def waits(desk, binary):
-    """Besides the clock, the warning turned off: a program's end (at once), counters the
-    test writes falling quiet, nobody at the X server's keyboard; a gone program refused."""
+    """Besides the clock, the warning turned off: a batch loop's job, named longer than the
+    kernel keeps a name, ending for good; counters the test writes falling quiet on all of
+    8 CPUs; nobody at the X server's keyboard."""
     save_settings(desk, Warning=0)
-    child = subprocess.Popen(["sleep", "60"])
-    program = desk.start_program(binary, args=["--poweroff", "--force", "--when-exits",
-                                               str(child.pid)])
+    job = os.path.join(desk.home, f"nightly-backup-job-{os.getpid()}.sh")  # no other test's
+    with open(job, "w") as f:
+        f.write("#!/bin/sh\nread line\n")  # runs until the test closes its input
+    os.chmod(job, 0o755)
+    run = subprocess.Popen([job], stdin=subprocess.PIPE)
+    program = desk.start_program(binary, args=["--poweroff", "--when-exits", job.split("/")[-1]])
     frame = h.find(h.accessible_app(program.pid), "frame")
-    h.find(frame, "label", f"sleep ({child.pid}) still running")
-    refused = desk.start_program(binary, args=["--reboot", "--when-exits", "no-such-program"])
-    assert refused.wait(10) == 2 and program.poll() is None, desk.output(refused.log)
-    ended = time.time()
-    child.kill()
-    call = wait_for(desk.power_calls, 5, 0.005, what="a power request")[0]
-    assert program.wait(5) == 0 and call["t"] - ended < 0.5, call["t"] - ended
-    child.wait()
+    for again in (True, False):  # the loop's next job keeps it waiting
+        h.find(frame, "label", f"{job.split('/')[-1]} ({run.pid}) still running", timeout=10)
+        run.stdin.close()
+        run.wait()
+        ended = time.time()
+        if again:
+            time.sleep(0.2)  # the loop's gap
+            run = subprocess.Popen([job], stdin=subprocess.PIPE)
+    call = wait_for(desk.power_calls, 5, 0.01, what="the request after the batch")[0]
+    # The end is told, not polled for: the request follows once no job came for 2 s.
+    assert program.wait(5) == 0 and 0 < call["t"] - ended < 3, call["t"] - ended
 
-    proc = os.path.join(desk.tmp, "proc")
+    proc, busy, stop = os.path.join(desk.tmp, "proc"), [3], threading.Event()
     os.makedirs(os.path.join(proc, "net"))
-    with open(os.path.join(proc, "net", "dev"), "w") as f:
-        f.write("Inter-|\n face |\n  eth0: 1000 0 0 0 0 0 0 0 2000 0 0 0 0 0 0 0\n")
-    stop = threading.Event()
+    for name, text in (("net/dev", "-|\n |\n  eth0: 1000 0 0 0 0 0 0 0 2000 0 0 0 0 0 0 0\n"),
+                       ("diskstats", "   8       0 sda 100 0 2000 0 50 0 1000 0 0 0 0\n")):
+        with open(os.path.join(proc, name), "w") as f:
+            f.write(text)
 
-    def tick():  # one busy second, then idle CPUs
-        for n in range(100000):
-            with open(os.path.join(proc, "stat"), "w") as f:
-                f.write(f"cpu  {100 + min(n, 2) * 100} 0 0 {1000 + n * 100} 0 0 0 0\n")
-            if stop.wait(0.5):
+    def tick():  # 8 CPUs, 100 ticks a second each; one busy is 12.5 % of them all
+        cpus = [[0, 0] for _ in range(8)]  # busy and idle ticks
+        while True:
+            with open(os.path.join(proc, "stat.new"), "w") as f:
+                f.write("".join(f"cpu{n} {b} 0 0 {i} 0 0 0 0\n" for n, (b, i) in
+                                [(" ", map(sum, zip(*cpus))), *enumerate(cpus)]))
+            os.replace(f.name, os.path.join(proc, "stat"))  # never read half written
+            for n, cpu in enumerate(cpus):
+                cpu[n != busy[0]] += 20
+            if stop.wait(0.2):
                 return
 
     threading.Thread(target=tick, daemon=True).start()
-    for args, env in ((["--when-quiet", "0.05", "--cpu", "20"], {"ORVANTA_PROC_ROOT": proc}),
-                      (["--when-idle", "0.05"], {})):
-        desk.move(10 + len(env), 10)  # input: nobody has been away since before
-        started, before = time.time(), len(desk.power_calls())
-        program = desk.start_program(binary, env, ["--reboot", *args])
-        call = wait_for(lambda: desk.power_calls()[before:], 15, 0.05,
-                        what=f"a request after {args[0]}")[0]
-        assert program.wait(5) == 0 and call["t"] - started >= 3, "not before the span"
+    program = desk.start_program(binary, {"ORVANTA_PROC_ROOT": proc},
+                                 ["--reboot", "--when-quiet", "0.05", "--disk", "500"])
+    frame = h.find(h.accessible_app(program.pid), "frame")
+    wait_for(lambda: [a for a in h.find_all(frame, "label") if "CPU 100 %" in a.name], 10,
+             what="one busy CPU of 8 judged")
+    assert len(desk.power_calls()) == 1, power(desk)
+    quiet, busy[0] = time.time(), None
+    call = wait_for(lambda: desk.power_calls()[1:], 15, what="a request once quiet")[0]
+    assert program.wait(5) == 0 and call["t"] - quiet >= 3, "not before the span"
     stop.set()
-    assert [c["method"] for c in desk.power_calls()] == ["PowerOffWithFlags", "RebootWithFlags",
-                                                         "RebootWithFlags"], power(desk)
+
+    desk.move(10, 10)  # input: nobody has been away since before
+    started = time.time()
+    program = desk.start_program(binary, args=["--reboot", "--when-idle", "0.05"])
+    call = wait_for(lambda: desk.power_calls()[2:], 15, what="a request once idle")[0]
+    assert program.wait(5) == 0 and call["t"] - started >= 3, "not before the span"
+    methods = [c["method"] for c in desk.power_calls()]
+    assert methods == ["PowerOffWithFlags", "RebootWithFlags", "RebootWithFlags"], methods
 
 
 SCENARIOS = {f.__name__: f for f in (
     second_instance, countdown_power_off, time_of_day_restart, warning_postpone_cancel,
     command_line, tray_hide_restore, tray_lost_while_hidden, refused_request, stuck_buses,
-    stale_lock, wayland, waits)} | handoff.SCENARIOS
+    wayland, waits)} | handoff.SCENARIOS
 POWERING = ("countdown_power_off", "time_of_day_restart", "refused_request", "command_line",
             "waits", "wayland", *handoff.POWERING)
 
@@ -310,7 +328,7 @@ if __name__ == "__main__":
     if len(sys.argv) != 3 or sys.argv[2] not in SCENARIOS:
         sys.exit(f"usage: {sys.argv[0]} BINARY {'|'.join(SCENARIOS)}")
     binary, name = os.path.abspath(sys.argv[1]), sys.argv[2]
-    with Desktop(logind="refuse" if name == "refused_request" else "accept",
+    with Desktop(logind={"refused_request": "refuse", "command_line": "slow"}.get(name, "accept"),
                  a11y=name != "stuck_buses", wayland=name == "wayland") as desk:
         SCENARIOS[name](desk, binary)
         assert desk.recorded_commands() == "", desk.recorded_commands()

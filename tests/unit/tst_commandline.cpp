@@ -42,13 +42,17 @@ private slots:
         no("cancel and arm", "--cancel --poweroff --in 5");
         // Waits: "W kind action force what".
         row("programs", "--poweroff --when-exits 1234 --when-exits make", "W0 1 0 1234,make");
-        row("quiet", "--reboot --force --when-quiet 2.5 --cpu 5 --net 100", "W1 2 1 150000/5/100");
+        row("quiet", "--reboot --force --when-quiet 2.5 --cpu 5 --disk 20000 --net 100",
+            "W1 2 1 150000/5/20000/100");
+        row("quiet, defaults", "--poweroff --when-quiet 1", "W1 1 0 60000/25/1000/10");
         row("idle", "--logoff --when-idle 10", "W2 0 0 600000");
         no("wait without action", "--when-idle 5");
         no("no span", "--poweroff --when-idle 0");
         no("wait and countdown", "--poweroff --in 5 --when-idle 5");
         no("cpu without quiet", "--poweroff --in 5 --cpu 5");
         no("cpu past 100", "--poweroff --when-quiet 5 --cpu 101");
+        no("disk past 1 GB/s", "--poweroff --when-quiet 5 --disk 1000001");
+        no("disk without quiet", "--poweroff --when-idle 5 --disk 50");
         no("unknown option", "--shutdown");
         no("stray argument", "now");
     }
@@ -77,9 +81,10 @@ private slots:
                       .arg(wait->force);
             got += order.kind == WaitOrder::Kind::ProgramEnd ? order.pidsOrNames.join(',')
                    : order.kind == WaitOrder::Kind::Idle     ? QString::number(order.idleMs)
-                                                             : QStringLiteral("%1/%2/%3")
+                                                             : QStringLiteral("%1/%2/%3/%4")
                                                                .arg(quiet.spanMs)
                                                                .arg(quiet.cpuPercent)
+                                                               .arg(quiet.diskKBps)
                                                                .arg(quiet.networkKBps);
         }
         QCOMPARE(got, armed);
