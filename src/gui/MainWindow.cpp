@@ -15,6 +15,7 @@
 #include "gui/TimeRow.h"
 #include "gui/TrayController.h"
 #include "gui/WaitDialog.h"
+#include "gui/WarningWindow.h"
 #include "gui/WebPages.h"
 
 #include <QCloseEvent>
@@ -51,6 +52,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     connect(m_arming, &ArmingController::stateChanged, this, &MainWindow::onStateChanged);
     connect(m_arming, &ArmingController::fieldWritten, this, &MainWindow::onFieldWritten);
     connect(m_arming, &ArmingController::ticked, this, &MainWindow::showStatus);
+    connect(m_arming, &ArmingController::ticked, this, &MainWindow::updateWarning);
     connect(m_arming, &ArmingController::conditionFailed, this,
             [this](const QString &reason) { m_services.messages->information(this, reason); });
     connect(m_arming, &ArmingController::warnInstead, this, &MainWindow::onWarnInstead);
@@ -287,6 +289,9 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
                             m_arming->postponeCaption());
     m_withdrawn.clear();
+    // A warning belongs to the state it was given in.
+    if (m_warning)
+        m_warning->withdraw();
     showStatus();
     updateRefresh();
 }
@@ -333,12 +338,26 @@ void MainWindow::onFieldWritten(int index, const QString &text)
 
 void MainWindow::onWarnInstead(const QString &text)
 {
-    m_tray->showMessage(AppInfo::title(), text);
-    // Nobody may be looking at the notification area: a window in view comes forward.
-    if (!m_tray->windowOutOfSight()) {
-        raise();
-        activateWindow();
+    // The warning of the action, with Postpone, or why a wait began again, with Cancel
+    // alone. Neither takes the focus from what the user is typing.
+    if (!m_warning) {
+        m_warning = new WarningWindow(this);
+        connect(m_warning, &WarningWindow::postponeClicked, this,
+                [this] { m_arming->postpone(ArmingController::PostponeSeconds); });
+        connect(m_warning, &WarningWindow::cancelClicked, this, [this] { m_arming->stop(); });
     }
+    const bool warning = m_arming->state() == ArmingController::State::Armed;
+    m_warning->present(text, warning ? m_arming->postponeCaption() : QString());
+}
+
+// The seconds left, as they run down in the warning window.
+void MainWindow::updateWarning()
+{
+    if (!m_warning || !m_warning->isVisible() ||
+        m_arming->state() != ArmingController::State::Armed)
+        return;
+    m_warning->setText(PowerTexts::warningText(
+        m_arming->order().action, std::max<qint64>(0, m_arming->schedule().secondsUntilDue())));
 }
 
 void MainWindow::onRefused(Action action, const PowerResult &result)

@@ -22,6 +22,7 @@ class TrayAnimator;
 class TrayWatcher;
 class TrayController;
 class Waits;
+class WarningWindow;
 class WebOpener;
 
 // Everything the main window reaches outside the process through. Not owned.
@@ -89,6 +90,7 @@ private:
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
     void onWarnInstead(const QString &text);
+    void updateWarning();
     void onRefused(Action action, const PowerResult &result);
     void setSettingsChanged(bool changed);
     void saveSettings();
@@ -117,4 +119,5 @@ private:
     TrayController *m_tray = nullptr;
     QTimer *m_refresh = nullptr;
     QPointer<AboutDialog> m_about;
+    WarningWindow *m_warning = nullptr;
 };

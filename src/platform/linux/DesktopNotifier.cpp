@@ -15,8 +15,9 @@ const QString Path = QStringLiteral("/org/freedesktop/Notifications");
 const QString PostponeKey = QStringLiteral("postpone");
 const QString CancelKey = QStringLiteral("cancel");
 
-// org.freedesktop.Notifications on the session bus. Actions are offered only where the
-// server lists the "actions" capability.
+// org.freedesktop.Notifications on the session bus, used only where the server lists the
+// "actions" capability: a warning without Postpone and Cancel is left to the program's own
+// window.
 class DesktopNotifier final : public Notifier
 {
 public:
@@ -33,29 +34,33 @@ public:
             return;
         }
         const QPointer<DesktopNotifier> self(this);
-        call(QStringLiteral("GetCapabilities"), {},
-             [self, text, postpone, done](const QDBusMessage &caps) {
-                 if (!self || caps.type() != QDBusMessage::ReplyMessage) {
-                     done(false);
-                     return;
-                 }
-                 QStringList actions;
-                 if (caps.arguments().value(0).toStringList().contains(QStringLiteral("actions"))) {
-                     if (!postpone.isEmpty())
-                         actions = {PostponeKey, postpone};
-                     actions << CancelKey << tr("Cancel");
-                 }
-                 const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
-                                            AppInfo::title(), text,       actions,
-                                            QVariantMap(),    0 /* until closed */};
-                 self->call(
-                     QStringLiteral("Notify"), args, [self, done](const QDBusMessage &reply) {
-                         const bool shown = self && reply.type() == QDBusMessage::ReplyMessage;
-                         if (shown)
-                             self->m_id = reply.arguments().value(0).toUInt();
-                         done(shown);
-                     });
-             });
+        call(
+            QStringLiteral("GetCapabilities"), {},
+            [self, text, postpone, done](const QDBusMessage &caps) {
+                if (!self || caps.type() != QDBusMessage::ReplyMessage) {
+                    done(false);
+                    return;
+                }
+                // Without actions there would be no Postpone and no Cancel: the program's
+                // own warning window says it instead.
+                if (!caps.arguments().value(0).toStringList().contains(QStringLiteral("actions"))) {
+                    done(false);
+                    return;
+                }
+                QStringList actions;
+                if (!postpone.isEmpty())
+                    actions = {PostponeKey, postpone};
+                actions << CancelKey << tr("Cancel");
+                const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
+                                           AppInfo::title(), text,       actions,
+                                           QVariantMap(),    0 /* until closed */};
+                self->call(QStringLiteral("Notify"), args, [self, done](const QDBusMessage &reply) {
+                    const bool shown = self && reply.type() == QDBusMessage::ReplyMessage;
+                    if (shown)
+                        self->m_id = reply.arguments().value(0).toUInt();
+                    done(shown);
+                });
+            });
     }
 
     void close() override
