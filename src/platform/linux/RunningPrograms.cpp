@@ -54,6 +54,12 @@ std::optional<ProcessStat> readProcessStat(qint64 pid, int *error)
 
 namespace {
 
+// "/usr/bin/app (deleted)", as the kernel shows a file replaced or removed since: its path.
+QString existing(const QString &path)
+{
+    return path.endsWith(QLatin1String(" (deleted)")) ? path.chopped(10) : path;
+}
+
 QString baseName(const QString &path)
 {
     return path.section(u'/', -1);
@@ -123,9 +129,7 @@ QString scriptOf(Interpreter kind, const QStringList &argv)
 
 ProgramNames programNames(const QString &comm, const QStringList &argv, const QString &exe)
 {
-    QString file = baseName(exe);
-    if (file.endsWith(QLatin1String(" (deleted)")))
-        file.chop(10);
+    const QString file = baseName(existing(exe));
     QString first = baseName(argv.value(0));
     if (first.startsWith(u'-'))
         first.remove(0, 1); // a login shell's "-bash"
@@ -157,11 +161,22 @@ ProgramNames programNames(const QString &comm, const QStringList &argv, const QS
     return names;
 }
 
+namespace {
+// The file a process runs, as its link reads; "" when it is not ours to know.
+QString programFile(const char *exeLink)
+{
+    char target[4096];
+    const ssize_t length = ::readlink(exeLink, target, sizeof target);
+    return length > 0 ? QFile::decodeName(QByteArray(target, length)) : QString();
+}
+} // namespace
+
 QList<RunningProgram> listRunningPrograms()
 {
     const uid_t me = getuid();
     struct stat self;
     const bool selfKnown = ::stat("/proc/self/exe", &self) == 0;
+    const QString selfFile = programFile("/proc/self/exe");
     QList<RunningProgram> programs;
     DIR *proc = ::opendir("/proc");
     if (!proc)
@@ -175,17 +190,16 @@ QList<RunningProgram> listRunningPrograms()
         if (!stat || stat->kernelThread || stat->state == 'Z' || stat->state == 'X')
             continue;
         char path[48];
-        // Every instance of this program, a command line's client handing its order over
-        // included: never a program to wait for.
-        struct stat exe;
         std::snprintf(path, sizeof path, "/proc/%lld/exe", static_cast<long long>(pid));
-        if (selfKnown && ::stat(path, &exe) == 0 && exe.st_dev == self.st_dev &&
-            exe.st_ino == self.st_ino)
+        const QString exePath = programFile(path);
+        // Every instance of this program, a command line's client handing its order over
+        // included, is never a program to wait for: the same file, or one an update put in
+        // its place since this one started.
+        struct stat exe;
+        if ((selfKnown && ::stat(path, &exe) == 0 && exe.st_dev == self.st_dev &&
+             exe.st_ino == self.st_ino) ||
+            (!exePath.isEmpty() && existing(exePath) == existing(selfFile)))
             continue;
-        char target[4096];
-        const ssize_t length = ::readlink(path, target, sizeof target);
-        const QString exePath =
-            length > 0 ? QFile::decodeName(QByteArray(target, length)) : QString();
 
         std::snprintf(path, sizeof path, "/proc/%lld/cmdline", static_cast<long long>(pid));
         QList<QByteArray> raw = readProcFile(path).value_or(QByteArray()).split('\0');
