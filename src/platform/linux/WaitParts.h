@@ -13,7 +13,9 @@ class ProcessWatcher;
 
 // The parts of the Linux waits, each in its own file; LinuxWaitSources puts them together.
 std::unique_ptr<ProcessWatcher> makePidfdProcessWatcher();
+// The load under /proc, or under the folder ORVANTA_PROC_ROOT names.
 std::unique_ptr<LoadSampler> makeProcLoadSampler();
+std::unique_ptr<LoadSampler> makeProcLoadSampler(const QString &root);
 QList<RunningProgram> listRunningPrograms();
 
 // Which of the session's sources of idleness answers: found out once, asynchronously.
