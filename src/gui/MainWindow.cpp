@@ -48,14 +48,18 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
 
     m_refresh = new QTimer(this);
     m_refresh->setInterval(1000);
-    connect(m_refresh, &QTimer::timeout, this, &MainWindow::showStatus);
+    // Hidden, the next refresh finds it so and ends the refreshing.
+    connect(m_refresh, &QTimer::timeout, this, [this] {
+        showStatus();
+        updateRefresh();
+    });
     connect(m_arming, &ArmingController::stateChanged, this, &MainWindow::onStateChanged);
     connect(m_arming, &ArmingController::fieldWritten, this, &MainWindow::onFieldWritten);
     connect(m_arming, &ArmingController::ticked, this, &MainWindow::showStatus);
-    connect(m_arming, &ArmingController::ticked, this, &MainWindow::updateWarning);
     connect(m_arming, &ArmingController::conditionFailed, this,
             [this](const QString &reason) { m_services.messages->information(this, reason); });
-    connect(m_arming, &ArmingController::warnInstead, this, &MainWindow::onWarnInstead);
+    // No notification could be shown: the warning comes in a window of its own.
+    new WarningWindow(*m_arming, this);
     // Said once by the notifier or the tray; the window keeps saying it while it waits again.
     connect(m_arming, &ArmingController::warningWithdrawn, this, [this](const QString &text) {
         m_withdrawn = text;
@@ -289,9 +293,6 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
                             m_arming->postponeCaption());
     m_withdrawn.clear();
-    // A warning belongs to the state it was given in.
-    if (m_warning)
-        m_warning->withdraw();
     showStatus();
     updateRefresh();
 }
@@ -314,12 +315,6 @@ void MainWindow::showEvent(QShowEvent *event)
     updateRefresh();
 }
 
-void MainWindow::hideEvent(QHideEvent *event)
-{
-    QMainWindow::hideEvent(event);
-    updateRefresh();
-}
-
 void MainWindow::showStatus()
 {
     const QString tip = m_arming->toolTip();
@@ -334,30 +329,6 @@ void MainWindow::showStatus()
 void MainWindow::onFieldWritten(int index, const QString &text)
 {
     m_panel->row(m_arming->schedule().mode())->setText(index, text);
-}
-
-void MainWindow::onWarnInstead(const QString &text)
-{
-    // The warning of the action, with Postpone, or why a wait began again, with Cancel
-    // alone. Neither takes the focus from what the user is typing.
-    if (!m_warning) {
-        m_warning = new WarningWindow(this);
-        connect(m_warning, &WarningWindow::postponeClicked, this,
-                [this] { m_arming->postpone(ArmingController::PostponeSeconds); });
-        connect(m_warning, &WarningWindow::cancelClicked, this, [this] { m_arming->stop(); });
-    }
-    const bool warning = m_arming->state() == ArmingController::State::Armed;
-    m_warning->present(text, warning ? m_arming->postponeCaption() : QString());
-}
-
-// The seconds left, as they run down in the warning window.
-void MainWindow::updateWarning()
-{
-    if (!m_warning || !m_warning->isVisible() ||
-        m_arming->state() != ArmingController::State::Armed)
-        return;
-    m_warning->setText(PowerTexts::warningText(
-        m_arming->order().action, std::max<qint64>(0, m_arming->schedule().secondsUntilDue())));
 }
 
 void MainWindow::onRefused(Action action, const PowerResult &result)

@@ -22,7 +22,6 @@ class TrayAnimator;
 class TrayWatcher;
 class TrayController;
 class Waits;
-class WarningWindow;
 class WebOpener;
 
 // Everything the main window reaches outside the process through. Not owned.
@@ -75,7 +74,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildMenus();
@@ -89,8 +87,6 @@ private:
     void updateRefresh();
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
-    void onWarnInstead(const QString &text);
-    void updateWarning();
     void onRefused(Action action, const PowerResult &result);
     void setSettingsChanged(bool changed);
     void saveSettings();
@@ -119,5 +115,4 @@ private:
     TrayController *m_tray = nullptr;
     QTimer *m_refresh = nullptr;
     QPointer<AboutDialog> m_about;
-    WarningWindow *m_warning = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "gui/WarningWindow.h"
 
 #include "core/AppInfo.h"
+#include "core/ArmingController.h"
+#include "core/Schedule.h"
 #include "gui/Resources.h"
 
 #include <QAccessible>
@@ -12,9 +14,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-WarningWindow::WarningWindow(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint)
+WarningWindow::WarningWindow(ArmingController &arming, QWidget *parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_arming(arming)
 {
     setObjectName(QStringLiteral("warningWindow"));
     setWindowTitle(AppInfo::title());
@@ -42,12 +45,25 @@ WarningWindow::WarningWindow(QWidget *parent)
     layout->addWidget(buttons);
     connect(m_postpone, &QPushButton::clicked, this, [this] {
         withdraw();
-        emit postponeClicked();
+        m_arming.postpone(ArmingController::PostponeSeconds);
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         withdraw();
-        emit cancelClicked();
+        m_arming.stop();
     });
+    connect(&m_arming, &ArmingController::warnInstead, this, [this](const QString &text) {
+        const bool warning = m_arming.state() == ArmingController::State::Armed;
+        present(text, warning ? m_arming.postponeCaption() : QString());
+    });
+    connect(&m_arming, &ArmingController::ticked, this, &WarningWindow::update);
+    connect(&m_arming, &ArmingController::stateChanged, this, &WarningWindow::withdraw);
+}
+
+void WarningWindow::update()
+{
+    if (isVisible() && m_arming.state() == ArmingController::State::Armed)
+        setText(PowerTexts::warningText(
+            m_arming.order().action, std::max<qint64>(0, m_arming.schedule().secondsUntilDue())));
 }
 
 void WarningWindow::present(const QString &text, const QString &postpone)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ArmingController;
 class QLabel;
 class QPushButton;
 
@@ -9,12 +10,14 @@ class QPushButton;
 // window on top, in the corner where notifications appear, with the action, the time left,
 // Postpone and Cancel. It never takes the keyboard focus from what the user is typing (a key
 // press must not cancel or postpone by accident); a click, or switching to it, reaches its
-// buttons, and a screen reader hears it as an alert.
+// buttons, and a screen reader hears it as an alert. It shows what `arming` hands to the
+// window instead of a notification: the warning, with Postpone, or why a wait began again,
+// with Cancel alone; it goes with the state it was given in.
 class WarningWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit WarningWindow(QWidget *parent = nullptr);
+    WarningWindow(ArmingController &arming, QWidget *parent);
 
     // Shows `text` without taking the focus; an empty `postpone` leaves Cancel alone.
     void present(const QString &text, const QString &postpone);
@@ -22,12 +25,12 @@ public:
     void setText(const QString &text);
     void withdraw();
 
-signals:
-    void postponeClicked();
-    void cancelClicked();
-
 private:
     void place();
+    // The seconds left, as they run down.
+    void update();
+
+    ArmingController &m_arming;
 
     QLabel *m_text = nullptr;
     QPushButton *m_postpone = nullptr;
