@@ -52,11 +52,17 @@ WarningWindow::WarningWindow(ArmingController &arming, QWidget *parent)
         m_arming.stop();
     });
     connect(&m_arming, &ArmingController::warnInstead, this, [this](const QString &text) {
-        const bool warning = m_arming.state() == ArmingController::State::Armed;
-        present(text, warning ? m_arming.postponeCaption() : QString());
+        m_shownIn = m_arming.state();
+        present(text, m_shownIn == ArmingController::State::Armed ? m_arming.postponeCaption()
+                                                                  : QString());
     });
     connect(&m_arming, &ArmingController::ticked, this, &WarningWindow::update);
-    connect(&m_arming, &ArmingController::stateChanged, this, &WarningWindow::withdraw);
+    // A warning given while arming is announced before the state is.
+    connect(&m_arming, &ArmingController::stateChanged, this,
+            [this](ArmingController::State state) {
+                if (state != m_shownIn)
+                    withdraw();
+            });
 }
 
 void WarningWindow::update()

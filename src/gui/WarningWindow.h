@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/ArmingController.h"
+
 #include <QWidget>
 
-class ArmingController;
 class QLabel;
 class QPushButton;
 
@@ -31,6 +32,8 @@ private:
     void update();
 
     ArmingController &m_arming;
+    // The state the text belongs to.
+    ArmingController::State m_shownIn = ArmingController::State::Idle;
 
     QLabel *m_text = nullptr;
     QPushButton *m_postpone = nullptr;

@@ -245,6 +245,34 @@ private slots:
         }
     }
 
+    // No notification can be shown: the warning is a window of its own, shown without
+    // taking the focus; its Postpone and Cancel reach the schedule.
+    void warningWindowLeavesTheFocus()
+    {
+        fakes->stored = {{"Action", "1"}, {"TimeSetting", "1"}, {"CountDown2", "30"}};
+        start();
+        auto *startButton = child<QAbstractButton>("startButton");
+        startButton->setFocus(Qt::OtherFocusReason);
+        startButton->click();
+        auto *warning = child<QWidget>("warningWindow");
+        QVERIFY(warning->isVisible() && warning->testAttribute(Qt::WA_ShowWithoutActivating));
+        QCOMPARE(QApplication::focusWidget(), startButton);
+        QCOMPARE(warning->findChild<QLabel *>()->text(),
+                 QStringLiteral("The computer will be turned off in 31 seconds"));
+        fakes->clock.advance(1000);
+        QCOMPARE(warning->findChild<QLabel *>()->text(),
+                 QStringLiteral("The computer will be turned off in 30 seconds"));
+        child<QAbstractButton>("warningPostponeButton")->click();
+        QCOMPARE(window->arming()->schedule().secondsUntilDue(), 30 + 600);
+        QVERIFY(!warning->isVisible());
+        fakes->clock.advance(600 * 1000);
+        QVERIFY(warning->isVisible());
+        child<QAbstractButton>("warningCancelButton")->click();
+        QVERIFY(!window->armed() && !warning->isVisible());
+        fakes->clock.advance(60 * 1000);
+        QVERIFY(fakes->requests.isEmpty());
+    }
+
     // The Wait menu over an armed countdown. The dialog offers what was asked last time:
     // make, a span of 1 min, 2000 KB/s of disk, 9 min idle. A wait that cannot start says
     // why and leaves the countdown; one that starts shows its progress in place of the time
