@@ -35,8 +35,17 @@ public:
         set(end);
     }
 
+    qint64 suspendedMs() const override { return slept; }
+    // The computer sleeps: the wall clock moves on, the monotonic one and its alarms do not.
+    void sleep(qint64 ms)
+    {
+        wall = wall.addMSecs(ms);
+        slept += ms;
+    }
+
     QDateTime wall{QDate(2026, 12, 7), QTime(14, 29, 50)};
     qint64 mono = 500;
+    qint64 slept = 0;
 
 private:
     struct ManualAlarm final : Alarm

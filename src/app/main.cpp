@@ -157,7 +157,7 @@ int main(int argc, char *argv[])
         return QApplication::exec();
     }
 
-    SystemClock clock;
+    const auto clock = Platform::makeClock();
     const auto settings = Platform::makeSettingsStore();
     const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
@@ -169,13 +169,13 @@ int main(int argc, char *argv[])
     services.settings = settings.get();
     services.messages = &messages;
     services.web = web.get();
-    services.clock = &clock;
+    services.clock = clock.get();
     services.trayAnimator = animator.get();
     services.notifier = notifier.get();
     const auto waitSources = Platform::makeWaitSources();
     // Which sources of idleness this session has is known before anybody asks for a wait.
     waitSources->probe();
-    Waits waits(*waitSources, clock);
+    Waits waits(*waitSources, *clock);
     services.waits = &waits;
 
     MainWindow window(services);

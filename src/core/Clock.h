@@ -29,9 +29,13 @@ public:
     virtual qint64 monotonicMs() const = 0;
     // `timeout` runs on this thread when the alarm goes off.
     virtual std::unique_ptr<Alarm> makeAlarm(std::function<void()> timeout) const = 0;
+    // How long the computer has slept (suspended, hibernated) since the clock was made. The
+    // monotonic clock stands still meanwhile: a countdown resumes where it stopped.
+    virtual qint64 suspendedMs() const { return 0; }
 };
 
-class SystemClock final : public Clock
+// The monotonic clock of Qt's own timers; a platform's clock tells the sleep beside it.
+class SystemClock : public Clock
 {
 public:
     SystemClock() { m_elapsed.start(); }

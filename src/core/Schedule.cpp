@@ -9,6 +9,8 @@ namespace {
 constexpr qint64 TickMs = 1000;
 // Margin after the start of a wall-clock second, against a timer that fires a hair early.
 constexpr qint64 WallSecondMarginMs = 2;
+// A sleep this long between two ticks may have taken the user away from a warning.
+constexpr qint64 WokeAfterMs = 1000;
 } // namespace
 
 Schedule::Schedule(const Clock &clock, QObject *parent)
@@ -44,6 +46,7 @@ bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
     m_armedAtMs = m_clock.monotonicMs();
     m_ticks = 0;
     m_lastCheck = m_clock.now();
+    m_sleptMs = m_clock.suspendedMs();
     scheduleNext();
     m_warned = false;
     // The fields show what will be counted down or waited for.
@@ -134,12 +137,15 @@ void Schedule::tick()
     ++m_ticks;
     // Scheduled before anyone hears of this tick: a slow listener must not delay the next.
     scheduleNext();
+    const qint64 slept = m_clock.suspendedMs();
+    const bool wokeInWarning = m_warned && slept - m_sleptMs >= WokeAfterMs;
+    m_sleptMs = slept;
     bool isDue = false;
     if (m_mode == TimeMode::TimeOfDay) {
         const QDateTime now = m_clock.now();
         isDue = TimeRules::timeOfDayDue(m_target, m_lastCheck, now);
         m_lastCheck = now;
-    } else {
+    } else if (!wokeInWarning) {
         const TimeRules::CountdownStep step = TimeRules::countdownStep(m_countdown);
         for (const auto &[index, text] : step.writes) {
             m_countdown[static_cast<std::size_t>(index)] = text;
@@ -151,10 +157,22 @@ void Schedule::tick()
         isDue = step.due;
     }
     if (!isDue) {
+        if (wokeInWarning)
+            warnAgain();
         warnIfNear();
         emit ticked();
         return;
     }
     disarm();
     emit due();
+}
+
+void Schedule::warnAgain()
+{
+    // Nobody may have seen the warning: its minute begins again, and a time of day passed
+    // during the sleep warns again before the next day's.
+    m_warned = false;
+    const qint64 left = secondsUntilDue();
+    if (left <= WarningSeconds)
+        postpone(int(WarningSeconds - left));
 }

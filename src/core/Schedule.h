@@ -15,6 +15,9 @@
 // ticks never drift: they are due at arming
 // + k seconds on the monotonic clock, each re-armed against that deadline. Time-of-day ticks
 // land just after each wall-clock second begins, so the second shown is the one compared.
+// The computer's sleep stops a countdown (the monotonic clock stands still); a warning minute
+// it slept through starts again in full, and a time of day passed in its sleep waits for the
+// next day.
 class Schedule final : public QObject
 {
     Q_OBJECT
@@ -62,6 +65,8 @@ private:
     void tick();
     void scheduleNext();
     void warnIfNear();
+    // After the computer slept through part of the warning minute.
+    void warnAgain();
 
     const Clock &m_clock;
     std::unique_ptr<Alarm> m_alarm;
@@ -74,4 +79,6 @@ private:
     bool m_warned = false;
     // When the time of day was last compared (arming or the previous tick).
     QDateTime m_lastCheck;
+    // The clock's sleep as of the last check.
+    qint64 m_sleptMs = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class Clock;
 class Notifier;
 class PowerRequester;
 class SettingsStore;
@@ -19,6 +20,8 @@ namespace Platform {
 // Why no window could be shown (no display, or one without a server); empty when fine.
 // Asked before the toolkit starts, which would abort instead.
 QString displayProblem();
+// The wall and monotonic clocks, the latter standing still while the computer sleeps.
+std::unique_ptr<Clock> makeClock();
 std::unique_ptr<PowerRequester> makePowerRequester();
 // The user's own settings of this program.
 std::unique_ptr<SettingsStore> makeSettingsStore();

@@ -147,6 +147,43 @@ private slots:
             m_clock.advance(step);
         QCOMPARE(due.size(), 1);
     }
+
+    // The computer sleeps: a countdown stands still and resumes; a warning minute slept
+    // through begins again in full; a time of day passed in the sleep waits for tomorrow.
+    void sleep_data()
+    {
+        QTest::addColumn<TimeMode>("mode");
+        QTest::addColumn<QStringList>("hms");
+        QTest::addColumn<QList<int>>("sleep"); // seconds after arming, seconds asleep
+        QTest::addColumn<int>("dueAfter");     // seconds awake after arming; 0: not in 3 h
+        QTest::addColumn<int>("warnings");
+        const TimeMode countdown = TimeMode::Countdown, clock = TimeMode::TimeOfDay;
+        const QStringList at1431{"14", "31", "0"}; // 70 s after arming at 14:29:50
+        QTest::newRow("countdown resumes")
+            << countdown << QStringList{"0", "5", "0"} << QList{100, 3600} << 301 << 1;
+        QTest::newRow("warning minute again")
+            << countdown << QStringList{"0", "1", "30"} << QList{60, 3600} << 60 + 61 << 2;
+        QTest::newRow("time of day in the minute")
+            << clock << at1431 << QList{40, 20} << 40 + 61 << 2;
+        QTest::newRow("time of day slept past") << clock << at1431 << QList{20, 3600} << 0 << 1;
+    }
+    void sleep()
+    {
+        QFETCH(TimeMode, mode);
+        QFETCH(QStringList, hms);
+        QFETCH(QList<int>, sleep);
+        QFETCH(int, dueAfter);
+        QFETCH(int, warnings);
+        QSignalSpy due(&m_schedule, &Schedule::due), warned(&m_schedule, &Schedule::warning);
+        QVERIFY(m_schedule.arm(mode, {hms[0], hms[1], hms[2]}));
+        m_clock.advance(sleep[0] * 1000);
+        m_clock.sleep(sleep[1] * 1000);
+        int awake = sleep[0];
+        for (; due.isEmpty() && awake < 3 * 3600; ++awake)
+            m_clock.advance(1000);
+        QCOMPARE(due.isEmpty() ? 0 : awake, dueAfter);
+        QCOMPARE(warned.size(), warnings);
+    }
 };
 
 QTEST_GUILESS_MAIN(ScheduleTest)
