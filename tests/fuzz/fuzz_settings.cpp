@@ -1,5 +1,5 @@
 // libFuzzer target over a settings file, which any program or person may have written, read
-// by the store and loaded into the window's choices.
+// by the store and loaded into the window's choices, and saved into.
 #include "Promise.h"
 #include "core/Settings.h"
 #include "platform/linux/IniSettingsStore.h"
@@ -11,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QTemporaryDir dir;
     static const QString path = dir.filePath(QStringLiteral("Orvanta.conf"));
+    const QByteArray text(reinterpret_cast<const char *>(data), qsizetype(size));
     QFile file(path);
-    require(file.open(QIODevice::WriteOnly) &&
-                file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size),
+    require(file.open(QIODevice::WriteOnly) && file.write(text) == text.size(),
             "the file is written");
     file.close();
     IniSettingsStore store(path, SettingsKeys::section());
@@ -23,5 +23,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require((!choices.action || unsigned(*choices.action) <= 2) && unsigned(choices.force) <= 2 &&
                 (!choices.timeMode || unsigned(*choices.timeMode) <= 1),
             "choices in range");
+
+    // A save of any text, into any file: it reads back, and nothing else changes.
+    const QString group = SettingsKeys::section();
+    const SettingsStore::Entries entries = {
+        {QStringLiteral("Time0"), QString::fromUtf8(text.right(20))},
+        {QStringLiteral("Action"), QStringLiteral("1")}};
+    const QByteArray saved = IniSettingsStore::merged(text, group, entries);
+    auto expected = IniSettingsStore::parse(text, group);
+    for (const auto &[key, value] : entries)
+        expected.insert(key, value);
+    require(IniSettingsStore::parse(saved, group) == expected, "a save writes only its keys");
+    const QString other = QStringLiteral("Other");
+    require(IniSettingsStore::parse(saved, other) == IniSettingsStore::parse(text, other),
+            "a save keeps other groups");
     return 0;
 }

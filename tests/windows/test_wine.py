@@ -308,6 +308,19 @@ def scenario_window(wine):
                 status = open(f"/proc/{pid}/status").read()
                 print("figure:", *re.findall(r"^(?:RssAnon|VmRSS):.*$", status, re.M))
 
+    # Values are read as text only: a DWORD (which QSettings would have taken for "1") counts
+    # as missing, the default Log off; "@Variant(…)" stays those characters, not unpacked.
+    window.close(program)
+    for value, kind, data in (("Action", "REG_DWORD", "1"),
+                              ("CountDown0", "REG_SZ", r"@Variant(\0\0\0\x7f)")):
+        wine.wine("reg", "add", SETTINGS_KEY, "/v", value, "/t", kind, "/d", data, "/f")
+    program = wine.start()
+    window = Window(wine)
+    time.sleep(0.5)
+    text, zero = (window.inked(window.field("countdown", i)) for i in range(2))
+    check(window.dot(0) > window.dot(1) and text > 1.5 * zero,
+          f"a DWORD Action loads as Log off, '@Variant(…)' as text ({text} pixels, '0' {zero})")
+
 
 def scenario_fire(wine):
     # By clicks: Countdown, the seconds spinner's up arrow three times, Turn off computer

@@ -4,14 +4,15 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QVariant>
 
-// The settings as an INI file of their own (one group), in the text QSettings writes and
-// reads. Nothing is read until reload(); value() answers from that read. A save re-reads the
-// file and replaces it in one step (a new file renamed over the old) under the lock
-// QSettings itself takes beside the file, so another writer's change between our read and
-// our rename is never lost, and a kill leaves the old settings or the new, never a mix. The
-// lock is waited for only briefly: a save never holds up the window for long.
+// The settings as an INI file of their own (one group), in the text QSettings writes, read
+// and written here without QSettings: every value is taken as the text it is, never unpacked
+// ("@Variant(…)" stays those characters). Nothing is read until reload(); value() answers
+// from that read. A save re-reads the file and replaces it in one step (a new file renamed
+// over the old) under the lock QSettings itself takes beside the file, so another writer's
+// change between our read and our rename is never lost, and a kill leaves the old settings or
+// the new, never a mix. Only our group's lines are rewritten; every other byte stays as it
+// was. The lock is waited for only briefly: a save never holds up the window for long.
 class IniSettingsStore final : public SettingsStore
 {
     Q_DECLARE_TR_FUNCTIONS(IniSettingsStore)
@@ -29,8 +30,12 @@ public:
     bool save(const Entries &entries, QString *error) override;
     QString location() const override { return m_path; }
 
+    // The group's values in `text`, and `text` with `entries` written into the group.
+    static QHash<QString, QString> parse(QByteArrayView text, const QString &group);
+    static QByteArray merged(QByteArrayView text, const QString &group, const Entries &entries);
+
 private:
     QString m_path;
     QString m_group;
-    QHash<QString, QVariant> m_values;
+    QHash<QString, QString> m_values;
 };
