@@ -3,6 +3,7 @@
 #include "Promise.h"
 #include "core/Settings.h"
 #include "platform/linux/IniSettingsStore.h"
+#include "platform/linux/IniText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const SettingsStore::Entries entries = {
         {QStringLiteral("Time0"), QString::fromUtf8(text.right(20))},
         {QStringLiteral("Action"), QStringLiteral("1")}};
-    const QByteArray saved = IniSettingsStore::merged(text, group, entries);
-    auto expected = IniSettingsStore::parse(text, group);
+    const QByteArray saved = IniText::merged(text, group, entries);
+    auto expected = IniText::parse(text, group);
     for (const auto &[key, value] : entries)
         expected.insert(key, value);
-    require(IniSettingsStore::parse(saved, group) == expected, "a save writes only its keys");
+    require(IniText::parse(saved, group) == expected, "a save writes only its keys");
     const QString other = QStringLiteral("Other");
-    require(IniSettingsStore::parse(saved, other) == IniSettingsStore::parse(text, other),
+    require(IniText::parse(saved, other) == IniText::parse(text, other),
             "a save keeps other groups");
     return 0;
 }

@@ -30,10 +30,6 @@ public:
     bool save(const Entries &entries, QString *error) override;
     QString location() const override { return m_path; }
 
-    // The group's values in `text`, and `text` with `entries` written into the group.
-    static QHash<QString, QString> parse(QByteArrayView text, const QString &group);
-    static QByteArray merged(QByteArrayView text, const QString &group, const Entries &entries);
-
 private:
     QString m_path;
     QString m_group;

@@ -1,0 +1,458 @@
+#include "platform/linux/IniText.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace {
+
+bool isSpace(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+}
+
+// The one-letter escapes of QSettings' text; the last two are only ever read.
+constexpr char Escapes[][2] = {{'a', '\a'},  {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                               {'r', '\r'},  {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+                               {'\\', '\\'}, {'?', '?'},  {'\'', '\''}};
+
+int digitValue(char ch, int base)
+{
+    const int value = ch >= '0' && ch <= '9'   ? ch - '0'
+                      : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10
+                      : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10
+                                               : base;
+    return value < base ? value : -1;
+}
+
+// One line of the file as QSettings splits it, [start, end): a line break inside quotes or
+// after a backslash does not end it, a ';' outside quotes does (a comment follows). `equals`
+// is its first '=' outside quotes, or -1.
+struct IniLine
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+    qsizetype equals = -1;
+};
+
+class IniLines
+{
+public:
+    explicit IniLines(QByteArrayView text) : m_text(text)
+    {
+        if (text.startsWith("\xef\xbb\xbf")) // a UTF-8 byte order mark
+            m_at = 3;
+    }
+
+    bool next(IniLine *line)
+    {
+        const qsizetype size = m_text.size();
+        qsizetype start = m_at;
+        while (start < size && isSpace(m_text[start]))
+            ++start;
+        bool quoted = false;
+        bool escaping = false;
+        line->equals = -1;
+        qsizetype i = start;
+        while (i < size) {
+            const char ch = m_text[i++];
+            if (ch == '=') {
+                if (!quoted && line->equals < 0)
+                    line->equals = i - 1;
+            } else if (ch == '"') {
+                quoted = !quoted;
+            } else if (ch == '\\') {
+                // Takes the next byte, whatever it is; "\r\n" and "\n\r" count as one. At the
+                // very end it would take what is added next: any byte, or the '\n' after '\r'.
+                if (i == size) {
+                    escaping = true;
+                } else {
+                    const char taken = m_text[i++];
+                    if (i < size && ((taken == '\n' && m_text[i] == '\r') ||
+                                     (taken == '\r' && m_text[i] == '\n')))
+                        ++i;
+                    else
+                        escaping = i == size && taken == '\r';
+                }
+            } else if (ch == ';' && i == start + 1) { // a comment line
+                while (i < size && m_text[i] != '\n' && m_text[i] != '\r')
+                    ++i;
+                while (i < size && isSpace(m_text[i]))
+                    ++i;
+                start = i;
+            } else if ((ch == ';' || ch == '\n' || ch == '\r') && !quoted) {
+                --i;
+                break;
+            }
+        }
+        if (i == size && i > start) {
+            m_open = true;
+            m_quoted = quoted;
+            m_escaping = escaping;
+        }
+        m_at = i;
+        *line = {start, i, line->equals};
+        return i > start;
+    }
+
+    // What ends the text's last line so that more lines can follow: the line may run to the
+    // end inside quotes or in an escape.
+    QByteArray closing() const
+    {
+        if (m_open)
+            return QByteArray(m_escaping ? "\n" : "") + (m_quoted ? "\"" : "") + '\n';
+        return m_text.isEmpty() || m_text.endsWith('\n') || m_text.endsWith('\r') ? "" : "\n";
+    }
+
+private:
+    QByteArrayView m_text;
+    qsizetype m_at = 0;
+    bool m_open = false;
+    bool m_quoted = false;
+    bool m_escaping = false;
+};
+
+// "%41", "%U00e9" and "\" (for '/') as QSettings writes a key or a group's name.
+QString unescapedKey(QByteArrayView bytes)
+{
+    const QString key = QString::fromUtf8(bytes);
+    QString result;
+    result.reserve(key.size());
+    for (qsizetype i = 0; i < key.size();) {
+        if (key[i] == u'\\') {
+            result += u'/';
+            ++i;
+            continue;
+        }
+        if (key[i] == u'%' && i + 1 < key.size()) {
+            const bool wide = key[i + 1] == u'U';
+            const qsizetype first = i + 1 + (wide ? 1 : 0);
+            const qsizetype digits = wide ? 4 : 2;
+            bool ok = false;
+            const ushort code = first + digits <= key.size()
+                                    ? QStringView(key).sliced(first, digits).toUShort(&ok, 16)
+                                    : 0;
+            if (ok) {
+                result += QChar(code);
+                i = first + digits;
+                continue;
+            }
+        }
+        result += key[i++];
+    }
+    return result;
+}
+
+QByteArray escapedKey(const QString &key)
+{
+    QByteArray result;
+    for (const QChar ch : key) {
+        const char16_t code = ch.unicode();
+        if (code == u'/')
+            result += '\\';
+        else if ((code < 0x80 && ch.isLetterOrNumber()) || code == u'_' || code == u'-' ||
+                 code == u'.')
+            result += char(code);
+        else if (code <= 0xFF)
+            result += '%' + QByteArray::number(code, 16).toUpper().rightJustified(2, '0');
+        else
+            result += "%U" + QByteArray::number(code, 16).toUpper().rightJustified(4, '0');
+    }
+    return result;
+}
+
+QString keyOf(QByteArrayView text, const IniLine &line)
+{
+    return unescapedKey(text.sliced(line.start, line.equals - line.start).trimmed());
+}
+
+// A group's name from its line "[name]".
+QString groupOf(QByteArrayView line)
+{
+    const qsizetype close = line.indexOf(']');
+    return unescapedKey(line.first(close < 0 ? line.size() : close).sliced(1).trimmed());
+}
+
+// The two marks QSettings put on a text of this program: a leading '@' doubled, and
+// "@String(…)" around a text that holds a NUL. Anything else starting with '@' is the text
+// it is.
+QString unmarked(const QString &text)
+{
+    if (text.startsWith(QLatin1String("@String(")) && text.endsWith(u')'))
+        return text.sliced(8).chopped(1);
+    return text.startsWith(QLatin1String("@@")) ? text.sliced(1) : text;
+}
+
+// A value's text, unescaped as QSettings does: "\n", "\x41", "\101", a backslash before a
+// line break continuing the line, quotes that keep spaces and commas, and unquoted commas
+// that make a list, joined again with ", ". Spaces around an unquoted item are dropped,
+// except after an escape or when the value ends inside one.
+QString valueText(QByteArrayView bytes)
+{
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    QStringList items;
+    bool list = false;
+    QString text;
+    bool quoted = false;    // inside quotes
+    bool hadQuotes = false; // the item had quotes: its trailing spaces stay
+    bool cut = true;        // false when the value ends inside an escape
+    qsizetype keep = 0;     // trailing spaces before this length stay
+    qsizetype i = 0;
+    const qsizetype size = bytes.size();
+    const auto skipSpaces = [&] {
+        while (i < size && (bytes[i] == ' ' || bytes[i] == '\t'))
+            ++i;
+        keep = text.size();
+    };
+    const auto cutSpaces = [&] {
+        qsizetype n = text.size();
+        while (n > keep && (text[n - 1] == u' ' || text[n - 1] == u'\t'))
+            --n;
+        text.truncate(n);
+    };
+    skipSpaces();
+    while (i < size) {
+        const char ch = bytes[i];
+        if (ch == '\\') {
+            if (++i == size) {
+                cut = false;
+                break;
+            }
+            const char escaped = bytes[i++];
+            const auto *name = std::find_if(std::begin(Escapes), std::end(Escapes),
+                                            [&](const char *e) { return e[0] == escaped; });
+            const int base = escaped == 'x' ? 16 : digitValue(escaped, 8) >= 0 ? 8 : 0;
+            if (name != std::end(Escapes)) {
+                text += QLatin1Char((*name)[1]);
+            } else if (base == 16 && i == size) {
+                cut = false;
+                break;
+            } else if (base == 8 || (base == 16 && digitValue(bytes[i], 16) >= 0)) {
+                char16_t code = base == 8 ? char16_t(escaped - '0') : 0;
+                for (int digit; i < size && (digit = digitValue(bytes[i], base)) >= 0; ++i)
+                    code = char16_t(code * base + digit);
+                text += QChar(code);
+                if (i == size) {
+                    cut = false;
+                    break;
+                }
+            } else if ((escaped == '\n' || escaped == '\r') && i < size &&
+                       (bytes[i] == '\n' || bytes[i] == '\r') && bytes[i] != escaped) {
+                ++i; // an escaped "\r\n" continues the line; any other byte is dropped
+            }
+            keep = text.size();
+        } else if (ch == '"') {
+            ++i;
+            hadQuotes = true;
+            quoted = !quoted;
+            if (!quoted)
+                skipSpaces();
+        } else if (ch == ',' && !quoted) {
+            if (!hadQuotes)
+                cutSpaces();
+            list = true;
+            items.append(std::exchange(text, {}));
+            hadQuotes = false;
+            ++i;
+            skipSpaces();
+        } else {
+            qsizetype end = i + 1;
+            while (end < size && bytes[end] != '\\' && bytes[end] != '"' && bytes[end] != ',')
+                ++end;
+            text += fromUtf8(bytes.sliced(i, end - i));
+            i = end;
+        }
+    }
+    if (cut && !hadQuotes)
+        cutSpaces();
+    if (!list)
+        return unmarked(text);
+    items.append(text);
+    for (QString &item : items)
+        item = unmarked(item);
+    return items.join(QLatin1String(", "));
+}
+
+// The text as QSettings wrote it, so that it reads back the same.
+QByteArray escapedValue(const QString &value)
+{
+    const QString text = value.contains(QChar::Null) ? QLatin1String("@String(") + value + u')'
+                         : value.startsWith(u'@')    ? u'@' + value
+                                                     : value;
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    QByteArray result;
+    result.reserve(text.size() + 2);
+    bool quote = false;
+    bool hexAfter = false; // a hex digit after "\0" or "\x1" would be read as part of it
+    for (const QChar &qch : text) {
+        const char16_t ch = qch.unicode();
+        quote = quote || ch == u';' || ch == u',' || ch == u'=';
+        if (hexAfter && ch < 0x80 && digitValue(char(ch), 16) >= 0) {
+            result += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        hexAfter = false;
+        // Of the escapes QSettings reads, it writes all but "\?" and "\'".
+        const auto *name = std::find_if(std::begin(Escapes), std::end(Escapes) - 2,
+                                        [&](const char *e) { return e[1] == char(ch); });
+        if (ch == 0) {
+            result += "\\0";
+            hexAfter = true;
+        } else if (ch < 0x80 && name != std::end(Escapes) - 2) {
+            result += '\\';
+            result += (*name)[0];
+        } else if (ch <= 0x1F || ch == 0xFEFF) { // a reader takes U+FEFF first for a BOM
+            result += "\\x" + QByteArray::number(ch, 16);
+            hexAfter = true;
+        } else {
+            result += toUtf8(QStringView(&qch, 1));
+        }
+    }
+    if (quote || result.startsWith(' ') || result.endsWith(' '))
+        result = '"' + result + '"';
+    return result;
+}
+
+} // namespace
+
+QHash<QString, QString> IniText::parse(QByteArrayView text, const QString &group)
+{
+    QHash<QString, QString> values;
+    IniLines lines(text);
+    bool ours = false;
+    for (IniLine line; lines.next(&line);) {
+        const QByteArrayView bytes = text.sliced(line.start, line.end - line.start);
+        if (bytes.startsWith('[')) {
+            ours = groupOf(bytes) == group;
+        } else if (ours && line.equals >= 0) {
+            // "a\b" is a key of a group inside ours
+            const QString key = keyOf(text, line);
+            if (!key.contains(u'/'))
+                values.insert(key,
+                              valueText(text.sliced(line.equals + 1, line.end - line.equals - 1)));
+        }
+    }
+    return values;
+}
+
+// Only the lines of our group's keys change. QSettings wrote groups and keys sorted by name:
+// a new key goes where it sorts among ours, a new group where it sorts among the groups, so a
+// file this program wrote before comes out as QSettings would have written it.
+QByteArray IniText::merged(QByteArrayView text, const QString &group,
+                           const SettingsStore::Entries &entries)
+{
+    struct Line
+    {
+        QByteArray text;
+        bool present = false;
+    };
+    std::map<QString, Line> lines;
+    for (const auto &[key, value] : entries)
+        lines[key] = {escapedKey(key) + '=' + escapedValue(value)};
+    if (lines.empty())
+        return text.toByteArray();
+
+    bool found = false;    // our group is there
+    qsizetype before = -1; // the first group that sorts after ours
+    IniLines scan(text);
+    bool ours = false;
+    for (IniLine line; scan.next(&line);) {
+        const QByteArrayView bytes = text.sliced(line.start, line.end - line.start);
+        if (bytes.startsWith('[')) {
+            const QString name = groupOf(bytes);
+            ours = name == group;
+            found = found || ours;
+            if (before < 0 && group < name)
+                before = line.start;
+        } else if (ours && line.equals >= 0) {
+            if (const auto it = lines.find(keyOf(text, line)); it != lines.end())
+                it->second.present = true;
+        }
+    }
+    if (!found) {
+        const qsizetype at = before < 0 ? text.size() : before;
+        QByteArray block = '[' + escapedKey(group) + "]\n";
+        for (const auto &[key, line] : lines)
+            block += line.text + '\n';
+        QByteArray head = text.first(at).toByteArray();
+        if (before < 0 && !head.isEmpty())
+            head += scan.closing() + '\n';
+        else if (before >= 0)
+            block += '\n';
+        return head + block + text.sliced(at).toByteArray();
+    }
+
+    QByteArray out;
+    out.reserve(text.size() + 64 * qsizetype(lines.size()));
+    qsizetype copied = 0;
+    const auto copyTo = [&](qsizetype at) {
+        out += text.sliced(copied, at - copied);
+        copied = at;
+    };
+    auto pending = lines.begin(); // the next new key
+    const auto skipPresent = [&] {
+        while (pending != lines.end() && pending->second.present)
+            ++pending;
+    };
+    skipPresent();
+    // The new keys left go on the lines after the group's last key (or its name), past its
+    // comment and its line break (a backslash just before the break may take a break added in
+    // front of it). That line may be the last of the file and end inside quotes.
+    const auto writeRest = [&](qsizetype after, bool rewritten) {
+        if (pending == lines.end())
+            return;
+        qsizetype at = after;
+        while (at < text.size() && text[at] != '\n' && text[at] != '\r')
+            ++at;
+        if (at < text.size())
+            at += text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+        copyTo(at);
+        if (at == text.size())
+            out += after == at && rewritten ? QByteArray("\n") : scan.closing();
+        for (; pending != lines.end(); ++pending, skipPresent())
+            out += pending->second.text + '\n';
+    };
+    IniLines rescan(text);
+    bool first = false; // in the first of our groups
+    qsizetype after = -1;
+    bool rewritten = false;
+    ours = false;
+    for (IniLine line; rescan.next(&line);) {
+        const QByteArrayView bytes = text.sliced(line.start, line.end - line.start);
+        if (bytes.startsWith('[')) {
+            if (first)
+                writeRest(after, rewritten);
+            ours = groupOf(bytes) == group;
+            first = ours && after < 0;
+            if (first) {
+                after = line.end;
+                rewritten = false;
+            }
+            continue;
+        }
+        if (!ours || line.equals < 0)
+            continue;
+        const QString key = keyOf(text, line);
+        for (; first && pending != lines.end() && pending->first < key; ++pending, skipPresent()) {
+            copyTo(line.start);
+            out += pending->second.text + '\n';
+        }
+        const auto it = lines.find(key);
+        if (it != lines.end()) {
+            copyTo(line.start);
+            out += it->second.text;
+            copied = line.end;
+        }
+        if (first) {
+            after = line.end;
+            rewritten = it != lines.end();
+        }
+    }
+    if (first)
+        writeRest(after, rewritten);
+    copyTo(text.size());
+    return out;
+}
