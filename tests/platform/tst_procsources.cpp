@@ -17,7 +17,7 @@ private slots:
         for (const char *row :
              {"cut at 15|xdg-desktop-por|/xdg-desktop-portal||xdg-desktop-portal,xdg-desktop-por",
               "by name|nightly-backup-|sh,nightly-backup-a||nightly-backup-a,sh,nightly-backup-",
-              "interpreter|python3|python3,-W,x,-u,a/job.py|/python3.11|job.py,python3,python3.11",
+              "interpreter|python3|python3,-Wc,-X,m,a/j.py|/python3.11|j.py,python3,python3.11",
               "inline shell|bash|-bash,-lc,make x.sh|/usr/bin/bash|bash",
               "inline perl|perl|perl,-ne,print,a.pl||perl", "title|sshd|sshd: al@pts/0||sshd",
               "renamed|Isolated Web Co|/fx,-contentproc|/fx|Isolated Web Co,fx",

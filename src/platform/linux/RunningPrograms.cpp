@@ -92,35 +92,38 @@ Interpreter interpreter(const QString &name)
 }
 
 // The script an interpreter runs: its first argument that is no option; none when it runs
-// a program given inline or a module.
+// a program given inline, a module or what it reads from its input.
 QString scriptOf(Interpreter kind, const QStringList &argv)
 {
+    // The letters after which a program or module follows, and those that take a value.
     const QString inlineLetters = kind == Interpreter::Shell    ? QStringLiteral("c")
                                   : kind == Interpreter::Python ? QStringLiteral("cm")
                                                                 : QStringLiteral("eEp");
-    const QString valued = kind == Interpreter::Shell    ? QStringLiteral(" -o +o -O +O ")
-                           : kind == Interpreter::Python ? QStringLiteral(" -W -X ")
-                                                         : QStringLiteral(" -r --require ");
-    const auto takesValue = [&](const QString &arg) { return valued.contains(u' ' + arg + u' '); };
+    const QString valueLetters = kind == Interpreter::Shell    ? QStringLiteral("oO")
+                                 : kind == Interpreter::Python ? QStringLiteral("WX")
+                                                               : QStringLiteral("rIM");
     for (qsizetype i = 1; i < argv.size(); ++i) {
         const QString &arg = argv[i];
         if (arg == QLatin1String("--"))
             return argv.value(i + 1);
+        if (arg == QLatin1String("-") || arg == QLatin1String("--eval") ||
+            arg == QLatin1String("--print"))
+            return {};
         if (arg.startsWith(QLatin1String("--"))) {
-            if (arg == QLatin1String("--eval") || arg == QLatin1String("--print"))
-                return {};
-        } else if (arg.size() > 1 && (arg[0] == u'-' || (arg[0] == u'+' && takesValue(arg)))) {
-            // "-lc", "-uc", "-ne": a letter of an inline program ends the options.
-            if (kind == Interpreter::Other
-                    ? inlineLetters.contains(arg.back())
-                    : std::any_of(arg.cbegin() + 1, arg.cend(),
-                                  [&](QChar c) { return inlineLetters.contains(c); }))
-                return {};
-        } else {
-            return arg;
+            i += arg == QLatin1String("--require") ? 1 : 0;
+            continue;
         }
-        if (takesValue(arg))
-            ++i;
+        if (arg.isEmpty() || (arg[0] != u'-' && (kind != Interpreter::Shell || arg[0] != u'+')))
+            return arg;
+        // Short options run together as getopt reads them: "-lc", "-uc", "-Wignore".
+        for (qsizetype j = 1; j < arg.size(); ++j) {
+            if (inlineLetters.contains(arg[j]))
+                return {};
+            if (valueLetters.contains(arg[j])) {
+                i += j == arg.size() - 1 ? 1 : 0;
+                break;
+            }
+        }
     }
     return {};
 }
