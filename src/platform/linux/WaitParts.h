@@ -18,22 +18,30 @@ std::unique_ptr<LoadSampler> makeProcLoadSampler();
 std::unique_ptr<LoadSampler> makeProcLoadSampler(const QString &root);
 QList<RunningProgram> listRunningPrograms();
 
-// Which of the session's sources of idleness answers: found out once, asynchronously.
+// Which of the session's sources of idleness answers, best first: GNOME's idle monitor, the
+// X server's idle counter, the compositor's idle notifications, logind's idle hint. Found
+// out once, asynchronously.
 class IdleSources : public QObject
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    IdleSources();
     ~IdleSources() override;
-    // Says probed() once known, never from inside probe().
+    // Says probed() once known, never from inside probe(); within a few seconds.
     void probe();
     bool isProbed() const { return m_probed; }
-    // Nothing, with the reason in the user's language, when none can tell.
+    // Nothing, with the reason in the user's language, when none can tell (or before
+    // probed()).
     std::unique_ptr<IdleSource> make(QString *why) const;
 
 signals:
     void probed();
 
 private:
+    struct Found;
+    void answered();
+
+    const std::unique_ptr<Found> m_found;
+    bool m_probing = false;
     bool m_probed = false;
 };
