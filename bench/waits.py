@@ -44,7 +44,7 @@ def main(binary):
         child = subprocess.Popen(["sleep", "600"])
         waits = {"program end": ["--when-exits", str(child.pid)],
                  "quiet (real /proc)": ["--when-quiet", "600"],
-                 "idle (X screensaver)": ["--when-idle", "600"]}
+                 "idle (X IDLETIME alarms)": ["--when-idle", "600"]}
         programs = {name: instance(desk, binary, name.split()[0], ["--poweroff", *args])
                     for name, args in waits.items()}
         for program in programs.values():
