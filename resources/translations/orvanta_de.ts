@@ -52,6 +52,22 @@ KV3 8LT, Schottland</translation>
         <source>the request is on its way</source>
         <translation>die Anforderung ist unterwegs</translation>
     </message>
+    <message>
+        <source>%1 The wait begins again.</source>
+        <translation>%1 Das Warten beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>Start the wait again</source>
+        <translation>Warten neu beginnen</translation>
+    </message>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Um 10 Minuten verschieben</translation>
+    </message>
+    <message>
+        <source>no answer from the system yet: it may still be carried out</source>
+        <translation>noch keine Antwort vom System: es kann noch ausgeführt werden</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -78,14 +94,6 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>Wait for the time of day HH:MM[:SS].</source>
         <translation>Bis zur Uhrzeit HH:MM[:SS] warten.</translation>
-    </message>
-    <message>
-        <source>Disarm the running Orvanta.</source>
-        <translation>Den Timer des laufenden Orvanta anhalten.</translation>
-    </message>
-    <message>
-        <source>Bring the running Orvanta&apos;s window up.</source>
-        <translation>Das Fenster des laufenden Orvanta hervorholen.</translation>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
@@ -124,14 +132,6 @@ KV3 8LT, Schottland</translation>
         <translation>Auslösen, wenn das Programm mit dieser PID oder jedes Programm dieses Namens beendet ist (mehrfach möglich).</translation>
     </message>
     <message>
-        <source>Act when CPU use and network traffic have stayed low for that many minutes.</source>
-        <translation>Auslösen, wenn CPU-Last und Netzwerkverkehr so viele Minuten lang niedrig geblieben sind.</translation>
-    </message>
-    <message>
-        <source>With --when-quiet: CPU use below this (default 10).</source>
-        <translation>Mit --when-quiet: CPU-Last unter diesem Wert (Vorgabe 10).</translation>
-    </message>
-    <message>
         <source>With --when-quiet: network traffic below this (default 10).</source>
         <translation>Mit --when-quiet: Netzwerkverkehr unter diesem Wert (Vorgabe 10).</translation>
     </message>
@@ -160,12 +160,36 @@ KV3 8LT, Schottland</translation>
         <translation>nur eines von --in, --at, --when-exits, --when-quiet und --when-idle angeben</translation>
     </message>
     <message>
-        <source>--cpu and --net go with --when-quiet</source>
-        <translation>--cpu und --net gehören zu --when-quiet</translation>
-    </message>
-    <message>
         <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
         <translation>--in, --at, --when-… und --force brauchen --logoff, --poweroff oder --reboot</translation>
+    </message>
+    <message>
+        <source>Act when CPU, disk and network use have stayed low for that many minutes.</source>
+        <translation>Handeln, wenn CPU-, Datenträger- und Netzwerklast so viele Minuten lang niedrig geblieben sind.</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: CPU use of the busiest CPU below this (default 25).</source>
+        <translation>Mit --when-quiet: Last der am stärksten ausgelasteten CPU unter diesem Wert (Vorgabe 25).</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: reads and writes of the busiest disk below this (default 1000).</source>
+        <translation>Mit --when-quiet: Lesen und Schreiben des am stärksten genutzten Datenträgers unter diesem Wert (Vorgabe 1000).</translation>
+    </message>
+    <message>
+        <source>Disarm the running Orvanta, if one runs.</source>
+        <translation>Das laufende Orvanta entschärfen, falls eines läuft.</translation>
+    </message>
+    <message>
+        <source>Bring the running Orvanta&apos;s window up, or start it.</source>
+        <translation>Das Fenster des laufenden Orvanta nach vorn holen oder Orvanta starten.</translation>
+    </message>
+    <message>
+        <source>--disk %1: not a number of KB/s from 1 to 1000000</source>
+        <translation>--disk %1: keine Zahl von KB/s zwischen 1 und 1000000</translation>
+    </message>
+    <message>
+        <source>--cpu, --disk and --net go with --when-quiet</source>
+        <translation>--cpu, --disk und --net gehören zu --when-quiet</translation>
     </message>
 </context>
 <context>
@@ -242,10 +266,6 @@ KV3 8LT, Schottland</translation>
 <context>
     <name>DesktopNotifier</name>
     <message>
-        <source>Postpone 10 minutes</source>
-        <translation>Um 10 Minuten verschieben</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -255,6 +275,21 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>nobody at the computer for %1 of %2</source>
         <translation>niemand am Computer: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Somebody used the computer.</source>
+        <translation>Jemand hat den Computer benutzt.</translation>
+    </message>
+</context>
+<context>
+    <name>IdleSources</name>
+    <message>
+        <source>This desktop does not tell how long nobody has used the computer.</source>
+        <translation>Diese Arbeitsumgebung teilt nicht mit, wie lange niemand den Computer benutzt hat.</translation>
+    </message>
+    <message>
+        <source>Still finding out how this desktop tells how long nobody has used the computer.</source>
+        <translation>Es wird noch ermittelt, wie diese Arbeitsumgebung mitteilt, wie lange niemand den Computer benutzt hat.</translation>
     </message>
 </context>
 <context>
@@ -270,10 +305,6 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>no temporary space to prepare the settings</source>
-        <translation>kein temporärer Speicherplatz, um die Einstellungen vorzubereiten</translation>
     </message>
     <message>
         <source>another program (process %1) is writing the settings; try again</source>
@@ -304,21 +335,25 @@ KV3 8LT, Schottland</translation>
     </message>
 </context>
 <context>
-    <name>LinuxIdleSource</name>
-    <message>
-        <source>This desktop does not tell how long nobody has used the computer.</source>
-        <translation>Diese Arbeitsumgebung teilt nicht mit, wie lange niemand den Computer benutzt hat.</translation>
-    </message>
-</context>
-<context>
     <name>LoadSampler</name>
     <message>
         <source>The system&apos;s load cannot be read from %1.</source>
         <translation>Die Auslastung des Systems lässt sich nicht aus %1 lesen.</translation>
     </message>
     <message>
-        <source>The system&apos;s load cannot be read (error %1).</source>
-        <translation>Die Auslastung des Systems lässt sich nicht lesen (Fehler %1).</translation>
+        <source>The CPUs&apos; load cannot be read (status 0x%1).</source>
+        <translation>Die Last der CPUs lässt sich nicht lesen (Status 0x%1).</translation>
+    </message>
+    <message>
+        <source>The network&apos;s load cannot be read: %1</source>
+        <translation>Die Netzwerklast lässt sich nicht lesen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogindIdleSource</name>
+    <message>
+        <source>logind did not answer: %1</source>
+        <translation>logind hat nicht geantwortet: %1</translation>
     </message>
 </context>
 <context>
@@ -413,6 +448,23 @@ The defaults are used.</source>
 %1<byte value="xd"/>
 Es gelten die Standardwerte.</translation>
     </message>
+    <message>
+        <source>The system has not answered yet.<byte value="xd"/>
+What was asked may still happen: save your work.</source>
+        <translation>Das System hat noch nicht geantwortet.<byte value="xd"/>
+Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation>
+    </message>
+</context>
+<context>
+    <name>MutterIdleSource</name>
+    <message>
+        <source>GNOME&apos;s idle monitor has gone.</source>
+        <translation>Die Leerlaufüberwachung von GNOME ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor did not answer: %1</source>
+        <translation>Die Leerlaufüberwachung von GNOME hat nicht geantwortet: %1</translation>
+    </message>
 </context>
 <context>
     <name>PidfdProcessWatcher</name>
@@ -427,6 +479,18 @@ Es gelten die Standardwerte.</translation>
     <message>
         <source>%1 has already ended.</source>
         <translation>%1 ist bereits beendet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: Orvanta has too many files open.</source>
+        <translation>%1 kann nicht beobachtet werden: Orvanta hat zu viele Dateien geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: the system has too many files open.</source>
+        <translation>%1 kann nicht beobachtet werden: Das System hat zu viele Dateien geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: the system does not permit it here.</source>
+        <translation>%1 kann nicht beobachtet werden: Das System erlaubt es hier nicht.</translation>
     </message>
 </context>
 <context>
@@ -458,10 +522,6 @@ Es gelten die Standardwerte.</translation>
     <message>
         <source>No service on this system could carry it out.</source>
         <translation>Kein Dienst auf diesem System konnte es ausführen.</translation>
-    </message>
-    <message>
-        <source>The system did not answer in time.</source>
-        <translation>Das System hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
         <source>The system says it cannot do that now.</source>
@@ -515,6 +575,10 @@ Es gelten die Standardwerte.</translation>
         <source>at %1</source>
         <translation>um %1</translation>
     </message>
+    <message>
+        <source>The system did not answer in time, so the request itself was not sent.</source>
+        <translation>Das System hat nicht rechtzeitig geantwortet, daher wurde die Anforderung selbst nicht gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramEndCondition</name>
@@ -545,8 +609,12 @@ Es gelten die Standardwerte.</translation>
         <translation>ruhig: %1 von %2</translation>
     </message>
     <message>
-        <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
-        <translation>ruhig: %1 von %2 — CPU %3&#xa0;%, Netzwerk %4&#xa0;KB/s</translation>
+        <source>The computer is busy again.</source>
+        <translation>Der Computer ist wieder beschäftigt.</translation>
+    </message>
+    <message>
+        <source>quiet for %1 of %2 — CPU %3 %, disk %4 KB/s, network %5 KB/s</source>
+        <translation>ruhig: %1 von %2 — CPU %3&#xa0;%, Datenträger %4&#xa0;KB/s, Netzwerk %5&#xa0;KB/s</translation>
     </message>
 </context>
 <context>
@@ -668,10 +736,6 @@ Es gelten die Standardwerte.</translation>
         <translation> min</translation>
     </message>
     <message>
-        <source>CPU use below</source>
-        <translation>CPU-Last unter</translation>
-    </message>
-    <message>
         <source> %</source>
         <translation> %</translation>
     </message>
@@ -691,6 +755,48 @@ Es gelten die Standardwerte.</translation>
         <source>No keyboard or mouse input for</source>
         <translation>Zeit ohne Tastatur- oder Mauseingabe</translation>
     </message>
+    <message>
+        <source>The action follows when the computer has been quiet this long. A single busy CPU or disk keeps it busy.</source>
+        <translation>Die Aktion folgt, wenn der Computer so lange ruhig war. Eine einzige ausgelastete CPU oder ein einziger Datenträger hält ihn beschäftigt.</translation>
+    </message>
+    <message>
+        <source>Each CPU&apos;s use below</source>
+        <translation>Last jeder CPU unter</translation>
+    </message>
+    <message>
+        <source>One busy CPU keeps the computer busy, however many it has.</source>
+        <translation>Eine ausgelastete CPU hält den Computer beschäftigt, ganz gleich, wie viele er hat.</translation>
+    </message>
+    <message>
+        <source>Each disk&apos;s traffic below</source>
+        <translation>Verkehr jedes Datenträgers unter</translation>
+    </message>
+    <message>
+        <source>Read and written on the busiest disk.</source>
+        <translation>Auf dem am stärksten genutzten Datenträger gelesen und geschrieben.</translation>
+    </message>
+    <message>
+        <source>Received and sent on all connections together.</source>
+        <translation>Über alle Verbindungen zusammen empfangen und gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>WarningWindow</name>
+    <message>
+        <source>Orvanta warning</source>
+        <translation>Orvanta-Warnung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandIdleSource</name>
+    <message>
+        <source>The Wayland compositor no longer answers.</source>
+        <translation>Der Wayland-Compositor antwortet nicht mehr.</translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>
@@ -702,8 +808,8 @@ Es gelten die Standardwerte.</translation>
 <context>
     <name>WinIdleSource</name>
     <message>
-        <source>The time of the last input cannot be read (error %1).</source>
-        <translation>Der Zeitpunkt der letzten Eingabe lässt sich nicht lesen (Fehler %1).</translation>
+        <source>The time of the last input cannot be read: %1</source>
+        <translation>Der Zeitpunkt der letzten Eingabe lässt sich nicht lesen: %1</translation>
     </message>
 </context>
 <context>
@@ -715,6 +821,17 @@ Es gelten die Standardwerte.</translation>
     <message>
         <source>%1 has already ended.</source>
         <translation>%1 ist bereits beendet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: %2</source>
+        <translation>%1 kann nicht beobachtet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>XSyncIdleSource</name>
+    <message>
+        <source>The X server no longer tells how long nobody has used the computer.</source>
+        <translation>Der X-Server teilt nicht mehr mit, wie lange niemand den Computer benutzt hat.</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,22 @@ KV3 8LT, Escocia</translation>
         <source>the request is on its way</source>
         <translation>la solicitud está en camino</translation>
     </message>
+    <message>
+        <source>%1 The wait begins again.</source>
+        <translation>%1 La espera vuelve a empezar.</translation>
+    </message>
+    <message>
+        <source>Start the wait again</source>
+        <translation>Volver a empezar la espera</translation>
+    </message>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Aplazar 10 minutos</translation>
+    </message>
+    <message>
+        <source>no answer from the system yet: it may still be carried out</source>
+        <translation>el sistema aún no ha respondido: todavía puede llevarse a cabo</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -78,14 +94,6 @@ KV3 8LT, Escocia</translation>
     <message>
         <source>Wait for the time of day HH:MM[:SS].</source>
         <translation>Esperar hasta la hora HH:MM[:SS].</translation>
-    </message>
-    <message>
-        <source>Disarm the running Orvanta.</source>
-        <translation>Detener el temporizador del Orvanta en ejecución.</translation>
-    </message>
-    <message>
-        <source>Bring the running Orvanta&apos;s window up.</source>
-        <translation>Mostrar la ventana del Orvanta en ejecución.</translation>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
@@ -124,14 +132,6 @@ KV3 8LT, Escocia</translation>
         <translation>Actuar cuando el programa con ese PID, o cada programa con ese nombre, haya terminado (se puede indicar varias veces).</translation>
     </message>
     <message>
-        <source>Act when CPU use and network traffic have stayed low for that many minutes.</source>
-        <translation>Actuar cuando el uso de CPU y el tráfico de red se hayan mantenido bajos durante esos minutos.</translation>
-    </message>
-    <message>
-        <source>With --when-quiet: CPU use below this (default 10).</source>
-        <translation>Con --when-quiet: uso de CPU por debajo de este valor (10 por defecto).</translation>
-    </message>
-    <message>
         <source>With --when-quiet: network traffic below this (default 10).</source>
         <translation>Con --when-quiet: tráfico de red por debajo de este valor (10 por defecto).</translation>
     </message>
@@ -160,12 +160,36 @@ KV3 8LT, Escocia</translation>
         <translation>elija solo una de --in, --at, --when-exits, --when-quiet y --when-idle</translation>
     </message>
     <message>
-        <source>--cpu and --net go with --when-quiet</source>
-        <translation>--cpu y --net van con --when-quiet</translation>
-    </message>
-    <message>
         <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
         <translation>--in, --at, --when-… y --force requieren --logoff, --poweroff o --reboot</translation>
+    </message>
+    <message>
+        <source>Act when CPU, disk and network use have stayed low for that many minutes.</source>
+        <translation>Actuar cuando el uso de CPU, disco y red se haya mantenido bajo durante tantos minutos.</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: CPU use of the busiest CPU below this (default 25).</source>
+        <translation>Con --when-quiet: uso de la CPU más ocupada por debajo de este valor (25 por omisión).</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: reads and writes of the busiest disk below this (default 1000).</source>
+        <translation>Con --when-quiet: lecturas y escrituras del disco más ocupado por debajo de este valor (1000 por omisión).</translation>
+    </message>
+    <message>
+        <source>Disarm the running Orvanta, if one runs.</source>
+        <translation>Desarmar el Orvanta en marcha, si hay uno.</translation>
+    </message>
+    <message>
+        <source>Bring the running Orvanta&apos;s window up, or start it.</source>
+        <translation>Mostrar la ventana del Orvanta en marcha, o iniciarlo.</translation>
+    </message>
+    <message>
+        <source>--disk %1: not a number of KB/s from 1 to 1000000</source>
+        <translation>--disk %1: no es un número de KB/s entre 1 y 1000000</translation>
+    </message>
+    <message>
+        <source>--cpu, --disk and --net go with --when-quiet</source>
+        <translation>--cpu, --disk y --net van con --when-quiet</translation>
     </message>
 </context>
 <context>
@@ -242,10 +266,6 @@ KV3 8LT, Escocia</translation>
 <context>
     <name>DesktopNotifier</name>
     <message>
-        <source>Postpone 10 minutes</source>
-        <translation>Aplazar 10 minutos</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -255,6 +275,21 @@ KV3 8LT, Escocia</translation>
     <message>
         <source>nobody at the computer for %1 of %2</source>
         <translation>nadie usa el equipo: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Somebody used the computer.</source>
+        <translation>Alguien ha usado el equipo.</translation>
+    </message>
+</context>
+<context>
+    <name>IdleSources</name>
+    <message>
+        <source>This desktop does not tell how long nobody has used the computer.</source>
+        <translation>Este escritorio no indica cuánto tiempo lleva nadie sin usar el equipo.</translation>
+    </message>
+    <message>
+        <source>Still finding out how this desktop tells how long nobody has used the computer.</source>
+        <translation>Aún se está averiguando cómo indica este escritorio cuánto tiempo lleva nadie sin usar el equipo.</translation>
     </message>
 </context>
 <context>
@@ -270,10 +305,6 @@ KV3 8LT, Escocia</translation>
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 no se puede leer: %2</translation>
-    </message>
-    <message>
-        <source>no temporary space to prepare the settings</source>
-        <translation>no hay espacio temporal para preparar la configuración</translation>
     </message>
     <message>
         <source>another program (process %1) is writing the settings; try again</source>
@@ -304,21 +335,25 @@ KV3 8LT, Escocia</translation>
     </message>
 </context>
 <context>
-    <name>LinuxIdleSource</name>
-    <message>
-        <source>This desktop does not tell how long nobody has used the computer.</source>
-        <translation>Este escritorio no indica cuánto tiempo lleva nadie sin usar el equipo.</translation>
-    </message>
-</context>
-<context>
     <name>LoadSampler</name>
     <message>
         <source>The system&apos;s load cannot be read from %1.</source>
         <translation>No se puede leer la carga del sistema desde %1.</translation>
     </message>
     <message>
-        <source>The system&apos;s load cannot be read (error %1).</source>
-        <translation>No se puede leer la carga del sistema (error %1).</translation>
+        <source>The CPUs&apos; load cannot be read (status 0x%1).</source>
+        <translation>No se puede leer la carga de las CPU (estado 0x%1).</translation>
+    </message>
+    <message>
+        <source>The network&apos;s load cannot be read: %1</source>
+        <translation>No se puede leer la carga de la red: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogindIdleSource</name>
+    <message>
+        <source>logind did not answer: %1</source>
+        <translation>logind no ha respondido: %1</translation>
     </message>
 </context>
 <context>
@@ -413,6 +448,23 @@ The defaults are used.</source>
 %1<byte value="xd"/>
 Se usan los valores predeterminados.</translation>
     </message>
+    <message>
+        <source>The system has not answered yet.<byte value="xd"/>
+What was asked may still happen: save your work.</source>
+        <translation>El sistema aún no ha respondido.<byte value="xd"/>
+Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
+    </message>
+</context>
+<context>
+    <name>MutterIdleSource</name>
+    <message>
+        <source>GNOME&apos;s idle monitor has gone.</source>
+        <translation>El monitor de inactividad de GNOME ha desaparecido.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor did not answer: %1</source>
+        <translation>El monitor de inactividad de GNOME no ha respondido: %1</translation>
+    </message>
 </context>
 <context>
     <name>PidfdProcessWatcher</name>
@@ -427,6 +479,18 @@ Se usan los valores predeterminados.</translation>
     <message>
         <source>%1 has already ended.</source>
         <translation>%1 ya ha terminado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: Orvanta has too many files open.</source>
+        <translation>%1 no se puede vigilar: Orvanta tiene demasiados archivos abiertos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: the system has too many files open.</source>
+        <translation>%1 no se puede vigilar: el sistema tiene demasiados archivos abiertos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: the system does not permit it here.</source>
+        <translation>%1 no se puede vigilar: el sistema no lo permite aquí.</translation>
     </message>
 </context>
 <context>
@@ -458,10 +522,6 @@ Se usan los valores predeterminados.</translation>
     <message>
         <source>No service on this system could carry it out.</source>
         <translation>Ningún servicio de este sistema pudo llevarlo a cabo.</translation>
-    </message>
-    <message>
-        <source>The system did not answer in time.</source>
-        <translation>El sistema no respondió a tiempo.</translation>
     </message>
     <message>
         <source>The system says it cannot do that now.</source>
@@ -515,6 +575,10 @@ Se usan los valores predeterminados.</translation>
         <source>at %1</source>
         <translation>a las %1</translation>
     </message>
+    <message>
+        <source>The system did not answer in time, so the request itself was not sent.</source>
+        <translation>El sistema no respondió a tiempo, así que la petición en sí no se envió.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramEndCondition</name>
@@ -545,8 +609,12 @@ Se usan los valores predeterminados.</translation>
         <translation>en reposo: %1 de %2</translation>
     </message>
     <message>
-        <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
-        <translation>en reposo: %1 de %2 — CPU %3&#xa0;%, red %4&#xa0;KB/s</translation>
+        <source>The computer is busy again.</source>
+        <translation>El equipo vuelve a estar ocupado.</translation>
+    </message>
+    <message>
+        <source>quiet for %1 of %2 — CPU %3 %, disk %4 KB/s, network %5 KB/s</source>
+        <translation>en reposo: %1 de %2 — CPU %3&#xa0;%, disco %4&#xa0;KB/s, red %5&#xa0;KB/s</translation>
     </message>
 </context>
 <context>
@@ -668,10 +736,6 @@ Se usan los valores predeterminados.</translation>
         <translation> min</translation>
     </message>
     <message>
-        <source>CPU use below</source>
-        <translation>Uso de CPU por debajo de</translation>
-    </message>
-    <message>
         <source> %</source>
         <translation> %</translation>
     </message>
@@ -691,6 +755,48 @@ Se usan los valores predeterminados.</translation>
         <source>No keyboard or mouse input for</source>
         <translation>Sin usar teclado ni ratón durante</translation>
     </message>
+    <message>
+        <source>The action follows when the computer has been quiet this long. A single busy CPU or disk keeps it busy.</source>
+        <translation>La acción llega cuando el equipo ha estado en reposo este tiempo. Una sola CPU o un solo disco ocupado lo mantiene ocupado.</translation>
+    </message>
+    <message>
+        <source>Each CPU&apos;s use below</source>
+        <translation>Uso de cada CPU por debajo de</translation>
+    </message>
+    <message>
+        <source>One busy CPU keeps the computer busy, however many it has.</source>
+        <translation>Una CPU ocupada mantiene ocupado el equipo, tenga las que tenga.</translation>
+    </message>
+    <message>
+        <source>Each disk&apos;s traffic below</source>
+        <translation>Tráfico de cada disco por debajo de</translation>
+    </message>
+    <message>
+        <source>Read and written on the busiest disk.</source>
+        <translation>Leído y escrito en el disco más ocupado.</translation>
+    </message>
+    <message>
+        <source>Received and sent on all connections together.</source>
+        <translation>Recibido y enviado por todas las conexiones juntas.</translation>
+    </message>
+</context>
+<context>
+    <name>WarningWindow</name>
+    <message>
+        <source>Orvanta warning</source>
+        <translation>Aviso de Orvanta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandIdleSource</name>
+    <message>
+        <source>The Wayland compositor no longer answers.</source>
+        <translation>El compositor de Wayland ya no responde.</translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>
@@ -702,8 +808,8 @@ Se usan los valores predeterminados.</translation>
 <context>
     <name>WinIdleSource</name>
     <message>
-        <source>The time of the last input cannot be read (error %1).</source>
-        <translation>No se puede leer la hora de la última entrada (error %1).</translation>
+        <source>The time of the last input cannot be read: %1</source>
+        <translation>No se puede leer la hora de la última entrada: %1</translation>
     </message>
 </context>
 <context>
@@ -715,6 +821,17 @@ Se usan los valores predeterminados.</translation>
     <message>
         <source>%1 has already ended.</source>
         <translation>%1 ya ha terminado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: %2</source>
+        <translation>%1 no se puede vigilar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>XSyncIdleSource</name>
+    <message>
+        <source>The X server no longer tells how long nobody has used the computer.</source>
+        <translation>El servidor X ya no indica cuánto tiempo lleva nadie sin usar el equipo.</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,22 @@ KV3 8LT, Écosse</translation>
         <source>the request is on its way</source>
         <translation>la demande est en cours</translation>
     </message>
+    <message>
+        <source>%1 The wait begins again.</source>
+        <translation>%1 L’attente recommence.</translation>
+    </message>
+    <message>
+        <source>Start the wait again</source>
+        <translation>Recommencer l’attente</translation>
+    </message>
+    <message>
+        <source>Postpone 10 minutes</source>
+        <translation>Reporter de 10 minutes</translation>
+    </message>
+    <message>
+        <source>no answer from the system yet: it may still be carried out</source>
+        <translation>pas encore de réponse du système&#xa0;: la demande peut encore être exécutée</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -78,14 +94,6 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>Wait for the time of day HH:MM[:SS].</source>
         <translation>Attendre l’heure HH:MM[:SS].</translation>
-    </message>
-    <message>
-        <source>Disarm the running Orvanta.</source>
-        <translation>Arrêter le minuteur de l’Orvanta en cours d’exécution.</translation>
-    </message>
-    <message>
-        <source>Bring the running Orvanta&apos;s window up.</source>
-        <translation>Afficher la fenêtre de l’Orvanta en cours d’exécution.</translation>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
@@ -124,14 +132,6 @@ KV3 8LT, Écosse</translation>
         <translation>Agir quand le programme de ce PID, ou chaque programme de ce nom, s’est terminé (option répétable).</translation>
     </message>
     <message>
-        <source>Act when CPU use and network traffic have stayed low for that many minutes.</source>
-        <translation>Agir quand l’utilisation du processeur et le trafic réseau sont restés faibles pendant ce nombre de minutes.</translation>
-    </message>
-    <message>
-        <source>With --when-quiet: CPU use below this (default 10).</source>
-        <translation>Avec --when-quiet&#xa0;: utilisation du processeur sous cette valeur (10 par défaut).</translation>
-    </message>
-    <message>
         <source>With --when-quiet: network traffic below this (default 10).</source>
         <translation>Avec --when-quiet&#xa0;: trafic réseau sous cette valeur (10 par défaut).</translation>
     </message>
@@ -160,12 +160,36 @@ KV3 8LT, Écosse</translation>
         <translation>choisissez une seule option parmi --in, --at, --when-exits, --when-quiet et --when-idle</translation>
     </message>
     <message>
-        <source>--cpu and --net go with --when-quiet</source>
-        <translation>--cpu et --net s’utilisent avec --when-quiet</translation>
-    </message>
-    <message>
         <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
         <translation>--in, --at, --when-… et --force demandent --logoff, --poweroff ou --reboot</translation>
+    </message>
+    <message>
+        <source>Act when CPU, disk and network use have stayed low for that many minutes.</source>
+        <translation>Agir quand processeur, disque et réseau sont restés peu sollicités pendant autant de minutes.</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: CPU use of the busiest CPU below this (default 25).</source>
+        <translation>Avec --when-quiet&#xa0;: charge du processeur le plus occupé sous cette valeur (25 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --when-quiet: reads and writes of the busiest disk below this (default 1000).</source>
+        <translation>Avec --when-quiet&#xa0;: lectures et écritures du disque le plus occupé sous cette valeur (1000 par défaut).</translation>
+    </message>
+    <message>
+        <source>Disarm the running Orvanta, if one runs.</source>
+        <translation>Désarmer l’Orvanta en cours, s’il y en a un.</translation>
+    </message>
+    <message>
+        <source>Bring the running Orvanta&apos;s window up, or start it.</source>
+        <translation>Afficher la fenêtre de l’Orvanta en cours, ou le lancer.</translation>
+    </message>
+    <message>
+        <source>--disk %1: not a number of KB/s from 1 to 1000000</source>
+        <translation>--disk %1&#xa0;: pas un nombre de Ko/s de 1 à 1000000</translation>
+    </message>
+    <message>
+        <source>--cpu, --disk and --net go with --when-quiet</source>
+        <translation>--cpu, --disk et --net vont avec --when-quiet</translation>
     </message>
 </context>
 <context>
@@ -242,10 +266,6 @@ KV3 8LT, Écosse</translation>
 <context>
     <name>DesktopNotifier</name>
     <message>
-        <source>Postpone 10 minutes</source>
-        <translation>Reporter de 10 minutes</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -255,6 +275,21 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>nobody at the computer for %1 of %2</source>
         <translation>personne à l’ordinateur depuis %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Somebody used the computer.</source>
+        <translation>Quelqu’un a utilisé l’ordinateur.</translation>
+    </message>
+</context>
+<context>
+    <name>IdleSources</name>
+    <message>
+        <source>This desktop does not tell how long nobody has used the computer.</source>
+        <translation>Cet environnement de bureau n’indique pas depuis quand personne n’a utilisé l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>Still finding out how this desktop tells how long nobody has used the computer.</source>
+        <translation>Recherche en cours de la façon dont cet environnement indique depuis quand personne n’a utilisé l’ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -270,10 +305,6 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>no temporary space to prepare the settings</source>
-        <translation>pas d’espace temporaire pour préparer les réglages</translation>
     </message>
     <message>
         <source>another program (process %1) is writing the settings; try again</source>
@@ -304,21 +335,25 @@ KV3 8LT, Écosse</translation>
     </message>
 </context>
 <context>
-    <name>LinuxIdleSource</name>
-    <message>
-        <source>This desktop does not tell how long nobody has used the computer.</source>
-        <translation>Cet environnement de bureau n’indique pas depuis quand personne n’a utilisé l’ordinateur.</translation>
-    </message>
-</context>
-<context>
     <name>LoadSampler</name>
     <message>
         <source>The system&apos;s load cannot be read from %1.</source>
         <translation>La charge du système ne peut pas être lue dans %1.</translation>
     </message>
     <message>
-        <source>The system&apos;s load cannot be read (error %1).</source>
-        <translation>La charge du système ne peut pas être lue (erreur %1).</translation>
+        <source>The CPUs&apos; load cannot be read (status 0x%1).</source>
+        <translation>La charge des processeurs ne peut pas être lue (état 0x%1).</translation>
+    </message>
+    <message>
+        <source>The network&apos;s load cannot be read: %1</source>
+        <translation>La charge du réseau ne peut pas être lue&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogindIdleSource</name>
+    <message>
+        <source>logind did not answer: %1</source>
+        <translation>logind n’a pas répondu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -413,6 +448,23 @@ The defaults are used.</source>
 %1<byte value="xd"/>
 Les valeurs par défaut sont utilisées.</translation>
     </message>
+    <message>
+        <source>The system has not answered yet.<byte value="xd"/>
+What was asked may still happen: save your work.</source>
+        <translation>Le système n’a pas encore répondu.<byte value="xd"/>
+Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail.</translation>
+    </message>
+</context>
+<context>
+    <name>MutterIdleSource</name>
+    <message>
+        <source>GNOME&apos;s idle monitor has gone.</source>
+        <translation>Le moniteur d’inactivité de GNOME a disparu.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s idle monitor did not answer: %1</source>
+        <translation>Le moniteur d’inactivité de GNOME n’a pas répondu&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PidfdProcessWatcher</name>
@@ -427,6 +479,18 @@ Les valeurs par défaut sont utilisées.</translation>
     <message>
         <source>%1 has already ended.</source>
         <translation>%1 s’est déjà terminé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: Orvanta has too many files open.</source>
+        <translation>%1 ne peut pas être surveillé&#xa0;: Orvanta a trop de fichiers ouverts.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: the system has too many files open.</source>
+        <translation>%1 ne peut pas être surveillé&#xa0;: le système a trop de fichiers ouverts.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: the system does not permit it here.</source>
+        <translation>%1 ne peut pas être surveillé&#xa0;: le système ne le permet pas ici.</translation>
     </message>
 </context>
 <context>
@@ -458,10 +522,6 @@ Les valeurs par défaut sont utilisées.</translation>
     <message>
         <source>No service on this system could carry it out.</source>
         <translation>Aucun service de ce système n’a pu s’en charger.</translation>
-    </message>
-    <message>
-        <source>The system did not answer in time.</source>
-        <translation>Le système n’a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The system says it cannot do that now.</source>
@@ -515,6 +575,10 @@ Les valeurs par défaut sont utilisées.</translation>
         <source>at %1</source>
         <translation>à %1</translation>
     </message>
+    <message>
+        <source>The system did not answer in time, so the request itself was not sent.</source>
+        <translation>Le système n’a pas répondu à temps&#xa0;; la demande elle-même n’a donc pas été envoyée.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramEndCondition</name>
@@ -545,8 +609,12 @@ Les valeurs par défaut sont utilisées.</translation>
         <translation>au repos depuis %1 sur %2</translation>
     </message>
     <message>
-        <source>quiet for %1 of %2 — CPU %3 %, network %4 KB/s</source>
-        <translation>au repos depuis %1 sur %2 — processeur %3&#xa0;%, réseau %4&#xa0;Ko/s</translation>
+        <source>The computer is busy again.</source>
+        <translation>L’ordinateur est de nouveau occupé.</translation>
+    </message>
+    <message>
+        <source>quiet for %1 of %2 — CPU %3 %, disk %4 KB/s, network %5 KB/s</source>
+        <translation>au repos depuis %1 sur %2 — processeur %3&#xa0;%, disque %4&#xa0;Ko/s, réseau %5&#xa0;Ko/s</translation>
     </message>
 </context>
 <context>
@@ -668,10 +736,6 @@ Les valeurs par défaut sont utilisées.</translation>
         <translation> min</translation>
     </message>
     <message>
-        <source>CPU use below</source>
-        <translation>Processeur sous</translation>
-    </message>
-    <message>
         <source> %</source>
         <translation>&#xa0;%</translation>
     </message>
@@ -691,6 +755,48 @@ Les valeurs par défaut sont utilisées.</translation>
         <source>No keyboard or mouse input for</source>
         <translation>Aucune saisie au clavier ni à la souris pendant</translation>
     </message>
+    <message>
+        <source>The action follows when the computer has been quiet this long. A single busy CPU or disk keeps it busy.</source>
+        <translation>L’action suit quand l’ordinateur est resté au repos aussi longtemps. Un seul processeur ou disque occupé suffit à le garder occupé.</translation>
+    </message>
+    <message>
+        <source>Each CPU&apos;s use below</source>
+        <translation>Charge de chaque processeur sous</translation>
+    </message>
+    <message>
+        <source>One busy CPU keeps the computer busy, however many it has.</source>
+        <translation>Un seul processeur occupé garde l’ordinateur occupé, quel que soit leur nombre.</translation>
+    </message>
+    <message>
+        <source>Each disk&apos;s traffic below</source>
+        <translation>Trafic de chaque disque sous</translation>
+    </message>
+    <message>
+        <source>Read and written on the busiest disk.</source>
+        <translation>Lu et écrit sur le disque le plus occupé.</translation>
+    </message>
+    <message>
+        <source>Received and sent on all connections together.</source>
+        <translation>Reçu et envoyé sur toutes les connexions ensemble.</translation>
+    </message>
+</context>
+<context>
+    <name>WarningWindow</name>
+    <message>
+        <source>Orvanta warning</source>
+        <translation>Avertissement d’Orvanta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandIdleSource</name>
+    <message>
+        <source>The Wayland compositor no longer answers.</source>
+        <translation>Le compositeur Wayland ne répond plus.</translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>
@@ -702,8 +808,8 @@ Les valeurs par défaut sont utilisées.</translation>
 <context>
     <name>WinIdleSource</name>
     <message>
-        <source>The time of the last input cannot be read (error %1).</source>
-        <translation>L’heure de la dernière saisie ne peut pas être lue (erreur %1).</translation>
+        <source>The time of the last input cannot be read: %1</source>
+        <translation>L’heure de la dernière saisie ne peut pas être lue&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -715,6 +821,17 @@ Les valeurs par défaut sont utilisées.</translation>
     <message>
         <source>%1 has already ended.</source>
         <translation>%1 s’est déjà terminé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be watched: %2</source>
+        <translation>%1 ne peut pas être surveillé&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>XSyncIdleSource</name>
+    <message>
+        <source>The X server no longer tells how long nobody has used the computer.</source>
+        <translation>Le serveur X n’indique plus depuis quand personne n’a utilisé l’ordinateur.</translation>
     </message>
 </context>
 <context>
