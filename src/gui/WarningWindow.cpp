@@ -29,7 +29,7 @@ WarningWindow::WarningWindow(ArmingController &arming, QWidget *parent)
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("warningText"));
     m_text->setWordWrap(true);
-    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 40);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 56);
     layout->addWidget(m_text);
     auto *buttons = new QDialogButtonBox(this);
     m_postpone = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
