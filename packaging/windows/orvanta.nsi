@@ -1,7 +1,8 @@
 ; The Windows installer: orvanta.exe into Program Files, a Start menu entry with the
 ; program's icon, and an uninstaller listed in Apps & features. The user's settings in
 ; HKEY_CURRENT_USER\Software\Orvanta stay when the program is removed.
-; cmake/WindowsPackages.cmake passes VERSION, VERSION4, EXE, ICON, LICENSE and OUTFILE.
+; cmake/WindowsPackages.cmake passes VERSION, VERSION4, COMPANY, COPYRIGHT, EXE, ICON,
+; LICENSE and OUTFILE.
 ; A 64-bit installer for a 64-bit program (it also runs where only 64-bit programs can).
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -24,8 +25,8 @@ VIAddVersionKey /LANG=1033 "ProductName" "Orvanta"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileDescription" "Orvanta ${VERSION} Setup"
-VIAddVersionKey /LANG=1033 "CompanyName" "Brannock"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Brannock"
+VIAddVersionKey /LANG=1033 "CompanyName" "${COMPANY}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -66,7 +67,7 @@ Section "Orvanta"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Orvanta"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\orvanta.exe,0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Brannock"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${COMPANY}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
