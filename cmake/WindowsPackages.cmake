@@ -26,7 +26,8 @@ add_custom_command(OUTPUT ${orvanta_stage}/orvanta.exe ${orvanta_stage}/copyrigh
 
 add_custom_command(OUTPUT ${ORVANTA_INSTALLER}
     COMMAND ${ORVANTA_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION}
-        -DVERSION4=${PROJECT_VERSION}.0 -DEXE=${orvanta_stage}/orvanta.exe
+        -DVERSION4=${PROJECT_VERSION}.0 -DCOMPANY=${ORVANTA_COMPANY}
+        -DCOPYRIGHT=${ORVANTA_COPYRIGHT} -DEXE=${orvanta_stage}/orvanta.exe
         -DICON=${orvanta_icon} -DLICENSE=${orvanta_license} -DOUTFILE=${ORVANTA_INSTALLER}
         ${orvanta_nsi}
     DEPENDS ${orvanta_stage}/orvanta.exe ${orvanta_nsi} ${orvanta_icon} ${orvanta_license}

@@ -13,6 +13,7 @@
 #include "gui/Translations.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"
+#include "gui/UsageWindow.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
 
@@ -102,6 +103,7 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    answerHelpInWindow(argc, argv);
     answerHelpAndVersion(argc, argv);
     // Shared-memory images cost a blocking round trip to the X server on every repaint; a
     // window this small is cheaper to send over the socket, and the ticking countdown then

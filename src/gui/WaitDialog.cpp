@@ -1,6 +1,7 @@
 #include "gui/WaitDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,22 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+namespace {
+
+// WORKAROUND: as for the time fields (TimeField.cpp): QLineEdit centres its text on the
+// text's bounding box, which a font with tall Windows extents (wine's fallback without
+// Windows fonts) makes several lines high, and the text lands above the field, out of sight.
+// Top alignment places the line by its ascent. The dialog's font is the application's, set
+// before the dialog is built.
+template <typename Field> void keepTextInSight(Field *field)
+{
+    const QFontMetrics metrics(field->font());
+    if (metrics.boundingRect(QStringLiteral("0123456789")).height() > metrics.height())
+        field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+} // namespace
 
 WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &running,
                        const WaitChoices &last, Qt::CaseSensitivity nameCase, QWidget *parent)
@@ -33,6 +50,7 @@ WaitDialog::WaitDialog(WaitOrder::Kind kind, const QList<RunningProgram> &runnin
         filter->setPlaceholderText(tr("Type to find a program"));
         filter->setAccessibleName(tr("Find a program"));
         filter->setClearButtonEnabled(true);
+        keepTextInSight(filter);
         layout->addWidget(filter);
         m_programs = new QListWidget(this);
         m_programs->setObjectName(QStringLiteral("programList"));
@@ -105,6 +123,7 @@ QSpinBox *WaitDialog::addSpinBox(const QString &label, int maximum, int value,
     box->setAccessibleName(label);
     box->setAccessibleDescription(description);
     box->setToolTip(description);
+    keepTextInSight(box);
     m_form->addRow(label, box);
     return box;
 }

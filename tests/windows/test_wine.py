@@ -391,7 +391,7 @@ def scenario_waits(wine):
 
 
 def scenario_installer(wine):
-    check(wine.wine(wine.setup, "/S", timeout=120).returncode == 0, "a silent install")
+    check(wine.wine(wine.setup, "/S", "/AllUsers", timeout=120).returncode == 0, "a silent install")
     folder = os.path.join(wine.prefix, "drive_c", "Program Files", "Orvanta")
     menu = os.path.join(wine.prefix, "drive_c", "ProgramData", "Microsoft", "Windows",
                         "Start Menu", "Programs", "Orvanta.lnk")
@@ -408,6 +408,34 @@ def scenario_installer(wine):
     check(not os.path.exists(menu) and wine.wine("reg", "query", UNINSTALL_KEY).returncode,
           "the uninstaller removed the program, its entry and its listing")
     print(f"figure: installer {os.path.getsize(wine.setup)} bytes")
+    installed_for_user(wine)
+
+
+def installed_for_user(wine):
+    """Plain /S installs for the current user alone, which needs no administrator: into the
+    user's own programs folder, Start menu and listing, and nothing for all users."""
+    with open(wine.setup, "rb") as setup:
+        check(b'requestedExecutionLevel level="asInvoker"' in setup.read(),
+              "the installer asks for no elevation as it starts")
+    check(wine.wine(wine.setup, "/S", timeout=120).returncode == 0, "a silent install, /S alone")
+    users = os.path.join(wine.prefix, "drive_c", "users")
+    key = UNINSTALL_KEY.replace("HKLM", "HKCU")
+    home = [os.path.join(users, u) for u in os.listdir(users)
+            if os.path.isdir(os.path.join(users, u, "AppData", "Local", "Programs", "Orvanta"))]
+    folder = os.path.join(*home[:1], "AppData", "Local", "Programs", "Orvanta")
+    menu = os.path.join(*home[:1], "AppData", "Roaming", "Microsoft", "Windows", "Start Menu",
+                        "Programs", "Orvanta.lnk")
+    entry = wine.wine("reg", "query", key).stdout
+    check(len(home) == 1 and all(os.path.isfile(f) for f in (f"{folder}/orvanta.exe",
+                                                             f"{folder}/uninstall.exe", menu))
+          and "uninstall.exe" in entry and wine.wine("reg", "query", UNINSTALL_KEY).returncode
+          and not os.path.exists(os.path.join(wine.prefix, "drive_c", "Program Files", "Orvanta")),
+          f"installed for {[os.path.basename(h) for h in home]} alone: LocalAppData\\Programs, "
+          "the user's Start menu, listed under HKCU, nothing in Program Files or HKLM")
+    wine.wine(f"{folder}/uninstall.exe", "/S")
+    wait_for(lambda: not os.path.exists(folder), 30, "the user's uninstaller to remove the folder")
+    check(not os.path.exists(menu) and wine.wine("reg", "query", key).returncode,
+          "the user's uninstaller removed the program, its entry and its listing")
 
 
 def main():
