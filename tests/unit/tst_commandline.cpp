@@ -64,28 +64,22 @@ private slots:
         const Command command =
             parseCommandLine(QStringList{"orvanta"} + arguments.split(' '), false);
         QCOMPARE(!command.error.isEmpty(), refused);
+        const auto n = [](auto value) { return QString::number(qint64(value)); };
         QString got = QStringLiteral("-");
-        if (command.arm)
-            got = QStringLiteral("%1 %2 %3 %4")
-                      .arg(int(command.arm->action))
-                      .arg(int(command.arm->force))
-                      .arg(int(command.arm->mode))
-                      .arg(command.arm->fields[0] + ':' + command.arm->fields[1] + ':' +
-                           command.arm->fields[2]);
+        if (const auto &arm = command.arm)
+            got = QStringList{n(arm->action), n(arm->force), n(arm->mode),
+                              QStringList(arm->fields.begin(), arm->fields.end()).join(':')}
+                      .join(' ');
         if (const auto &wait = command.wait) {
             const WaitOrder &order = wait->order;
-            const QuietThresholds &quiet = order.quiet;
-            got = QStringLiteral("W%1 %2 %3 ")
-                      .arg(int(order.kind))
-                      .arg(int(wait->action))
-                      .arg(wait->force);
-            got += order.kind == WaitOrder::Kind::ProgramEnd ? order.pidsOrNames.join(',')
-                   : order.kind == WaitOrder::Kind::Idle     ? QString::number(order.idleMs)
-                                                             : QStringLiteral("%1/%2/%3/%4")
-                                                               .arg(quiet.spanMs)
-                                                               .arg(quiet.cpuPercent)
-                                                               .arg(quiet.diskKBps)
-                                                               .arg(quiet.networkKBps);
+            const QuietThresholds &q = order.quiet;
+            const QString what =
+                order.kind == WaitOrder::Kind::ProgramEnd ? order.pidsOrNames.join(',')
+                : order.kind == WaitOrder::Kind::Idle
+                    ? n(order.idleMs)
+                    : QStringList{n(q.spanMs), n(q.cpuPercent), n(q.diskKBps), n(q.networkKBps)}
+                          .join('/');
+            got = QStringList{'W' + n(order.kind), n(wait->action), n(wait->force), what}.join(' ');
         }
         QCOMPARE(got, armed);
     }

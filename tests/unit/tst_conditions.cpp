@@ -232,20 +232,16 @@ private slots:
     {
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<QString>("found"); // the PIDs, or why there are none
-        QTest::newRow("PID, whoever owns it") << " 7"
-                                              << "7";
-        QTest::newRow("every one of the user's of a name") << "firefox "
-                                                           << "1234 1300";
-        QTest::newRow(".exe left out") << "Setup"
-                                       << "8";
-        QTest::newRow("a script by its whole name") << "nightly-backup-job.sh"
-                                                    << "40";
-        QTest::newRow("another user's program is not the user's") << "python3"
-                                                                  << "40";
-        QTest::newRow("PID not running") << "99"
-                                         << "No running program has the PID 99.";
-        QTest::newRow("name not running") << "fire"
-                                          << "No program called “fire” is running.";
+        const auto row = [](const char *name, const char *wanted, const char *found) {
+            QTest::newRow(name) << QString(wanted) << QString(found);
+        };
+        row("PID, whoever owns it", " 7", "7");
+        row("every one of the user's of a name", "firefox ", "1234 1300");
+        row(".exe left out", "Setup", "8");
+        row("a script by its whole name", "nightly-backup-job.sh", "40");
+        row("another user's program is not the user's", "python3", "40");
+        row("PID not running", "99", "No running program has the PID 99.");
+        row("name not running", "fire", "No program called “fire” is running.");
     }
     void selectPrograms()
     {

@@ -85,14 +85,9 @@ private slots:
     {
         QTest::addColumn<QString>("xdg");
         QTest::addColumn<QString>("first");
-        QTest::newRow("none") << ""
-                              << "Kde";
-        QTest::newRow("first known entry") << "Unity:XFCE:GNOME"
-                                           << "Xfce";
-        QTest::newRow("Cinnamon") << "X-Cinnamon"
-                                  << "Gnome";
-        QTest::newRow("case, spaces") << "ubuntu: mate"
-                                      << "Mate";
+        for (const char *row :
+             {"=Kde", "Unity:XFCE:GNOME=Xfce", "X-Cinnamon=Gnome", "ubuntu: mate=Mate"})
+            QTest::newRow(row) << QString(row).section('=', 0, 0) << QString(row).section('=', 1);
     }
     void order()
     {
