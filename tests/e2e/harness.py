@@ -1,9 +1,6 @@
-"""A private desktop for driving the real orvanta binary from outside; bench/ uses it too.
-Xvfb, private session and "system" buses, python3-dbusmock's logind template (plus what it
-lacks) on the latter, the tray host trayer, the at-spi bus; for the program an empty HOME
-and XDG folders, with recorders of the power commands first on PATH. Every process is our
-child leading its own group, stopped by that id after a failure, on SIGTERM or at exit.
-"""
+"""A private desktop for driving the real orvanta binary from outside (bench/ too): Xvfb,
+private buses with dbusmock's logind, trayer, the at-spi bus, an empty HOME and recorders of
+the power commands first on PATH. Every child leads its own group, stopped by that id."""
 
 import atexit
 import contextlib
@@ -29,7 +26,6 @@ MOCK = "org.freedesktop.DBus.Mock"
 
 
 def wait_for(predicate, timeout, interval=0.02, what="condition"):
-    """Polls predicate until it returns something true, and returns that."""
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() >= deadline:
@@ -45,8 +41,8 @@ def _die_with_parent():
 
 class Desktop:
     def __init__(self, logind="accept", a11y=True, wayland=False):
-        """logind="refuse": every power request is answered with AccessDenied; "slow": after
-        2 s. wayland: a headless Weston instead of Xvfb, and no notification area."""
+        """logind "refuse"s every power request (AccessDenied), or is "slow" (answers in 2 s);
+        wayland: a headless Weston instead of Xvfb, and no notification area."""
         self.refuse, self.a11y, self.wayland = logind == "refuse", a11y, wayland
         self.delay = 2 if logind == "slow" else 0
         self.tmp = tempfile.mkdtemp(prefix="orvanta-e2e-")
@@ -127,8 +123,7 @@ class Desktop:
                                       f"{f.name}:fast_unwind_on_malloc=0")
 
     def on_screen(self, title="Orvanta v1.2"):
-        """Whether Weston shows that window: a Wayland client never learns it was minimized,
-        so the toolkit and AT-SPI go on calling it showing."""
+        """Whether Weston shows it: a Wayland client never learns it was minimized."""
         return f"top-level window '{title}'" in subprocess.run(
             ["weston-debug", "scene-graph"], capture_output=True, text=True, timeout=10).stdout
 
@@ -195,8 +190,7 @@ class Desktop:
         session.AddMethod(f"{LOGIND}.Session", "Terminate", "", "", self._recorder("Terminate"))
         bus.close()
 
-    def start_notifications(self):
-        """A notification server that offers actions; returns its mock interface."""
+    def start_notifications(self):  # a server offering actions; returns its mock
         self._spawn("notifications", ["/usr/bin/python3", "-m", "dbusmock", "-t",
                                       "notification_daemon", "-p",
                                       '{"capabilities": "body actions"}'])
@@ -205,9 +199,8 @@ class Desktop:
                               MOCK)
 
     def _recorder(self, method):
-        """Code the mock runs per call: records the arrival to the microsecond (the
-        template's log has whole seconds) and the types on the wire (the mock does not
-        check them; logind does), and refuses when asked to."""
+        """Code the mock runs per call: records the arrival to the microsecond and the types
+        on the wire (which the mock does not check), and refuses when asked to."""
         return (
             "import json as _j, time as _t\n_now = _t.time()\n"
             "_wire = [type(a).__name__ for a in m_args]\n"
@@ -246,15 +239,12 @@ class Desktop:
         return program
 
     def launch(self, binary):
-        """Starts the program; returns it, its main window, that window's accessible and its
-        tray icon (id, geometry) once docked."""
+        """The program, its main window, that window's accessible, its docked tray icon."""
         program = self.start_program(binary)
         wid = self.main_window(program)
         frame = find(accessible_app(program.pid), "frame")
         return program, wid, frame, wait_for(lambda: self.tray_icons(program.pid), 10, 0.05,
                                              "the icon docked")[0]
-
-    # ---- X, through python3-xlib; xdotool for typing ------------------------------------
 
     def ask(self, wid, question, default=None):
         try:  # windows come and go while we look
@@ -268,8 +258,7 @@ class Desktop:
         return prop.value[0] if prop else None
 
     @contextlib.contextmanager
-    def maps(self):
-        """Fills the list it gives, on leaving, with every window mapped meanwhile."""
+    def maps(self):  # the list it gives gets every window mapped meanwhile
         root, mapped = self.x.screen().root, []
         root.change_attributes(event_mask=X.SubstructureNotifyMask)
         self.x.sync()
@@ -289,11 +278,10 @@ class Desktop:
             return at.x, at.y, g.width, g.height
         return self.ask(wid, ask)
 
-    def stacking(self):
-        """Mapped top-level windows (menus and tool tips left out), the topmost first."""
+    def stacking(self, menus=False):  # mapped top-level windows, or menus, the topmost first
         def shown(w):
-            attributes = w.get_attributes()
-            return attributes.map_state == X.IsViewable and not attributes.override_redirect
+            a = w.get_attributes()
+            return a.map_state == X.IsViewable and bool(a.override_redirect) == menus
         return [w.id for w in self.x.screen().root.query_tree().children[::-1]
                 if self.ask(w.id, shown)]
 
@@ -304,15 +292,17 @@ class Desktop:
     def main_window(self, program, timeout=10):
         return wait_for(lambda: self.windows(program.pid), timeout, 0.05, "the main window")[0]
 
-    def tray_icons(self, pid):
-        """Windows of pid docked inside other windows (trayer's): (id, geometry)."""
-        found, stack = [], [w.id for w in self.x.screen().root.query_tree().children]
+    def inside(self, wids):  # every window inside those
+        found, stack = [], list(wids)
         while stack:
             kids = self.ask(stack.pop(), lambda w: [c.id for c in w.query_tree().children], [])
-            stack += kids
-            found += [(k, box) for k in kids if self.pid_of(k) == pid and self.viewable(k)
-                      and (box := self.geometry(k)) and min(box[2:]) > 1]
+            stack, found = stack + kids, found + kids
         return found
+
+    def tray_icons(self, pid):  # windows of pid docked inside others: (id, geometry)
+        tops = [w.id for w in self.x.screen().root.query_tree().children]
+        return [(k, box) for k in self.inside(tops) if self.pid_of(k) == pid and self.viewable(k)
+                and (box := self.geometry(k)) and min(box[2:]) > 1]
 
     def move(self, x, y):
         xtest.fake_input(self.x, X.MotionNotify, x=int(x), y=int(y))
@@ -325,8 +315,7 @@ class Desktop:
             self.timed_release()
 
     def timed_release(self, button=1):
-        """Press, then release: returns the wall-clock moments between which the server
-        took the release, which is what the program acts on."""
+        """Press, release: the wall-clock moments around the release the program acts on."""
         xtest.fake_input(self.x, X.ButtonPress, button)
         self.x.sync()
         before = time.time()
@@ -334,8 +323,7 @@ class Desktop:
         self.x.sync()
         return before, time.time()
 
-    def focus(self, wid=None):
-        """Gives wid the keyboard focus (there is no window manager), or tells who has it."""
+    def focus(self, wid=None):  # gives wid the keyboard focus, or tells who has it
         if wid is None:
             return getattr(self.x.get_input_focus().focus, "id", None)
         self.ask(wid, lambda w: w.set_input_focus(X.RevertToParent, X.CurrentTime))
@@ -345,8 +333,6 @@ class Desktop:
         return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
                               timeout=10).stdout
 
-
-# ---- AT-SPI: controls found by role and accessible name -----------------------------------
 
 
 def _fresh(acc):
@@ -386,7 +372,6 @@ def text(acc):
     return _fresh(acc).queryText().getText(0, -1)
 
 
-def point(acc, left=None):
-    """Where to click: the middle, or left pixels in from the left edge."""
+def point(acc, left=None):  # the middle, or left pixels in from the left edge
     box = _fresh(acc).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x + (box.width // 2 if left is None else left), box.y + box.height // 2
