@@ -94,26 +94,13 @@ class Wine(Desktop):
         with contextlib.suppress(AttributeError):
             self.lock.close()
 
-    def shown(self, name=None, override=False):
-        """Mapped top-level windows: by name, or the menus (override-redirect)."""
-        def test(w):
-            a = w.get_attributes()
-            return (a.map_state == X.IsViewable and bool(a.override_redirect) == override
-                    and (name is None or w.get_wm_name() == name))
-        return [w.id for w in self.x.screen().root.query_tree().children if self.ask(w.id, test)]
+    def shown(self, name=None, menus=False):
+        return [w for w in self.stacking(menus)
+                if name is None or self.ask(w, lambda w: w.get_wm_name()) == name]
 
-    def docked(self):
-        """Windows of wine's explorer (which forwards Windows tray icons) inside trayer's
-        panel: the icons it docked."""
-        stack = [w.id for w in self.x.screen().root.query_tree().children
-                 if self.ask(w.id, lambda w: w.get_wm_name()) == "panel"]
-        found = []
-        while stack:
-            kids = self.ask(stack.pop(), lambda w: [c.id for c in w.query_tree().children], [])
-            stack += kids
-            found += [k for k in kids
-                      if "explorer.exe" in (self.ask(k, lambda w: w.get_wm_class()) or ())]
-        return found
+    def docked(self):  # windows of wine's explorer (which forwards tray icons) in trayer's panel
+        return [k for k in self.inside(self.shown("panel"))
+                if "explorer.exe" in (self.ask(k, lambda w: w.get_wm_class()) or ())]
 
     def image(self, wid):
         x, y, w, h = self.geometry(wid)
@@ -168,9 +155,9 @@ class Window:
     def file_menu(self, entry):
         """File, then an entry by its row: 0 "Save settings", -1 "Exit" (five rows and three
         separators of a quarter row, inside 3 px of border)."""
-        before = set(self.wine.shown(override=True))
+        before = set(self.wine.shown(menus=True))
         self.wine.click_in(self.wid, (12, self.menu // 2))
-        menu = wait_for(lambda: [m for m in self.wine.shown(override=True) if m not in before
+        menu = wait_for(lambda: [m for m in self.wine.shown(menus=True) if m not in before
                                  and self.wine.geometry(m)[3] > 4 * self.menu], 10, what="File")[0]
         _, _, width, height = self.wine.geometry(menu)
         row = (height - 6) / 5.75
