@@ -161,7 +161,8 @@ class Window:
                                  and self.wine.geometry(m)[3] > 4 * self.menu], 10, what="File")[0]
         _, _, width, height = self.wine.geometry(menu)
         row = (height - 6) / 5.75
-        self.wine.click_in(menu, (width // 2, int(3 + row / 2 if entry == 0 else height - 3 - row / 2)))
+        y = 3 + row / 2 if entry == 0 else height - 3 - row / 2
+        self.wine.click_in(menu, (width // 2, int(y)))
 
     def close(self, program):
         self.file_menu(-1)
@@ -319,51 +320,41 @@ def scenario_waits(wine):
 
 
 def scenario_installer(wine):
-    check(wine.wine(wine.setup, "/S", "/AllUsers", timeout=120).returncode == 0, "a silent install")
-    folder = os.path.join(wine.prefix, "drive_c", "Program Files", "Orvanta")
-    menu = os.path.join(wine.prefix, "drive_c", "ProgramData", "Microsoft", "Windows",
-                        "Start Menu", "Programs", "Orvanta.lnk")
-    entry = wine.wine("reg", "query", UNINSTALL_KEY).stdout
-    check(all(os.path.isfile(f) for f in (f"{folder}/orvanta.exe", f"{folder}/uninstall.exe",
-                                          menu)) and "DisplayIcon" in entry,
-          "installed into Program Files, with a Start menu entry and an uninstaller listed")
-    program = wine.run(exe=r"C:\Program Files\Orvanta\orvanta.exe")
-    Window(wine).close(program)
-    check(True, "the installed program starts")
-    wine.wine(f"{folder}/uninstall.exe", "/S")
-    # The uninstaller runs on from a copy of itself and removes the folder.
-    wait_for(lambda: not os.path.exists(folder), 30, what="the uninstaller to remove the folder")
-    check(not os.path.exists(menu) and wine.wine("reg", "query", UNINSTALL_KEY).returncode,
-          "the uninstaller removed the program, its entry and its listing")
-    print(f"figure: installer {os.path.getsize(wine.setup)} bytes")
-    installed_for_user(wine)
-
-
-def installed_for_user(wine):
-    """Plain /S installs for the current user alone, which needs no administrator: into the
-    user's own programs folder, Start menu and listing, and nothing for all users."""
+    """/S /AllUsers installs for all users (Program Files, HKLM); /S alone for the current
+    user, with no administrator (LocalAppData\Programs, the user's Start menu, HKCU), and
+    nothing for all users. Each uninstaller removes its own install."""
     with open(wine.setup, "rb") as setup:
         check(b'requestedExecutionLevel level="asInvoker"' in setup.read(),
               "the installer asks for no elevation as it starts")
-    check(wine.wine(wine.setup, "/S", timeout=120).returncode == 0, "a silent install, /S alone")
-    users = os.path.join(wine.prefix, "drive_c", "users")
-    key = UNINSTALL_KEY.replace("HKLM", "HKCU")
-    home = [os.path.join(users, u) for u in os.listdir(users)
-            if os.path.isdir(os.path.join(users, u, "AppData", "Local", "Programs", "Orvanta"))]
-    folder = os.path.join(*home[:1], "AppData", "Local", "Programs", "Orvanta")
-    menu = os.path.join(*home[:1], "AppData", "Roaming", "Microsoft", "Windows", "Start Menu",
-                        "Programs", "Orvanta.lnk")
-    entry = wine.wine("reg", "query", key).stdout
-    check(len(home) == 1 and all(os.path.isfile(f) for f in (f"{folder}/orvanta.exe",
-                                                             f"{folder}/uninstall.exe", menu))
-          and "uninstall.exe" in entry and wine.wine("reg", "query", UNINSTALL_KEY).returncode
-          and not os.path.exists(os.path.join(wine.prefix, "drive_c", "Program Files", "Orvanta")),
-          f"installed for {[os.path.basename(h) for h in home]} alone: LocalAppData\\Programs, "
-          "the user's Start menu, listed under HKCU, nothing in Program Files or HKLM")
-    wine.wine(f"{folder}/uninstall.exe", "/S")
-    wait_for(lambda: not os.path.exists(folder), 30, "the user's uninstaller to remove the folder")
-    check(not os.path.exists(menu) and wine.wine("reg", "query", key).returncode,
-          "the user's uninstaller removed the program, its entry and its listing")
+    drive, user_key = os.path.join(wine.prefix, "drive_c"), UNINSTALL_KEY.replace("HKLM", "HKCU")
+    start_menu = os.path.join("Microsoft", "Windows", "Start Menu", "Programs", "Orvanta.lnk")
+    for args in (["/S", "/AllUsers"], ["/S"]):
+        check(wine.wine(wine.setup, *args, timeout=120).returncode == 0, f"installed with {args}")
+        everyone, users = len(args) == 2, os.path.join(drive, "users")
+        home = [os.path.join(users, u) for u in os.listdir(users)
+                if os.path.isdir(os.path.join(users, u, "AppData/Local/Programs/Orvanta"))]
+        if everyone:
+            folder = os.path.join(drive, "Program Files", "Orvanta")
+            menu = os.path.join(drive, "ProgramData", start_menu)
+            key, other = UNINSTALL_KEY, user_key
+        else:
+            folder = os.path.join(*home[:1], "AppData", "Local", "Programs", "Orvanta")
+            menu = os.path.join(*home[:1], "AppData", "Roaming", start_menu)
+            key, other = user_key, UNINSTALL_KEY
+        entry = wine.wine("reg", "query", key).stdout
+        files = (f"{folder}/orvanta.exe", f"{folder}/uninstall.exe", menu)
+        check(len(home) == (not everyone) and "DisplayIcon" in entry and "uninstall.exe" in entry
+              and all(map(os.path.isfile, files)) and wine.wine("reg", "query", other).returncode
+              and os.path.exists(os.path.join(drive, "Program Files", "Orvanta")) == everyone,
+              f"{args}: into {folder}, its Start menu entry, listed under {key[:4]} alone")
+        program = wine.run(exe=f"{folder}/orvanta.exe")
+        Window(wine).close(program)
+        wine.wine(f"{folder}/uninstall.exe", "/S")
+        # The uninstaller runs on from a copy of itself and removes the folder.
+        wait_for(lambda: not os.path.exists(folder), 30, what="the uninstaller to remove it")
+        check(not os.path.exists(menu) and wine.wine("reg", "query", key).returncode,
+              f"{args}: the program starts; its uninstaller removes it, its entry, its listing")
+    print(f"figure: installer {os.path.getsize(wine.setup)} bytes")
 
 
 if __name__ == "__main__":
