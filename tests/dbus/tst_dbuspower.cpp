@@ -66,7 +66,6 @@ private slots:
             {"PowerOffWithFlags t 16", "PowerOff b 0"});
         row("cannot power off", "", 1, false, {"absent=gnome", "CanPowerOff=no"}, {"CanPowerOff"},
             "org.freedesktop.login1 CanPowerOff(): no");
-        row("GNOME log off", "GNOME", 0, false, {}, {"Logout u 1"});
         row("no session bus", "GNOME", 0, true, {"session=none"}, {"Terminate"});
         // The end-session dialog answers only when the session ends: accepted once the
         // bound runs out. A call that should answer and does not may still be carried out:

@@ -208,15 +208,12 @@ private slots:
     }
 
     // Nothing to wait for is refused at once with the reason, never met at once; a program
-    // chosen by itself that has ended is the user's to hear about.
+    // chosen by itself that has ended is the user's to hear about, and nothing stays watched.
+    // (Unreadable counters: the window test's "counters unreadable".)
     void refusedAtStart()
     {
         ManualClock clock;
-        auto sampler = std::make_unique<FakeSampler>();
-        sampler->readable = false;
         QString error;
-        QVERIFY(!QuietCondition({}, std::move(sampler), clock).start(&error));
-        QCOMPARE(error, "no counters");
         auto watcher = std::make_unique<FakeWatcher>();
         FakeWatcher *watched = watcher.get();
         ProgramEndCondition gone({program(1, "init"), program(666, "make")}, {}, nullptr,
