@@ -334,7 +334,6 @@ class Desktop:
                               timeout=10).stdout
 
 
-
 def _fresh(acc):
     acc.clear_cache()  # nothing here runs a main loop, so the cache never hears of changes
     return acc
