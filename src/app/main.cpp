@@ -102,6 +102,7 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    Platform::useParentConsole(true);
     answerHelpAndVersion(argc, argv);
     // Shared-memory images cost a blocking round trip to the X server on every repaint; a
     // window this small is cheaper to send over the socket, and the ticking countdown then
@@ -188,6 +189,7 @@ int main(int argc, char *argv[])
             [&window](const QStringList &arguments) { return applyHandedOver(window, arguments); });
     const auto trayWatcher = Platform::makeTrayWatcher();
     const auto showWindow = [&window, &trayWatcher] {
+        Platform::useParentConsole(false); // from here on it runs as the window
         window.showCentred();
         window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
     };
