@@ -1,9 +1,9 @@
 #include "app/InstanceChannel.h"
 
 #include "core/Log.h"
+#include "platform/SingleInstance.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QtEndian>
@@ -16,11 +16,6 @@ namespace {
 constexpr int WaitMs = 5000;
 constexpr int RetryMs = 1000;
 constexpr int LengthBytes = 4;
-
-QString socketPathIn(const QString &directory)
-{
-    return QDir(directory).filePath(QStringLiteral("orvanta.socket"));
-}
 
 QByteArray frame(const QByteArray &payload)
 {
@@ -61,7 +56,7 @@ std::optional<QStringList> argumentsFrom(const QByteArray &payload)
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString &directory, Handler handle, QObject *parent)
-    : QObject(parent), m_path(socketPathIn(directory)), m_handle(std::move(handle))
+    : QObject(parent), m_path(SingleInstance::channelName(directory)), m_handle(std::move(handle))
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     // Connections beyond these wait in the system's queue, not as descriptors of ours.
@@ -221,11 +216,15 @@ InstanceChannel::Delivery InstanceChannel::send(const QString &directory,
         return Delivery::Unreachable;
     }
     QLocalSocket socket;
-    socket.connectToServer(socketPathIn(directory));
+    socket.connectToServer(SingleInstance::channelName(directory));
     if (!socket.waitForConnected(WaitMs)) {
         *why = socket.errorString();
         return Delivery::Unreachable;
     }
+    // Before a word goes out: its answer would be believed, and the arguments are nobody
+    // else's business.
+    if (!SingleInstance::servedByThisUser(socket.socketDescriptor(), why))
+        return Delivery::Unreachable;
     socket.write(frame(payload));
     const QDeadlineTimer deadline(WaitMs);
     QByteArray answer;

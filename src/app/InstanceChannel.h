@@ -17,9 +17,10 @@
 class QLocalSocket;
 
 // How a later start hands its command line to the running instance: a local socket in
-// the user's private runtime folder, which only its owner can reach. A message is a
-// 32-bit big-endian length and that many bytes of NUL-terminated UTF-8 arguments; the
-// answer is a length, a CommandOutcome::Kind byte and its UTF-8 text.
+// the user's private runtime folder, or on Windows a pipe of the user's logon session
+// (SingleInstance::channelName()); a later start talks only to a server that runs as its
+// own user. A message is a 32-bit big-endian length and that many bytes of NUL-terminated
+// UTF-8 arguments; the answer is a length, a CommandOutcome::Kind byte and its UTF-8 text.
 class InstanceChannel final : public QObject
 {
     Q_OBJECT
@@ -39,7 +40,7 @@ public:
     enum class Delivery
     {
         Answered,    // *outcome says what was done
-        Unreachable, // nothing was handed over; *why says why
+        Unreachable, // nothing was handed over (nobody listens, or not this user's); *why says why
         Unanswered,  // handed over, but no answer came: what was done is unknown
     };
     // A later start.

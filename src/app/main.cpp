@@ -103,6 +103,8 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    Platform::useParentConsole(true);
+    // Only without a console to print to: after joining the parent's.
     answerHelpInWindow(argc, argv);
     answerHelpAndVersion(argc, argv);
     // Shared-memory images cost a blocking round trip to the X server on every repaint; a
@@ -190,6 +192,7 @@ int main(int argc, char *argv[])
             [&window](const QStringList &arguments) { return applyHandedOver(window, arguments); });
     const auto trayWatcher = Platform::makeTrayWatcher();
     const auto showWindow = [&window, &trayWatcher] {
+        Platform::useParentConsole(false); // from here on it runs as the window
         window.showCentred();
         window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
     };

@@ -17,6 +17,12 @@ class WebOpener;
 // The seams' implementations of the platform this program is built for; CMake compiles
 // exactly one folder of platform/.
 namespace Platform {
+// A start from a command prompt answers there (Windows, whose windowed programs have no
+// console of their own): standard output and error not redirected to a file or a pipe go to
+// the prompt's console. Called with false once the program runs on as the window, which lets
+// go of it: closing that prompt, or Ctrl+C in it, would end the program too. Nothing to do
+// elsewhere.
+void useParentConsole(bool use);
 // Why no window could be shown (no display, or one without a server); empty when fine.
 // Asked before the toolkit starts, which would abort instead.
 QString displayProblem();

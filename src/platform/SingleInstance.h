@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <memory>
 
@@ -28,6 +29,16 @@ public:
     // A folder only this user can write: the runtime folder when it is private, else one
     // made private (mode 0700) in the user's own cache folder.
     static QString defaultLockDirectory();
+
+    // Where the lock holder takes a later start's command line (a QLocalServer name): on
+    // Linux a socket in the lock's folder; on Windows a pipe named after the user and the
+    // logon session, in the namespace every user shares.
+    static QString channelName(const QString &lockDirectory);
+    // Whether the program at the other end of a connected channel (its
+    // QLocalSocket::socketDescriptor()) runs as this user; *why says why not. Nothing may be
+    // handed to, or believed from, a program that does not: another user can take a pipe's
+    // name first.
+    static bool servedByThisUser(qintptr descriptor, QString *why);
 
 private:
     struct Lock;

@@ -360,6 +360,30 @@ def scenario_installer(wine):
     print(f"figure: installer {os.path.getsize(wine.setup)} bytes")
 
 
+def scenario_console(wine):
+    """From cmd in a terminal, `start /wait` gives the program no console and no handles, as
+    Windows gives a windowed program: it attaches to the prompt's, so --help shows no message
+    box, and the status reaches the script. (The text is not seen: wine's C library cannot
+    reopen a stream that had no handle.) With no console at all, a refusal's reason goes to
+    the standard error its starter reads. The lock is named after the user and the session
+    (wine has one of each), as the pipe is; later starts check the pipe's owner everywhere."""
+    import glob
+    exe = "Z:" + wine.exe.replace("/", "\\")
+    for args, status in (("--help", 0), ("--bogus", 2)):
+        line = f"{WINE} cmd /c 'start /wait {exe} {args} & echo status %ERRORLEVEL%'"
+        shown = subprocess.run(["script", "-qc", line, "/dev/null"], env=wine.env, text=True,
+                               capture_output=True, errors="replace", timeout=60).stdout
+        check(f"status {status}" in shown, f"start /wait orvanta.exe {args}: status {status}")
+    bogus = wine.wine(wine.exe, "--bogus")
+    check(bogus.returncode == 2 and "Unknown option 'bogus'" in bogus.stderr,
+          "without a console the reason goes to the standard error its starter reads")
+    wine.wine(wine.exe, "--cancel")  # takes the lock: none runs
+    locks = glob.glob(f"{wine.prefix}/drive_c/users/*/AppData/Local/Orvanta/*.lock")
+    check(len(locks) == 1 and re.fullmatch(r"orvanta-S-1-5-21(-\d+)+-\d+\.lock",
+                                           os.path.basename(locks[0])),
+          f"the lock is named after the user and the session: {locks}")
+
+
 if __name__ == "__main__":
     scenario, *paths = sys.argv[1:]
     with Wine(*paths) as wine:

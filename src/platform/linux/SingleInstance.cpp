@@ -1,5 +1,6 @@
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,4 +82,26 @@ QString SingleInstance::defaultLockDirectory()
     QDir().mkpath(own);
     ::chmod(QFile::encodeName(own).constData(), 0700);
     return own;
+}
+
+QString SingleInstance::channelName(const QString &lockDirectory)
+{
+    return QDir(lockDirectory).filePath(QStringLiteral("orvanta.socket"));
+}
+
+bool SingleInstance::servedByThisUser(qintptr descriptor, QString *why)
+{
+    // The folder is private already; the peer's user is a second look that costs nothing.
+    struct ucred peer = {};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) {
+        *why =
+            QCoreApplication::translate("SingleInstance", "cannot tell whose program answers: %1")
+                .arg(systemError());
+        return false;
+    }
+    if (peer.uid == ::getuid())
+        return true;
+    *why = QCoreApplication::translate("SingleInstance", "the running program is not yours");
+    return false;
 }

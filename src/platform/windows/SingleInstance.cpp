@@ -1,5 +1,6 @@
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -10,6 +11,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+#include <sddl.h>
 
 namespace {
 
@@ -33,6 +36,76 @@ DWORD holderOf(const QString &path)
     return ok ? QByteArray(text, static_cast<int>(read)).trimmed().toULong() : 0;
 }
 
+// A token's user: the record, and the SID it points to after it.
+struct User
+{
+    alignas(TOKEN_USER) BYTE record[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
+    PSID sid() { return reinterpret_cast<TOKEN_USER *>(record)->User.Sid; }
+};
+
+// The user `process` runs as, from its token; *error says why not.
+bool userOf(HANDLE process, User *user, DWORD *error)
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        *error = GetLastError();
+        return false;
+    }
+    DWORD needed = 0;
+    const bool read =
+        GetTokenInformation(token, TokenUser, user->record, sizeof user->record, &needed) != 0;
+    if (!read)
+        *error = GetLastError();
+    CloseHandle(token);
+    return read;
+}
+
+// The user's SID and the number of the logon session: the same user logged on twice runs
+// an instance in each, with a lock and a pipe of its own.
+QString sessionName()
+{
+    static const QString name = [] {
+        QString sid;
+        User user;
+        DWORD error = 0;
+        LPWSTR text = nullptr;
+        if (userOf(GetCurrentProcess(), &user, &error) &&
+            ConvertSidToStringSidW(user.sid(), &text)) {
+            sid = QString::fromWCharArray(text);
+            LocalFree(text);
+        }
+        DWORD session = 0;
+        ProcessIdToSessionId(GetCurrentProcessId(), &session);
+        // Without the SID (never seen) the name is still this session's, and a later start
+        // still checks whose program answers.
+        return QStringLiteral("orvanta-%1-%2").arg(sid).arg(session);
+    }();
+    return name;
+}
+
+// Whether the process serving the client end `pipe` runs as this process's user; *known
+// whether both users could be read at all, else *error says why not. Another user can
+// create a pipe of any name first: one whose user cannot be read is not trusted either.
+bool pipeServedByThisUser(HANDLE pipe, bool *known, DWORD *error)
+{
+    *known = false;
+    ULONG serverId = 0;
+    if (!GetNamedPipeServerProcessId(pipe, &serverId)) {
+        *error = GetLastError();
+        return false;
+    }
+    // The least right that reads a token; the same user's processes, elevated or not, grant it.
+    const HANDLE server = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, serverId);
+    if (!server) {
+        *error = GetLastError();
+        return false;
+    }
+    User theirs, ours;
+    *known = userOf(server, &theirs, error) && userOf(GetCurrentProcess(), &ours, error);
+    CloseHandle(server);
+    return *known && EqualSid(theirs.sid(), ours.sid());
+}
+
 } // namespace
 
 // The lock file open for writing, shared for reading only, for the whole run: Windows closes
@@ -50,7 +123,7 @@ struct SingleInstance::Lock
 };
 
 SingleInstance::SingleInstance(const QString &lockDirectory)
-    : m_path(QDir(lockDirectory).filePath(QStringLiteral("orvanta.lock"))),
+    : m_path(QDir(lockDirectory).filePath(sessionName() + QStringLiteral(".lock"))),
       m_lock(std::make_unique<Lock>())
 {
 }
@@ -91,4 +164,23 @@ QString SingleInstance::defaultLockDirectory()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(folder);
     return folder;
+}
+
+QString SingleInstance::channelName(const QString &)
+{
+    // QLocalServer makes it \\.\pipe\<name>.
+    return sessionName();
+}
+
+bool SingleInstance::servedByThisUser(qintptr descriptor, QString *why)
+{
+    bool known = false;
+    DWORD error = 0;
+    if (pipeServedByThisUser(reinterpret_cast<HANDLE>(descriptor), &known, &error))
+        return true;
+    *why = known ? QCoreApplication::translate("SingleInstance", "the running program is not yours")
+                 : QCoreApplication::translate("SingleInstance",
+                                               "cannot tell whose program answers: %1")
+                       .arg(qt_error_string(static_cast<int>(error)));
+    return false;
 }
