@@ -636,6 +636,17 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>cannot tell whose program answers: %1</source>
+        <translation>es lässt sich nicht feststellen, wessen Programm antwortet: %1</translation>
+    </message>
+    <message>
+        <source>the running program is not yours</source>
+        <translation>das laufende Programm gehört nicht Ihnen</translation>
+    </message>
+</context>
+<context>
     <name>TimeRow</name>
     <message>
         <source>Countdown</source>

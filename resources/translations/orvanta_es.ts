@@ -636,6 +636,17 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>cannot tell whose program answers: %1</source>
+        <translation>no se puede saber de quién es el programa que responde: %1</translation>
+    </message>
+    <message>
+        <source>the running program is not yours</source>
+        <translation>el programa en marcha no es suyo</translation>
+    </message>
+</context>
+<context>
     <name>TimeRow</name>
     <message>
         <source>Countdown</source>

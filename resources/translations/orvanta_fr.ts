@@ -636,6 +636,17 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>cannot tell whose program answers: %1</source>
+        <translation>impossible de savoir à qui appartient le programme qui répond&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the running program is not yours</source>
+        <translation>le programme en cours ne vous appartient pas</translation>
+    </message>
+</context>
+<context>
     <name>TimeRow</name>
     <message>
         <source>Countdown</source>
