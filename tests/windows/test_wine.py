@@ -273,7 +273,8 @@ def scenario_fire(wine):
     wine.click_in(window.wid, window.at(1440, 4440, (0, 0), 2175, 375))
     # Three seconds are inside the warning minute: the warning window comes at once.
     wait_for(lambda: wine.shown("Orvanta"), 3, what="the warning window")
-    check("ExitWindowsEx" not in wine.output(program.log), "the warning is up before the request")
+    check("Call user32.ExitWindowsEx" not in wine.output(program.log),
+          "the warning is up before the request")
     time.sleep(1.5)
     check(window.fields("countdown") != before, "the countdown runs down in the fields")
     calls, relay = ended(wine, program)
