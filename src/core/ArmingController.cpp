@@ -37,8 +37,7 @@ bool ArmingController::arm(const ArmOrder &order)
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
     dropCondition();
     m_schedule->disarm();
-    if (m_notifier)
-        m_notifier->close();
+    closeWarning();
     m_order = order;
     enterArmed(order.mode, order.fields);
     return true;
@@ -76,8 +75,7 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
     }
     dropCondition();
     m_schedule->disarm();
-    if (m_notifier)
-        m_notifier->close();
+    closeWarning();
     m_order = ArmOrder{action, force, TimeMode::Countdown, {}};
     m_condition = condition;
     m_power.prepare();
@@ -122,8 +120,7 @@ void ArmingController::onConditionLapsed(const QString &why)
         return;
     // Back to waiting; the condition watches on and says met() again when it holds.
     m_schedule->disarm();
-    if (m_notifier)
-        m_notifier->close();
+    closeWarning();
     setState(State::Waiting);
     const QString text = tr("%1 The wait begins again.").arg(why);
     emit warningWithdrawn(text);
@@ -156,8 +153,7 @@ bool ArmingController::stop()
     // The schedule stops before anybody hears of it.
     dropCondition();
     m_schedule->disarm();
-    if (m_notifier)
-        m_notifier->close();
+    closeWarning();
     setState(State::Idle);
     return true;
 }
@@ -179,8 +175,7 @@ void ArmingController::postpone(int seconds)
 {
     if (!canPostpone())
         return;
-    if (m_notifier)
-        m_notifier->close();
+    closeWarning();
     // A wait with a span begins it again; a program's end, which has none, waits the seconds.
     if (m_condition && m_condition->hasSpan()) {
         QString error;
@@ -261,11 +256,17 @@ void ArmingController::notify(const QString &text, const QString &postpone, Stat
     });
 }
 
+void ArmingController::closeWarning()
+{
+    if (m_notifier)
+        m_notifier->close();
+    emit warningClosed();
+}
+
 void ArmingController::onDue()
 {
     // The warning's Postpone and Cancel could no longer be kept.
-    if (m_notifier)
-        m_notifier->close();
+    closeWarning();
     // A wait's condition is watched no more once the request goes out.
     if (m_condition)
         m_condition->stop();

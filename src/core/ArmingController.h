@@ -94,6 +94,8 @@ signals:
     // No notification could be shown: the window says it another way. The text is made
     // when it is handed over, so its seconds are right.
     void warnInstead(const QString &text);
+    // Whatever warning or notice was given is over (disarmed, postponed, replaced, due).
+    void warningClosed();
     // The system took the request: the program ends.
     void accepted();
     // The system said no; the state is Idle again.
@@ -119,6 +121,7 @@ private:
     void dropCondition();
     // The notification, or the window's warning where none can be shown.
     void notify(const QString &text, const QString &postpone, State shownIn);
+    void closeWarning();
 
     PowerRequester &m_power;
     Notifier *m_notifier;

@@ -52,17 +52,11 @@ WarningWindow::WarningWindow(ArmingController &arming, QWidget *parent)
         m_arming.stop();
     });
     connect(&m_arming, &ArmingController::warnInstead, this, [this](const QString &text) {
-        m_shownIn = m_arming.state();
-        present(text, m_shownIn == ArmingController::State::Armed ? m_arming.postponeCaption()
-                                                                  : QString());
+        const bool warning = m_arming.state() == ArmingController::State::Armed;
+        present(text, warning ? m_arming.postponeCaption() : QString());
     });
     connect(&m_arming, &ArmingController::ticked, this, &WarningWindow::update);
-    // A warning given while arming is announced before the state is.
-    connect(&m_arming, &ArmingController::stateChanged, this,
-            [this](ArmingController::State state) {
-                if (state != m_shownIn)
-                    withdraw();
-            });
+    connect(&m_arming, &ArmingController::warningClosed, this, &WarningWindow::withdraw);
 }
 
 void WarningWindow::update()

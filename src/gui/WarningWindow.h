@@ -13,7 +13,7 @@ class QPushButton;
 // press must not cancel or postpone by accident); a click, or switching to it, reaches its
 // buttons, and a screen reader hears it as an alert. It shows what `arming` hands to the
 // window instead of a notification: the warning, with Postpone, or why a wait began again,
-// with Cancel alone; it goes with the state it was given in.
+// with Cancel alone; it goes when the controller closes its warning.
 class WarningWindow final : public QWidget
 {
     Q_OBJECT
@@ -32,8 +32,6 @@ private:
     void update();
 
     ArmingController &m_arming;
-    // The state the text belongs to.
-    ArmingController::State m_shownIn = ArmingController::State::Idle;
 
     QLabel *m_text = nullptr;
     QPushButton *m_postpone = nullptr;
