@@ -298,6 +298,14 @@ private slots:
         QVERIFY(!window->armed() && !warning->isVisible());
         fakes->clock.advance(60 * 1000);
         QVERIFY(fakes->requests.isEmpty());
+        // Re-armed from a command line further off: the warning of the first goes.
+        const auto arm = [&](const char *in) {
+            window->apply(parseCommandLine({"orvanta", "--poweroff", "--in", in}, false));
+        };
+        arm("0:00:30");
+        QVERIFY(warning->isVisible());
+        arm("1:00:00");
+        QVERIFY(window->armed() && !warning->isVisible());
     }
 
     // The Wait menu over an armed countdown. The dialog offers what was asked last time:
