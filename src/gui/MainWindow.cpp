@@ -47,7 +47,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     this->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_refresh = new QTimer(this);
-    m_refresh->setInterval(1000);
+    // As often as a quiet wait reads its counters: the seconds of a span of minutes need
+    // not wake the program every second.
+    m_refresh->setInterval(5000);
     // Hidden, the next refresh finds it so and ends the refreshing.
     connect(m_refresh, &QTimer::timeout, this, [this] {
         showStatus();

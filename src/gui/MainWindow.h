@@ -82,7 +82,7 @@ private:
     void chooseWait(WaitOrder::Kind kind);
     QString startWait(const WaitOrder &order, const std::optional<ArmOrder> &choices);
     void showStatus();
-    // The once-a-second refresh of a wait whose progress moves with the clock, only while
+    // The refresh every few seconds of a wait whose progress moves with the clock, only while
     // the window is in view: hidden, the program sleeps until something happens.
     void updateRefresh();
     void onStateChanged(ArmingController::State state);
