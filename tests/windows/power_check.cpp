@@ -1,10 +1,12 @@
-// The Windows power sequence against fake Win32 functions; it links none of the real ones
-// (Win32PowerApi.cpp stays out).
+// The Windows power sequence and the pipe owner's check against fake Win32 functions; it
+// links none of the real ones (Win32PowerApi.cpp and SingleInstance.cpp stay out).
+#include "platform/windows/PipeOwner.h"
 #include "platform/windows/Win32Power.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -63,6 +65,33 @@ const win32::PowerApi fakes{
 const unsigned char Record[28] = {1,    0,    0,    0,    0xef, 0xcd, 0xab, 0x89,
                                   0x67, 0x45, 0x23, 0x01, 3,    0,    0,    0x80};
 
+// Another user's program, which wine cannot run: the server's token holds g_serverSid.
+const HANDLE Server = reinterpret_cast<HANDLE>(0x5e);
+SID g_ours{1, 1, {{0, 0, 0, 0, 0, 5}}, {1001}}, g_theirs{1, 1, {{0, 0, 0, 0, 0, 5}}, {1002}};
+PSID g_serverSid;
+int g_failing, g_open; // the call that fails (1 to 3), the handles left open
+const win32::PipeOwnerApi ownerFakes{
+    .GetNamedPipeServerProcessId = [](HANDLE, PULONG id)
+                                       WINAPI -> BOOL { return *id = 4321, g_failing != 1; },
+    .OpenProcess = [](DWORD access, BOOL, DWORD id) WINAPI -> HANDLE {
+        const bool ok = access == PROCESS_QUERY_LIMITED_INFORMATION && id == 4321 && g_failing != 2;
+        return g_open += ok, ok ? Server : nullptr;
+    },
+    .GetCurrentProcess = []() WINAPI { return Process; },
+    .OpenProcessToken = [](HANDLE process, DWORD access, PHANDLE token) WINAPI -> BOOL {
+        const bool ok = access == TOKEN_QUERY && !(g_failing == 3 && process == Server);
+        return *token = process, g_open += ok, ok;
+    },
+    .GetTokenInformation = [](HANDLE token, TOKEN_INFORMATION_CLASS kind, LPVOID record, DWORD,
+                              PDWORD) WINAPI -> BOOL {
+        static_cast<TOKEN_USER *>(record)->User.Sid = token == Server ? g_serverSid : &g_ours;
+        return kind == TokenUser;
+    },
+    .EqualSid = [](PSID a, PSID b) WINAPI -> BOOL { return std::memcmp(a, b, sizeof(SID)) == 0; },
+    .CloseHandle = [](HANDLE) WINAPI -> BOOL { return g_open--, TRUE; },
+    .GetLastError = []() WINAPI -> DWORD { return 100 + g_failing; },
+};
+
 } // namespace
 
 int main()
@@ -94,6 +123,22 @@ int main()
         check(result.accepted == bool(row.accepted) && result.flags == row.flags &&
                   result.error == (row.accepted ? 0 : ERROR_PRIVILEGE_NOT_HELD),
               exit + "result");
+    }
+    // The same user, another, and each call that can fail failing.
+    const std::pair<PSID, int> owners[] = {
+        {&g_ours, 0}, {&g_theirs, 0}, {&g_ours, 1}, {&g_ours, 2}, {&g_theirs, 3}};
+    for (const auto &[sid, failing] : owners) {
+        g_serverSid = sid;
+        g_failing = failing;
+        g_open = 0;
+        QString why;
+        const bool accepted = win32::pipeServedByThisUser(ownerFakes, Process, &why);
+        const QString expected =
+            failing ? "cannot tell whose program answers: " + qt_error_string(100 + failing)
+                    : QString(sid == &g_ours ? "" : "the running program is not yours");
+        check(accepted == expected.isEmpty() && why == expected && g_open == 0,
+              "owner " + std::to_string(failing) + (sid == &g_ours ? " ours: " : " theirs: ") +
+                  why.toStdString());
     }
     std::printf("%s\n", g_failures ? "FAILED" : "all passed");
     return g_failures ? 1 : 0;

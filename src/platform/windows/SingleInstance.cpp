@@ -1,6 +1,6 @@
 #include "platform/SingleInstance.h"
+#include "platform/windows/PipeOwner.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -36,28 +36,19 @@ DWORD holderOf(const QString &path)
     return ok ? QByteArray(text, static_cast<int>(read)).trimmed().toULong() : 0;
 }
 
-// A token's user: the record, and the SID it points to after it.
-struct User
+const win32::PipeOwnerApi &pipeOwnerApi()
 {
-    alignas(TOKEN_USER) BYTE record[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
-    PSID sid() { return reinterpret_cast<TOKEN_USER *>(record)->User.Sid; }
-};
-
-// The user `process` runs as, from its token; *error says why not.
-bool userOf(HANDLE process, User *user, DWORD *error)
-{
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) {
-        *error = GetLastError();
-        return false;
-    }
-    DWORD needed = 0;
-    const bool read =
-        GetTokenInformation(token, TokenUser, user->record, sizeof user->record, &needed) != 0;
-    if (!read)
-        *error = GetLastError();
-    CloseHandle(token);
-    return read;
+    static const win32::PipeOwnerApi api{
+        .GetNamedPipeServerProcessId = &::GetNamedPipeServerProcessId,
+        .OpenProcess = &::OpenProcess,
+        .GetCurrentProcess = &::GetCurrentProcess,
+        .OpenProcessToken = &::OpenProcessToken,
+        .GetTokenInformation = &::GetTokenInformation,
+        .EqualSid = &::EqualSid,
+        .CloseHandle = &::CloseHandle,
+        .GetLastError = &::GetLastError,
+    };
+    return api;
 }
 
 // The user's SID and the number of the logon session: the same user logged on twice runs
@@ -66,10 +57,10 @@ QString sessionName()
 {
     static const QString name = [] {
         QString sid;
-        User user;
+        win32::ProcessUser user;
         DWORD error = 0;
         LPWSTR text = nullptr;
-        if (userOf(GetCurrentProcess(), &user, &error) &&
+        if (win32::userOf(pipeOwnerApi(), GetCurrentProcess(), &user, &error) &&
             ConvertSidToStringSidW(user.sid(), &text)) {
             sid = QString::fromWCharArray(text);
             LocalFree(text);
@@ -81,29 +72,6 @@ QString sessionName()
         return QStringLiteral("orvanta-%1-%2").arg(sid).arg(session);
     }();
     return name;
-}
-
-// Whether the process serving the client end `pipe` runs as this process's user; *known
-// whether both users could be read at all, else *error says why not. Another user can
-// create a pipe of any name first: one whose user cannot be read is not trusted either.
-bool pipeServedByThisUser(HANDLE pipe, bool *known, DWORD *error)
-{
-    *known = false;
-    ULONG serverId = 0;
-    if (!GetNamedPipeServerProcessId(pipe, &serverId)) {
-        *error = GetLastError();
-        return false;
-    }
-    // The least right that reads a token; the same user's processes, elevated or not, grant it.
-    const HANDLE server = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, serverId);
-    if (!server) {
-        *error = GetLastError();
-        return false;
-    }
-    User theirs, ours;
-    *known = userOf(server, &theirs, error) && userOf(GetCurrentProcess(), &ours, error);
-    CloseHandle(server);
-    return *known && EqualSid(theirs.sid(), ours.sid());
 }
 
 } // namespace
@@ -174,13 +142,5 @@ QString SingleInstance::channelName(const QString &)
 
 bool SingleInstance::servedByThisUser(qintptr descriptor, QString *why)
 {
-    bool known = false;
-    DWORD error = 0;
-    if (pipeServedByThisUser(reinterpret_cast<HANDLE>(descriptor), &known, &error))
-        return true;
-    *why = known ? QCoreApplication::translate("SingleInstance", "the running program is not yours")
-                 : QCoreApplication::translate("SingleInstance",
-                                               "cannot tell whose program answers: %1")
-                       .arg(qt_error_string(static_cast<int>(error)));
-    return false;
+    return win32::pipeServedByThisUser(pipeOwnerApi(), reinterpret_cast<HANDLE>(descriptor), why);
 }
