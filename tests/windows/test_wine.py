@@ -284,9 +284,9 @@ def scenario_fire(wine):
 
 
 def scenario_waits(wine):
-    """By name, the user's notepad and none of this program's own processes; an idle wait
-    holds the span after the last input. Without the warning minute a wait acts at once."""
-    wine.wine("reg", "add", SETTINGS_KEY, "/v", "Warning", "/d", "0", "/f")
+    """By name, the user's notepad and none of this program's own processes, its end warned
+    a minute before the request; an idle wait, without the warning minute, holds the span
+    after the last input."""
     program = wine.run()
     Window(wine)
     wine._spawn("notepad", [WINE, "notepad"], env=wine.env)
@@ -294,9 +294,14 @@ def scenario_waits(wine):
     handed(wine, "--poweroff", "--when-exits", "orvanta", status=2)  # its own are not listed
     handed(wine, "--poweroff", "--when-exits", "notepad")
     wine.wine("taskkill", "/im", "notepad.exe")
-    calls, relay = ended(wine, program)
+    wait_for(lambda: wine.shown("Orvanta"), 10, what="the warning window")
+    check("Call user32.ExitWindowsEx" not in wine.output(program.log),
+          "notepad's end is warned before the request")
+    calls, relay = ended(wine, program, timeout=90)
     check(len(relay) == 1 and relay[0][0] & ~4 == EWX["poweroff"],
           f"notepad's end powers off: ExitWindowsEx{relay}, wineboot {calls}")
+
+    wine.wine("reg", "add", SETTINGS_KEY, "/v", "Warning", "/d", "0", "/f")
 
     program = wine.run()
     window = Window(wine)
