@@ -46,11 +46,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     centralWidget()->setFixedSize(layout.toPixels(4335), layout.toPixels(4965));
     this->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    // As often as a quiet wait reads its counters; hidden, the next refresh ends refreshing.
     m_refresh = new QTimer(this);
-    // As often as a quiet wait reads its counters: the seconds of a span of minutes need
-    // not wake the program every second.
     m_refresh->setInterval(5000);
-    // Hidden, the next refresh finds it so and ends the refreshing.
     connect(m_refresh, &QTimer::timeout, this, [this] {
         showStatus();
         updateRefresh();
