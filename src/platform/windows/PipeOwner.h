@@ -28,9 +28,16 @@ struct PipeOwnerApi
     DWORD(WINAPI *GetLastError)();
 };
 
-// A token's user: the record, and the SID it points to after it.
+// The calls of the system itself.
+const PipeOwnerApi &systemPipeOwnerApi();
+
+// A token's user: the record, and the SID it points to after it. Not copied: the copy's SID
+// would still point into the original.
 struct ProcessUser
 {
+    ProcessUser() = default;
+    ProcessUser(const ProcessUser &) = delete;
+    ProcessUser &operator=(const ProcessUser &) = delete;
     alignas(TOKEN_USER) BYTE record[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
     PSID sid() { return reinterpret_cast<TOKEN_USER *>(record)->User.Sid; }
 };

@@ -36,21 +36,6 @@ DWORD holderOf(const QString &path)
     return ok ? QByteArray(text, static_cast<int>(read)).trimmed().toULong() : 0;
 }
 
-const win32::PipeOwnerApi &pipeOwnerApi()
-{
-    static const win32::PipeOwnerApi api{
-        .GetNamedPipeServerProcessId = &::GetNamedPipeServerProcessId,
-        .OpenProcess = &::OpenProcess,
-        .GetCurrentProcess = &::GetCurrentProcess,
-        .OpenProcessToken = &::OpenProcessToken,
-        .GetTokenInformation = &::GetTokenInformation,
-        .EqualSid = &::EqualSid,
-        .CloseHandle = &::CloseHandle,
-        .GetLastError = &::GetLastError,
-    };
-    return api;
-}
-
 // The user's SID and the number of the logon session: the same user logged on twice runs
 // an instance in each, with a lock and a pipe of its own.
 QString sessionName()
@@ -60,7 +45,7 @@ QString sessionName()
         win32::ProcessUser user;
         DWORD error = 0;
         LPWSTR text = nullptr;
-        if (win32::userOf(pipeOwnerApi(), GetCurrentProcess(), &user, &error) &&
+        if (win32::userOf(win32::systemPipeOwnerApi(), GetCurrentProcess(), &user, &error) &&
             ConvertSidToStringSidW(user.sid(), &text)) {
             sid = QString::fromWCharArray(text);
             LocalFree(text);
@@ -142,5 +127,21 @@ QString SingleInstance::channelName(const QString &)
 
 bool SingleInstance::servedByThisUser(qintptr descriptor, QString *why)
 {
-    return win32::pipeServedByThisUser(pipeOwnerApi(), reinterpret_cast<HANDLE>(descriptor), why);
+    return win32::pipeServedByThisUser(win32::systemPipeOwnerApi(),
+                                       reinterpret_cast<HANDLE>(descriptor), why);
+}
+
+const win32::PipeOwnerApi &win32::systemPipeOwnerApi()
+{
+    static const PipeOwnerApi api{
+        .GetNamedPipeServerProcessId = &::GetNamedPipeServerProcessId,
+        .OpenProcess = &::OpenProcess,
+        .GetCurrentProcess = &::GetCurrentProcess,
+        .OpenProcessToken = &::OpenProcessToken,
+        .GetTokenInformation = &::GetTokenInformation,
+        .EqualSid = &::EqualSid,
+        .CloseHandle = &::CloseHandle,
+        .GetLastError = &::GetLastError,
+    };
+    return api;
 }

@@ -1,4 +1,5 @@
 #include "core/RunningProgram.h"
+#include "platform/windows/PipeOwner.h"
 #include "platform/windows/WinWaitParts.h"
 
 #include <iterator>
@@ -39,25 +40,12 @@ public:
                    : QString();
     }
 
-    // The SID of the user its token names; empty when the token cannot be read (another
-    // user's process, or one the system guards).
-    std::vector<char> user() const
+    // The user its token names; false when the token cannot be read (another user's
+    // process, or one the system guards).
+    bool user(win32::ProcessUser *user) const
     {
-        HANDLE token = nullptr;
-        if (!OpenProcessToken(m_handle, TOKEN_QUERY, &token))
-            return {};
-        DWORD size = 0;
-        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        std::vector<char> record(size);
-        const bool read = size >= sizeof(TOKEN_USER) &&
-                          GetTokenInformation(token, TokenUser, record.data(), size, &size);
-        CloseHandle(token);
-        if (!read)
-            return {};
-        // The record points into itself: the SID is copied out.
-        const PSID sid = reinterpret_cast<const TOKEN_USER *>(record.data())->User.Sid;
-        const char *bytes = static_cast<const char *>(sid);
-        return std::vector<char>(bytes, bytes + GetLengthSid(sid));
+        DWORD error = 0;
+        return win32::userOf(win32::systemPipeOwnerApi(), m_handle, user, &error);
     }
 
     // The command line it was started with (Windows 8.1 or newer); empty when unknown.
@@ -137,7 +125,8 @@ QList<RunningProgram> listRunningPrograms()
     if (snapshot == INVALID_HANDLE_VALUE)
         return programs;
     const ProcessHandle self(GetCurrentProcess());
-    std::vector<char> me = self.user();
+    win32::ProcessUser me;
+    const bool knowMe = self.user(&me);
     // Every instance of this program is left out, a command line's hand-off client too.
     const QString myImage = self.imagePath();
     PROCESSENTRY32W entry{};
@@ -155,8 +144,8 @@ QList<RunningProgram> listRunningPrograms()
             const QString image = process.imagePath();
             if (!image.isEmpty() && image.compare(myImage, Qt::CaseInsensitive) == 0)
                 continue;
-            std::vector<char> user = process.user();
-            program.ownedByUser = !user.empty() && !me.empty() && EqualSid(user.data(), me.data());
+            win32::ProcessUser user;
+            program.ownedByUser = knowMe && process.user(&user) && EqualSid(user.sid(), me.sid());
             // The command line tells two of the same name apart, the file they were started
             // from where it cannot be read; the creation time tells a process from a later one
             // given the same PID.
