@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -99,6 +100,30 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
     return window.apply(command);
 }
 
+// --check: what the system says it can carry out now, one action a line, on standard
+// output; a script reads "yes" or "no" after the option's name.
+int printCapabilities(PowerRequester &power)
+{
+    // Asked from inside the event loop: an answer given at once must still end it.
+    QTimer::singleShot(0, [&power] {
+        power.probe([](const Capabilities &capabilities) {
+            QString text;
+            for (Action action : AllActions) {
+                const Capability &c = capabilities[static_cast<std::size_t>(action)];
+                text +=
+                    QStringLiteral("%1 (%2): %3\n")
+                        .arg(PowerTexts::actionCaption(action), PowerTexts::actionOption(action),
+                             c.possible ? QStringLiteral("yes")
+                                        : QStringLiteral("no — ") + c.reason);
+            }
+            std::fputs(qPrintable(text), stdout);
+            std::fflush(stdout);
+            QCoreApplication::exit(Done);
+        });
+    });
+    return QCoreApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -128,6 +153,9 @@ int main(int argc, char *argv[])
     const Command command = parseCommandLine(QCoreApplication::arguments());
     if (!command.error.isEmpty())
         return refuse(command.error);
+    // Answered by this process, whether or not another one runs: the system is the same.
+    if (command.check)
+        return printCapabilities(*Platform::makePowerRequester());
 
     QtMessageBoxService messages;
     // One instance a user: decided before any window exists.

@@ -32,7 +32,8 @@ ArmingController::~ArmingController() = default;
 
 bool ArmingController::arm(const ArmOrder &order)
 {
-    if (m_state == State::Requesting || !Schedule::accepts(order.mode, order.fields))
+    if (m_state == State::Requesting || !Schedule::accepts(order.mode, order.fields) ||
+        !whyNot(order.action).isEmpty())
         return false;
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
     dropCondition();
@@ -43,11 +44,34 @@ bool ArmingController::arm(const ArmOrder &order)
     return true;
 }
 
+void ArmingController::probeCapabilities()
+{
+    const QPointer<ArmingController> self(this);
+    m_power.probe([self](const Capabilities &capabilities) {
+        if (!self)
+            return;
+        self->m_capabilities = capabilities;
+        self->m_probed = true;
+        emit self->capabilitiesProbed();
+    });
+}
+
+QString ArmingController::whyNot(Action action) const
+{
+    const Capability &capability = m_capabilities[static_cast<std::size_t>(action)];
+    return capability.possible ? QString() : capability.reason;
+}
+
 bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error)
 {
     condition->setParent(this);
     if (m_state == State::Requesting) {
         *error = tr("A request is already on its way to the system.");
+        condition->deleteLater();
+        return false;
+    }
+    if (const QString why = whyNot(action); !why.isEmpty()) {
+        *error = why;
         condition->deleteLater();
         return false;
     }
@@ -282,8 +306,15 @@ void ArmingController::onDue()
 
 void ArmingController::onAnswer(const PowerResult &result)
 {
-    if (result.accepted) {
+    if (result.accepted && endsSession(m_order.action)) {
         emit accepted();
+        return;
+    }
+    if (result.accepted) {
+        // Sleep, lock and display off leave the program running, disarmed: waking never
+        // repeats them.
+        setState(State::Idle);
+        emit carriedOut(m_order.action);
         return;
     }
     if (result.unanswered) {

@@ -54,13 +54,23 @@ public:
     const ArmOrder &order() const { return m_order; }
     const Schedule &schedule() const { return *m_schedule; }
 
+    // Asks the system what it can do now; capabilitiesProbed() follows once it answered.
+    void probeCapabilities();
+    // Whether an answer has come; until then every action counts as possible.
+    bool capabilitiesKnown() const { return m_probed; }
+    const Capabilities &capabilities() const { return m_capabilities; }
+    // Empty when the system can carry `action` out, as far as it said; else why not.
+    QString whyNot(Action action) const;
+
     // Arms anew: what was armed or waited for is replaced. False when the time is refused
-    // (see Schedule::arm) or a request is already on its way; nothing changes then.
+    // (see Schedule::arm), the action cannot be carried out (whyNot) or a request is already
+    // on its way; nothing changes then.
     bool arm(const ArmOrder &order);
     // Waits for `condition` (taken over, not started), then gives the warning minute and
     // requests the action; what was armed or waited for is replaced once the condition
     // has started. False with the reason when it cannot be waited for (a program gone
-    // already, nothing to read) or a request is on its way; nothing changes then.
+    // already, nothing to read), the action cannot be carried out, or a request is on its
+    // way; nothing changes then.
     bool armWhen(Action action, bool force, Condition *condition, QString *error);
     // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
     // late, false.
@@ -87,6 +97,8 @@ public:
 
 signals:
     void stateChanged(ArmingController::State state);
+    // The system answered probeCapabilities().
+    void capabilitiesProbed();
     // `text` belongs into field `index` of the row in use (see Schedule::fieldWritten).
     void fieldWritten(int index, const QString &text);
     // Once a second while armed: the tool tip may have changed.
@@ -96,8 +108,10 @@ signals:
     void warnInstead(const QString &text);
     // Whatever warning or notice was given is over (disarmed, postponed, replaced, due).
     void warningClosed();
-    // The system took the request: the program ends.
+    // The system took the request of an action that ends the session: the program ends.
     void accepted();
+    // An action that leaves the program running was carried out; the state is Idle again.
+    void carriedOut(Action action);
     // The system said no; the state is Idle again.
     void refused(Action action, bool force, const PowerResult &result);
     // The condition can no longer be watched; the state is Idle again.
@@ -133,4 +147,6 @@ private:
     // Which request an answer belongs to; a late answer of an abandoned one is ignored.
     quint64 m_requestId = 0;
     bool m_unanswered = false;
+    Capabilities m_capabilities{};
+    bool m_probed = false;
 };

@@ -21,6 +21,16 @@ struct Options
     QCommandLineOption powerOff{QStringLiteral("poweroff"),
                                 CommandLine::tr("Turn off the computer.")};
     QCommandLineOption reboot{QStringLiteral("reboot"), CommandLine::tr("Restart the computer.")};
+    QCommandLineOption sleep{QStringLiteral("sleep"),
+                             CommandLine::tr("Put the computer to sleep (Orvanta stays).")};
+    QCommandLineOption hibernate{QStringLiteral("hibernate"),
+                                 CommandLine::tr("Hibernate the computer (Orvanta stays).")};
+    QCommandLineOption lock{QStringLiteral("lock"), CommandLine::tr("Lock the screen.")};
+    QCommandLineOption displayOff{QStringLiteral("display-off"),
+                                  CommandLine::tr("Turn off the display.")};
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        CommandLine::tr("Print which actions this computer can carry out now, and why not.")};
     QCommandLineOption force{QStringLiteral("force"),
                              CommandLine::tr("Do not let other programs hold the action up.")};
     QCommandLineOption in{QStringLiteral("in"),
@@ -64,16 +74,18 @@ struct Options
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({logOff, powerOff, reboot, force, in, at, whenExits, whenQuiet, cpu, disk,
-                           net, whenIdle, cancel, show});
+        parser.addOptions({logOff, powerOff, reboot, sleep, hibernate, lock, displayOff, force, in,
+                           at, whenExits, whenQuiet, cpu, disk, net, whenIdle, cancel, show,
+                           check});
     }
 };
 
 void describe(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(CommandLine::tr(
-        "Logs off the user, turns off or restarts the computer after a countdown or at a "
-        "time of day."));
+        "Logs off the user, turns off or restarts the computer, puts it to sleep, locks the "
+        "screen or turns off the display after a countdown, at a time of day or when a job "
+        "is done."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -229,9 +241,10 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             CommandLine::tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     const QList<std::pair<const QCommandLineOption *, Action>> actions = {
-        {&options.logOff, Action::LogOff},
-        {&options.powerOff, Action::PowerOff},
-        {&options.reboot, Action::Restart}};
+        {&options.logOff, Action::LogOff},        {&options.powerOff, Action::PowerOff},
+        {&options.reboot, Action::Restart},       {&options.sleep, Action::Sleep},
+        {&options.hibernate, Action::Hibernate},  {&options.lock, Action::Lock},
+        {&options.displayOff, Action::DisplayOff}};
     int actionCount = 0;
     Command::Arm arm;
     for (const auto &[option, action] : actions)
@@ -244,8 +257,12 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
                       int(parser.isSet(options.whenQuiet)) + int(parser.isSet(options.whenIdle));
     command.cancel = parser.isSet(options.cancel);
     command.show = parser.isSet(options.show);
+    command.check = parser.isSet(options.check);
     if (actionCount > 1)
-        return refuse(CommandLine::tr("choose one of --logoff, --poweroff and --reboot"));
+        return refuse(CommandLine::tr("choose one action: --logoff, --poweroff, --reboot, "
+                                      "--sleep, --hibernate, --lock or --display-off"));
+    if (command.check && (actionCount > 0 || whens > 0 || command.cancel || command.show))
+        return refuse(CommandLine::tr("--check stands alone"));
     if (whens > 1)
         return refuse(CommandLine::tr(
             "choose one of --in, --at, --when-exits, --when-quiet and --when-idle"));
@@ -254,7 +271,8 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
         return refuse(CommandLine::tr("--cpu, --disk and --net go with --when-quiet"));
     if (actionCount == 0 && (whens > 0 || parser.isSet(options.force)))
         return refuse(CommandLine::tr(
-            "--in, --at, --when-… and --force need --logoff, --poweroff or --reboot"));
+            "--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, "
+            "--sleep, --hibernate, --lock or --display-off"));
     if (actionCount == 1 && whens == 0)
         return refuse(CommandLine::tr("say when: --in H:MM:SS or --at HH:MM[:SS]"));
     if (actionCount == 1 && command.cancel)

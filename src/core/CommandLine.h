@@ -33,9 +33,11 @@ struct Command
     std::optional<Wait> wait;
     bool cancel = false;
     bool show = false;
+    // Print what the system can carry out, and end; never handed to a running program.
+    bool check = false;
     QString error; // why the arguments were refused; nothing is done then
 
-    bool isEmpty() const { return !arm && !wait && !cancel && !show && error.isEmpty(); }
+    bool isEmpty() const { return !arm && !wait && !cancel && !show && !check && error.isEmpty(); }
 };
 
 // What became of a command handed to the running program, as its client reports it.

@@ -23,6 +23,56 @@ QString actionName(Action action)
         return QStringLiteral("power off");
     case Action::Restart:
         return QStringLiteral("restart");
+    case Action::Sleep:
+        return QStringLiteral("sleep");
+    case Action::Hibernate:
+        return QStringLiteral("hibernate");
+    case Action::Lock:
+        return QStringLiteral("lock");
+    case Action::DisplayOff:
+        return QStringLiteral("display off");
+    }
+    return QString();
+}
+
+QString actionOption(Action action)
+{
+    switch (action) {
+    case Action::LogOff:
+        return QStringLiteral("--logoff");
+    case Action::PowerOff:
+        return QStringLiteral("--poweroff");
+    case Action::Restart:
+        return QStringLiteral("--reboot");
+    case Action::Sleep:
+        return QStringLiteral("--sleep");
+    case Action::Hibernate:
+        return QStringLiteral("--hibernate");
+    case Action::Lock:
+        return QStringLiteral("--lock");
+    case Action::DisplayOff:
+        return QStringLiteral("--display-off");
+    }
+    return QString();
+}
+
+QString actionCaption(Action action)
+{
+    switch (action) {
+    case Action::LogOff:
+        return Power::tr("Log off user");
+    case Action::PowerOff:
+        return Power::tr("Turn off computer");
+    case Action::Restart:
+        return Power::tr("Restart computer");
+    case Action::Sleep:
+        return Power::tr("Sleep");
+    case Action::Hibernate:
+        return Power::tr("Hibernate");
+    case Action::Lock:
+        return Power::tr("Lock screen");
+    case Action::DisplayOff:
+        return Power::tr("Turn off display");
     }
     return QString();
 }
@@ -39,6 +89,18 @@ QString refusalMessage(Action action, const PowerResult &result)
         break;
     case Action::Restart:
         what = Power::tr("The computer was not restarted.");
+        break;
+    case Action::Sleep:
+        what = Power::tr("The computer did not go to sleep.");
+        break;
+    case Action::Hibernate:
+        what = Power::tr("The computer did not hibernate.");
+        break;
+    case Action::Lock:
+        what = Power::tr("The screen was not locked.");
+        break;
+    case Action::DisplayOff:
+        what = Power::tr("The display was not turned off.");
         break;
     }
     QString why;
@@ -66,6 +128,9 @@ QString refusalMessage(Action action, const PowerResult &result)
         why = Power::tr("No session manager is running that could ask the other programs to save "
                         "their work. Tick Force to end the session anyway.");
         break;
+    case Refusal::NotConfirmed:
+        why = Power::tr("It was asked for, but nothing on this system said that it was done.");
+        break;
     case Refusal::Other:
         why = Power::tr("The system refused it.");
         break;
@@ -87,15 +152,44 @@ QString warningText(Action action, qint64 secondsLeft)
         return Power::tr("The computer will be turned off in %1").arg(seconds);
     case Action::Restart:
         return Power::tr("The computer will be restarted in %1").arg(seconds);
+    case Action::Sleep:
+        return Power::tr("The computer will go to sleep in %1").arg(seconds);
+    case Action::Hibernate:
+        return Power::tr("The computer will hibernate in %1").arg(seconds);
+    case Action::Lock:
+        return Power::tr("The screen will be locked in %1").arg(seconds);
+    case Action::DisplayOff:
+        return Power::tr("The display will be turned off in %1").arg(seconds);
     }
     return QString();
 }
 
 QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targetTime)
 {
-    const QString doing = action == Action::LogOff     ? Power::tr("logging off")
-                          : action == Action::PowerOff ? Power::tr("turning off")
-                                                       : Power::tr("restarting");
+    QString doing;
+    switch (action) {
+    case Action::LogOff:
+        doing = Power::tr("logging off");
+        break;
+    case Action::PowerOff:
+        doing = Power::tr("turning off");
+        break;
+    case Action::Restart:
+        doing = Power::tr("restarting");
+        break;
+    case Action::Sleep:
+        doing = Power::tr("going to sleep");
+        break;
+    case Action::Hibernate:
+        doing = Power::tr("hibernating");
+        break;
+    case Action::Lock:
+        doing = Power::tr("locking the screen");
+        break;
+    case Action::DisplayOff:
+        doing = Power::tr("turning off the display");
+        break;
+    }
     const auto clock = [](qint64 h, qint64 m, qint64 s, int hourDigits) {
         return QStringLiteral("%1:%2:%3")
             .arg(h, hourDigits, 10, QLatin1Char('0'))

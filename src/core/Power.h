@@ -4,17 +4,51 @@
 
 #include <functional>
 
-// The three things the program can do; the values are the stored "Action" setting.
+#include <array>
+
+// What the program can do; the values are the stored "Action" setting.
 enum class Action
 {
     LogOff = 0,
     PowerOff = 1,
-    Restart = 2
+    Restart = 2,
+    Sleep = 3,
+    Hibernate = 4,
+    Lock = 5,
+    DisplayOff = 6
 };
+inline constexpr int ActionCount = 7;
+inline constexpr std::array<Action, ActionCount> AllActions = {
+    Action::LogOff,    Action::PowerOff, Action::Restart,   Action::Sleep,
+    Action::Hibernate, Action::Lock,     Action::DisplayOff};
+
+// Whether the program's work ends with the action: the session or the computer stops. The
+// others (sleep, hibernate, lock, display off) leave it running, disarmed.
+constexpr bool endsSession(Action action)
+{
+    return action == Action::LogOff || action == Action::PowerOff || action == Action::Restart;
+}
+
+// Whether the system can carry an action out now, and if not, why, in the user's words
+// ("Hibernation is turned off on this computer").
+struct Capability
+{
+    bool possible = true;
+    QString reason;
+
+    bool operator==(const Capability &) const = default;
+};
+// Indexed by Action.
+using Capabilities = std::array<Capability, ActionCount>;
 
 namespace PowerTexts {
-// "log off", "power off", "restart": how an action is named on standard error.
+// "log off", "power off", "restart", "sleep", ...: how an action is named on standard error
+// and by --check.
 QString actionName(Action action);
+// The action as the window's option button says it: "Turn off computer", "Sleep".
+QString actionCaption(Action action);
+// The command-line option that asks for it: "--poweroff", "--display-off".
+QString actionOption(Action action);
 } // namespace PowerTexts
 
 // Why a request was refused, as far as the user can act on it.
@@ -28,6 +62,7 @@ enum class Refusal
     NoAnswer,
     NotPossible,      // the system says it cannot do it now
     NoSessionManager, // no session manager can ask programs to save their work
+    NotConfirmed,     // asked, but nothing said that it was done (a lock no locker carried out)
 };
 
 struct PowerResult
@@ -54,11 +89,17 @@ class PowerRequester
 {
 public:
     using Done = std::function<void(const PowerResult &)>;
+    using Probed = std::function<void(const Capabilities &)>;
     virtual ~PowerRequester() = default;
+    // Asks the system which actions it can carry out; `probed` is called exactly once,
+    // bounded in time, maybe before probe() returns. Never blocks.
+    virtual void probe(Probed probed) { probed(Capabilities{}); }
     // The action may be asked for soon (a schedule was armed): a requester may get its
     // services ready now, off the firing path. Never blocks; may be called again.
     virtual void prepare() {}
-    // force: other programs may not hold the request up.
+    // force: other programs may not hold the request up. An action that leaves the program
+    // running (sleep, lock, ...) is accepted only once it was carried out as far as the
+    // system tells: a lock once the screen is locked.
     virtual void request(Action action, bool force, Done done) = 0;
 };
 

@@ -54,7 +54,7 @@ template <std::array<QString, 3> Choices::*member, int index> Row<Choices> field
 const std::array<Row<Choices>, 10> &table()
 {
     static const std::array<Row<Choices>, 10> rows = {
-        enumRow<Action, &Choices::action, 2>("Action"),
+        enumRow<Action, &Choices::action, ActionCount - 1>("Action"),
         Row<Choices>{"Force", "1",
                      [](Choices &c, const QString &stored) {
                          const int value = Settings::storedWholeNumber(stored, 2).value_or(1);

@@ -26,6 +26,11 @@ class ExitWindowsRequester final : public PowerRequester
 public:
     void request(Action action, bool force, Done done) override
     {
+        if (!endsSession(action)) {
+            done({false, QStringLiteral("%1: not available").arg(PowerTexts::actionName(action)),
+                  Refusal::NoService, QString()});
+            return;
+        }
         const win32::ExitWindowsResult result =
             win32::exitWindows(win32::realPowerApi(), action, force);
         PowerResult answer;

@@ -26,6 +26,11 @@ UINT exitFlags(Action action, bool force)
     case Action::Restart:
         flags = EWX_REBOOT;
         break;
+    case Action::Sleep:
+    case Action::Hibernate:
+    case Action::Lock:
+    case Action::DisplayOff:
+        break; // never asked of ExitWindowsEx
     }
     return force ? flags | EWX_FORCE : flags;
 }
