@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class Autostart;
 class Clock;
 class Notifier;
 class PowerRequester;
@@ -43,4 +44,6 @@ bool trayMenuDrawnByHost();
 
 // The running programs and the sources the waits besides the clock read.
 std::unique_ptr<WaitSources> makeWaitSources();
+// The entry that starts this program with the user's session.
+std::unique_ptr<Autostart> makeAutostart();
 } // namespace Platform

@@ -1,0 +1,2 @@
+#include "core/Autostart.h"
+#include "platform/Platform.h"
