@@ -15,8 +15,15 @@ namespace {
 struct Fakes final : PowerRequester, Notifier
 {
     void prepare() override { ++prepared; }
+    void probe(Probed probed) override
+    {
+        Capabilities capabilities{};
+        capabilities[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
+        probed(capabilities);
+    }
     void request(Action, bool force, Done done) override
     {
+        ++requests;
         forced = force;
         pending = std::move(done);
     }
@@ -30,7 +37,7 @@ struct Fakes final : PowerRequester, Notifier
     }
     void close() override { ++closed; }
 
-    int prepared = 0, closed = 0;
+    int prepared = 0, closed = 0, requests = 0;
     bool forced = false;
     Done pending;
     QStringList shown, captions;
@@ -83,21 +90,35 @@ class ArmingTest : public QObject
 
 private slots:
     // Nothing can be stopped, postponed or re-armed once the system has been asked; only
-    // the answer of that request moves it on.
+    // the answer of that request moves it on. An action the system said it cannot do is
+    // not armed at all.
     void requestInFlightCannotBeStopped_data()
     {
+        QTest::addColumn<Action>("action");
         QTest::addColumn<bool>("accept");
-        QTest::newRow("accepted") << true;
-        QTest::newRow("refused") << false;
+        QTest::newRow("power off accepted: the program ends") << Action::PowerOff << true;
+        QTest::newRow("power off refused") << Action::PowerOff << false;
+        QTest::newRow("sleep carried out: idle again") << Action::Sleep << true;
+        QTest::newRow("hibernation turned off: not armed") << Action::Hibernate << false;
     }
     void requestInFlightCannotBeStopped()
     {
+        QFETCH(Action, action);
         QFETCH(bool, accept);
         Fakes fakes;
         ArmingController arming(m_clock, fakes, &fakes);
         QSignalSpy accepted(&arming, &ArmingController::accepted);
+        QSignalSpy carriedOut(&arming, &ArmingController::carriedOut);
         QSignalSpy refused(&arming, &ArmingController::refused);
-        const ArmOrder order{Action::PowerOff, true, TimeMode::Countdown, {"0", "0", "2"}};
+        arming.probeCapabilities();
+        QVERIFY(arming.capabilitiesKnown());
+        const ArmOrder order{action, true, TimeMode::Countdown, {"0", "0", "2"}};
+        if (action == Action::Hibernate) {
+            QCOMPARE(arming.whyNot(action), QStringLiteral("Hibernation is turned off"));
+            QVERIFY(!arming.arm(order));
+            QCOMPARE(arming.state(), ArmingController::State::Idle);
+            return;
+        }
         QVERIFY(arming.arm(order) && fakes.prepared == 1);
         m_clock.advance(3000);
         QCOMPARE(arming.state(), ArmingController::State::Requesting);
@@ -110,10 +131,15 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, "power off (forced) was refused: denied");
         fakes.pending({accept, accept ? QString() : QStringLiteral("denied"), Refusal::AccessDenied,
                        QString()});
-        QCOMPARE(accepted.size(), accept ? 1 : 0);
+        const bool ends = endsSession(action);
+        QCOMPARE(accepted.size(), accept && ends ? 1 : 0);
+        QCOMPARE(carriedOut.size(), accept && !ends ? 1 : 0);
         QCOMPARE(refused.size(), accept ? 0 : 1);
-        QCOMPARE(arming.state(),
-                 accept ? ArmingController::State::Requesting : ArmingController::State::Idle);
+        QCOMPARE(arming.state(), accept && ends ? ArmingController::State::Requesting
+                                                : ArmingController::State::Idle);
+        // Waking from the sleep repeats nothing: nothing is armed any more.
+        m_clock.advance(60 * 60 * 1000);
+        QCOMPARE(fakes.requests, 1);
     }
 
     // A wait that held and was refused leaves nothing behind: a countdown armed next shows

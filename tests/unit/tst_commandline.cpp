@@ -26,6 +26,10 @@ private slots:
         row("time of day", "--reboot --at 23:00", "2 0 0 23:0:0");
         row("with seconds", "--logoff --at 7:05:09", "0 0 0 7:5:9");
         row("cancel alone", "--cancel", "-");
+        row("sleep at a time", "--sleep --at 23:00", "3 0 0 23:0:0");
+        row("check alone", "--check", "-");
+        no("check with an action", "--check --hibernate --in 5");
+        no("two of the new actions", "--lock --display-off --in 5");
         no("two actions", "--logoff --reboot --in 5");
         no("no time", "--poweroff");
         no("time without action", "--in 5");
@@ -45,7 +49,7 @@ private slots:
         row("quiet", "--reboot --force --when-quiet 2.5 --cpu 5 --disk 20000 --net 100",
             "W1 2 1 150000/5/20000/100");
         row("quiet, defaults", "--poweroff --when-quiet 1", "W1 1 0 60000/25/1000/10");
-        row("idle", "--logoff --when-idle 10", "W2 0 0 600000");
+        row("idle", "--display-off --when-idle 10", "W2 6 0 600000");
         no("wait without action", "--when-idle 5");
         no("no span", "--poweroff --when-idle 0");
         no("wait and countdown", "--poweroff --in 5 --when-idle 5");

@@ -56,6 +56,7 @@ private slots:
         QTest::newRow("texts verbatim, no time setting 2")
             << "Action=2;Force=0;TimeSetting=2;Warning=0;CountDown0= 07 ;Time2=x"
             << "2|0|0|0| 07 |0|0|0|0|x|" + waits;
+        QTest::newRow("the last action") << "Action=6" << "6" + defaults.mid(1) + waits;
         for (const QString bad : {"x", "1.5", "-1", "7", "", "4294967297", "1, 2"})
             QTest::addRow("corrupt '%s'", qPrintable(bad))
                 << QString("Action=%1;Force=%1;TimeSetting=%1;Warning=%1").arg(bad)
