@@ -40,10 +40,12 @@ def _die_with_parent():
 
 
 class Desktop:
-    def __init__(self, logind="accept", a11y=True, wayland=False):
+    def __init__(self, logind="accept", a11y=True, wayland=False, can=None):
         """logind "refuse"s every power request (AccessDenied), or is "slow" (answers in 2 s);
+        can: logind's answers to Can* ({"CanHibernate": "na"}), "yes" where not given;
         wayland: a headless Weston instead of Xvfb, and no notification area."""
         self.refuse, self.a11y, self.wayland = logind == "refuse", a11y, wayland
+        self.can = can or {}
         self.delay = 2 if logind == "slow" else 0
         self.tmp = tempfile.mkdtemp(prefix="orvanta-e2e-")
         self.procs, self.programs, self.x, self.display = [], [], None, None
@@ -182,10 +184,19 @@ class Desktop:
         bus = self._wait_name(self.system_address, LOGIND)
         mock = dbus.Interface(bus.get_object(LOGIND, LOGIND_PATH), MOCK)
         for method, signature in (("PowerOff", "b"), ("Reboot", "b"), ("PowerOffWithFlags", "t"),
-                                  ("RebootWithFlags", "t")):
+                                  ("RebootWithFlags", "t"), ("Suspend", "b"),
+                                  ("SuspendWithFlags", "t"), ("Hibernate", "b"),
+                                  ("HibernateWithFlags", "t")):
             mock.AddMethod(f"{LOGIND}.Manager", method, signature, "", self._recorder(method))
-        # Log off ends the caller's own session.
+        # The questions before arming, their arrival recorded apart from the requests.
+        for what in ("PowerOff", "Reboot", "Suspend", "Hibernate"):
+            answer = self.can.get(f"Can{what}", "yes")
+            mock.AddMethod(f"{LOGIND}.Manager", f"Can{what}", "", "s",
+                           self._recorder(f"Can{what}", "questions") + f"ret = {answer!r}\n")
+        # Log off ends the caller's own session; a lock asks for it by our PID.
         mock.AddSession("auto", "seat0", dbus.UInt32(os.getuid()), "tester", True)
+        mock.AddMethod(f"{LOGIND}.Manager", "GetSessionByPID", "u", "o",
+                       f"ret = dbus.ObjectPath('{LOGIND_PATH}/session/auto')")
         session = dbus.Interface(bus.get_object(LOGIND, f"{LOGIND_PATH}/session/auto"), MOCK)
         session.AddMethod(f"{LOGIND}.Session", "Terminate", "", "", self._recorder("Terminate"))
         bus.close()
@@ -198,9 +209,12 @@ class Desktop:
         return dbus.Interface(bus.get_object(NOTIFICATIONS, "/org/freedesktop/Notifications"),
                               MOCK)
 
-    def _recorder(self, method):
+    def _recorder(self, method, log="logind"):
         """Code the mock runs per call: records the arrival to the microsecond and the types
         on the wire (which the mock does not check), and refuses when asked to."""
+        if log != "logind":
+            return (f"import time as _t\nwith open('{self.tmp}/{log}.log', 'a') as _f:\n"
+                    f"    _f.write(f'{{_t.time()}} {method}\\n')\n")
         return (
             "import json as _j, time as _t\n_now = _t.time()\n"
             "_wire = [type(a).__name__ for a in m_args]\n"
@@ -213,6 +227,10 @@ class Desktop:
 
     def power_calls(self):
         return [json.loads(line) for line in self.output(f"{self.tmp}/logind.jsonl").splitlines()]
+
+    def questions(self):  # [(arrival, "CanSuspend"), ...]
+        return [(float(t), m) for t, m in
+                (line.split() for line in self.output(f"{self.tmp}/questions.log").splitlines())]
 
     def recorded_commands(self):
         return self.output(f"{self.tmp}/commands.log")

@@ -12,6 +12,8 @@ import sys
 import threading
 import time
 
+import dbus
+
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import handoff  # noqa: E402
@@ -277,11 +279,52 @@ def waits(desk, binary):
     assert [c["method"] for c in desk.power_calls()] == ["PowerOffWithFlags", "RebootWithFlags"]
 
 
+def sleep_lock_check(desk, binary):
+    """What the system cannot do is greyed before arming and refused on the command line; a
+    sleep reaches logind and leaves the program running, disarmed; waking repeats nothing; a
+    lock nobody carries out is reported."""
+    started = time.time()
+    program, wid, frame, _ = desk.launch(binary)
+    hibernate = h.find(frame, "radio button", "Hibernate")
+    wait_for(lambda: not h.state(hibernate, "enabled"), 10, what="Hibernate greyed")
+    assert "Hibernation is turned off" in hibernate.description, hibernate.description
+    first = min(t for t, _ in desk.questions())
+    print(f"probe: first question at the mock {1000 * (first - started):.0f} ms after the start")
+    refused = desk.start_program(binary, args=["--hibernate", "--in", "5"])
+    assert refused.wait(10) == 2 and "Hibernation is turned off" in desk.output(refused.log)
+    for name in ("Sleep", "Countdown"):
+        radio = h.find(frame, "radio button", name)
+        desk.click(*h.point(radio, left=8))
+        wait_for(lambda: h.state(radio, "checked"), 3, what=f"{name!r} selected")
+    seconds = h.find(frame, "text", "Countdown seconds")
+    desk.click(*h.point(seconds))
+    desk.xdotool("key", "--clearmodifiers", "ctrl+a", "3")
+    wait_for(lambda: h.text(seconds) == "3", 3, what="3 typed into the seconds")
+    late = arm(desk, frame, lambda clicked: clicked + 4)
+    print(f"sleep: due -> SuspendWithFlags at the mock {1000 * late:.0f} ms")
+    assert -0.5 < late < 2.0, late
+    wait_for(lambda: h.find_all(frame, "push button", "Start"), 5, what="Start again")
+    assert program.poll() is None and desk.viewable(wid), "running, its window as it was"
+    logind = dbus.Interface(dbus.bus.BusConnection(desk.system_address).get_object(
+        h.LOGIND, h.LOGIND_PATH), h.MOCK)
+    for going in (True, False):
+        logind.EmitSignal(f"{h.LOGIND}.Manager", "PrepareForSleep", "b", [going])
+    time.sleep(3)
+    assert power(desk) == [("SuspendWithFlags", *FORCED, None)], power(desk)
+    # Nothing here locks: the session's LockedHint never turns true.
+    assert desk.start_program(binary, args=["--lock", "--in", "0:00:01"]).wait(10) == 0
+    alert = h.find(h.accessible_app(program.pid), "alert", timeout=20)
+    texts = " ".join(label.name for label in h.find_all(alert, "label") if label.name)
+    assert "The screen was not locked." in texts, texts
+    assert program.poll() is None and len(desk.power_calls()) == 1
+
+
 SCENARIOS = {f.__name__: f for f in (
+    sleep_lock_check,
     second_instance, countdown_power_off, time_of_day_restart, warning_postpone_cancel,
     command_line, tray_hide_restore, stuck_buses,
     wayland, waits)} | handoff.SCENARIOS
-POWERING = ("countdown_power_off", "time_of_day_restart", "command_line",
+POWERING = ("sleep_lock_check", "countdown_power_off", "time_of_day_restart", "command_line",
             "waits", "wayland", *handoff.POWERING)
 
 
@@ -290,6 +333,7 @@ if __name__ == "__main__":
         sys.exit(f"usage: {sys.argv[0]} BINARY {'|'.join(SCENARIOS)}")
     binary, name = os.path.abspath(sys.argv[1]), sys.argv[2]
     with Desktop(logind="slow" if name == "command_line" else "accept",
+                 can={"CanHibernate": "na"} if name == "sleep_lock_check" else None,
                  a11y=name != "stuck_buses", wayland=name == "wayland") as desk:
         SCENARIOS[name](desk, binary)
         assert desk.recorded_commands() == "", desk.recorded_commands()
