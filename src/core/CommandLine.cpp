@@ -28,6 +28,23 @@ struct Options
     QCommandLineOption lock{QStringLiteral("lock"), CommandLine::tr("Lock the screen.")};
     QCommandLineOption displayOff{QStringLiteral("display-off"),
                                   CommandLine::tr("Turn off the display.")};
+    QCommandLineOption schedule{
+        QStringLiteral("schedule"),
+        CommandLine::tr("Add a schedule that repeats, with an action (and --force): days and "
+                        "a time, e.g. \"mon-fri 23:30\", \"daily 7:00\", \"sat,sun 10:00\"."),
+        QStringLiteral("days time")};
+    QCommandLineOption schedules{QStringLiteral("schedules"),
+                                 CommandLine::tr("List the schedules, numbered.")};
+    QCommandLineOption scheduleOn{QStringLiteral("schedule-on"),
+                                  CommandLine::tr("Switch schedule N on."), QStringLiteral("N")};
+    QCommandLineOption scheduleOff{QStringLiteral("schedule-off"),
+                                   CommandLine::tr("Switch schedule N off."), QStringLiteral("N")};
+    QCommandLineOption scheduleRemove{QStringLiteral("schedule-remove"),
+                                      CommandLine::tr("Remove schedule N."), QStringLiteral("N")};
+    QCommandLineOption autostart{
+        QStringLiteral("autostart"),
+        CommandLine::tr("Start hidden in the notification area, as the session does while a "
+                        "schedule is on.")};
     QCommandLineOption check{
         QStringLiteral("check"),
         CommandLine::tr("Print which actions this computer can carry out now, and why not.")};
@@ -74,9 +91,12 @@ struct Options
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({logOff, powerOff, reboot, sleep, hibernate, lock, displayOff, force, in,
-                           at, whenExits, whenQuiet, cpu, disk, net, whenIdle, cancel, show,
-                           check});
+        parser.addOptions(
+            {logOff,     powerOff,  reboot,     sleep,       hibernate,      lock,
+             displayOff, force,     in,         at,          whenExits,      whenQuiet,
+             cpu,        disk,      net,        whenIdle,    cancel,         show,
+             schedule,   schedules, scheduleOn, scheduleOff, scheduleRemove, autostart,
+             check});
     }
 };
 
@@ -261,8 +281,52 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     if (actionCount > 1)
         return refuse(CommandLine::tr("choose one action: --logoff, --poweroff, --reboot, "
                                       "--sleep, --hibernate, --lock or --display-off"));
-    if (command.check && (actionCount > 0 || whens > 0 || command.cancel || command.show))
+    command.autostart = parser.isSet(options.autostart);
+    const bool others = whens > 0 || command.cancel || command.show;
+    if (command.check && (actionCount > 0 || others || command.autostart))
         return refuse(CommandLine::tr("--check stands alone"));
+    if (command.autostart && (actionCount > 0 || others))
+        return refuse(CommandLine::tr("--autostart stands alone"));
+    const std::pair<const QCommandLineOption *, ScheduleEdit::Kind> edits[] = {
+        {&options.schedule, ScheduleEdit::Kind::Add},
+        {&options.schedules, ScheduleEdit::Kind::List},
+        {&options.scheduleOn, ScheduleEdit::Kind::On},
+        {&options.scheduleOff, ScheduleEdit::Kind::Off},
+        {&options.scheduleRemove, ScheduleEdit::Kind::Remove}};
+    for (const auto &[option, kind] : edits) {
+        if (!parser.isSet(*option))
+            continue;
+        if (command.schedules)
+            return refuse(CommandLine::tr("choose one of --schedule, --schedules, --schedule-on, "
+                                          "--schedule-off and --schedule-remove"));
+        ScheduleEdit edit;
+        edit.kind = kind;
+        if (kind == ScheduleEdit::Kind::Add) {
+            edit.rule = parser.value(*option);
+            edit.action = arm.action;
+            edit.force = parser.isSet(options.force);
+        } else if (kind != ScheduleEdit::Kind::List) {
+            const std::optional<int> number = wholeFrom(parser.value(*option), 1, 9999);
+            if (!number)
+                return refuse(CommandLine::tr("%1 %2: not the number of a schedule")
+                                  .arg(QStringLiteral("--") + option->names().constFirst(),
+                                       parser.value(*option)));
+            edit.number = *number;
+        }
+        command.schedules = edit;
+    }
+    if (command.schedules) {
+        const bool add = command.schedules->kind == ScheduleEdit::Kind::Add;
+        if (others || command.check || command.autostart ||
+            (!add && (actionCount > 0 || parser.isSet(options.force))))
+            return refuse(CommandLine::tr("the schedule options stand alone (--schedule with an "
+                                          "action and --force)"));
+        if (add && actionCount != 1)
+            return refuse(CommandLine::tr("--schedule needs an action: --logoff, --poweroff, "
+                                          "--reboot, --sleep, --hibernate, --lock or "
+                                          "--display-off"));
+        return command;
+    }
     if (whens > 1)
         return refuse(CommandLine::tr(
             "choose one of --in, --at, --when-exits, --when-quiet and --when-idle"));

@@ -10,6 +10,24 @@
 #include <array>
 #include <optional>
 
+// A change to the repeating schedules, or a request for their list.
+struct ScheduleEdit
+{
+    enum class Kind : quint8
+    {
+        Add,
+        List,
+        On,
+        Off,
+        Remove
+    };
+    Kind kind = Kind::List;
+    QString rule; // Add: days and time as given ("mon-fri 23:30")
+    Action action = Action::PowerOff;
+    bool force = false;
+    int number = 0; // On, Off, Remove: as the list numbers them, from 1
+};
+
 // What the program is asked to do from a script: arm as if the user had chosen the same in
 // the window and pressed Start, disarm, or come to the front.
 struct Command
@@ -31,13 +49,20 @@ struct Command
     };
     std::optional<Arm> arm;
     std::optional<Wait> wait;
+    std::optional<ScheduleEdit> schedules;
     bool cancel = false;
     bool show = false;
     // Print what the system can carry out, and end; never handed to a running program.
     bool check = false;
+    // Started with the session: hidden in the notification area, never showing the window.
+    bool autostart = false;
     QString error; // why the arguments were refused; nothing is done then
 
-    bool isEmpty() const { return !arm && !wait && !cancel && !show && !check && error.isEmpty(); }
+    bool isEmpty() const
+    {
+        return !arm && !wait && !schedules && !cancel && !show && !check && !autostart &&
+               error.isEmpty();
+    }
 };
 
 // What became of a command handed to the running program, as its client reports it.

@@ -57,6 +57,16 @@ private slots:
         no("cpu past 100", "--poweroff --when-quiet 5 --cpu 101");
         no("disk past 1 GB/s", "--poweroff --when-quiet 5 --disk 1000001");
         no("disk without quiet", "--poweroff --when-idle 5 --disk 50");
+        // Schedules: "S kind action force rule-or-number".
+        row("add a schedule", "--schedule mon-fri,23:30 --poweroff --force",
+            "S0 1 1 mon-fri,23:30");
+        row("switch one off", "--schedule-off 2", "S3 1 0 2");
+        no("a schedule without an action", "--schedule daily,7:00");
+        no("a schedule and a countdown", "--schedule daily,7:00 --sleep --in 5");
+        no("two schedule options", "--schedules --schedule-remove 1");
+        no("schedule number 0", "--schedule-on 0");
+        no("an action with the list", "--schedules --lock");
+        no("autostart with an action", "--autostart --sleep --in 5");
         no("unknown option", "--shutdown");
         no("stray argument", "now");
     }
@@ -85,6 +95,10 @@ private slots:
                           .join('/');
             got = QStringList{'W' + n(order.kind), n(wait->action), n(wait->force), what}.join(' ');
         }
+        if (const auto &edit = command.schedules)
+            got = QStringList{'S' + n(edit->kind), n(edit->action), n(edit->force),
+                              edit->rule.isEmpty() ? n(edit->number) : edit->rule}
+                      .join(' ');
         QCOMPARE(got, armed);
     }
 };
