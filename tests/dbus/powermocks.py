@@ -2,7 +2,8 @@
 """logind and GNOME's session manager from python3-dbusmock, on two private buses.
 
 Usage: powermocks.py SYSTEM_ADDRESS SESSION_ADDRESS [RULE...]
-RULE: absent=gnome, or Method=silent | Method=ERROR.NAME | Method=WORD (a Can* answer).
+RULE: absent=gnome,logind (either or both), inhibitors=held (a few, of both modes and
+kinds), or Method=silent | Method=ERROR.NAME | Method=WORD (a Can* answer).
 Prints "ready", then "Member signature args" for each call as it reaches a mock, before
 it is answered: the mocks convert arguments, so the wire signature is checked here."""
 import sys
@@ -15,6 +16,7 @@ from gi.repository import GLib
 
 dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
 rules = dict(rule.split('=', 1) for rule in sys.argv[3:])
+absent = rules.get('absent', '').split(',')
 
 
 def serve(address, name, path, interface):
@@ -42,13 +44,21 @@ def serve(address, name, path, interface):
     return conn, mock
 
 
-system, logind = serve(sys.argv[1], 'org.freedesktop.login1', '/org/freedesktop/login1',
-                       'org.freedesktop.login1.Manager')
-logind.AddTemplate('logind', {})
-logind.AddMethod('', 'PowerOffWithFlags', 't', '', '')
-logind.AddMethod('', 'RebootWithFlags', 't', '', '')
-logind.AddSession('auto', 'seat0', dbus.UInt32(1000), 'user', True)
-if rules.get('absent') != 'gnome':
+if 'logind' not in absent:
+    system, logind = serve(sys.argv[1], 'org.freedesktop.login1', '/org/freedesktop/login1',
+                           'org.freedesktop.login1.Manager')
+    logind.AddTemplate('logind', {})
+    for method in ('PowerOff', 'Reboot', 'Suspend', 'Hibernate'):
+        logind.AddMethod('', method + 'WithFlags', 't', '', '')
+    logind.AddSession('auto', 'seat0', dbus.UInt32(1000), 'user', True)
+    if rules.get('inhibitors') == 'held':
+        # What the template's ListInhibitors answers: what, who, why, mode, uid, pid.
+        dbusmock.mockobject.inhibitors = [
+            ('sleep', 'Firefox', 'Playing video', 'block', 1000, 1234),
+            ('sleep', 'NetworkManager', 'Disconnecting', 'delay', 0, 7),
+            ('shutdown', 'apt', 'Upgrading', 'block', 0, 42),
+            ('shutdown:sleep', 'backup', '', 'block', 1000, 99)]
+if 'gnome' not in absent:
     session, gnome = serve(sys.argv[2], 'org.gnome.SessionManager', '/org/gnome/SessionManager',
                            'org.gnome.SessionManager')
     gnome.AddMethod('', 'Logout', 'u', '', '')

@@ -31,6 +31,13 @@ class DBusPowerTest : public QObject
     Child m_daemons[2];
     QString m_addresses[2]; // the "system" bus, the session bus
 
+    bool startMocks(Child &mocks, const QStringList &rules)
+    {
+        mocks.start(QStringLiteral("/usr/bin/python3"),
+                    QStringList{POWERMOCKS, m_addresses[0], m_addresses[1]} + rules);
+        return mocks.firstLine() == QLatin1String("ready");
+    }
+
 private slots:
     void initTestCase()
     {
@@ -47,20 +54,22 @@ private slots:
     void request_data()
     {
         QTest::addColumn<QString>("xdg");
-        QTest::addColumn<int>("action"); // log off, power off, restart
+        QTest::addColumn<int>("action"); // log off, power off, restart, sleep, hibernate
         QTest::addColumn<bool>("force");
         QTest::addColumn<QStringList>("rules");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("error"); // empty when accepted
         QTest::addColumn<bool>("unanswered");
+        QTest::addColumn<QString>("detail");
         const auto row = [](const char *name, const char *xdg, int action, bool force,
                             const QStringList &rules, const QStringList &calls,
-                            const QString &error = {}, bool unanswered = false) {
+                            const QString &error = {}, bool unanswered = false,
+                            const QString &detail = {}) {
             QTest::newRow(name) << QString::fromLatin1(xdg) << action << force << rules << calls
-                                << error << unanswered;
+                                << error << unanswered << detail;
         };
         const QString denied = "org.freedesktop.DBus.Error.AccessDenied";
-        row("forced power off", "", 1, true, {}, {"PowerOffWithFlags t 16"});
+        const QString blocked = "org.freedesktop.login1.BlockedByInhibitorLock";
         row("logind before 257", "", 1, true,
             {"PowerOffWithFlags=org.freedesktop.DBus.Error.InvalidArgs"},
             {"PowerOffWithFlags t 16", "PowerOff b 0"});
@@ -73,8 +82,6 @@ private slots:
         row("GNOME dialog", "GNOME", 1, false, {"Shutdown=silent"}, {"Shutdown"});
         row("GNOME silent", "GNOME", 0, true, {"Logout=silent"}, {"Logout u 2"},
             "org.gnome.SessionManager Logout(2): no reply", true);
-        row("logind silent", "", 1, true, {"PowerOffWithFlags=silent"}, {"PowerOffWithFlags t 16"},
-            "org.freedesktop.login1 PowerOffWithFlags(0x10): no reply", true);
         row("logind's own wait ran out", "", 2, false,
             {"absent=gnome", "RebootWithFlags=org.freedesktop.DBus.Error.Timeout"},
             {"CanReboot", "RebootWithFlags t 0"},
@@ -90,7 +97,30 @@ private slots:
             {"Logout u 2", "Terminate"},
             "org.gnome.SessionManager Logout(2): org.freedesktop.DBus.Error.ServiceUnknown; "
             "org.freedesktop.login1 Terminate(): " +
-                denied + " (told by the mock)");
+                denied + " (told by the mock)",
+            false, "told by the mock");
+        // Sleeping is logind's alone, though GNOME's manager runs.
+        row("sleep", "GNOME", 3, false, {}, {"CanSuspend", "SuspendWithFlags t 0"});
+        row("hibernate before the flags", "", 4, false,
+            {"HibernateWithFlags=org.freedesktop.DBus.Error.UnknownMethod"},
+            {"CanHibernate", "HibernateWithFlags t 0", "Hibernate b 0"});
+        row("forced sleep before 257", "", 3, true,
+            {"SuspendWithFlags=org.freedesktop.DBus.Error.InvalidArgs"},
+            {"SuspendWithFlags t 16", "Suspend b 0"});
+        // Only the block inhibitors against this action are named.
+        row("who holds it", "", 3, false, {"SuspendWithFlags=" + blocked, "inhibitors=held"},
+            {"CanSuspend", "SuspendWithFlags t 0", "ListInhibitors"},
+            "org.freedesktop.login1 CanSuspend(): yes; org.freedesktop.login1 "
+            "SuspendWithFlags(0x0): " +
+                blocked + " (told by the mock)",
+            false, "Held by \"Firefox\" (PID 1234): Playing video\nHeld by \"backup\" (PID 99)");
+        row("who holds it unknown", "", 2, false,
+            {"absent=gnome", "RebootWithFlags=" + blocked, "ListInhibitors=" + denied},
+            {"CanReboot", "RebootWithFlags t 0", "ListInhibitors"},
+            "org.freedesktop.login1 CanReboot(): yes; org.freedesktop.login1 "
+            "RebootWithFlags(0x0): " +
+                blocked + " (told by the mock)",
+            false, "told by the mock");
     }
     void request()
     {
@@ -101,10 +131,9 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QString, error);
         QFETCH(bool, unanswered);
+        QFETCH(QString, detail);
         Child mocks;
-        mocks.start(QStringLiteral("/usr/bin/python3"),
-                    QStringList{POWERMOCKS, m_addresses[0], m_addresses[1]} + rules);
-        QCOMPARE(mocks.firstLine(), QStringLiteral("ready"));
+        QVERIFY(startMocks(mocks, rules));
 
         const QString session =
             rules.contains("session=none") ? "unix:path=/nonexistent/bus" : m_addresses[1];
@@ -113,14 +142,71 @@ private slots:
                                  std::chrono::milliseconds(400), std::chrono::milliseconds(800));
         QList<PowerResult> results;
         power.request(Action(action), force, [&](const PowerResult &r) { results << r; });
+        QCOMPARE(results.size(), 0); // never from inside the request
         QTRY_COMPARE_WITH_TIMEOUT(results.size(), 1, 2000);
         QCOMPARE(results[0].error, error);
         QCOMPARE(results[0].accepted, error.isEmpty());
         QCOMPARE(results[0].unanswered, unanswered);
+        QCOMPARE(results[0].detail, detail);
         while (mocks.waitForReadyRead(300)) {
         }
         QCOMPARE(QString::fromUtf8(mocks.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
                  calls);
+    }
+
+    // What each of logind's answers means for log off, power off, restart, sleep and
+    // hibernate: empty where possible, else the reason. A running session manager still
+    // takes an unforced request (and can ask for a password itself).
+    void probe_data()
+    {
+        QTest::addColumn<QStringList>("rules");
+        QTest::addColumn<QStringList>("reasons");
+        QTest::newRow("GNOME runs")
+            << QStringList{"CanPowerOff=challenge", "CanReboot=no",
+                           "CanSuspend=challenge-inhibitor-blocked", "CanHibernate=na"}
+            << QStringList{"", "", "This user may not restart the computer",
+                           "Sleep needs a password here",
+                           "Hibernation is turned off on this computer"};
+        QTest::newRow("no session manager")
+            << QStringList{"absent=gnome", "CanPowerOff=challenge", "CanReboot=inhibitor-blocked",
+                           "CanSuspend=no", "CanHibernate=silent"}
+            << QStringList{"", "Turning off the computer needs a password here", "",
+                           "This user may not put the computer to sleep",
+                           "No system service here can hibernate the computer"};
+        const QString noSleep = "No system service here can put the computer to sleep";
+        const QString noHibernation = "No system service here can hibernate the computer";
+        QTest::newRow("no logind")
+            << QStringList{"absent=logind"} << QStringList{"", "", "", noSleep, noHibernation};
+        QTest::newRow("neither") << QStringList{"absent=gnome,logind"}
+                                 << QStringList{
+                                        "No session manager or system service here can log off",
+                                        "No system service here can turn off the computer",
+                                        "No system service here can restart the computer", noSleep,
+                                        noHibernation};
+    }
+    void probe()
+    {
+        QFETCH(QStringList, rules);
+        QFETCH(QStringList, reasons);
+        Child mocks;
+        QVERIFY(startMocks(mocks, rules));
+        DBusPowerRequester power(QDBusConnection::connectToBus(m_addresses[0], "system"),
+                                 QDBusConnection::connectToBus(m_addresses[1], m_addresses[1]),
+                                 QString(), std::chrono::milliseconds(400),
+                                 std::chrono::milliseconds(800));
+        QList<Capabilities> results;
+        power.probe([&](const Capabilities &c) { results << c; });
+        QCOMPARE(results.size(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(results.size(), 1, 2000);
+        QStringList got;
+        for (Action action : {Action::LogOff, Action::PowerOff, Action::Restart, Action::Sleep,
+                              Action::Hibernate}) {
+            const Capability &c = results[0][static_cast<std::size_t>(action)];
+            got << (c.possible ? QString() : c.reason);
+        }
+        QCOMPARE(got, reasons);
+        QTest::qWait(300);
+        QCOMPARE(results.size(), 1);
     }
 };
 

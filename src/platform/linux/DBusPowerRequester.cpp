@@ -3,13 +3,19 @@
 #include "platform/Platform.h"
 #include "platform/linux/BusProbe.h"
 #include "platform/linux/PowerCalls.h"
+#include "platform/linux/ScreenActions.h"
 
+#include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,15 +37,37 @@ QVariant toVariant(const Arg &arg)
     return {};
 }
 
+// ListInhibitors' a(ssssuu): what, who, why, mode, uid, pid. Empty for any other answer.
+QList<PowerCalls::Inhibitor> readInhibitors(const QDBusMessage &reply)
+{
+    QList<PowerCalls::Inhibitor> inhibitors;
+    if (reply.type() != QDBusMessage::ReplyMessage ||
+        reply.signature() != QLatin1String("a(ssssuu)"))
+        return inhibitors;
+    const auto array = reply.arguments().value(0).value<QDBusArgument>();
+    array.beginArray();
+    while (!array.atEnd()) {
+        PowerCalls::Inhibitor inhibitor;
+        quint32 uid = 0;
+        array.beginStructure();
+        array >> inhibitor.what >> inhibitor.who >> inhibitor.why >> inhibitor.mode >> uid >>
+            inhibitor.pid;
+        array.endStructure();
+        inhibitors << inhibitor;
+    }
+    array.endArray();
+    return inhibitors;
+}
+
 // Messages on one connection leave in order: once the bus has answered a later message,
 // the earlier one is out of the process. (GetId rather than Peer.Ping: a bus monitor would
 // answer a Ping itself and be thrown off the bus for it.)
-void flushThenAnswer(const QDBusConnection &bus, std::function<void()> then)
+void flushThenAnswer(const QDBusConnection &bus, QObject *context, std::function<void()> then)
 {
     const QDBusMessage getId = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(getId, 1000));
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(getId, 1000), context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [then = std::move(then)](QDBusPendingCallWatcher *finished) {
                          finished->deleteLater();
@@ -70,6 +98,16 @@ public:
             knock();
     }
 
+    void probe(Probed probed) override
+    {
+        if (m_requester) {
+            m_requester->probe(std::move(probed));
+            return;
+        }
+        m_probes << std::move(probed);
+        knockOrAnswer();
+    }
+
     void request(Action action, bool force, Done done) override
     {
         if (m_requester) {
@@ -77,10 +115,7 @@ public:
             return;
         }
         m_waiting << Waiting{action, force, std::move(done)};
-        if (!m_knocking && !knockedLately())
-            knock();
-        else if (!m_knocking)
-            answerWaiting();
+        knockOrAnswer();
     }
 
 private:
@@ -90,6 +125,15 @@ private:
         bool force;
         Done done;
     };
+
+    void knockOrAnswer()
+    {
+        if (!m_knocking && !knockedLately())
+            knock();
+        else if (!m_knocking)
+            // Never from inside the request.
+            QTimer::singleShot(0, this, [this] { answerWaiting(); });
+    }
 
     bool knockedLately() const { return m_knocked.isValid() && !m_knocked.hasExpired(AgainMs); }
 
@@ -127,6 +171,18 @@ private:
 
     void answerWaiting()
     {
+        for (const Probed &probed : std::exchange(m_probes, {})) {
+            if (m_requester) {
+                m_requester->probe(probed);
+                continue;
+            }
+            Capabilities capabilities;
+            for (Capability &capability : capabilities)
+                capability = {
+                    false, QCoreApplication::translate("DBusPowerRequester",
+                                                       "The system's message bus does not answer")};
+            probed(capabilities);
+        }
         const QList<Waiting> waiting = std::exchange(m_waiting, {});
         for (const Waiting &w : waiting) {
             if (m_requester)
@@ -145,6 +201,7 @@ private:
     QElapsedTimer m_knocked;
     BusAnswer m_systemAnswer = BusAnswer::Answers;
     QList<Waiting> m_waiting;
+    QList<Probed> m_probes;
     std::unique_ptr<DBusPowerRequester> m_requester;
 };
 
@@ -154,7 +211,8 @@ DBusPowerRequester::DBusPowerRequester(QDBusConnection systemBus, QDBusConnectio
                                        QString xdgCurrentDesktop, std::chrono::milliseconds bound,
                                        std::chrono::milliseconds actingBound)
     : m_system(std::move(systemBus)), m_session(std::move(sessionBus)),
-      m_desktop(std::move(xdgCurrentDesktop)), m_bound(bound), m_actingBound(actingBound)
+      m_desktop(std::move(xdgCurrentDesktop)), m_bound(bound), m_actingBound(actingBound),
+      m_screen(new ScreenActions(m_system, m_session, this))
 {
 }
 
@@ -164,7 +222,104 @@ struct DBusPowerRequester::Call
 {
     PowerChain::Run run;
     Done done;
+    Action action;
+    // The programs whose inhibitor refused the request, when logind named an inhibitor.
+    QString holders;
 };
+
+struct DBusPowerRequester::Probe
+{
+    Probed probed;
+    Capabilities capabilities;
+    // logind's answers for power off, restart, sleep and hibernate; empty: none came.
+    std::array<QString, 4> words;
+    int pending = 0;
+};
+
+namespace {
+constexpr std::array<Action, 4> LogindActions = {Action::PowerOff, Action::Restart, Action::Sleep,
+                                                 Action::Hibernate};
+} // namespace
+
+void DBusPowerRequester::deliver(std::function<void()> answer)
+{
+    // From the event loop, never from inside a request or probe: the caller's state is
+    // settled by then.
+    QTimer::singleShot(0, this, std::move(answer));
+}
+
+void DBusPowerRequester::probe(Probed probed)
+{
+    auto probe = std::make_shared<Probe>();
+    probe->probed = std::move(probed);
+    // logind's questions, the screen's actions, the session managers that run.
+    probe->pending = static_cast<int>(LogindActions.size()) + 2;
+    const auto partDone = [this, probe] {
+        if (--probe->pending == 0)
+            finishProbe(probe);
+    };
+    for (std::size_t i = 0; i < LogindActions.size(); ++i) {
+        ask(PowerCalls::canMethod(LogindActions[i]), [probe, i, partDone](const QString &word) {
+            probe->words[i] = word;
+            partDone();
+        });
+    }
+    m_screen->probe([probe, partDone](const Capability &lock, const Capability &displayOff) {
+        probe->capabilities[static_cast<std::size_t>(Action::Lock)] = lock;
+        probe->capabilities[static_cast<std::size_t>(Action::DisplayOff)] = displayOff;
+        partDone();
+    });
+    prepare();
+    if (m_running)
+        partDone();
+    else
+        m_waiting << partDone;
+}
+
+void DBusPowerRequester::ask(const QString &method,
+                             std::function<void(const QString &word)> answered)
+{
+    if (!m_system.isConnected()) {
+        answered(QString());
+        return;
+    }
+    const QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), method);
+    auto *watcher = new QDBusPendingCallWatcher(
+        m_system.asyncCall(message, static_cast<int>(m_bound.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [answered = std::move(answered)](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                const QDBusMessage reply = finished->reply();
+                const bool word = reply.type() == QDBusMessage::ReplyMessage &&
+                                  reply.signature() == QLatin1String("s");
+                answered(word ? reply.arguments().value(0).toString() : QString());
+            });
+}
+
+bool DBusPowerRequester::managerTakes(Action action) const
+{
+    const auto steps = PowerCalls::chainFor(m_desktop, *m_running, action, false);
+    return std::any_of(steps.begin(), steps.end(), [](const PowerChain::Step &step) {
+        return step.bus == PowerChain::Bus::Session;
+    });
+}
+
+void DBusPowerRequester::finishProbe(const std::shared_ptr<Probe> &probe)
+{
+    QString anyWord;
+    for (std::size_t i = 0; i < LogindActions.size(); ++i) {
+        const Action action = LogindActions[i];
+        probe->capabilities[static_cast<std::size_t>(action)] =
+            PowerCalls::capabilityFor(action, probe->words[i], managerTakes(action));
+        if (anyWord.isEmpty())
+            anyWord = probe->words[i];
+    }
+    probe->capabilities[static_cast<std::size_t>(Action::LogOff)] =
+        PowerCalls::capabilityFor(Action::LogOff, anyWord, managerTakes(Action::LogOff));
+    deliver([probe] { probe->probed(probe->capabilities); });
+}
 
 void DBusPowerRequester::prepare()
 {
@@ -212,6 +367,18 @@ void DBusPowerRequester::prepare()
 
 void DBusPowerRequester::request(Action action, bool force, Done done)
 {
+    // The screen's own answers may come at once: passed on from the event loop.
+    const auto later = [this, done](const PowerResult &result) {
+        deliver([done, result] { done(result); });
+    };
+    if (action == Action::Lock) {
+        m_screen->lock(later);
+        return;
+    }
+    if (action == Action::DisplayOff) {
+        m_screen->displayOff(later);
+        return;
+    }
     prepare();
     if (m_running)
         start(action, force, std::move(done));
@@ -224,7 +391,7 @@ void DBusPowerRequester::start(Action action, bool force, Done done)
     auto call = std::make_shared<Call>(
         Call{PowerChain::Run(PowerCalls::chainFor(m_desktop, *m_running, action, force),
                              PowerChain::whenNothingAnswers(action, force)),
-             std::move(done)});
+             std::move(done), action, QString()});
     sendNext(call);
 }
 
@@ -232,7 +399,10 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
 {
     const PowerChain::Step *step = call->run.next();
     if (!step) {
-        call->done(call->run.result());
+        PowerResult result = call->run.result();
+        if (!call->holders.isEmpty() && result.refusal == Refusal::Inhibited)
+            result.detail = call->holders;
+        deliver([call, result] { call->done(result); });
         return;
     }
     const QDBusConnection &bus = step->bus == PowerChain::Bus::System ? m_system : m_session;
@@ -255,12 +425,13 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
     // an error, though, comes back at once. A call that acts and should answer is given
     // longer, as its silence leaves the user knowing nothing.
     const bool query = step->query;
+    const bool logind = step->bus == PowerChain::Bus::System;
     const auto bound = query || step->silenceAccepted ? m_bound : m_actingBound;
     auto *watcher =
-        new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(bound.count())));
+        new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(bound.count())), this);
     QObject::connect(
-        watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [this, call, query, bus](QDBusPendingCallWatcher *finished) {
+        watcher, &QDBusPendingCallWatcher::finished, this,
+        [this, call, query, logind, bus](QDBusPendingCallWatcher *finished) {
             finished->deleteLater();
             const QDBusMessage reply = finished->reply();
             if (reply.type() == QDBusMessage::ReplyMessage) {
@@ -276,17 +447,39 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
             // the service manager), which leaves the request as open as silence does.
             if (name != QLatin1String("org.freedesktop.DBus.Error.NoReply") &&
                 name != QLatin1String("org.freedesktop.DBus.Error.Timeout")) {
-                answer(call, {Reply::Kind::Error, name, reply.errorMessage(),
-                              PowerCalls::refusalFor(name)});
+                const Reply refused{Reply::Kind::Error, name, reply.errorMessage(),
+                                    PowerCalls::refusalFor(name)};
+                if (logind && name == PowerCalls::BlockedByInhibitor)
+                    nameHolders(call, refused);
+                else
+                    answer(call, refused);
                 return;
             }
             // Our bound running out reads as NoReply too: only Timeout is named.
             const QString said =
                 name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ? name : QString();
-            flushThenAnswer(bus, [this, call, said] {
+            flushThenAnswer(bus, this, [this, call, said] {
                 answer(call, {Reply::Kind::Silence, said, QString(), Refusal::NoAnswer});
             });
         });
+}
+
+void DBusPowerRequester::nameHolders(const std::shared_ptr<Call> &call,
+                                     const PowerChain::Reply &refusal)
+{
+    // logind's refusal names nobody. Without the list its own words stay the detail.
+    const QDBusMessage list = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("ListInhibitors"));
+    auto *watcher = new QDBusPendingCallWatcher(
+        m_system.asyncCall(list, static_cast<int>(m_bound.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, call, refusal](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                call->holders =
+                    PowerCalls::inhibitorHolders(readInhibitors(finished->reply()), call->action);
+                answer(call, refusal);
+            });
 }
 
 void DBusPowerRequester::answer(const std::shared_ptr<Call> &call, const Reply &reply)

@@ -12,10 +12,12 @@
 #include <optional>
 
 class QDBusServiceWatcher;
+class ScreenActions;
 
 // Sends the request chain of the user's desktop over D-Bus: the session managers that run on
-// the session bus, then systemd-logind on the system bus. Every call is asynchronous and
-// bounded, so the window never waits on a bus. The connections are given so that tests can
+// the session bus, then systemd-logind on the system bus; the screen's actions go to
+// ScreenActions. Every call is asynchronous and bounded, so the window never waits on a bus,
+// and every answer comes from the event loop. The connections are given so that tests can
 // hand in private buses.
 class DBusPowerRequester final : public QObject, public PowerRequester
 {
@@ -33,15 +35,26 @@ public:
                        std::chrono::milliseconds actingBound = DefaultActingBound);
     ~DBusPowerRequester() override;
 
+    // logind's Can…() questions in parallel, the session managers that run, and the screen's
+    // actions: all seven answered together, within the bound.
+    void probe(Probed probed) override;
     // Starts following which session managers run, so that a request need not ask first.
     void prepare() override;
     void request(Action action, bool force, Done done) override;
 
 private:
     struct Call;
+    struct Probe;
     void start(Action action, bool force, Done done);
     void sendNext(const std::shared_ptr<Call> &call);
     void answer(const std::shared_ptr<Call> &call, const PowerChain::Reply &reply);
+    // Who holds the inhibitor that refused the call, then the refusal.
+    void nameHolders(const std::shared_ptr<Call> &call, const PowerChain::Reply &refusal);
+    void ask(const QString &method, std::function<void(const QString &word)> answered);
+    void finishProbe(const std::shared_ptr<Probe> &probe);
+    // Whether a running session manager takes the unforced request.
+    bool managerTakes(Action action) const;
+    void deliver(std::function<void()> answer);
 
     QDBusConnection m_system;
     QDBusConnection m_session;
@@ -49,6 +62,7 @@ private:
     std::chrono::milliseconds m_bound;
     std::chrono::milliseconds m_actingBound;
     QDBusServiceWatcher *m_watcher = nullptr;
+    ScreenActions *m_screen = nullptr;
     // The session managers' names on the session bus, once known.
     std::optional<QSet<QString>> m_running;
     QList<std::function<void()>> m_waiting;

@@ -1,5 +1,7 @@
 #include "platform/linux/PowerCalls.h"
 
+#include <QCoreApplication>
+
 using PowerChain::Arg;
 using PowerChain::SessionManager;
 using PowerChain::Step;
@@ -92,6 +94,28 @@ Step logindStep(const QString &method, QList<Arg> args = {})
     return step;
 }
 
+// logind's method for the action without flags; empty where logind has none.
+QString plainMethod(Action action)
+{
+    switch (action) {
+    case Action::PowerOff:
+        return QStringLiteral("PowerOff");
+    case Action::Restart:
+        return QStringLiteral("Reboot");
+    // Plain suspend and hibernation: SleepOperation= in logind.conf steers only logind's
+    // Sleep() (systemd 256 and later), not these.
+    case Action::Sleep:
+        return QStringLiteral("Suspend");
+    case Action::Hibernate:
+        return QStringLiteral("Hibernate");
+    case Action::LogOff:
+    case Action::Lock:
+    case Action::DisplayOff:
+        break;
+    }
+    return {};
+}
+
 QList<Step> logindChain(Action action, bool force)
 {
     if (action == Action::LogOff) {
@@ -105,11 +129,12 @@ QList<Step> logindChain(Action action, bool force)
         terminate.interface = QStringLiteral("org.freedesktop.login1.Session");
         return {terminate};
     }
-    const bool off = action == Action::PowerOff;
-    const QString withFlags =
-        off ? QStringLiteral("PowerOffWithFlags") : QStringLiteral("RebootWithFlags");
-    const QString plain = off ? QStringLiteral("PowerOff") : QStringLiteral("Reboot");
-    // PowerOff(false)/Reboot(false): false means "do not ask for interactive authorization".
+    const QString plain = plainMethod(action);
+    if (plain.isEmpty())
+        return {};
+    const QString withFlags = plain + QStringLiteral("WithFlags");
+    // PowerOff(false), Suspend(false), ...: false means "do not ask for interactive
+    // authorization".
     const Step fallback = logindStep(plain, {boolean(false)});
     if (force) {
         // systemd before 257 refuses the skip-inhibitors flag with InvalidArgs; there the
@@ -118,7 +143,7 @@ QList<Step> logindChain(Action action, bool force)
         skip.moveOnErrors << dbusError("InvalidArgs");
         return {skip, fallback};
     }
-    Step can = logindStep(off ? QStringLiteral("CanPowerOff") : QStringLiteral("CanReboot"));
+    Step can = logindStep(canMethod(action));
     can.query = true;
     return {can, logindStep(withFlags, {u64(0)}), fallback};
 }
@@ -207,7 +232,10 @@ QList<Step> chainFor(const QString &xdgCurrentDesktop, const QSet<QString> &runn
                      bool force)
 {
     QList<Step> steps;
-    for (SessionManager manager : PowerChain::sessionManagerOrder(xdgCurrentDesktop)) {
+    // The session managers end the session; sleeping is logind's alone.
+    const auto managers = endsSession(action) ? PowerChain::sessionManagerOrder(xdgCurrentDesktop)
+                                              : QList<SessionManager>();
+    for (SessionManager manager : managers) {
         for (const Step &step : managerSteps(manager, action, force)) {
             if (running.contains(step.service))
                 steps << step;
@@ -221,13 +249,112 @@ Refusal refusalFor(const QString &errorName)
 {
     if (errorName == dbusError("AccessDenied"))
         return Refusal::AccessDenied;
-    if (errorName == QLatin1String("org.freedesktop.login1.BlockedByInhibitorLock"))
+    if (errorName == BlockedByInhibitor)
         return Refusal::Inhibited;
+    // The sleep state is not configured or not supported; a request is already on its way.
+    if (errorName == QLatin1String("org.freedesktop.login1.SleepVerbNotSupported") ||
+        errorName == QLatin1String("org.freedesktop.login1.OperationInProgress"))
+        return Refusal::NotPossible;
     if (errorName == dbusError("InteractiveAuthorizationRequired"))
         return Refusal::AuthorizationRequired;
     if (notAvailableErrors().contains(errorName))
         return Refusal::NoService;
     return Refusal::Other;
+}
+
+QString canMethod(Action action)
+{
+    const QString plain = plainMethod(action);
+    return plain.isEmpty() ? QString() : QStringLiteral("Can") + plain;
+}
+
+Capability capabilityFor(Action action, const QString &answer, bool managerTakes)
+{
+    const auto translated = [](const char *text) {
+        return QCoreApplication::translate("PowerCalls", text);
+    };
+    if (action == Action::LogOff) {
+        // A session manager ends the session unforced; logind ends it forced.
+        if (managerTakes || !answer.isEmpty())
+            return {};
+        return {false, QCoreApplication::translate(
+                           "PowerCalls", "No session manager or system service here can log off")};
+    }
+    // What is left: power off, restart, sleep, hibernate. Without logind a session manager
+    // may still have a way of its own.
+    if (answer.isEmpty() && managerTakes)
+        return {};
+    struct Texts
+    {
+        const char *none, *password, *no, *na;
+    };
+    static constexpr Texts powerOff{
+        QT_TRANSLATE_NOOP("PowerCalls", "No system service here can turn off the computer"),
+        QT_TRANSLATE_NOOP("PowerCalls", "Turning off the computer needs a password here"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This user may not turn off the computer"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This computer cannot be turned off from here")};
+    static constexpr Texts restart{
+        QT_TRANSLATE_NOOP("PowerCalls", "No system service here can restart the computer"),
+        QT_TRANSLATE_NOOP("PowerCalls", "Restarting needs a password here"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This user may not restart the computer"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This computer cannot be restarted from here")};
+    static constexpr Texts sleeping{
+        QT_TRANSLATE_NOOP("PowerCalls", "No system service here can put the computer to sleep"),
+        QT_TRANSLATE_NOOP("PowerCalls", "Sleep needs a password here"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This user may not put the computer to sleep"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This computer cannot sleep")};
+    static constexpr Texts hibernating{
+        QT_TRANSLATE_NOOP("PowerCalls", "No system service here can hibernate the computer"),
+        QT_TRANSLATE_NOOP("PowerCalls", "Hibernation needs a password here"),
+        QT_TRANSLATE_NOOP("PowerCalls", "This user may not hibernate the computer"),
+        QT_TRANSLATE_NOOP("PowerCalls", "Hibernation is turned off on this computer")};
+    const Texts &texts = action == Action::PowerOff  ? powerOff
+                         : action == Action::Restart ? restart
+                         : action == Action::Sleep   ? sleeping
+                                                     : hibernating;
+    if (answer.isEmpty())
+        return {false, translated(texts.none)};
+    // "no" and "na" end every way: a session manager asks logind in the end. A password
+    // ("challenge", "challenge-inhibitor-blocked") can be asked for by a session manager
+    // only; we ask for none. "yes", "inhibited", "inhibitor-blocked": possible, as an
+    // inhibitor may be gone when the time comes.
+    if (answer == QLatin1String("no"))
+        return {false, translated(texts.no)};
+    if (answer == QLatin1String("na"))
+        return {false, translated(texts.na)};
+    if (answer.startsWith(QLatin1String("challenge")) && !managerTakes)
+        return {false, translated(texts.password)};
+    return {};
+}
+
+QString inhibitorHolders(const QList<Inhibitor> &inhibitors, Action action)
+{
+    // Enough lines for a message box.
+    constexpr qsizetype MaxHolders = 5;
+    const QString what = endsSession(action) ? QStringLiteral("shutdown") : QStringLiteral("sleep");
+    QStringList lines;
+    qsizetype more = 0;
+    for (const Inhibitor &inhibitor : inhibitors) {
+        // Only a block inhibitor refuses; a delay one only holds the action up a few seconds.
+        if (inhibitor.mode != QLatin1String("block") ||
+            !inhibitor.what.split(QLatin1Char(':')).contains(what))
+            continue;
+        if (lines.size() == MaxHolders) {
+            ++more;
+            continue;
+        }
+        lines << (inhibitor.why.isEmpty()
+                      ? QCoreApplication::translate("PowerCalls", "Held by \"%1\" (PID %2)")
+                            .arg(inhibitor.who)
+                            .arg(inhibitor.pid)
+                      : QCoreApplication::translate("PowerCalls", "Held by \"%1\" (PID %2): %3")
+                            .arg(inhibitor.who)
+                            .arg(inhibitor.pid)
+                            .arg(inhibitor.why));
+    }
+    if (more > 0)
+        lines << QCoreApplication::translate("PowerCalls", "and %n more", nullptr, int(more));
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace PowerCalls
