@@ -5,6 +5,7 @@
 #include "core/Log.h"
 #include "core/Notifier.h"
 #include "core/Power.h"
+#include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
 #include "core/WebOpener.h"
@@ -190,7 +191,7 @@ int main(int argc, char *argv[])
     }
 
     const auto clock = Platform::makeClock();
-    const auto settings = Platform::makeSettingsStore();
+    const auto settings = Platform::makeSettingsStore(SettingsKeys::section());
     const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
     const auto animator = Platform::makeTrayAnimator();

@@ -30,8 +30,8 @@ QString displayProblem();
 // The wall and monotonic clocks, the latter standing still while the computer sleeps.
 std::unique_ptr<Clock> makeClock();
 std::unique_ptr<PowerRequester> makePowerRequester();
-// The user's own settings of this program.
-std::unique_ptr<SettingsStore> makeSettingsStore();
+// The user's own settings of this program: one group of them ("Settings", "Schedules").
+std::unique_ptr<SettingsStore> makeSettingsStore(const QString &group);
 std::unique_ptr<WebOpener> makeWebOpener();
 std::unique_ptr<Notifier> makeNotifier();
 std::unique_ptr<TrayAnimator> makeTrayAnimator();

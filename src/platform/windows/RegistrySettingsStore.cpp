@@ -30,6 +30,8 @@ std::wstring wide(const QString &text)
 class RegistrySettingsStore final : public SettingsStore
 {
 public:
+    explicit RegistrySettingsStore(QString group) : m_group(std::move(group)) {}
+
     QString value(const QString &key, const QString &defaultText) override
     {
         // Far beyond any text of this program; the value may grow between two reads.
@@ -86,16 +88,17 @@ public:
     QString location() const override { return QStringLiteral("HKEY_CURRENT_USER\\") + path(); }
 
 private:
-    static QString path()
+    QString path() const
     {
-        return QStringLiteral("Software\\%1\\%1\\%2")
-            .arg(SettingsKeys::application(), SettingsKeys::section());
+        return QStringLiteral("Software\\%1\\%1\\%2").arg(SettingsKeys::application(), m_group);
     }
+
+    QString m_group;
 };
 
 } // namespace
 
-std::unique_ptr<SettingsStore> Platform::makeSettingsStore()
+std::unique_ptr<SettingsStore> Platform::makeSettingsStore(const QString &group)
 {
-    return std::make_unique<RegistrySettingsStore>();
+    return std::make_unique<RegistrySettingsStore>(group);
 }
