@@ -74,8 +74,8 @@ struct SuspendResult
 
 // Sleep or hibernate, if the computer can now: the shutdown privilege as for exitWindows,
 // then SetSuspendState, which returns only after the computer woke up again, so it must run
-// off the GUI thread. force is SetSuspendState's own: the programs are not asked first
-// (Windows XP; newer Windows ignores it and never asks them).
+// off the GUI thread. force is SetSuspendState's bForce: suspend at once instead of asking
+// every program first, as older Windows did; newer Windows documents it as without effect.
 SuspendResult suspend(const PowerApi &api, bool hibernate, bool force);
 
 // Asks for WM_SYSCOMMAND SC_MONITORPOWER 2 on the window, whose default handling turns the

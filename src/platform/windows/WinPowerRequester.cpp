@@ -55,6 +55,8 @@ public:
             const std::lock_guard lock(m_courier->mutex);
             m_courier->receiver = nullptr;
         }
+        if (m_window)
+            SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         m_locker.reset(); // its notifications end before the window does
         if (m_window)
             DestroyWindow(m_window);
@@ -140,9 +142,9 @@ private:
                          Refusal::Other, why));
             return false;
         }
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         m_locker =
             std::make_unique<win32::SessionLocker>(win32::realPowerApi(), m_window, LockPatience);
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         return true;
     }
 
