@@ -1,7 +1,11 @@
-// The Windows power sequence and the pipe owner's check against fake Win32 functions; it
+// The Windows power actions and the pipe owner's check against fake Win32 functions; it
 // links none of the real ones (Win32PowerApi.cpp and SingleInstance.cpp stay out).
 #include "platform/windows/PipeOwner.h"
 #include "platform/windows/Win32Power.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 
 #include <cstdio>
 #include <cstring>
@@ -12,8 +16,10 @@ namespace {
 
 const HANDLE Process = reinterpret_cast<HANDLE>(0x51);
 const HANDLE Token = reinterpret_cast<HANDLE>(0x7e);
+const HWND Window = reinterpret_cast<HWND>(0x3c);
 std::string g_calls; // the calls in order; a "?" marks an unexpected argument
-BOOL g_tokenAnswer, g_exitAnswer;
+BOOL g_tokenAnswer, g_exitAnswer, g_capsAnswer, g_suspendAnswer, g_registerAnswer, g_lockAnswer;
+SYSTEM_POWER_CAPABILITIES g_caps;
 unsigned char g_record[28];
 int g_failures = 0;
 
@@ -55,8 +61,33 @@ const win32::PowerApi fakes{
         return g_exitAnswer;
     },
     .GetLastError = []() WINAPI -> DWORD {
-        g_calls += "error";
+        g_calls += "error ";
         return ERROR_PRIVILEGE_NOT_HELD;
+    },
+    .GetPwrCapabilities = [](PSYSTEM_POWER_CAPABILITIES caps) WINAPI -> BOOLEAN {
+        g_calls += "caps ";
+        return *caps = g_caps, g_capsAnswer;
+    },
+    .SetSuspendState = [](BOOLEAN hibernate, BOOLEAN force, BOOLEAN noWake) WINAPI -> BOOLEAN {
+        g_calls += "suspend(" + std::to_string(hibernate) + std::to_string(force) +
+                   std::to_string(noWake) + ") ";
+        return g_suspendAnswer;
+    },
+    .LockWorkStation = []() WINAPI -> BOOL { return g_calls += "lock ", g_lockAnswer; },
+    .WTSRegisterSessionNotification = [](HWND window, DWORD flags) WINAPI -> BOOL {
+        g_calls +=
+            window == Window && flags == NOTIFY_FOR_THIS_SESSION ? "register " : "register? ";
+        return g_registerAnswer;
+    },
+    .WTSUnRegisterSessionNotification = [](HWND window) WINAPI -> BOOL {
+        return g_calls += window == Window ? "unregister " : "unregister? ", TRUE;
+    },
+    .PostMessageW = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) WINAPI -> BOOL {
+        g_calls +=
+            window == Window && message == WM_SYSCOMMAND && wParam == SC_MONITORPOWER && lParam == 2
+                ? "post "
+                : "post? ";
+        return g_exitAnswer;
     },
 };
 
@@ -94,8 +125,9 @@ const win32::PipeOwnerApi ownerFakes{
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    QCoreApplication app(argc, argv);
     const struct
     {
         Action action;
@@ -117,13 +149,103 @@ int main()
         const std::string exit = "exit(" + std::to_string(row.flags) + ") ";
         // The token handle is closed, and only when one was opened.
         const std::string close = row.tokenOpened ? "close " : "";
-        check(g_calls == "token lookup adjust " + close + exit + (row.accepted ? "" : "error"),
+        check(g_calls == "token lookup adjust " + close + exit + (row.accepted ? "" : "error "),
               g_calls);
         check(std::memcmp(g_record, Record, sizeof Record) == 0, exit + "privilege record");
         check(result.accepted == bool(row.accepted) && result.flags == row.flags &&
                   result.error == (row.accepted ? 0 : ERROR_PRIVILEGE_NOT_HELD),
               exit + "result");
     }
+
+    // What the computer offers (S3, S4, a hibernation file, Modern Standby) decides what the
+    // probe says; a sleep it cannot do is never asked for, nor turned into a hibernation.
+    const QString noSleep = "This computer cannot sleep.";
+    const QString noHibernate = "This computer cannot hibernate.";
+    const QString standby =
+        "This computer sleeps only by turning off its display (Modern Standby).";
+    const QString noFile = "Hibernation is turned off on this computer.";
+    const QString unknown = "Windows does not tell which power states this computer has: " +
+                            qt_error_string(ERROR_PRIVILEGE_NOT_HELD);
+    const struct
+    {
+        BOOLEAN s3, s4, file, aoac;
+        bool hibernate, force;
+        QString sleepReason, hibernateReason;
+        std::string calls;
+        BOOL capsAnswer = TRUE, suspendAnswer = TRUE;
+    } suspends[] = {
+        {1, 1, 1, 0, false, true, "", "", "caps token lookup adjust close suspend(010) "},
+        {1, 1, 1, 0, true, false, "", "", "caps token lookup adjust close suspend(100) error ",
+         TRUE, FALSE},
+        {1, 1, 0, 0, true, true, "", noFile, "caps "},
+        {0, 1, 1, 1, false, false, standby, "", "caps "},
+        {0, 0, 1, 0, true, false, noSleep, noHibernate, "caps "},
+        {1, 1, 1, 0, false, false, unknown, unknown, "caps error ", FALSE},
+    };
+    for (const auto &row : suspends) {
+        std::memset(&g_caps, 0, sizeof g_caps);
+        g_caps.SystemS3 = row.s3, g_caps.SystemS4 = row.s4, g_caps.HiberFilePresent = row.file;
+        g_caps.spare2[2] = row.aoac; // AoAc in newer headers
+        g_capsAnswer = row.capsAnswer, g_suspendAnswer = row.suspendAnswer;
+        Capabilities probed = win32::probe(fakes), expected;
+        expected[std::size_t(Action::Sleep)] = {row.sleepReason.isEmpty(), row.sleepReason};
+        expected[std::size_t(Action::Hibernate)] = {row.hibernateReason.isEmpty(),
+                                                    row.hibernateReason};
+        const QString wanted = row.hibernate ? row.hibernateReason : row.sleepReason;
+        g_calls.clear();
+        const win32::SuspendResult result = win32::suspend(fakes, row.hibernate, row.force);
+        const std::string name = row.calls + (row.hibernate ? "hibernate" : "sleep");
+        check(g_calls == row.calls && probed == expected, name + ": " + g_calls);
+        check(result.accepted == (wanted.isEmpty() && row.suspendAnswer) &&
+                  result.notPossible == wanted &&
+                  result.error == (row.suspendAnswer ? 0 : ERROR_PRIVILEGE_NOT_HELD),
+              name + " result");
+    }
+
+    // The lock counts once the session says so, within its patience; the answer always comes
+    // later, from the event loop, once.
+    const struct
+    {
+        BOOL registered, locked;
+        WPARAM event;
+        std::string calls;
+        bool accepted;
+        Refusal refusal;
+        bool waits; // for the whole patience
+    } locks[] = {
+        {TRUE, TRUE, WTS_SESSION_LOCK, "register lock unregister ", true, Refusal::Other, false},
+        {TRUE, TRUE, WTS_SESSION_UNLOCK, "register lock unregister ", false, Refusal::NotConfirmed,
+         true},
+        {FALSE, TRUE, WTS_SESSION_LOCK, "register error lock ", false, Refusal::NotConfirmed,
+         false},
+        {TRUE, FALSE, 0, "register lock error unregister ", false, Refusal::AccessDenied, false},
+    };
+    for (const auto &row : locks) {
+        g_calls.clear();
+        g_registerAnswer = row.registered, g_lockAnswer = row.locked;
+        win32::SessionLocker locker(fakes, Window, std::chrono::milliseconds(300));
+        int answers = 0;
+        qint64 after = 0;
+        PowerResult got;
+        QElapsedTimer clock;
+        clock.start();
+        locker.lock(
+            [&](const PowerResult &result) { ++answers, after = clock.elapsed(), got = result; });
+        const bool later = answers == 0;
+        QTimer::singleShot(50, &locker, [&] { locker.sessionChanged(row.event); });
+        QEventLoop loop;
+        QTimer::singleShot(500, &loop, &QEventLoop::quit);
+        loop.exec();
+        check(later && answers == 1 && g_calls == row.calls && got.accepted == row.accepted &&
+                  got.refusal == row.refusal && (after >= 300) == row.waits,
+              row.calls + std::to_string(row.event) + ": " + got.error.toStdString() + " after " +
+                  std::to_string(after) + " ms");
+    }
+    // Posted to our own window, never sent to every program's.
+    g_calls.clear(), g_exitAnswer = TRUE;
+    check(win32::postDisplayOff(fakes, Window) == 0 && g_calls == "post ",
+          "display off: " + g_calls);
+
     // The same user, another, and each call that can fail failing.
     const std::pair<PSID, int> owners[] = {
         {&g_ours, 0}, {&g_theirs, 0}, {&g_ours, 1}, {&g_ours, 2}, {&g_theirs, 3}};

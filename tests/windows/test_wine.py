@@ -1,7 +1,7 @@
 """The cross-built orvanta.exe under wine on Xvfb with trayer, clicked at places worked out
 from the window's design, in the scratch prefix whose wineboot.exe is the recorder; the flags
 of each request from wine's relay trace of ExitWindowsEx.
-    usage: test_wine.py window|fire|waits|installer EXE PREFIX RECORDER SETUP"""
+    usage: test_wine.py window|fire|waits|installer|console|check EXE PREFIX RECORDER SETUP"""
 
 import contextlib
 import fcntl
@@ -388,6 +388,26 @@ def scenario_console(wine):
     check(len(locks) == 1 and re.fullmatch(r"orvanta-S-1-5-21(-\d+)+-\d+\.lock",
                                            os.path.basename(locks[0])),
           f"the lock is named after the user and the session: {locks}")
+
+
+def scenario_check(wine):
+    """--check says what wine's own GetPwrCapabilities says (read by power_caps.exe): sleep
+    needs S3, hibernate S4 and a hibernation file; the other actions are always there."""
+    caps = wine.wine(os.path.join(os.path.dirname(wine.recorder), "power_caps.exe")).stdout
+    has = {k: v == "1" for k, v in re.findall(r"(\w+)=(\d)", caps)}
+    check(len(has) == 4, f"power_caps.exe read {caps.strip()}")
+    answer = wine.wine(wine.exe, "--check")
+    said = dict(re.findall(r"^.* \((--[\w-]+)\): (.*?)\r?$", answer.stdout, re.M))
+    sleep = "yes" if has["S3"] else ("This computer sleeps only by turning off its display "
+                                     "(Modern Standby)." if has["AoAc"] else
+                                     "This computer cannot sleep.")
+    hibernate = ("This computer cannot hibernate." if not has["S4"] else "yes"
+                 if has["HiberFilePresent"] else "Hibernation is turned off on this computer.")
+    wanted = dict.fromkeys(("--logoff", "--poweroff", "--reboot", "--lock", "--display-off"),
+                           "yes") | {"--sleep": sleep, "--hibernate": hibernate}
+    check(answer.returncode == 0 and said.keys() == wanted.keys() and
+          all(said[o] == w if w == "yes" else said[o].startswith("no ") and said[o].endswith(w)
+              for o, w in wanted.items()), f"--check answered {said}")
 
 
 if __name__ == "__main__":

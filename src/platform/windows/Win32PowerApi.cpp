@@ -1,5 +1,7 @@
 #include "platform/windows/Win32Power.h"
 
+#include <powrprof.h>
+
 const win32::PowerApi &win32::realPowerApi()
 {
     static const PowerApi api{
@@ -10,6 +12,12 @@ const win32::PowerApi &win32::realPowerApi()
         .CloseHandle = &::CloseHandle,
         .ExitWindowsEx = &::ExitWindowsEx,
         .GetLastError = &::GetLastError,
+        .GetPwrCapabilities = &::GetPwrCapabilities,
+        .SetSuspendState = &::SetSuspendState,
+        .LockWorkStation = &::LockWorkStation,
+        .WTSRegisterSessionNotification = &::WTSRegisterSessionNotification,
+        .WTSUnRegisterSessionNotification = &::WTSUnRegisterSessionNotification,
+        .PostMessageW = &::PostMessageW,
     };
     return api;
 }
