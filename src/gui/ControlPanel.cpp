@@ -11,6 +11,7 @@
 #include "gui/TimeRow.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -69,6 +70,7 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
                 emit edited();
         });
         m_actionButtons[i] = button;
+        button->installEventFilter(this);
     }
     m_forceBox = new ForceCheckBox(tr("Force (no warnings by other programs, etc.)"), actionFrame);
     m_forceBox->setObjectName(QStringLiteral("forceBox"));
@@ -287,6 +289,29 @@ void ControlPanel::enableActions()
     if (m_entryEnabled && !reachable)
         for (OptionButton *button : m_actionButtons)
             button->setFocusPolicy(Qt::StrongFocus);
+}
+
+// Up and Down walk the actions in reading order, down the first column and on into the
+// second; the toolkit's nearest button below the foot of the first column would be the foot
+// of the second. Left and Right stay the toolkit's: across to the other column.
+bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+    const auto from = std::find(m_actionButtons.cbegin(), m_actionButtons.cend(), watched);
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || from == m_actionButtons.cend())
+        return false;
+    const int step = key == Qt::Key_Down ? 1 : -1;
+    for (auto i = from - m_actionButtons.cbegin() + step; i >= 0 && i < ActionCount; i += step) {
+        OptionButton *to = m_actionButtons[static_cast<std::size_t>(i)];
+        if (!to->isEnabled())
+            continue;
+        // As the toolkit's arrows: the selection moves along with the focus.
+        if ((*from)->isChecked())
+            to->click();
+        to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        break;
+    }
+    return true;
 }
 
 void ControlPanel::showWaiting(const QString &status)

@@ -46,6 +46,9 @@ public:
     // Greys the actions the system cannot carry out, each with the reason as its tool tip.
     void showCapabilities(const ArmingController &arming);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // A choice, a field or a spin button changed, by the user or by assignment.
     void edited();

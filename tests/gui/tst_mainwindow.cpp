@@ -211,6 +211,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(walked, expected);
+        // From Log off user down the first column of actions and on into the second, the
+        // selection following.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(child<QAbstractButton>("sleepButton")->hasFocus());
+        QVERIFY(child<QAbstractButton>("sleepButton")->isChecked());
     }
 
     void settingsGoInAndOutOfTheControls()
