@@ -225,14 +225,20 @@ int main(int argc, char *argv[])
         window.showCentred();
         window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
     };
-    // Commands wait until the sources of the waits are known: an idle wait needs to know
-    // which one this session has. The window shows at once unless a command came with the
-    // first start: that one is applied first, and shows the window only when it was taken.
+    // Commands wait until the sources of the waits and what the system can carry out are
+    // known: an idle wait needs to know which source this session has, and an action the
+    // system cannot carry out is refused with its reason. The window shows at once unless a
+    // command came with the first start: that one is applied first, and shows the window only
+    // when it was taken.
     const bool arming = command.arm || command.wait;
     window.prepare();
     if (!arming)
         showWindow();
-    const auto whenProbed = [&] {
+    bool known = false;
+    const auto whenKnown = [&] {
+        if (known || !waitSources->isProbed() || !window.arming()->capabilitiesKnown())
+            return;
+        known = true;
         if (arming) {
             if (const CommandOutcome outcome = window.apply(command);
                 outcome.kind != CommandOutcome::Kind::Applied) {
@@ -247,11 +253,12 @@ int main(int argc, char *argv[])
         if (channel)
             channel->open();
     };
-    // Through the event loop either way, where exit() is heard.
-    if (waitSources->isProbed())
-        QTimer::singleShot(0, &window, whenProbed);
-    else
-        QObject::connect(waitSources.get(), &WaitSources::probed, &window, whenProbed,
-                         Qt::SingleShotConnection);
+    // Through the event loop whichever answers last, and whether or not both have answered
+    // already: exit() is heard only there.
+    QObject::connect(waitSources.get(), &WaitSources::probed, &window, whenKnown,
+                     Qt::QueuedConnection);
+    QObject::connect(window.arming(), &ArmingController::capabilitiesProbed, &window, whenKnown,
+                     Qt::QueuedConnection);
+    QTimer::singleShot(0, &window, whenKnown);
     return QApplication::exec();
 }

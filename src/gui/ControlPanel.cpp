@@ -11,8 +11,11 @@
 #include "gui/TimeRow.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +23,11 @@ std::size_t at(auto enumValue)
 {
     return static_cast<std::size_t>(enumValue);
 }
+
+// Where the second column of actions begins in the Action frame, in twips; it ends where the
+// frame's border leaves a margin.
+constexpr int RightColumn = 2280;
+constexpr int RightColumnEnd = 3975;
 
 } // namespace
 
@@ -34,31 +42,47 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
 
     auto *actionFrame = new QGroupBox(tr("Action"), client);
     actionFrame->setObjectName(QStringLiteral("actionFrame"));
-    layout.add(actionFrame, QRect(120, 120, 4095, 1815), true);
-    const QString actions[3] = {tr("Log off user"), tr("Turn off computer"),
-                                tr("Restart computer")};
-    const char *actionNames[3] = {"logOffButton", "powerOffButton", "restartButton"};
-    for (int i = 0; i < 3; ++i) {
-        auto *button = new OptionButton(actions[i], actionFrame);
+    layout.add(actionFrame, QRect(120, 120, 4095, 2175), true);
+    // Two columns: the actions that end the session, and those that leave it running.
+    const QString captions[ActionCount] = {tr("Log off user"),
+                                           tr("Turn off computer"),
+                                           tr("Restart computer"),
+                                           PowerTexts::actionCaption(Action::Sleep),
+                                           PowerTexts::actionCaption(Action::Hibernate),
+                                           PowerTexts::actionCaption(Action::Lock),
+                                           PowerTexts::actionCaption(Action::DisplayOff)};
+    const char *actionNames[ActionCount] = {"logOffButton",    "powerOffButton",  "restartButton",
+                                            "sleepButton",     "hibernateButton", "lockButton",
+                                            "displayOffButton"};
+    for (Action action : AllActions) {
+        const std::size_t i = at(action);
+        auto *button = new OptionButton(captions[i], actionFrame);
         button->setObjectName(QLatin1String(actionNames[i]));
-        layout.add(button, QRect(240, 240 + 360 * i, 1935, 255), true);
+        button->setAccessibleName(button->text());
+        const int row = static_cast<int>(endsSession(action) ? i : i - 3);
+        layout.add(button,
+                   endsSession(action)
+                       ? QRect(240, 240 + 360 * row, 1935, 255)
+                       : QRect(RightColumn, 240 + 360 * row, RightColumnEnd - RightColumn, 255),
+                   true);
         connect(button, &QAbstractButton::toggled, this, [this](bool checked) {
             if (checked)
                 emit edited();
         });
-        m_actionButtons[at(i)] = button;
+        m_actionButtons[i] = button;
+        button->installEventFilter(this);
     }
     m_forceBox = new ForceCheckBox(tr("Force (no warnings by other programs, etc.)"), actionFrame);
     m_forceBox->setObjectName(QStringLiteral("forceBox"));
     m_forceBox->setToolTip(tr("Don't mind waiting for programs to shut down"));
     m_forceBox->setAccessibleDescription(m_forceBox->toolTip());
     m_forceBox->setValue(1);
-    layout.add(m_forceBox, QRect(240, 1320, 3495, 375), true);
+    layout.add(m_forceBox, QRect(240, 1680, 3495, 375), true);
     connect(m_forceBox, &QCheckBox::stateChanged, this, [this] { emit edited(); });
 
     auto *timeFrame = new QGroupBox(tr("Time settings"), client);
     timeFrame->setObjectName(QStringLiteral("timeFrame"));
-    layout.add(timeFrame, QRect(120, 1920, 4095, 2415), true);
+    layout.add(timeFrame, QRect(120, 2280, 4095, 2415), true);
     auto *countdownButton = new OptionButton(tr("Countdown"), timeFrame);
     countdownButton->setObjectName(QStringLiteral("countdownButton"));
     layout.add(countdownButton, QRect(240, 240, 1455, 255), true);
@@ -93,7 +117,7 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
     m_startButton->setObjectName(QStringLiteral("startButton"));
     m_startButton->setAutoDefault(false);
     showState(ArmingController::State::Idle);
-    layout.add(m_startButton, QRect(1440, 4440, 2175, 375), true);
+    layout.add(m_startButton, QRect(1440, 4800, 2175, 375), true);
     connect(m_startButton, &QPushButton::clicked, this, &ControlPanel::startClicked);
 
     m_hideButton = new QPushButton(client);
@@ -107,21 +131,21 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
     // Not a Tab stop and clicking it does not take the focus, so it never runs the field
     // check of the field being left.
     m_hideButton->setFocusPolicy(Qt::NoFocus);
-    layout.add(m_hideButton, QRect(3840, 4440, 375, 375), true);
+    layout.add(m_hideButton, QRect(3840, 4800, 375, 375), true);
     connect(m_hideButton, &QPushButton::clicked, this, &ControlPanel::hideClicked);
 
     for (QAbstractButton *button :
-         {static_cast<QAbstractButton *>(m_actionButtons[0]),
-          static_cast<QAbstractButton *>(m_actionButtons[1]),
-          static_cast<QAbstractButton *>(m_actionButtons[2]),
-          static_cast<QAbstractButton *>(m_forceBox), static_cast<QAbstractButton *>(clockButton),
+         {static_cast<QAbstractButton *>(m_forceBox), static_cast<QAbstractButton *>(clockButton),
           static_cast<QAbstractButton *>(countdownButton)})
         button->setAccessibleName(button->text());
 
-    // Tab order: Start, the actions, the modes, the countdown spin buttons, the countdown
-    // fields, the time-of-day fields, the time-of-day spin buttons, and last Force.
-    QList<QWidget *> tabOrder = {m_startButton,      m_actionButtons[0], m_actionButtons[1],
-                                 m_actionButtons[2], clockButton,        countdownButton};
+    // Tab order: Start, the actions (one stop: the arrows move within them), the modes, the
+    // countdown spin buttons, the countdown fields, the time-of-day fields, the time-of-day
+    // spin buttons, and last Force.
+    QList<QWidget *> tabOrder = {m_startButton};
+    for (OptionButton *button : m_actionButtons)
+        tabOrder << button;
+    tabOrder << clockButton << countdownButton;
     for (int i = 0; i < 3; ++i)
         tabOrder << m_countdownFields->spinner(i);
     for (TimeRow *row : {m_countdownFields, m_clockFields})
@@ -136,11 +160,10 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
 
 Action ControlPanel::selectedAction() const
 {
-    if (m_actionButtons[at(Action::LogOff)]->isChecked())
-        return Action::LogOff;
-    if (m_actionButtons[at(Action::PowerOff)]->isChecked())
-        return Action::PowerOff;
-    return Action::Restart;
+    for (Action action : AllActions)
+        if (m_actionButtons[at(action)]->isChecked())
+            return action;
+    return Action::LogOff;
 }
 
 TimeMode ControlPanel::selectedMode() const
@@ -231,13 +254,64 @@ void ControlPanel::showState(ArmingController::State state)
 // Both rows, whatever the mode: the fields, the options, the spin buttons, then Force.
 void ControlPanel::setEntryEnabled(bool enabled)
 {
+    m_entryEnabled = enabled;
     m_countdownFields->setEnabled(enabled);
     m_clockFields->setEnabled(enabled);
-    for (auto *button : m_actionButtons)
-        button->setEnabled(enabled);
+    enableActions();
     for (auto *button : m_modeButtons)
         button->setEnabled(enabled);
     m_forceBox->setEnabled(enabled);
+}
+
+void ControlPanel::showCapabilities(const ArmingController &arming)
+{
+    for (Action action : AllActions) {
+        OptionButton *button = m_actionButtons[at(action)];
+        m_whyNot[at(action)] = arming.whyNot(action);
+        button->setToolTip(m_whyNot[at(action)]);
+        button->setAccessibleDescription(m_whyNot[at(action)]);
+    }
+    enableActions();
+}
+
+// An action the system cannot carry out is greyed, selected or not: a saved choice stays as
+// it was, and Start says why.
+void ControlPanel::enableActions()
+{
+    for (Action action : AllActions)
+        m_actionButtons[at(action)]->setEnabled(m_entryEnabled && m_whyNot[at(action)].isEmpty());
+    // Tab reaches the actions through the one that last had the focus; greyed, it would
+    // take the whole group out of the Tab walk.
+    const bool reachable =
+        std::any_of(m_actionButtons.cbegin(), m_actionButtons.cend(), [](const QWidget *b) {
+            return b->isEnabled() && (b->focusPolicy() & Qt::TabFocus);
+        });
+    if (m_entryEnabled && !reachable)
+        for (OptionButton *button : m_actionButtons)
+            button->setFocusPolicy(Qt::StrongFocus);
+}
+
+// Up and Down walk the actions in reading order, down the first column and on into the
+// second; the toolkit's nearest button below the foot of the first column would be the foot
+// of the second. Left and Right stay the toolkit's: across to the other column.
+bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+    const auto from = std::find(m_actionButtons.cbegin(), m_actionButtons.cend(), watched);
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || from == m_actionButtons.cend())
+        return false;
+    const int step = key == Qt::Key_Down ? 1 : -1;
+    for (auto i = from - m_actionButtons.cbegin() + step; i >= 0 && i < ActionCount; i += step) {
+        OptionButton *to = m_actionButtons[static_cast<std::size_t>(i)];
+        if (!to->isEnabled())
+            continue;
+        // As the toolkit's arrows: the selection moves along with the focus.
+        if ((*from)->isChecked())
+            to->click();
+        to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        break;
+    }
+    return true;
 }
 
 void ControlPanel::showWaiting(const QString &status)

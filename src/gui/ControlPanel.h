@@ -43,6 +43,11 @@ public:
     // While a wait besides the clock is armed, `status` says what it waits for in place
     // of the time rows; empty brings the rows back as they were.
     void showWaiting(const QString &status);
+    // Greys the actions the system cannot carry out, each with the reason as its tool tip.
+    void showCapabilities(const ArmingController &arming);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // A choice, a field or a spin button changed, by the user or by assignment.
@@ -53,8 +58,11 @@ signals:
 private:
     void setMode(TimeMode mode);
     void setEntryEnabled(bool enabled);
+    void enableActions();
 
-    std::array<OptionButton *, 3> m_actionButtons{}; // indexed by Action
+    std::array<OptionButton *, ActionCount> m_actionButtons{}; // indexed by Action
+    std::array<QString, ActionCount> m_whyNot;                 // empty: possible
+    bool m_entryEnabled = true;
     ForceCheckBox *m_forceBox = nullptr;
     std::array<OptionButton *, 2> m_modeButtons{}; // indexed by TimeMode
     TimeRow *m_countdownFields = nullptr;

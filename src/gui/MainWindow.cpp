@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "gui/AboutDialog.h"
+#include "gui/ActionFeedback.h"
 #include "gui/ControlPanel.h"
 #include "gui/DesignLayout.h"
 #include "gui/MessageBox.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     layout.apply();
 
     // The client area below the menu bar is fixed; the user cannot resize the window.
-    centralWidget()->setFixedSize(layout.toPixels(4335), layout.toPixels(4965));
+    centralWidget()->setFixedSize(layout.toPixels(4335), layout.toPixels(5325));
     this->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // As often as a quiet wait reads its counters; hidden, the next refresh ends refreshing.
@@ -76,11 +77,10 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
             this, tr("The system has not answered yet.\r\nWhat was asked may still happen: "
                      "save your work."));
     });
-    connect(m_arming, &ArmingController::refused, this,
-            [this](Action action, bool, const PowerResult &result) { onRefused(action, result); });
     connect(m_panel, &ControlPanel::edited, this, [this] { setSettingsChanged(true); });
     connect(m_panel, &ControlPanel::startClicked, this, &MainWindow::onStartClicked);
     connect(m_panel, &ControlPanel::hideClicked, this, [this] { m_tray->hideWindow(); });
+    m_feedback = new ActionFeedback(*this, *m_arming, *m_panel, *m_tray, *m_services.messages);
     m_panel->startButton()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -162,6 +162,7 @@ void MainWindow::prepare()
     setWindowTitle(
         QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
     loadSettings();
+    m_feedback->probe();
 }
 
 void MainWindow::showCentred()
@@ -209,6 +210,10 @@ CommandOutcome MainWindow::apply(const Command &command)
                                m_panel->row(m_panel->selectedMode())->texts()});
         return {why.isEmpty() ? Kind::Applied : Kind::Refused, why};
     }
+    // What the system cannot carry out leaves what is armed as it is.
+    if (const QString why = command.arm ? m_arming->whyNot(command.arm->action) : QString();
+        !why.isEmpty())
+        return {Kind::Refused, why};
     if (command.cancel || command.arm)
         m_arming->stop();
     if (!command.arm)
@@ -237,10 +242,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::onStartClicked()
 {
     // Force is read at arming: the box cannot change while armed.
-    if (m_arming->state() == ArmingController::State::Idle)
-        m_arming->arm(m_panel->order());
-    else
+    if (m_arming->state() != ArmingController::State::Idle)
         m_arming->stop();
+    else if (!m_feedback->refuse(m_panel->selectedAction()))
+        m_arming->arm(m_panel->order());
 }
 
 void MainWindow::chooseWait(WaitOrder::Kind kind)
@@ -329,17 +334,6 @@ void MainWindow::showStatus()
 void MainWindow::onFieldWritten(int index, const QString &text)
 {
     m_panel->row(m_arming->schedule().mode())->setText(index, text);
-}
-
-void MainWindow::onRefused(Action action, const PowerResult &result)
-{
-    if (m_closed)
-        return;
-    // Nobody would learn why the computer stayed on: the window comes back, disarmed, so
-    // that Force can be ticked or the time set again.
-    if (m_tray->windowOutOfSight())
-        m_tray->restoreWindow();
-    m_services.messages->information(this, PowerTexts::refusalMessage(action, result));
 }
 
 void MainWindow::setSettingsChanged(bool changed)

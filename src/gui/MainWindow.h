@@ -10,6 +10,7 @@
 #include <QPointer>
 
 class AboutDialog;
+class ActionFeedback;
 class ControlPanel;
 class Clock;
 class MessageBoxService;
@@ -87,7 +88,6 @@ private:
     void updateRefresh();
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
-    void onRefused(Action action, const PowerResult &result);
     void setSettingsChanged(bool changed);
     void saveSettings();
     void loadSettings();
@@ -106,6 +106,7 @@ private:
     QString m_withdrawn;
 
     ControlPanel *m_panel = nullptr;
+    ActionFeedback *m_feedback = nullptr;
 
     QAction *m_saveAction = nullptr;
     QAction *m_loadAction = nullptr;

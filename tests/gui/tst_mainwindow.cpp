@@ -92,6 +92,11 @@ struct Sources final : WaitSources
 
 struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener, TrayAnimator
 {
+    void probe(Probed probed) override
+    {
+        ++probes;
+        probed(capabilities);
+    }
     void request(Action action, bool force, PowerRequester::Done done) override
     {
         requests << qMakePair(action, force);
@@ -125,6 +130,8 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     Sources sources;
     Waits waits{sources, clock};
     QList<QPair<Action, bool>> requests;
+    Capabilities capabilities;
+    int probes = 0;
     PowerRequester::Done answer;
     QMap<QString, QString> stored;
     QStringList messages;
@@ -204,6 +211,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(walked, expected);
+        // From Log off user down the first column of actions and on into the second, the
+        // selection following.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(child<QAbstractButton>("sleepButton")->hasFocus());
+        QVERIFY(child<QAbstractButton>("sleepButton")->isChecked());
     }
 
     void settingsGoInAndOutOfTheControls()
@@ -238,37 +251,77 @@ private slots:
                                               "/home/u/Orvanta.conf:\r\nthe disk is full"});
     }
 
-    void dueScheduleRequestsAndCloses_data()
+    // What Start leads to. The session ends: the window closes. A refusal is shown; the
+    // window comes back, disarmed, for Force or another time. Sleep leaves the window as it
+    // was, disarmed. An action the system cannot carry out is greyed with the reason; Start
+    // and a command line say it and arm nothing.
+    void startLeadsToTheAnswer_data()
     {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("hidden"); // in the notification area while armed
         QTest::addColumn<bool>("accept");
-        QTest::addRow("accepted") << true;
-        // A refusal is shown; the window stays, disarmed, for Force or another time.
-        QTest::addRow("refused") << false;
+        QTest::addRow("accepted") << Action::PowerOff << "powerOffButton" << false << true;
+        QTest::addRow("refused") << Action::PowerOff << "powerOffButton" << true << false;
+        QTest::addRow("sleep, shown") << Action::Sleep << "sleepButton" << false << true;
+        QTest::addRow("sleep, hidden") << Action::Sleep << "sleepButton" << true << true;
+        QTest::addRow("hibernate impossible")
+            << Action::Hibernate << "hibernateButton" << false << false;
     }
-    void dueScheduleRequestsAndCloses()
+    void startLeadsToTheAnswer()
     {
+        QFETCH(Action, action);
+        QFETCH(QString, button);
+        QFETCH(bool, hidden);
         QFETCH(bool, accept);
-        fakes->stored = {{"Action", "1"}, {"TimeSetting", "1"}, {"CountDown2", "1"}};
+        const QString why = QStringLiteral("Hibernation is turned off on this computer");
+        fakes->capabilities[std::size_t(Action::Hibernate)] = {false, why};
+        fakes->stored = {
+            {"Action", QString::number(int(action))}, {"TimeSetting", "1"}, {"CountDown2", "1"}};
         start();
         QSignalSpy closed(window.get(), &MainWindow::closed);
+        auto *chosen = child<QAbstractButton>(qPrintable(button));
         auto *startButton = child<QAbstractButton>("startButton");
+        QVERIFY(chosen->isChecked());
+        QCOMPARE(chosen->toolTip(), action == Action::Hibernate ? why : QString());
+        if (action == Action::Hibernate) {
+            QVERIFY(!chosen->isEnabled() && chosen->accessibleDescription() == why);
+            startButton->click();
+            const CommandOutcome outcome =
+                window->apply(parseCommandLine({"orvanta", "--hibernate", "--in", "10"}, false));
+            QVERIFY(outcome.kind == CommandOutcome::Kind::Refused && outcome.text == why);
+            QCOMPARE(fakes->messages, QStringList{why});
+            QVERIFY(!window->armed() && fakes->requests.isEmpty());
+            // Asked again when the window shows again: the system may have changed.
+            fakes->capabilities = {};
+            window->hide();
+            window->show();
+            QVERIFY(chosen->isEnabled() && chosen->toolTip().isEmpty());
+            return;
+        }
         startButton->click();
+        if (hidden)
+            window->hide();
         // When the request goes out is the schedule's (tst_schedule); --cancel too late the
         // controller's and the real binary's (e2e command_line).
         fakes->clock.advance(2000);
-        QCOMPARE(fakes->requests, (QList<QPair<Action, bool>>{{Action::PowerOff, true}}));
+        QCOMPARE(fakes->requests, (QList<QPair<Action, bool>>{{action, true}}));
         // On its way: Stop cannot be pressed.
         QVERIFY(!startButton->isEnabled() && startButton->text() != QLatin1String("Stop"));
         if (!accept)
             QTest::ignoreMessage(QtWarningMsg, "power off (forced) was refused: ");
         fakes->answer({accept, QString(), Refusal::AccessDenied, QString()});
-        QCOMPARE(closed.count(), accept ? 1 : 0);
-        QCOMPARE(window->isVisible(), !accept);
+        const bool ends = accept && endsSession(action);
+        QCOMPARE(closed.count(), ends ? 1 : 0);
+        // Only a refusal brings a hidden window back; sleeping, the window stays as it was.
+        QCOMPARE(window->isVisible(), !ends && (!hidden || !accept));
         QCOMPARE(fakes->messages.size(), accept ? 0 : 1);
-        if (!accept) {
+        if (!accept)
             QVERIFY(fakes->messages[0].startsWith("The computer was not turned off."));
-            QVERIFY(!window->armed());
+        if (!ends) {
+            QCOMPARE(window->arming()->state(), ArmingController::State::Idle);
             QVERIFY(child<QAbstractButton>("forceBox")->isEnabled() && startButton->isEnabled());
+            QCOMPARE(startButton->text(), QStringLiteral("Start"));
         }
     }
 
