@@ -3,6 +3,7 @@
 #include "core/ArmingController.h"
 #include "gui/ControlPanel.h"
 #include "gui/MessageBox.h"
+#include "gui/TimeRow.h"
 #include "gui/TrayController.h"
 
 #include <QEvent>
@@ -19,6 +20,10 @@ ActionFeedback::ActionFeedback(QWidget &window, ArmingController &arming, Contro
             [this] { m_panel.showCapabilities(m_arming); });
     connect(&m_arming, &ArmingController::refused, this,
             [this](Action action, bool, const PowerResult &result) { onRefused(action, result); });
+    // A countdown ran its fields down to zero: after a sleep or a lock they show what was
+    // armed again, so that Start arms the same once more.
+    connect(&m_arming, &ArmingController::carriedOut, this,
+            [this] { m_panel.row(m_arming.order().mode)->setTexts(m_arming.order().fields); });
     m_window.installEventFilter(this);
 }
 

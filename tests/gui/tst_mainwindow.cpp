@@ -322,6 +322,8 @@ private slots:
             QCOMPARE(window->arming()->state(), ArmingController::State::Idle);
             QVERIFY(child<QAbstractButton>("forceBox")->isEnabled() && startButton->isEnabled());
             QCOMPARE(startButton->text(), QStringLiteral("Start"));
+            // After a sleep the fields show what was armed, not the zeros it ran down to.
+            QCOMPARE(child<QLineEdit>("countdownSecondsField")->text(), accept ? "1" : "0");
         }
     }
 
