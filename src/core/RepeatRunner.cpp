@@ -72,9 +72,11 @@ void RepeatRunner::plan()
             const RepeatSchedule &schedule = m_schedules[i];
             if (!schedule.rule.enabled)
                 continue;
-            // A record ahead of the clock (set back since) still counts.
-            const QDateTime at =
-                RepeatRules::nextOccurrence(schedule.rule, std::max(now, schedule.settledUntil));
+            // A record ahead of the clock (set back since) still counts, on the clock's zone.
+            QDateTime from = now;
+            if (schedule.settledUntil > now)
+                from.setMSecsSinceEpoch(schedule.settledUntil.toMSecsSinceEpoch());
+            const QDateTime at = RepeatRules::nextOccurrence(schedule.rule, from);
             if (at.isValid() && (!next.isValid() || at < next)) {
                 next = at;
                 index = int(i);
