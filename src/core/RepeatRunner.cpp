@@ -41,6 +41,8 @@ void RepeatRunner::setSchedules(std::vector<RepeatSchedule> schedules)
     for (std::size_t i = 0; i < m_schedules.size(); ++i)
         if (!m_schedules[i].settledUntil.isValid())
             record(i, now);
+    // The next may keep its time and change its action: the tool tip changes all the same.
+    m_nextIndex = -1;
     plan();
 }
 
