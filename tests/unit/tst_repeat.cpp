@@ -1,0 +1,322 @@
+#include "../ManualClock.h"
+#include "core/ArmingController.h"
+#include "core/RepeatRunner.h"
+#include "core/SettingsStore.h"
+
+#include <QLocale>
+#include <QMap>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+struct MemoryStore final : SettingsStore
+{
+    QString value(const QString &key, const QString &absent) override
+    {
+        return values.value(key, absent);
+    }
+    bool save(const Entries &entries, QString *) override
+    {
+        for (const auto &[key, text] : entries)
+            values.insert(key, text);
+        return true;
+    }
+    QString location() const override { return {}; }
+    QMap<QString, QString> values;
+};
+
+// Carries every action out at once.
+struct Power final : PowerRequester
+{
+    void request(Action, bool, Done done) override
+    {
+        PowerResult result;
+        result.accepted = true;
+        done(result);
+    }
+};
+
+// Counts how often the runner's alarms wake it.
+struct CountingClock final : Clock
+{
+    explicit CountingClock(ManualClock &clock) : inner(clock) {}
+    QDateTime now() const override { return inner.now(); }
+    qint64 monotonicMs() const override { return inner.monotonicMs(); }
+    qint64 suspendedMs() const override { return inner.suspendedMs(); }
+    std::unique_ptr<Alarm> makeAlarm(std::function<void()> timeout) const override
+    {
+        return inner.makeAlarm([this, timeout] {
+            ++wakes;
+            timeout();
+        });
+    }
+    ManualClock &inner;
+    mutable int wakes = 0;
+};
+
+QString iso(const QDateTime &at)
+{
+    return at.isValid() ? at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate) : "-";
+}
+
+// Days and time, action, force, on, record (UTC): one schedule as the store spells it.
+QStringList flat(const std::vector<RepeatSchedule> &schedules)
+{
+    QStringList out;
+    for (const RepeatSchedule &s : schedules)
+        out << QStringLiteral("%1|%2|%3|%4|%5")
+                   .arg(RepeatRules::format(s.rule))
+                   .arg(int(s.rule.action))
+                   .arg(s.rule.force)
+                   .arg(s.rule.enabled ? "on" : "off",
+                        s.settledUntil.toUTC().toString(Qt::ISODate));
+    return out;
+}
+
+} // namespace
+
+// The rules of repeating schedules, their texts and storage, and the runner on a clock the
+// test moves, in Berlin (DST from 2026-03-29 02:00 to 2026-10-25 03:00) and Sydney (DST until
+// 2026-04-05 03:00 and from 2026-10-04 02:00).
+class RepeatTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void occurrences_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("next");
+        const QByteArray berlin = "Europe/Berlin", sydney = "Australia/Sydney";
+        const auto row = [](const char *name, QByteArray zone, QString rule, QString after,
+                            QString next) { QTest::newRow(name) << zone << rule << after << next; };
+        row("Friday's, then Monday's", berlin, "mon-fri 23:30", "2026-12-04T23:30:00+01:00",
+            "2026-12-07T23:30:00+01:00");
+        row("year end", berlin, "daily 0:15", "2026-12-31T23:59:00+01:00",
+            "2027-01-01T00:15:00+01:00");
+        row("month end", berlin, "sat,sun 10:00", "2026-02-28T10:00:00+01:00",
+            "2026-03-01T10:00:00+01:00");
+        row("list and range", berlin, "mon,wed-fri 21:15", "2026-12-07T21:15:00+01:00",
+            "2026-12-09T21:15:00+01:00");
+        row("skipped: at the jump", berlin, "sun 2:30", "2026-03-28T12:00:00+01:00",
+            "2026-03-29T03:00:00+02:00");
+        row("after the jump", berlin, "daily 2:30", "2026-03-29T03:00:00+02:00",
+            "2026-03-30T02:30:00+02:00");
+        row("repeated: the first", berlin, "daily 2:30", "2026-10-25T00:00:00+02:00",
+            "2026-10-25T02:30:00+02:00");
+        row("repeated: once", berlin, "daily 2:30", "2026-10-25T02:30:00+02:00",
+            "2026-10-26T02:30:00+01:00");
+        row("Sydney skipped", sydney, "sun 2:30", "2026-10-03T12:00:00+10:00",
+            "2026-10-04T03:00:00+11:00");
+        row("Sydney skipped from its start", sydney, "daily 2:00", "2026-10-04T01:00:00+10:00",
+            "2026-10-04T03:00:00+11:00");
+        row("Sydney repeated: the first", sydney, "sun 2:30", "2026-04-05T00:00:00+11:00",
+            "2026-04-05T02:30:00+11:00");
+        row("Sydney repeated: once", sydney, "sun 2:30", "2026-04-05T02:30:00+11:00",
+            "2026-04-12T02:30:00+10:00");
+        row("Sydney month end", sydney, "mon-fri 23:30", "2026-07-31T23:30:00+10:00",
+            "2026-08-03T23:30:00+10:00");
+    }
+    void occurrences()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, rule);
+        QFETCH(QString, after);
+        QFETCH(QString, next);
+        QString error;
+        const std::optional<RepeatRule> parsed = RepeatRules::parse(rule, &error);
+        QVERIFY2(parsed, qPrintable(error));
+        const QDateTime from =
+            QDateTime::fromString(after, Qt::ISODate).toTimeZone(QTimeZone(zone));
+        const QDateTime found = RepeatRules::nextOccurrence(*parsed, from);
+        QCOMPARE(iso(found), next);
+        // None in between, from the other side too.
+        QCOMPARE(RepeatRules::lastOccurrence(*parsed, found), found);
+        QVERIFY(RepeatRules::lastOccurrence(*parsed, found.addMSecs(-1)) <= from);
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("canonical"); // empty: refused
+        QTest::addColumn<QString>("days");
+        const auto row = [](const char *typed, const char *canonical, const char *days) {
+            QTest::newRow(typed) << typed << canonical << days;
+        };
+        row("mon-fri 23:30", "mon-fri 23:30", "Monday to Friday");
+        row("daily 7:00", "daily 07:00", "Every day");
+        row(" SAT,Sun  10:00", "sat,sun 10:00", "Saturday and Sunday");
+        row("mon,wed,fri 6:05", "mon,wed,fri 06:05", "Mon, Wed, Fri");
+        row("mon,wed-fri 21:15", "mon,wed-fri 21:15", "Mon, Wed, Thu, Fri");
+        row("fri-mon 1:00", "mon,fri-sun 01:00", "Friday to Monday");
+        row("tuesday 12:00", "tue 12:00", "Every Tuesday");
+        for (const char *bad : {"mon-fri 24:00", "mon-fri 7:5", "funday 7:00", "mo 7:00", "mon-fri",
+                                "mon-tue-wed 7:00", "mon-fri 7:00 x", ""})
+            row(bad, "", "");
+    }
+    void texts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, canonical);
+        QFETCH(QString, days);
+        QString error;
+        const std::optional<RepeatRule> rule = RepeatRules::parse(typed, &error);
+        QCOMPARE(rule.has_value(), !canonical.isEmpty());
+        if (!rule) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QCOMPARE(RepeatRules::format(*rule), canonical);
+        QCOMPARE(RepeatRules::daysText(rule->days), days);
+        QCOMPARE(RepeatRules::parse(canonical, &error), rule);
+    }
+
+    void storage_data()
+    {
+        QTest::addColumn<QString>("stored"); // "key=text", ';' between
+        QTest::addColumn<QStringList>("loaded");
+        QTest::newRow("nothing") << "" << QStringList();
+        QTest::newRow("two, one record")
+            << "Schedule1=mon-fri 23:30|1|0|on;Schedule1Settled=2026-12-07T22:30:00Z;"
+               "Schedule2=sat,sun 10:00|5|1|off"
+            << QStringList{"mon-fri 23:30|1|0|on|2026-12-07T22:30:00Z", "sat,sun 10:00|5|1|off|"};
+        QTest::newRow("damaged left out")
+            << "Schedule1=mon 25:00|1|0|on;Schedule2=daily 7:00|7|0|on;Schedule3=daily 7:00|1|0;"
+               "Schedule4=daily 7:00|1|x|on;Schedule5=daily 7:00|1|0|on;Schedule5Settled=today"
+            << QStringList{"daily 07:00|1|0|on|"};
+        QTest::newRow("up to the first gap")
+            << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
+            << QStringList{"daily 07:00|1|0|on|"};
+    }
+    void storage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, loaded);
+        MemoryStore store;
+        for (const QString &entry : stored.split(';', Qt::SkipEmptyParts))
+            store.values.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        std::vector<RepeatSchedule> schedules = RepeatRules::load(store);
+        QCOMPARE(flat(schedules), loaded);
+        // Saved one shorter over the same keys: the one left out stays out.
+        if (!schedules.empty())
+            schedules.erase(schedules.begin());
+        QString error;
+        QVERIFY(RepeatRules::save(store, schedules, &error));
+        QCOMPARE(flat(RepeatRules::load(store)), flat(schedules));
+    }
+
+    // Steps: "+s" awake, "zs" asleep, "js" the clock set on (the monotonic clock stands),
+    // "cancel", "postpone", "restart" (loaded afresh from the store). The log: the controller
+    // armed (with the runner's wake-ups since the previous arming) and requesting, and each
+    // occurrence the runner says was missed.
+    void runner_data()
+    {
+        for (const char *column : {"rules", "settled", "start", "steps", "log", "toolTip"})
+            QTest::addColumn<QString>(column); // rules ';' between, steps ' ', log ", "
+        const auto row = [](const char *name, QString rules, QString settled, QString start,
+                            QString steps, QString log, QString toolTip) {
+            QTest::newRow(name) << rules << settled << start << steps << log << toolTip;
+        };
+        const QString weekdays = "mon-fri 23:30|5|0|on", daily = "daily 23:30|5|0|on";
+        const QString tuesday = "Next: Tuesday 23:30 \u2014 Lock screen";
+        const QString mondayMissed = tuesday + "\nMissed: Monday 23:30";
+        const QString monday = "2026-12-07T23:28:00+01:00", armed = "arm Mon 23:28:50 after 1";
+        row("Friday, not the week end, Monday", weekdays, "", "2026-12-11T23:00:00+01:00",
+            "+345600",
+            "arm Fri 23:28:50 after 2, fire Fri 23:30:00, arm Mon 23:28:50 after 289, "
+            "fire Mon 23:30:00",
+            tuesday);
+        row("off on Tuesday night", weekdays, "2026-12-07T22:30:00Z", "2026-12-09T08:00:00+01:00",
+            "", "missed Tuesday 23:30",
+            "Next: Wednesday 23:30 \u2014 Lock screen\nMissed: Tuesday 23:30");
+        row("cancelled, restarted in the minute", daily, "", monday, "+60 cancel restart +120",
+            armed, tuesday);
+        row("asleep while far", daily, "", "2026-12-07T23:00:00+01:00", "+1500 z600 +1800",
+            "missed Monday 23:30", mondayMissed);
+        row("asleep in the last minute", daily, "", monday, "+60 z3600 +5",
+            armed + ", missed Monday 23:30", mondayMissed);
+        row("clock set past it", daily, "", monday, "+60 j65 +5", armed + ", missed Monday 23:30",
+            mondayMissed);
+        row("clock set on within the grace", daily, "", monday, "+119 j3 +5",
+            armed + ", fire Mon 23:30:02", tuesday);
+        row("postponed", daily, "", monday, "+60 postpone +700", armed + ", fire Mon 23:40:00",
+            tuesday);
+        row("two at once", daily + ";mon 23:30|3|0|on", "", monday, "+121",
+            armed + ", fire Mon 23:30:00", tuesday);
+        row("midnight goes at its first second", "daily 0:00|5|0|on", "",
+            "2026-12-07T23:58:00+01:00", "+123", "arm Mon 23:58:50 after 1, fire Tue 00:00:01",
+            "Next: Wednesday 00:00 \u2014 Lock screen");
+        const QString sunday = "Next: Sunday 02:30 \u2014 Lock screen";
+        row("skipped hour", "sun 2:30|5|0|on", "", "2026-03-29T01:00:00+01:00", "+3700",
+            "arm Sun 01:58:50 after 4, fire Sun 03:00:00", sunday);
+        row("repeated hour", "sun 2:30|5|0|on", "", "2026-10-25T02:00:00+02:00", "+7200",
+            "arm Sun 02:28:50 after 2, fire Sun 02:30:00", sunday);
+    }
+    void runner()
+    {
+        QFETCH(QString, rules);
+        QFETCH(QString, settled);
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        QFETCH(QString, log);
+        QFETCH(QString, toolTip);
+        MemoryStore store;
+        for (int i = 0; i < rules.count(';') + 1; ++i) {
+            store.values.insert(QStringLiteral("Schedule%1").arg(i + 1), rules.section(';', i, i));
+            store.values.insert(QStringLiteral("Schedule%1Settled").arg(i + 1), settled);
+        }
+        ManualClock clock;
+        clock.wall =
+            QDateTime::fromString(start, Qt::ISODate).toTimeZone(QTimeZone("Europe/Berlin"));
+        CountingClock counting(clock);
+        Power power;
+        std::unique_ptr<ArmingController> controller;
+        std::unique_ptr<RepeatRunner> runner;
+        QStringList seen;
+        const auto begin = [&] {
+            runner.reset();
+            controller = std::make_unique<ArmingController>(clock, power, nullptr);
+            runner = std::make_unique<RepeatRunner>(counting, *controller, &store);
+            connect(controller.get(), &ArmingController::stateChanged, [&](auto state) {
+                const QString at = clock.now().toString("ddd HH:mm:ss");
+                if (state == ArmingController::State::Armed)
+                    seen << QStringLiteral("arm %1 after %2")
+                                .arg(at)
+                                .arg(std::exchange(counting.wakes, 0));
+                if (state == ArmingController::State::Requesting)
+                    seen << "fire " + at;
+            });
+            connect(runner.get(), &RepeatRunner::changed, [&] {
+                const QString missed = "missed " + RepeatRules::occurrenceText(runner->missed());
+                if (runner->missed().isValid() && !seen.contains(missed))
+                    seen << missed;
+            });
+            runner->setSchedules(RepeatRules::load(store));
+        };
+        begin();
+        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const qint64 ms = step.mid(1).toLongLong() * 1000;
+            if (step == "cancel")
+                controller->stop();
+            else if (step == "postpone")
+                controller->postpone(ArmingController::PostponeSeconds);
+            else if (step == "restart")
+                begin();
+            else if (step[0] == '+')
+                clock.advance(ms);
+            else if (step[0] == 'z')
+                clock.sleep(ms);
+            else
+                clock.wall = clock.wall.addMSecs(ms);
+        }
+        QCOMPARE(seen.join(", "), log);
+        QCOMPARE(runner->toolTip(), toolTip);
+    }
+};
+
+QTEST_GUILESS_MAIN(RepeatTest)
+#include "tst_repeat.moc"
