@@ -1,10 +1,12 @@
 #include "app/InstanceChannel.h"
 #include "core/AppInfo.h"
+#include "core/Autostart.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
 #include "core/Power.h"
+#include "core/RepeatEdit.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
@@ -23,6 +25,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -63,6 +66,46 @@ int refuse(const QString &why)
     return Refused;
 }
 
+// What a command answered (the list of schedules), on standard output.
+void printLines(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+// --schedule, --schedules … with no program running: done to the stored schedules. The exit
+// status, or nothing where a schedule is on and this process is to carry it out.
+std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &store,
+                                       Autostart &autostart)
+{
+    QString error;
+    if (!store.reload(&error)) {
+        qCWarning(lcOrvanta, "the schedules could not be read: %s", qUtf8Printable(error));
+        return Failed;
+    }
+    std::vector<RepeatSchedule> schedules = RepeatRules::load(store);
+    const CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
+    if (outcome.kind != CommandOutcome::Kind::Applied)
+        return refuse(outcome.text);
+    printLines(outcome.text);
+    if (edit.kind == ScheduleEdit::Kind::List)
+        return Done;
+    if (!RepeatRules::save(store, schedules, &error)) {
+        qCWarning(lcOrvanta, "the schedules could not be saved: %s", qUtf8Printable(error));
+        return Failed;
+    }
+    const bool on = RepeatEdit::anyEnabled(schedules);
+    if (autostart.isEnabled() != on && !autostart.setEnabled(on, &error))
+        qCWarning(lcOrvanta, "%s", qUtf8Printable(error));
+    if (!on)
+        return Done;
+    printLines(QCoreApplication::translate("main", "Orvanta runs on in the notification area "
+                                                   "to carry the schedules out."));
+    return std::nullopt;
+}
+
 // A later start: the command is for the running instance.
 int handOver(const QString &folder)
 {
@@ -81,6 +124,7 @@ int handOver(const QString &folder)
     }
     switch (outcome.kind) {
     case CommandOutcome::Kind::Applied:
+        printLines(outcome.text);
         return Done;
     case CommandOutcome::Kind::Refused:
         break;
@@ -115,10 +159,9 @@ int printCapabilities(PowerRequester &power)
                     QStringLiteral("%1 (%2): %3\n")
                         .arg(PowerTexts::actionCaption(action), PowerTexts::actionOption(action),
                              c.possible ? QStringLiteral("yes")
-                                        : QStringLiteral("no — ") + c.reason);
+                                        : QStringLiteral("no: ") + c.reason);
             }
-            std::fputs(qPrintable(text), stdout);
-            std::fflush(stdout);
+            printLines(text.chopped(1));
             QCoreApplication::exit(Done);
         });
     });
@@ -180,6 +223,18 @@ int main(int argc, char *argv[])
         qCWarning(lcOrvanta, "Orvanta is not running: nothing is armed");
         return Done;
     }
+    const auto scheduleStore = Platform::makeSettingsStore(QStringLiteral("Schedules"));
+    const auto autostart = Platform::makeAutostart();
+    bool hidden = command.autostart;
+    if (command.schedules && status != SingleInstance::Status::AlreadyRunning) {
+        // Nothing runs to hand it to: the stored schedules are changed here. While one is
+        // on, this process goes on as the session would start it, to carry it out.
+        const std::optional<int> done =
+            editStoredSchedules(*command.schedules, *scheduleStore, *autostart);
+        if (done)
+            return *done;
+        hidden = true;
+    }
     if (status == SingleInstance::Status::AlreadyRunning) {
         messages.information(nullptr,
                              QCoreApplication::translate(
@@ -205,6 +260,8 @@ int main(int argc, char *argv[])
     services.clock = clock.get();
     services.trayAnimator = animator.get();
     services.notifier = notifier.get();
+    services.schedules = scheduleStore.get();
+    services.autostart = autostart.get();
     const auto waitSources = Platform::makeWaitSources();
     // Which sources of idleness this session has is known before anybody asks for a wait.
     waitSources->probe();
@@ -232,7 +289,10 @@ int main(int argc, char *argv[])
     // when it was taken.
     const bool arming = command.arm || command.wait;
     window.prepare();
-    if (!arming)
+    // Started with the session, or to carry out a schedule: only the icon shows.
+    if (hidden)
+        window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
+    else if (!arming)
         showWindow();
     bool known = false;
     const auto whenKnown = [&] {

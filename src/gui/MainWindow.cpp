@@ -1,5 +1,7 @@
 #include "gui/MainWindow.h"
 
+#include "gui/ScheduleHost.h"
+
 #include "core/AppInfo.h"
 #include "core/CommandLine.h"
 #include "core/Condition.h"
@@ -13,9 +15,10 @@
 #include "gui/DesignLayout.h"
 #include "gui/MessageBox.h"
 #include "gui/Resources.h"
+#include "gui/ScheduleHost.h"
 #include "gui/TimeRow.h"
 #include "gui/TrayController.h"
-#include "gui/WaitDialog.h"
+#include "gui/WaitMenu.h"
 #include "gui/WarningWindow.h"
 #include "gui/WebPages.h"
 
@@ -40,6 +43,9 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     DesignLayout layout;
     m_panel = new ControlPanel(layout, this);
     setCentralWidget(m_panel);
+    if (services.schedules)
+        m_schedules = new ScheduleHost(*this, *services.clock, *services.power, *services.schedules,
+                                       services.autostart, *services.messages);
     buildMenus();
     layout.apply();
 
@@ -66,10 +72,15 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
         m_withdrawn = text;
         showStatus();
     });
-    connect(m_arming, &ArmingController::accepted, this, [this] {
+    const auto sessionEnds = [this] {
         m_accepted = true;
         close();
-    });
+    };
+    connect(m_arming, &ArmingController::accepted, this, sessionEnds);
+    if (m_schedules) {
+        connect(m_schedules, &ScheduleHost::changed, this, &MainWindow::showStatus);
+        connect(m_schedules, &ScheduleHost::sessionEnds, this, sessionEnds);
+    }
     connect(m_arming, &ArmingController::unanswered, this, [this] {
         if (m_tray->windowOutOfSight())
             m_tray->restoreWindow();
@@ -117,27 +128,29 @@ void MainWindow::buildMenus()
     connect(m_tray, &TrayController::postponeRequested, this,
             [this] { m_arming->postpone(ArmingController::PostponeSeconds); });
     connect(m_tray, &TrayController::stopRequested, this, [this] { m_arming->stop(); });
+    QAction *schedules = action(tr("Schedules…"), "schedulesAction", [this] {
+        if (m_schedules)
+            m_schedules->showDialog();
+    });
+    schedules->setEnabled(m_schedules);
+    connect(m_tray, &TrayController::schedulesRequested, schedules, &QAction::trigger);
 
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->addActions({m_saveAction, m_loadAction});
     file->addSeparator();
     file->addAction(m_warnAction);
+    file->addAction(schedules);
     file->addSeparator();
     file->addAction(hide);
     file->addSeparator();
     file->addAction(exit);
 
     if (m_services.waits) {
-        m_waitMenu = menuBar()->addMenu(tr("Wait"));
-        m_waitMenu->setObjectName(QStringLiteral("waitMenu"));
-        const std::pair<QString, WaitOrder::Kind> waits[] = {
-            {tr("Until a program ends…"), WaitOrder::Kind::ProgramEnd},
-            {tr("Until the computer is quiet…"), WaitOrder::Kind::Quiet},
-            {tr("Until nobody uses the computer…"), WaitOrder::Kind::Idle}};
-        for (const auto &[text, kind] : waits)
-            connect(m_waitMenu->addAction(text), &QAction::triggered, this,
-                    [this, kind] { chooseWait(kind); });
+        m_waitMenu = new WaitMenu(*menuBar(), *this, *m_services.waits, *m_services.settings,
+                                  *m_services.messages, *m_arming, *m_panel);
+        connect(m_waitMenu, &WaitMenu::started, this,
+                [this] { onStateChanged(m_arming->state()); });
     }
 
     QMenu *help = menuBar()->addMenu(tr("Help"));
@@ -163,6 +176,8 @@ void MainWindow::prepare()
         QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
     loadSettings();
     m_feedback->probe();
+    if (m_schedules)
+        m_schedules->load();
 }
 
 void MainWindow::showCentred()
@@ -189,6 +204,9 @@ CommandOutcome MainWindow::apply(const Command &command)
         return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
     if (m_closed)
         return {Kind::Refused, tr("Orvanta is closing")};
+    if (command.schedules)
+        return m_schedules ? m_schedules->apply(*command.schedules)
+                           : CommandOutcome{Kind::Refused, tr("schedules are not available here")};
     const bool arming = command.arm || command.wait;
     // A window in view only comes forward; the animation is for one coming back. One not
     // shown yet is shown once the first start's command is applied.
@@ -201,13 +219,13 @@ CommandOutcome MainWindow::apply(const Command &command)
     if ((command.cancel || arming) && m_arming->state() == ArmingController::State::Requesting)
         return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
     if (command.wait) {
-        if (!m_services.waits)
+        if (!m_waitMenu)
             return {Kind::Refused, tr("waits besides the clock are not available here")};
         // The action and Force are chosen as the user would before the Wait menu.
-        const QString why =
-            startWait(command.wait->order,
-                      ArmOrder{command.wait->action, command.wait->force, m_panel->selectedMode(),
-                               m_panel->row(m_panel->selectedMode())->texts()});
+        const QString why = m_waitMenu->start(
+            command.wait->order,
+            ArmOrder{command.wait->action, command.wait->force, m_panel->selectedMode(),
+                     m_panel->row(m_panel->selectedMode())->texts()});
         return {why.isEmpty() ? Kind::Applied : Kind::Refused, why};
     }
     // What the system cannot carry out leaves what is armed as it is.
@@ -248,45 +266,6 @@ void MainWindow::onStartClicked()
         m_arming->arm(m_panel->order());
 }
 
-void MainWindow::chooseWait(WaitOrder::Kind kind)
-{
-    // Not modal to the whole program, and never waited for: the answer comes by signal.
-    auto *dialog = new WaitDialog(kind, m_services.waits->runningPrograms(),
-                                  Settings::loadWaits(*m_services.settings),
-                                  m_services.waits->sources().programNameCase(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        // Remembered as asked, even when it cannot start now: the program may be started
-        // again, the sources come back. Its own keys only, so the window's choices keep
-        // their saved or unsaved state.
-        QString error;
-        if (!Settings::saveWaits(*m_services.settings, dialog->choices(), &error))
-            qCWarning(lcOrvanta, "the wait's choices are not remembered: %s", qPrintable(error));
-        if (const QString why = startWait(dialog->order(), std::nullopt); !why.isEmpty())
-            m_services.messages->information(this, why);
-    });
-    dialog->open();
-}
-
-// Arms a wait with the action and Force of the window, chosen first where `choices` says;
-// returns why not, or nothing. What cannot be waited for leaves an armed action as it is.
-QString MainWindow::startWait(const WaitOrder &order, const std::optional<ArmOrder> &choices)
-{
-    QString why;
-    std::unique_ptr<Condition> condition = m_services.waits->make(order, &why);
-    if (!condition)
-        return why;
-    const ArmOrder chosen = choices ? *choices : m_panel->order();
-    if (!m_arming->armWhen(chosen.action, chosen.force, condition.release(), &why))
-        return why;
-    if (choices)
-        m_panel->setOrder(*choices);
-    // One wait replacing another stays Waiting, and nothing says so: Postpone may have
-    // changed its meaning, the status its subject.
-    onStateChanged(m_arming->state());
-    return QString();
-}
-
 void MainWindow::onStateChanged(ArmingController::State state)
 {
     m_panel->showState(state);
@@ -294,7 +273,7 @@ void MainWindow::onStateChanged(ArmingController::State state)
     m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
     // A wait replaces what is armed only once it has started, so it may be chosen over it.
     if (m_waitMenu)
-        m_waitMenu->setEnabled(state != ArmingController::State::Requesting);
+        m_waitMenu->menu()->setEnabled(state != ArmingController::State::Requesting);
     m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
                             m_arming->postponeCaption());
     m_withdrawn.clear();
@@ -322,8 +301,10 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::showStatus()
 {
-    const QString tip = m_arming->toolTip();
-    m_tray->setToolTip(tip.isEmpty() ? QStringLiteral("Carrowmelden") : tip);
+    // What is armed by hand first, then the next schedule.
+    QStringList tips{m_arming->toolTip(), m_schedules ? m_schedules->toolTip() : QString()};
+    tips.removeAll(QString());
+    m_tray->setToolTip(tips.isEmpty() ? QStringLiteral("Carrowmelden") : tips.join(u'\n'));
     // A wait besides the clock shows what it waits for in place of the time rows.
     QString status = m_arming->condition() ? m_arming->status() : QString();
     if (!status.isEmpty() && !m_withdrawn.isEmpty())

@@ -11,6 +11,7 @@
 
 class AboutDialog;
 class ActionFeedback;
+class Autostart;
 class ControlPanel;
 class Clock;
 class MessageBoxService;
@@ -18,10 +19,12 @@ class Notifier;
 class QAction;
 class QMenu;
 class QTimer;
+class ScheduleHost;
 class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
 class TrayController;
+class WaitMenu;
 class Waits;
 class WebOpener;
 
@@ -38,6 +41,10 @@ struct MainWindowServices
     Notifier *notifier = nullptr;
     // Waits besides the clock; may be null (the Wait menu is left out then).
     Waits *waits = nullptr;
+    // The repeating schedules' own settings group; may be null (no schedules then).
+    SettingsStore *schedules = nullptr;
+    // Starts the program with the session while a schedule is on; may be null.
+    Autostart *autostart = nullptr;
 };
 
 // The main window: the action, Force, the time settings, Start/Stop and the button that
@@ -80,8 +87,6 @@ private:
     void buildMenus();
 
     void onStartClicked();
-    void chooseWait(WaitOrder::Kind kind);
-    QString startWait(const WaitOrder &order, const std::optional<ArmOrder> &choices);
     void showStatus();
     // The refresh every few seconds of a wait whose progress moves with the clock, only while
     // the window is in view: hidden, the program sleeps until something happens.
@@ -107,11 +112,12 @@ private:
 
     ControlPanel *m_panel = nullptr;
     ActionFeedback *m_feedback = nullptr;
+    ScheduleHost *m_schedules = nullptr;
 
     QAction *m_saveAction = nullptr;
     QAction *m_loadAction = nullptr;
     QAction *m_warnAction = nullptr;
-    QMenu *m_waitMenu = nullptr;
+    WaitMenu *m_waitMenu = nullptr;
 
     TrayController *m_tray = nullptr;
     QTimer *m_refresh = nullptr;

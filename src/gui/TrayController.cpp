@@ -31,12 +31,14 @@ TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject 
     connect(m_stopAction, &QAction::triggered, this, &TrayController::stopRequested);
     setArmedEntries(false, false, QString());
     QAction *restore = action(tr("Restore"), "restoreAction");
+    QAction *schedules = action(tr("Schedules…"), "schedulesAction");
     QAction *about = action(tr("About Orvanta"), "aboutAction");
     QAction *exit = action(tr("Exit"), "exitAction");
-    m_menu->addActions({restore, about});
+    m_menu->addActions({restore, schedules, about});
     m_menu->addSeparator();
     m_menu->addAction(exit);
     connect(restore, &QAction::triggered, this, &TrayController::restoreWindow);
+    connect(schedules, &QAction::triggered, this, &TrayController::schedulesRequested);
     connect(about, &QAction::triggered, this, &TrayController::aboutRequested);
     connect(exit, &QAction::triggered, this, &TrayController::exitRequested);
 }

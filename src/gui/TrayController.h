@@ -50,6 +50,7 @@ public:
 
 signals:
     void aboutRequested();
+    void schedulesRequested();
     void exitRequested();
     void postponeRequested();
     void stopRequested();

@@ -6,6 +6,7 @@ AT-SPI), its power requests caught by a logind mock on a private system bus.
 import contextlib
 import math
 import os
+import re
 import socket
 import subprocess
 import sys
@@ -319,12 +320,54 @@ def sleep_lock_check(desk, binary):
     assert program.poll() is None and len(desk.power_calls()) == 1
 
 
+def schedules(desk, binary):
+    """With nothing running, --schedule is written to the settings, the session's entry is
+    made, and the program runs on hidden; the occurrence comes with its warning, on time.
+    After a restart an occurrence missed meanwhile fires nothing, and removing the last
+    schedule removes the entry."""
+    target = math.ceil((time.time() + 8) / 60) * 60  # the next minute at least 8 s away
+    hhmm = time.strftime("%H:%M", time.localtime(target))
+    program = desk.start_program(binary, args=["--schedule", f"daily {hhmm}", "--poweroff",
+                                               "--force"])
+    wait_for(lambda: "runs on in the notification area" in desk.output(program.log), 10,
+             what="the schedule written")
+    assert f"Every day {hhmm} — Turn off computer (Force)" in desk.output(program.log)
+    entry = os.path.join(desk.xdg["XDG_CONFIG_HOME"], "autostart", "orvanta.desktop")
+    assert "--autostart" in open(entry).read()
+    wait_for(lambda: desk.tray_icons(program.pid), 10, 0.05, "the icon docked")
+    assert not desk.windows(program.pid), "a schedule's start shows no window"
+    app = h.accessible_app(program.pid)
+    wait_for(lambda: [a for a in h.find_all(app, "label") if "turned off in" in a.name],
+             target - time.time(), 0.2, "the warning")
+    call = wait_for(desk.power_calls, target - time.time() + 5, what="the scheduled request")[0]
+    late = call["t"] - target
+    print(f"schedule: due -> PowerOffWithFlags at the mock {1000 * late:.0f} ms")
+    assert program.wait(5) == 0 and 0 <= late < 1, late
+    assert power(desk) == [("PowerOffWithFlags", *FORCED, None)], power(desk)
+    # Settled yesterday: today's occurrence passed while nothing ran.
+    conf = os.path.join(desk.xdg["XDG_CONFIG_HOME"], "Orvanta", "Orvanta.conf")
+    stored = open(conf).read()
+    settled = time.strftime("%Y-%m-%dT%H:%M:%SZ", time.gmtime(target - 86400))
+    with open(conf, "w") as f:
+        f.write(re.sub(r"Schedule1Settled=\S*", f"Schedule1Settled={settled}", stored))
+    time.sleep(max(0.0, target + 6 - time.time()))  # past the grace
+    again = desk.start_program(binary, args=["--autostart"])
+    wait_for(lambda: desk.tray_icons(again.pid), 10, 0.05, "the icon docked")
+    listing = desk.start_program(binary, args=["--schedules"])
+    assert listing.wait(10) == 0
+    said = desk.output(listing.log)
+    assert f"Missed: {time.strftime('%A', time.localtime(target))} {hhmm}" in said, said
+    assert "Next: " in said and again.poll() is None and len(desk.power_calls()) == 1
+    assert desk.start_program(binary, args=["--schedule-remove", "1"]).wait(10) == 0
+    wait_for(lambda: not os.path.exists(entry), 5, what="the entry removed")
+
+
 SCENARIOS = {f.__name__: f for f in (
-    sleep_lock_check,
+    schedules, sleep_lock_check,
     second_instance, countdown_power_off, time_of_day_restart, warning_postpone_cancel,
     command_line, tray_hide_restore, stuck_buses,
     wayland, waits)} | handoff.SCENARIOS
-POWERING = ("sleep_lock_check", "countdown_power_off", "time_of_day_restart", "command_line",
+POWERING = ("schedules", "sleep_lock_check", "countdown_power_off", "time_of_day_restart", "command_line",
             "waits", "wayland", *handoff.POWERING)
 
 

@@ -1,0 +1,89 @@
+#include "core/RepeatEdit.h"
+
+#include <QCoreApplication>
+#include <QTime>
+
+#include <algorithm>
+
+namespace {
+
+// A class, not a lambda, so that lupdate files the texts under their context.
+struct RepeatEditTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(RepeatEdit)
+};
+
+using Kind = CommandOutcome::Kind;
+
+} // namespace
+
+namespace RepeatEdit {
+
+QString describe(const RepeatRule &rule)
+{
+    const QString text = RepeatEditTexts::tr("%1 %2 — %3")
+                             .arg(RepeatRules::daysText(rule.days),
+                                  QTime(rule.hour, rule.minute).toString(QStringLiteral("HH:mm")),
+                                  PowerTexts::actionCaption(rule.action));
+    return rule.force ? RepeatEditTexts::tr("%1 (Force)").arg(text) : text;
+}
+
+bool anyEnabled(const std::vector<RepeatSchedule> &schedules)
+{
+    return std::any_of(schedules.begin(), schedules.end(),
+                       [](const RepeatSchedule &s) { return s.rule.enabled; });
+}
+
+CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit)
+{
+    const auto line = [](std::size_t index, const RepeatRule &rule) {
+        return QStringLiteral("%1  %2  %3")
+            .arg(index + 1, 2)
+            .arg(rule.enabled ? RepeatEditTexts::tr("on ") : RepeatEditTexts::tr("off"),
+                 describe(rule));
+    };
+    switch (edit.kind) {
+    case ScheduleEdit::Kind::List: {
+        if (schedules.empty())
+            return {Kind::Applied, RepeatEditTexts::tr("No schedules.")};
+        QStringList lines;
+        for (std::size_t i = 0; i < schedules.size(); ++i)
+            lines << line(i, schedules[i].rule);
+        return {Kind::Applied, lines.join(QLatin1Char('\n'))};
+    }
+    case ScheduleEdit::Kind::Add: {
+        if (schedules.size() >= std::size_t(RepeatRules::MaximumCount))
+            return {Kind::Refused, RepeatEditTexts::tr("There are %1 schedules already.")
+                                       .arg(RepeatRules::MaximumCount)};
+        RepeatRule base;
+        base.action = edit.action;
+        base.force = edit.force;
+        QString why;
+        const std::optional<RepeatRule> rule = RepeatRules::parse(edit.rule, &why, base);
+        if (!rule)
+            return {Kind::Refused, why};
+        schedules.push_back({*rule, QDateTime()});
+        return {Kind::Applied, line(schedules.size() - 1, *rule)};
+    }
+    case ScheduleEdit::Kind::On:
+    case ScheduleEdit::Kind::Off:
+    case ScheduleEdit::Kind::Remove:
+        break;
+    }
+    if (edit.number < 1 || std::size_t(edit.number) > schedules.size())
+        return {Kind::Refused, RepeatEditTexts::tr("There is no schedule %1.").arg(edit.number)};
+    const auto at = schedules.begin() + (edit.number - 1);
+    if (edit.kind == ScheduleEdit::Kind::Remove) {
+        const QString gone = describe(at->rule);
+        schedules.erase(at);
+        return {Kind::Applied, RepeatEditTexts::tr("Removed: %1").arg(gone)};
+    }
+    const bool on = edit.kind == ScheduleEdit::Kind::On;
+    if (at->rule.enabled != on) {
+        at->rule.enabled = on;
+        at->settledUntil = QDateTime(); // switched on: counts from now
+    }
+    return {Kind::Applied, line(std::size_t(edit.number - 1), at->rule)};
+}
+
+} // namespace RepeatEdit

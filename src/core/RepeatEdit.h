@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/CommandLine.h"
+#include "core/RepeatRule.h"
+
+#include <vector>
+
+namespace RepeatEdit {
+
+// "Monday to Friday 23:30 — Turn off computer (Force)": a schedule in the list.
+QString describe(const RepeatRule &rule);
+// Whether any schedule is on: the program must then start with the session.
+bool anyEnabled(const std::vector<RepeatSchedule> &schedules);
+// What a command line asks of the list, done to `schedules`: Applied with a line saying what
+// became of it (the numbered list, for --schedules), or Refused with the reason and the list
+// as it was. A schedule added or switched on counts from now: nothing earlier is missed.
+CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit);
+
+} // namespace RepeatEdit

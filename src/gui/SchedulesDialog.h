@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/RepeatRule.h"
+
+#include <QDialog>
+#include <QList>
+
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimeEdit;
+
+// One schedule's days, time, action and Force, for Add and Edit.
+class RepeatEditor final : public QDialog
+{
+    Q_OBJECT
+public:
+    RepeatEditor(const RepeatRule &rule, QWidget *parent);
+    RepeatRule rule() const;
+
+private:
+    void setDays(quint8 days);
+    void updateOk();
+
+    QList<QCheckBox *> m_days; // Monday first
+    QTimeEdit *m_time = nullptr;
+    QComboBox *m_action = nullptr;
+    QCheckBox *m_force = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
+    bool m_enabled = true;
+};
+
+// The list of schedules: each switched on or off, added, edited, removed. Every change is
+// reported at once; the window holds no state of its own beyond the list shown.
+class SchedulesDialog final : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit SchedulesDialog(QWidget *parent);
+
+    void setRules(const QList<RepeatRule> &rules);
+    // The line under the list: whether and where the program starts with the session.
+    void setStartNote(const QString &note);
+
+signals:
+    void rulesEdited(const QList<RepeatRule> &rules);
+
+private:
+    void edit(int row);
+    void showRules();
+
+    QList<RepeatRule> m_rules;
+    QListWidget *m_list = nullptr;
+    QPushButton *m_editButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QLabel *m_note = nullptr;
+};

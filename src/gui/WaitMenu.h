@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/ArmingController.h"
+#include "core/Wait.h"
+
+#include <QObject>
+
+#include <optional>
+
+class ControlPanel;
+class MessageBoxService;
+class QMenu;
+class QMenuBar;
+class QWidget;
+class SettingsStore;
+
+// The Wait menu and what it starts: a dialog for each kind of wait, remembered choices, and
+// the wait armed with the window's action and Force.
+class WaitMenu final : public QObject
+{
+    Q_OBJECT
+public:
+    WaitMenu(QMenuBar &bar, QWidget &window, Waits &waits, SettingsStore &settings,
+             MessageBoxService &messages, ArmingController &arming, ControlPanel &panel);
+
+    QMenu *menu() const { return m_menu; }
+    // Arms a wait with the action and Force of the window, chosen first where `choices`
+    // says; returns why not, or nothing. What cannot be waited for leaves an armed action as
+    // it is.
+    QString start(const WaitOrder &order, const std::optional<ArmOrder> &choices);
+
+signals:
+    // A wait was armed: also one replacing another, which the state does not tell.
+    void started();
+
+private:
+    void choose(WaitOrder::Kind kind);
+
+    QWidget &m_window;
+    Waits &m_waits;
+    SettingsStore &m_settings;
+    MessageBoxService &m_messages;
+    ArmingController &m_arming;
+    ControlPanel &m_panel;
+    QMenu *m_menu;
+};
