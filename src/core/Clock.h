@@ -19,6 +19,17 @@ public:
     virtual qint64 remainingMs() const = 0;
 };
 
+// An alarm at a moment of the wall clock: it goes off when the clock reaches it, also right
+// after a sleep that passed it; where the platform can tell, also when the clock is set (the
+// caller looks at the time again and plans anew). Starting it again replaces the earlier start.
+class WallAlarm
+{
+public:
+    virtual ~WallAlarm() = default;
+    virtual void start(const QDateTime &at) = 0;
+    virtual void stop() = 0;
+};
+
 // Wall clock, monotonic clock and alarms behind one seam, so tests can set the time and
 // make alarms go off without waiting.
 class Clock
@@ -32,7 +43,34 @@ public:
     // How long the computer has slept (suspended, hibernated) since the clock was made. The
     // monotonic clock stands still meanwhile: a countdown resumes where it stopped.
     virtual qint64 suspendedMs() const { return 0; }
+    // Where the platform has no alarm of its own on the wall clock, a monotonic one looks
+    // again at least every WallCheckMs: a sleep or a clock set is noticed that much later.
+    virtual std::unique_ptr<WallAlarm> makeWallAlarm(std::function<void()> timeout) const;
+
+    static constexpr qint64 WallCheckMs = 15 * 60 * 1000;
 };
+
+inline std::unique_ptr<WallAlarm> Clock::makeWallAlarm(std::function<void()> timeout) const
+{
+    class Checking final : public WallAlarm
+    {
+    public:
+        Checking(const Clock &clock, std::function<void()> timeout)
+            : m_clock(clock), m_alarm(clock.makeAlarm(std::move(timeout)))
+        {
+        }
+        void start(const QDateTime &at) override
+        {
+            m_alarm->start(std::clamp<qint64>(m_clock.now().msecsTo(at), 0, WallCheckMs));
+        }
+        void stop() override { m_alarm->stop(); }
+
+    private:
+        const Clock &m_clock;
+        std::unique_ptr<Alarm> m_alarm;
+    };
+    return std::make_unique<Checking>(*this, std::move(timeout));
+}
 
 // The monotonic clock of Qt's own timers; a platform's clock tells the sleep beside it.
 class SystemClock : public Clock

@@ -21,7 +21,8 @@ int secondsOfDay(int timeNumber)
 RepeatRunner::RepeatRunner(const Clock &clock, ArmingController &controller, SettingsStore *store,
                            QObject *parent)
     : QObject(parent), m_clock(clock), m_controller(controller), m_store(store),
-      m_alarm(clock.makeAlarm([this] { plan(); }))
+      m_alarm(clock.makeAlarm([this] { plan(); })),
+      m_wallAlarm(clock.makeWallAlarm([this] { plan(); }))
 {
     connect(&m_controller, &ArmingController::stateChanged, this, &RepeatRunner::onStateChanged);
     connect(&m_controller, &ArmingController::ticked, this, &RepeatRunner::onTicked);
@@ -49,6 +50,7 @@ void RepeatRunner::setSchedules(std::vector<RepeatSchedule> schedules)
 void RepeatRunner::plan()
 {
     m_alarm->stop();
+    m_wallAlarm->stop();
     // A request on its way: planned again once the controller is Idle.
     if (m_controller.state() != ArmingController::State::Idle)
         return;
@@ -86,7 +88,7 @@ void RepeatRunner::plan()
         }
         const qint64 left = next.isValid() ? now.msecsTo(next) : -1;
         if (left > ArmLeadMs)
-            m_alarm->start(std::min(left - ArmLeadMs, MaxWaitMs));
+            m_wallAlarm->start(next.addMSecs(-ArmLeadMs));
         if (left <= ArmLeadMs && next.isValid() && !armFor(next, index)) {
             // The system said it cannot carry the action out: as good as missed.
             missed = next;

@@ -10,12 +10,14 @@
 #include <vector>
 
 class Alarm;
+class WallAlarm;
 class Clock;
 class SettingsStore;
 
 // Runs the repeating schedules through an ArmingController of their own, beside the one the
-// user arms by hand. While the next occurrence is far it only sets an alarm, at most
-// MaxWaitMs ahead so that a clock set forward or back is noticed; ArmLeadMs before the
+// user arms by hand. While the next occurrence is far it only sets an alarm on the wall clock
+// (which also goes off after a sleep, and where the platform can, when the clock is set, so
+// the plan is looked at again); ArmLeadMs before the
 // occurrence it arms the controller with its time of day, so the warning minute, Postpone and
 // Cancel are the usual ones (Cancel skips this occurrence; the schedule stays). Once the
 // request goes out or the controller is Idle again, the occurrence is settled, written to
@@ -56,7 +58,6 @@ public:
     QString toolTip() const;
 
     static constexpr qint64 ArmLeadMs = 70 * 1000;
-    static constexpr qint64 MaxWaitMs = 15 * 60 * 1000;
 
 signals:
     // next(), nextIndex() or missed() changed.
@@ -76,6 +77,7 @@ private:
     ArmingController &m_controller;
     SettingsStore *m_store;
     std::unique_ptr<Alarm> m_alarm;
+    std::unique_ptr<WallAlarm> m_wallAlarm;
     std::vector<RepeatSchedule> m_schedules;
     QDateTime m_next;
     int m_nextIndex = -1;

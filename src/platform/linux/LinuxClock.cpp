@@ -1,7 +1,12 @@
 #include "core/Clock.h"
 #include "platform/Platform.h"
 
+#include <QSocketNotifier>
+
+#include <cerrno>
 #include <ctime>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,12 +17,66 @@ qint64 ms(clockid_t id)
     return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
+// A timer on CLOCK_REALTIME at an absolute moment: the kernel lets it go off at that moment of
+// the wall clock, at once after a resume that passed it, and (cancel-on-set) whenever the
+// clock is set or the computer wakes, so that the owner looks again; nothing wakes us before.
+class TimerFdWallAlarm final : public WallAlarm
+{
+public:
+    TimerFdWallAlarm(int fd, std::function<void()> timeout)
+        : m_fd(fd), m_notifier(fd, QSocketNotifier::Read), m_timeout(std::move(timeout))
+    {
+        m_notifier.setEnabled(false);
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, &m_notifier, [this] {
+            quint64 expirations = 0;
+            // ECANCELED: the clock was set. Either way the owner looks at the time again.
+            if (read(m_fd, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
+                return;
+            m_notifier.setEnabled(false);
+            m_timeout();
+        });
+    }
+    ~TimerFdWallAlarm() override { close(m_fd); }
+
+    void start(const QDateTime &at) override
+    {
+        // A moment already past (or the epoch itself) would disarm: the next millisecond.
+        const qint64 when = std::max<qint64>(at.toMSecsSinceEpoch(), 1);
+        itimerspec spec{};
+        spec.it_value.tv_sec = time_t(when / 1000);
+        spec.it_value.tv_nsec = long(when % 1000) * 1000000;
+        if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0)
+            m_notifier.setEnabled(true);
+        else
+            QMetaObject::invokeMethod(&m_notifier, m_timeout, Qt::QueuedConnection);
+    }
+    void stop() override
+    {
+        const itimerspec off{};
+        timerfd_settime(m_fd, 0, &off, nullptr);
+        m_notifier.setEnabled(false);
+    }
+
+private:
+    int m_fd;
+    QSocketNotifier m_notifier;
+    std::function<void()> m_timeout;
+};
+
 // Qt's monotonic clock is CLOCK_MONOTONIC, which stands still while the computer sleeps;
 // CLOCK_BOOTTIME runs on: the difference is the sleep.
 class LinuxClock final : public SystemClock
 {
 public:
     qint64 suspendedMs() const override { return asleep() - m_asleepAtStart; }
+
+    std::unique_ptr<WallAlarm> makeWallAlarm(std::function<void()> timeout) const override
+    {
+        const int fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (fd < 0)
+            return SystemClock::makeWallAlarm(std::move(timeout));
+        return std::make_unique<TimerFdWallAlarm>(fd, std::move(timeout));
+    }
 
 private:
     static qint64 asleep() { return ms(CLOCK_BOOTTIME) - ms(CLOCK_MONOTONIC); }
