@@ -42,10 +42,10 @@ public:
     {
         // A moment already past (or the epoch itself) would disarm: the next millisecond.
         const qint64 when = std::max<qint64>(at.toMSecsSinceEpoch(), 1);
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(when / 1000);
-        spec.it_value.tv_nsec = long(when % 1000) * 1000000;
-        if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0)
+        itimerspec due{};
+        due.it_value.tv_sec = time_t(when / 1000);
+        due.it_value.tv_nsec = long(when % 1000) * 1000000;
+        if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &due, nullptr) == 0)
             m_notifier.setEnabled(true);
         else
             QMetaObject::invokeMethod(&m_notifier, m_timeout, Qt::QueuedConnection);
