@@ -37,7 +37,7 @@ struct Child : QProcess
     }
 };
 
-constexpr int BoundMs = 600;
+constexpr int BoundMs = 1000;
 } // namespace
 
 class ScreenActionsTest : public QObject
@@ -86,7 +86,7 @@ private slots:
         row("nobody locks", {}, true, true, false, {byPid, byPid, "Lock"},
             "org.freedesktop.login1 GetSessionByPID($pid): /org/freedesktop/login1/session/c1; "
             "org.freedesktop.login1 Lock(): done; "
-            "org.freedesktop.login1 LockedHint after 600 ms: false; "
+            "org.freedesktop.login1 LockedHint after 1000 ms: false; "
             "no screen locker on the session bus",
             Refusal::NotConfirmed);
         // Outside any logind session the desktop's locker is asked, at each of its paths.
@@ -99,7 +99,7 @@ private slots:
         row("GNOME leaves the display on", {"session=none", "mutter=stuck"}, false, false, true,
             {byPid, "Set ssv org.gnome.Mutter.DisplayConfig PowerSaveMode Int32(3)"},
             "X server: no DPMS extension; org.gnome.Mutter.DisplayConfig PowerSaveMode=3: done; "
-            "org.gnome.Mutter.DisplayConfig PowerSaveMode after 600 ms: 0; "
+            "org.gnome.Mutter.DisplayConfig PowerSaveMode after 1000 ms: 0; "
             "org.kde.kglobalaccel: not on the session bus",
             Refusal::NotConfirmed);
         // A display that cannot save power (-1) is not asked to: Plasma's shortcut is.

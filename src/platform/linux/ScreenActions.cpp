@@ -41,7 +41,7 @@ constexpr Locker Lockers[] = {
     {"org.cinnamon.ScreenSaver", "/org/cinnamon/ScreenSaver", true},
     {"org.mate.ScreenSaver", "/org/mate/ScreenSaver", false},
     {"org.xfce.ScreenSaver", "/org/xfce/ScreenSaver", false},
-    // Plasma serves the same object at both paths; others have only one of them.
+    // Plasma serves the same object at both paths; some lockers only the older one.
     {"org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", false},
     {"org.freedesktop.ScreenSaver", "/ScreenSaver", false},
 };
@@ -96,6 +96,14 @@ QString answerText(const QDBusMessage &reply)
 bool answered(const QDBusMessage &reply)
 {
     return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+// A request that got no answer in time may still have been carried out: it is checked like
+// one that was answered.
+bool maybeDone(const QDBusMessage &reply)
+{
+    return answered(reply) ||
+           reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply");
 }
 
 QDBusMessage getProperty(const QString &service, const QString &path, const QString &interface,
@@ -327,8 +335,7 @@ void ScreenActions::probe(
             return;
         context->deleteLater();
         probed(found->lock ? Capability{}
-                           : Capability{false, tr("No screen locker answers in "
-                                                  "this session")},
+                           : Capability{false, tr("No screen locker answers in this session")},
                found->displayOff
                    ? Capability{}
                    : Capability{false, tr("This desktop offers no way to turn off the display")});
@@ -391,18 +398,21 @@ void ScreenActions::probe(
 void ScreenActions::lock(PowerRequester::Done done)
 {
     auto *run = new Run(this, std::move(done));
-    lockWithLogind(run, [this, run] {
-        if (!m_session.isConnected()) {
-            run->steps << QStringLiteral("session bus: not connected");
-            return run->refuse(Refusal::NotConfirmed);
-        }
-        run->call(m_session, listNames(), [this, run](const QDBusMessage &reply) {
-            const QList<int> lockers = lockersAmong(firstValue(reply).toStringList());
-            if (!answered(reply))
-                run->steps << u"session bus ListNames(): "_s + answerText(reply);
-            else if (lockers.isEmpty())
-                run->steps << QStringLiteral("no screen locker on the session bus");
-            lockWithLockers(run, lockers);
+    // Nothing is answered from inside lock().
+    QTimer::singleShot(0, run, [this, run] {
+        lockWithLogind(run, [this, run] {
+            if (!m_session.isConnected()) {
+                run->steps << QStringLiteral("session bus: not connected");
+                return run->refuse(Refusal::NotConfirmed);
+            }
+            run->call(m_session, listNames(), [this, run](const QDBusMessage &reply) {
+                const QList<int> lockers = lockersAmong(firstValue(reply).toStringList());
+                if (!answered(reply))
+                    run->steps << u"session bus ListNames(): "_s + answerText(reply);
+                else if (lockers.isEmpty())
+                    run->steps << QStringLiteral("no screen locker on the session bus");
+                lockWithLockers(run, lockers);
+            });
         });
     });
 }
@@ -433,7 +443,7 @@ void ScreenActions::lockWithLogind(Run *run, std::function<void()> next)
             QDBusMessage::createMethodCall(Login1, path, Login1Session, QStringLiteral("Lock")),
             [=, this](const QDBusMessage &locked) {
                 run->steps << Login1 + u" Lock(): "_s + answerText(locked);
-                if (!answered(locked))
+                if (!maybeDone(locked))
                     return next();
                 run->confirm(m_system, getProperty(Login1, path, Login1Session, u"LockedHint"_s),
                              Login1 + u" LockedHint"_s, true, next);
@@ -461,7 +471,7 @@ void ScreenActions::lockWithLockers(Run *run, QList<int> lockers)
         lockCall << QString();
     run->call(m_session, lockCall, [=, this](const QDBusMessage &reply) {
         run->steps << label + u" Lock(): "_s + answerText(reply);
-        if (!answered(reply))
+        if (!maybeDone(reply))
             return next();
         run->confirm(
             m_session,
@@ -552,7 +562,7 @@ void ScreenActions::displayOffWithMutter(Run *run, const QStringList &names,
         set << Mutter << QStringLiteral("PowerSaveMode") << QVariant::fromValue(QDBusVariant(3));
         run->call(m_session, set, [=, this](const QDBusMessage &reply) {
             run->steps << Mutter + u" PowerSaveMode=3: "_s + answerText(reply);
-            if (!answered(reply))
+            if (!maybeDone(reply))
                 return next();
             run->asked = true;
             run->confirm(m_session, read, Mutter + u" PowerSaveMode"_s, 3, next);
