@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-    qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev libxcb-sync-dev
+    qt6-qpa-plugins qt6-translations-l10n libgl-dev libxcb1-dev libxcb-sync-dev libxcb-dpms0-dev
     libwayland-dev wayland-protocols
     fonts-dejavu-core)
 test_packages=(

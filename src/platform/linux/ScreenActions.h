@@ -3,8 +3,10 @@
 #include "core/Power.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QObject>
 
+#include <chrono>
 #include <functional>
 
 // Locking the screen and turning off the display in a Linux desktop session: what the
@@ -12,9 +14,13 @@
 // asynchronous and bounded; the buses are given so that tests can hand in private ones.
 class ScreenActions final : public QObject
 {
+    Q_OBJECT
 public:
-    ScreenActions(QDBusConnection systemBus, QDBusConnection sessionBus,
-                  QObject *parent = nullptr);
+    // bound: how long each call may take to be answered, and how long a request waits for
+    // something to say that it was done.
+    ScreenActions(QDBusConnection systemBus, QDBusConnection sessionBus, QObject *parent = nullptr,
+                  std::chrono::milliseconds bound = std::chrono::seconds(3));
+    // Requests still open when this object goes are not answered.
     ~ScreenActions() override;
 
     // Whether this session can lock the screen and turn off the display; `probed` is called
@@ -24,7 +30,44 @@ public:
     void lock(PowerRequester::Done done);
     void displayOff(PowerRequester::Done done);
 
+private slots:
+    void onSystemSignal(const QDBusMessage &message);
+    void onSessionSignal(const QDBusMessage &message);
+
 private:
+    class Run;
+    struct Listener
+    {
+        const Run *run;
+        bool system;
+        QString sender; // empty: any
+        QString path;
+        QString interface;
+        QString member;
+        std::function<void(const QDBusMessage &)> heard;
+    };
+    void listen(Listener listener);
+    void forget(const Run *run);
+    void dispatch(bool system, const QDBusMessage &message);
+
+    void lockWithLogind(Run *run, std::function<void()> next);
+    void lockWithLockers(Run *run, QList<int> lockers);
+    void displayOffWithX11(Run *run, std::function<void()> next);
+    void displayOffWithMutter(Run *run, const QStringList &names, std::function<void()> next);
+    void displayOffWithPlasma(Run *run, const QStringList &names, std::function<void()> next);
+
     QDBusConnection m_system;
     QDBusConnection m_session;
+    const int m_boundMs;
+    QList<Listener> m_listeners;
+    struct Subscription
+    {
+        bool system;
+        QString path;
+        QString interface;
+        QString member;
+        bool operator==(const Subscription &) const = default;
+    };
+    // Signals subscribed to: once each, kept while this object lives.
+    QList<Subscription> m_subscribed;
 };

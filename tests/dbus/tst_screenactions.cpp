@@ -1,0 +1,196 @@
+// Locking and turning off the display against mocks on two private buses this test starts
+// itself, under an X server of its own (never the machine's display: the X server is asked
+// first). Debian's Xvfb has no DPMS, so the X server's part is only ever "cannot".
+#include "platform/linux/ScreenActions.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+// A child process that ends with the test: killed by its PID.
+struct Child : QProcess
+{
+    ~Child() override
+    {
+        kill();
+        waitForFinished();
+    }
+    QString firstLine()
+    {
+        while (!canReadLine() && waitForReadyRead(15000)) {
+        }
+        return QString::fromUtf8(readLine()).trimmed();
+    }
+    QStringList lines()
+    {
+        while (waitForReadyRead(300)) {
+        }
+        return QString::fromUtf8(readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+};
+
+constexpr int BoundMs = 1000;
+} // namespace
+
+class ScreenActionsTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dirs[2];
+    Child m_daemons[2];
+    QString m_addresses[2]; // the "system" bus, the session bus
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        for (int i = 0; i < 2; ++i) {
+            m_daemons[i].start(QStringLiteral("dbus-daemon"),
+                               {"--session", "--nofork", "--print-address=1",
+                                "--address=unix:dir=" + m_dirs[i].path()});
+            m_addresses[i] = m_daemons[i].firstLine();
+            QVERIFY2(m_addresses[i].startsWith("unix:"), "dbus-daemon did not start");
+        }
+    }
+
+    // The probe, then the request; every call as the mocks saw it on the wire ($pid: ours).
+    void request_data()
+    {
+        QTest::addColumn<QStringList>("rules");
+        QTest::addColumn<bool>("lock"); // else display off
+        QTest::addColumn<bool>("canLock");
+        QTest::addColumn<bool>("canTurnOff");
+        QTest::addColumn<QStringList>("calls"); // the probe's, then the request's
+        QTest::addColumn<QString>("error");     // empty when accepted
+        QTest::addColumn<int>("refusal");
+        const auto row = [](const char *name, const QStringList &rules, bool lock, bool canLock,
+                            bool canTurnOff, const QStringList &calls, const QString &error = {},
+                            Refusal refusal = Refusal::Other) {
+            QTest::newRow(name) << rules << lock << canLock << canTurnOff << calls << error
+                                << int(refusal);
+        };
+        const QString byPid = "GetSessionByPID u $pid";
+        const QString noDisplayWay = "X server: no DPMS extension; "
+                                     "org.gnome.Mutter.DisplayConfig: not on the session bus; "
+                                     "org.kde.kglobalaccel: not on the session bus";
+        row("a locker follows logind", {"follower"}, true, true, false,
+            {byPid, byPid, "Lock", "SetLockedHint b 1"});
+        // Signalled and answered, yet nobody said the screen is locked.
+        row("nobody locks", {}, true, true, false, {byPid, byPid, "Lock"},
+            "org.freedesktop.login1 GetSessionByPID($pid): /org/freedesktop/login1/session/c1; "
+            "org.freedesktop.login1 Lock(): done; "
+            "org.freedesktop.login1 LockedHint after 1000 ms: false; "
+            "no screen locker on the session bus",
+            Refusal::NotConfirmed);
+        // Outside any logind session the desktop's locker is asked, at each of its paths.
+        row("the desktop's locker", {"session=none", "saver"}, true, true, false,
+            {byPid, byPid, "Lock", "Lock", "GetActive"});
+        row("nothing to ask", {"session=none"}, false, false, false, {byPid}, noDisplayWay,
+            Refusal::NoService);
+        row("GNOME", {"session=none", "mutter=0"}, false, false, true,
+            {byPid, "Set ssv org.gnome.Mutter.DisplayConfig PowerSaveMode Int32(3)"});
+        row("GNOME leaves the display on", {"session=none", "mutter=stuck"}, false, false, true,
+            {byPid, "Set ssv org.gnome.Mutter.DisplayConfig PowerSaveMode Int32(3)"},
+            "X server: no DPMS extension; org.gnome.Mutter.DisplayConfig PowerSaveMode=3: done; "
+            "org.gnome.Mutter.DisplayConfig PowerSaveMode after 1000 ms: 0; "
+            "org.kde.kglobalaccel: not on the session bus",
+            Refusal::NotConfirmed);
+        // A display that cannot save power (-1) is not asked to: Plasma's shortcut is.
+        row("Plasma", {"session=none", "mutter=-1", "kde"}, false, false, true,
+            {byPid, "shortcutNames", "shortcutNames", "invokeShortcut s Turn Off Screen"});
+    }
+    void request()
+    {
+        QFETCH(QStringList, rules);
+        QFETCH(bool, lock);
+        QFETCH(bool, canLock);
+        QFETCH(bool, canTurnOff);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, error);
+        QFETCH(int, refusal);
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        calls.replaceInStrings("$pid", pid);
+        error.replace("$pid", pid);
+
+        Child mocks;
+        mocks.start(QStringLiteral("/usr/bin/python3"),
+                    QStringList{SCREENMOCKS, m_addresses[0], m_addresses[1]} + rules);
+        QCOMPARE(mocks.firstLine(), QStringLiteral("ready"));
+        ScreenActions screen(QDBusConnection::connectToBus(m_addresses[0], "system"),
+                             QDBusConnection::connectToBus(m_addresses[1], "session"), nullptr,
+                             std::chrono::milliseconds(BoundMs));
+
+        QList<Capability> probed;
+        screen.probe([&](const Capability &l, const Capability &d) { probed << l << d; });
+        QVERIFY(probed.isEmpty()); // never from inside probe()
+        QTRY_COMPARE_WITH_TIMEOUT(probed.size(), 2, 3 * BoundMs);
+        QCOMPARE(probed[0].possible, canLock);
+        QCOMPARE(probed[1].possible, canTurnOff);
+        QCOMPARE(probed[0].reason.isEmpty(), canLock);
+        QCOMPARE(probed[1].reason.isEmpty(), canTurnOff);
+        QStringList seen = mocks.lines();
+
+        QList<PowerResult> results;
+        QElapsedTimer clock;
+        clock.start();
+        const auto done = [&](const PowerResult &r) { results << r; };
+        lock ? screen.lock(done) : screen.displayOff(done);
+        QVERIFY(results.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(results.size(), 1, 6 * BoundMs);
+        QCOMPARE(results[0].error, error);
+        QCOMPARE(results[0].accepted, error.isEmpty());
+        if (error.isEmpty()) // told when it was done, not when the bound ran out
+            QVERIFY2(clock.elapsed() < BoundMs, qPrintable(QString::number(clock.elapsed())));
+        else
+            QCOMPARE(int(results[0].refusal), refusal);
+        seen += mocks.lines();
+        QCOMPARE(seen.join(" | "), calls.join(" | "));
+        QCOMPARE(results.size(), 1);
+    }
+};
+
+// An X server of the test's own, started before the toolkit connects to one; it ends with
+// the test, however the test ends.
+int main(int argc, char **argv)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return 2;
+    const pid_t xvfb = fork();
+    if (xvfb == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", nullptr);
+        _exit(127);
+    }
+    close(fds[1]);
+    // The display's number and a newline, maybe in pieces.
+    QByteArray display;
+    char c = 0;
+    while (xvfb > 0 && display.size() < 8 && read(fds[0], &c, 1) == 1 && c != '\n')
+        display += c;
+    close(fds[0]);
+    if (c != '\n' || display.isEmpty())
+        return 2;
+    qputenv("DISPLAY", ':' + display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int status = 0;
+    {
+        QGuiApplication app(argc, argv);
+        ScreenActionsTest test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    kill(xvfb, SIGTERM);
+    waitpid(xvfb, nullptr, 0);
+    return status;
+}
+
+#include "tst_screenactions.moc"
