@@ -20,7 +20,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from harness import Desktop, wait_for  # noqa: E402
 
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
-CAPTION, CLIENT, TIME_FRAME = "Orvanta v1.2", (4335, 4965), (120, 1920)  # design in twips
+CAPTION, CLIENT, TIME_FRAME = "Orvanta v1.2", (4335, 5325), (120, 2280)  # design in twips
 SETTINGS_KEY = r"HKCU\Software\Orvanta\Orvanta\Settings"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta"
 # WORKAROUND: wine runs its built-in wineboot.exe whatever file lies in its place; only with
@@ -153,14 +153,14 @@ class Window:
                 for l, t, r, b in [self.field(row, i)] for y in range(t, b)]
 
     def file_menu(self, entry):
-        """File, then an entry by its row: 0 "Save settings", -1 "Exit" (five rows and three
+        """File, then an entry by its row: 0 "Save settings", -1 "Exit" (six rows and three
         separators of a quarter row, inside 3 px of border)."""
         before = set(self.wine.shown(menus=True))
         self.wine.click_in(self.wid, (12, self.menu // 2))
         menu = wait_for(lambda: [m for m in self.wine.shown(menus=True) if m not in before
                                  and self.wine.geometry(m)[3] > 4 * self.menu], 10, what="File")[0]
         _, _, width, height = self.wine.geometry(menu)
-        row = (height - 6) / 5.75
+        row = (height - 6) / 6.75
         y = 3 + row / 2 if entry == 0 else height - 3 - row / 2
         self.wine.click_in(menu, (width // 2, int(y)))
 
@@ -229,7 +229,7 @@ def scenario_window(wine):
     check(window.fields("countdown") == before, "--cancel disarmed the running program")
 
     # The picture button hides the window; a double-click on the icon brings it back.
-    wine.click_in(window.wid, window.at(3840, 4440, width=375, height=375))
+    wine.click_in(window.wid, window.at(3840, 4800, width=375, height=375))
     wait_for(lambda: not wine.shown(CAPTION), 10, what="the window hidden in the tray")
     icon = wine.docked()[0]
     wine.click_in(icon, tuple(side // 2 for side in wine.geometry(icon)[2:]), count=2)
@@ -270,7 +270,7 @@ def scenario_fire(wine):
     wine.click_in(window.wid, window.at(2400, 600, TIME_FRAME, 240, 140), count=3)
     wine.click_in(window.wid, window.option(1))
     before = window.fields("countdown")
-    wine.click_in(window.wid, window.at(1440, 4440, (0, 0), 2175, 375))
+    wine.click_in(window.wid, window.at(1440, 4800, (0, 0), 2175, 375))
     # Three seconds are inside the warning minute: the warning window comes at once.
     wait_for(lambda: wine.shown("Orvanta"), 3, what="the warning window")
     check("Call user32.ExitWindowsEx" not in wine.output(program.log),
