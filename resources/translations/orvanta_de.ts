@@ -96,20 +96,12 @@ KV3 8LT, Schottland</translation>
         <translation>Bis zur Uhrzeit HH:MM[:SS] warten.</translation>
     </message>
     <message>
-        <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
-        <translation>Meldet den Benutzer ab, schaltet den Computer aus oder startet ihn neu, nach einem Countdown oder zu einer Uhrzeit.</translation>
-    </message>
-    <message>
         <source>--help and --version are answered by the program that is asked</source>
         <translation>--help und --version beantwortet das aufgerufene Programm selbst</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
         <translation>unerwartetes Argument: %1</translation>
-    </message>
-    <message>
-        <source>choose one of --logoff, --poweroff and --reboot</source>
-        <translation>nur eines von --logoff, --poweroff und --reboot angeben</translation>
     </message>
     <message>
         <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
@@ -160,10 +152,6 @@ KV3 8LT, Schottland</translation>
         <translation>nur eines von --in, --at, --when-exits, --when-quiet und --when-idle angeben</translation>
     </message>
     <message>
-        <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
-        <translation>--in, --at, --when-… und --force brauchen --logoff, --poweroff oder --reboot</translation>
-    </message>
-    <message>
         <source>Act when CPU, disk and network use have stayed low for that many minutes.</source>
         <translation>Handeln, wenn CPU-, Datenträger- und Netzwerklast so viele Minuten lang niedrig geblieben sind.</translation>
     </message>
@@ -190,6 +178,86 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>--cpu, --disk and --net go with --when-quiet</source>
         <translation>--cpu, --disk und --net gehören zu --when-quiet</translation>
+    </message>
+    <message>
+        <source>Put the computer to sleep (Orvanta stays).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernate the computer (Orvanta stays).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off the display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a schedule that repeats, with an action (and --force): days and a time, e.g. &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the schedules, numbered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch schedule N on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch schedule N off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove schedule N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start hidden in the notification area, as the session does while a schedule is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print which actions this computer can carry out now, and why not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs off the user, turns off or restarts the computer, puts it to sleep, locks the screen or turns off the display after a countdown, at a time of day or when a job is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose one action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check stands alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--autostart stands alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose one of --schedule, --schedules, --schedule-on, --schedule-off and --schedule-remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: not the number of a schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule options stand alone (--schedule with an action and --force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -261,6 +329,13 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>The request is on its way to the system</source>
         <translation>Die Anforderung ist an das System unterwegs</translation>
+    </message>
+</context>
+<context>
+    <name>DBusPowerRequester</name>
+    <message>
+        <source>The system&apos;s message bus does not answer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -417,22 +492,6 @@ KV3 8LT, Schottland</translation>
 %2</translation>
     </message>
     <message>
-        <source>Wait</source>
-        <translation>Warten</translation>
-    </message>
-    <message>
-        <source>Until a program ends…</source>
-        <translation>Bis ein Programm endet…</translation>
-    </message>
-    <message>
-        <source>Until the computer is quiet…</source>
-        <translation>Bis der Computer zur Ruhe kommt…</translation>
-    </message>
-    <message>
-        <source>Until nobody uses the computer…</source>
-        <translation>Bis niemand den Computer benutzt…</translation>
-    </message>
-    <message>
         <source>too late: the request is already on its way to the system</source>
         <translation>zu spät: die Anforderung ist bereits an das System unterwegs</translation>
     </message>
@@ -453,6 +512,14 @@ Es gelten die Standardwerte.</translation>
 What was asked may still happen: save your work.</source>
         <translation>Das System hat noch nicht geantwortet.<byte value="xd"/>
 Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation>
+    </message>
+    <message>
+        <source>Schedules…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schedules are not available here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -579,6 +646,172 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <source>The system did not answer in time, so the request itself was not sent.</source>
         <translation>Das System hat nicht rechtzeitig geantwortet, daher wurde die Anforderung selbst nicht gesendet.</translation>
     </message>
+    <message>
+        <source>Log off user</source>
+        <translation type="unfinished">Benutzer abmelden</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation type="unfinished">Computer ausschalten</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation type="unfinished">Computer neu starten</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer did not go to sleep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer did not hibernate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen was not locked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The display was not turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was asked for, but nothing on this system said that it was done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer will go to sleep in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer will hibernate in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen will be locked in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The display will be turned off in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>going to sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hibernating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turning off the display</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PowerCalls</name>
+    <message>
+        <source>No session manager or system service here can log off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can turn off the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning off the computer needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not turn off the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot be turned off from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can restart the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restarting needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not restart the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot be restarted from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can put the computer to sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not put the computer to sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can hibernate the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not hibernate the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation is turned off on this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by &quot;%1&quot; (PID %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by &quot;%1&quot; (PID %2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgramEndCondition</name>
@@ -625,6 +858,143 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
+    <name>RepeatEdit</name>
+    <message>
+        <source>%1 %2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (Force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No schedules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are %1 schedules already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RepeatEditor</name>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday to Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished">Aktion</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation type="unfinished">Erzwingen (Rückfragen übergehen usw.)</translation>
+    </message>
+</context>
+<context>
+    <name>RepeatRule</name>
+    <message>
+        <source>Every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday, time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next: %1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no repeating time: give the days and the time, as in &quot;mon-fri 23:30&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no days: use mon, tue, wed, thu, fri, sat, sun, ranges such as mon-fri, lists such as sat,sun, or daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunAutostart</name>
+    <message>
+        <source>%1 cannot be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunningProgram</name>
     <message>
         <source>No running program has the PID %1.</source>
@@ -633,6 +1003,65 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>No program called “%1” is running.</source>
         <translation>Es läuft kein Programm namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleHost</name>
+    <message>
+        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
+It may still happen: save your work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The schedules could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out while it runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta starts with your session while a schedule is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SchedulesDialog</name>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenActions</name>
+    <message>
+        <source>No screen locker answers in this session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn off the display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,6 +1135,10 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Schedules…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +1225,25 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
+    <name>WaitMenu</name>
+    <message>
+        <source>Wait</source>
+        <translation type="unfinished">Warten</translation>
+    </message>
+    <message>
+        <source>Until a program ends…</source>
+        <translation type="unfinished">Bis ein Programm endet…</translation>
+    </message>
+    <message>
+        <source>Until the computer is quiet…</source>
+        <translation type="unfinished">Bis der Computer zur Ruhe kommt…</translation>
+    </message>
+    <message>
+        <source>Until nobody uses the computer…</source>
+        <translation type="unfinished">Bis niemand den Computer benutzt…</translation>
+    </message>
+</context>
+<context>
     <name>WarningWindow</name>
     <message>
         <source>Orvanta warning</source>
@@ -814,6 +1266,29 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
         <translation>Ihr Standardbrowser ließ sich nicht öffnen. Bitte rufen Sie die Adresse selbst auf:</translation>
+    </message>
+</context>
+<context>
+    <name>Win32Power</name>
+    <message>
+        <source>Windows does not tell which power states this computer has: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer sleeps only by turning off its display (Modern Standby).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot sleep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot hibernate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation is turned off on this computer.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -846,12 +1321,47 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished">%1 kann nicht gelesen werden: %2. {1 ?}</translation>
+    </message>
+    <message>
+        <source>%1 was not written by Orvanta and is left as it is: remove it to let Orvanta start with your session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Orvanta with your session is turned off in your desktop&apos;s settings (%1): turn it on there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts Orvanta in the notification area while a repeating schedule is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation type="unfinished">%1 kann nicht geschrieben werden: %2. {1 ?}</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Another instance of %1 is already running.<byte value="xd"/>
 Closing this instance now.</source>
         <translation>Eine andere Instanz von %1 läuft bereits.<byte value="xd"/>
 Diese Instanz wird jetzt beendet.</translation>
+    </message>
+    <message>
+        <source>Orvanta runs on in the notification area to carry the schedules out.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

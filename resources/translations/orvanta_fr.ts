@@ -96,20 +96,12 @@ KV3 8LT, Écosse</translation>
         <translation>Attendre l’heure HH:MM[:SS].</translation>
     </message>
     <message>
-        <source>Logs off the user, turns off or restarts the computer after a countdown or at a time of day.</source>
-        <translation>Déconnecte l’utilisateur, éteint ou redémarre l’ordinateur après un compte à rebours ou à une heure donnée.</translation>
-    </message>
-    <message>
         <source>--help and --version are answered by the program that is asked</source>
         <translation>--help et --version sont traités par le programme appelé lui-même</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
         <translation>argument inattendu&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>choose one of --logoff, --poweroff and --reboot</source>
-        <translation>choisissez une seule option parmi --logoff, --poweroff et --reboot</translation>
     </message>
     <message>
         <source>say when: --in H:MM:SS or --at HH:MM[:SS]</source>
@@ -160,10 +152,6 @@ KV3 8LT, Écosse</translation>
         <translation>choisissez une seule option parmi --in, --at, --when-exits, --when-quiet et --when-idle</translation>
     </message>
     <message>
-        <source>--in, --at, --when-… and --force need --logoff, --poweroff or --reboot</source>
-        <translation>--in, --at, --when-… et --force demandent --logoff, --poweroff ou --reboot</translation>
-    </message>
-    <message>
         <source>Act when CPU, disk and network use have stayed low for that many minutes.</source>
         <translation>Agir quand processeur, disque et réseau sont restés peu sollicités pendant autant de minutes.</translation>
     </message>
@@ -190,6 +178,86 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>--cpu, --disk and --net go with --when-quiet</source>
         <translation>--cpu, --disk et --net vont avec --when-quiet</translation>
+    </message>
+    <message>
+        <source>Put the computer to sleep (Orvanta stays).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernate the computer (Orvanta stays).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off the display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a schedule that repeats, with an action (and --force): days and a time, e.g. &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the schedules, numbered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch schedule N on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch schedule N off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove schedule N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start hidden in the notification area, as the session does while a schedule is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print which actions this computer can carry out now, and why not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs off the user, turns off or restarts the computer, puts it to sleep, locks the screen or turns off the display after a countdown, at a time of day or when a job is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose one action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check stands alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--autostart stands alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose one of --schedule, --schedules, --schedule-on, --schedule-off and --schedule-remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: not the number of a schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule options stand alone (--schedule with an action and --force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -261,6 +329,13 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>The request is on its way to the system</source>
         <translation>La demande est en cours auprès du système</translation>
+    </message>
+</context>
+<context>
+    <name>DBusPowerRequester</name>
+    <message>
+        <source>The system&apos;s message bus does not answer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -417,22 +492,6 @@ KV3 8LT, Écosse</translation>
 %2</translation>
     </message>
     <message>
-        <source>Wait</source>
-        <translation>Attendre</translation>
-    </message>
-    <message>
-        <source>Until a program ends…</source>
-        <translation>Jusqu’à la fin d’un programme…</translation>
-    </message>
-    <message>
-        <source>Until the computer is quiet…</source>
-        <translation>Jusqu’à ce que l’ordinateur soit au repos…</translation>
-    </message>
-    <message>
-        <source>Until nobody uses the computer…</source>
-        <translation>Jusqu’à ce que personne n’utilise l’ordinateur…</translation>
-    </message>
-    <message>
         <source>too late: the request is already on its way to the system</source>
         <translation>trop tard&#xa0;: la demande est déjà en cours auprès du système</translation>
     </message>
@@ -453,6 +512,14 @@ Les valeurs par défaut sont utilisées.</translation>
 What was asked may still happen: save your work.</source>
         <translation>Le système n’a pas encore répondu.<byte value="xd"/>
 Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail.</translation>
+    </message>
+    <message>
+        <source>Schedules…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schedules are not available here</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -579,6 +646,172 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <source>The system did not answer in time, so the request itself was not sent.</source>
         <translation>Le système n’a pas répondu à temps&#xa0;; la demande elle-même n’a donc pas été envoyée.</translation>
     </message>
+    <message>
+        <source>Log off user</source>
+        <translation type="unfinished">Fermer la session</translation>
+    </message>
+    <message>
+        <source>Turn off computer</source>
+        <translation type="unfinished">Éteindre</translation>
+    </message>
+    <message>
+        <source>Restart computer</source>
+        <translation type="unfinished">Redémarrer</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer did not go to sleep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer did not hibernate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen was not locked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The display was not turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was asked for, but nothing on this system said that it was done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer will go to sleep in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer will hibernate in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen will be locked in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The display will be turned off in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>going to sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hibernating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locking the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turning off the display</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PowerCalls</name>
+    <message>
+        <source>No session manager or system service here can log off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can turn off the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning off the computer needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not turn off the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot be turned off from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can restart the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restarting needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not restart the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot be restarted from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can put the computer to sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not put the computer to sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot sleep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system service here can hibernate the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation needs a password here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user may not hibernate the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation is turned off on this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by &quot;%1&quot; (PID %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by &quot;%1&quot; (PID %2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgramEndCondition</name>
@@ -625,6 +858,143 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
+    <name>RepeatEdit</name>
+    <message>
+        <source>%1 %2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (Force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No schedules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are %1 schedules already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RepeatEditor</name>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday to Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished">Action</translation>
+    </message>
+    <message>
+        <source>Force (no warnings by other programs, etc.)</source>
+        <translation type="unfinished">Forcer (sans alertes des programmes, etc.)</translation>
+    </message>
+</context>
+<context>
+    <name>RepeatRule</name>
+    <message>
+        <source>Every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday, time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next: %1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no repeating time: give the days and the time, as in &quot;mon-fri 23:30&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no days: use mon, tue, wed, thu, fri, sat, sun, ranges such as mon-fri, lists such as sat,sun, or daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunAutostart</name>
+    <message>
+        <source>%1 cannot be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished">%1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunningProgram</name>
     <message>
         <source>No running program has the PID %1.</source>
@@ -633,6 +1003,65 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>No program called “%1” is running.</source>
         <translation>Aucun programme nommé «&#xa0;%1&#xa0;» n’est en cours d’exécution.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleHost</name>
+    <message>
+        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
+It may still happen: save your work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The schedules could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out while it runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta starts with your session while a schedule is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SchedulesDialog</name>
+    <message>
+        <source>Schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenActions</name>
+    <message>
+        <source>No screen locker answers in this session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop offers no way to turn off the display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,6 +1135,10 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Schedules…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +1225,25 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
+    <name>WaitMenu</name>
+    <message>
+        <source>Wait</source>
+        <translation type="unfinished">Attendre</translation>
+    </message>
+    <message>
+        <source>Until a program ends…</source>
+        <translation type="unfinished">Jusqu’à la fin d’un programme…</translation>
+    </message>
+    <message>
+        <source>Until the computer is quiet…</source>
+        <translation type="unfinished">Jusqu’à ce que l’ordinateur soit au repos…</translation>
+    </message>
+    <message>
+        <source>Until nobody uses the computer…</source>
+        <translation type="unfinished">Jusqu’à ce que personne n’utilise l’ordinateur…</translation>
+    </message>
+</context>
+<context>
     <name>WarningWindow</name>
     <message>
         <source>Orvanta warning</source>
@@ -814,6 +1266,29 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Couldn&apos;t open your default browser. Please manually goto the adress:</source>
         <translation>Impossible d’ouvrir votre navigateur par défaut. Veuillez vous rendre vous-même à l’adresse&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Win32Power</name>
+    <message>
+        <source>Windows does not tell which power states this computer has: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer sleeps only by turning off its display (Modern Standby).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot sleep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot hibernate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hibernation is turned off on this computer.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -846,12 +1321,47 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished">%1 ne peut pas être lu&#xa0;: %2. {1 ?}</translation>
+    </message>
+    <message>
+        <source>%1 was not written by Orvanta and is left as it is: remove it to let Orvanta start with your session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Orvanta with your session is turned off in your desktop&apos;s settings (%1): turn it on there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts Orvanta in the notification area while a repeating schedule is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation type="unfinished">%1 ne peut pas être écrit&#xa0;: %2. {1 ?}</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Another instance of %1 is already running.<byte value="xd"/>
 Closing this instance now.</source>
         <translation>Une autre instance de %1 est déjà en cours d’exécution.<byte value="xd"/>
 Cette instance va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>Orvanta runs on in the notification area to carry the schedules out.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
