@@ -1,0 +1,104 @@
+// The schedules as the user meets them: made in the Schedules window, their entry with the
+// session following whether any is on, the list and its changes from a command line, and
+// an occurrence reaching the power seam only after its warning. Every seam is a fake.
+#include "../ManualClock.h"
+#include "core/ArmingController.h"
+#include "core/Autostart.h"
+#include "core/SettingsStore.h"
+#include "gui/MessageBox.h"
+#include "gui/ScheduleHost.h"
+#include "gui/SchedulesDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QMap>
+#include <QPushButton>
+#include <QTest>
+#include <QTimeEdit>
+
+namespace {
+
+struct Fakes final : SettingsStore, Autostart, MessageBoxService, PowerRequester
+{
+    QString value(const QString &key, const QString &absent) override
+    {
+        return values.value(key, absent);
+    }
+    bool save(const Entries &entries, QString *) override
+    {
+        for (const auto &[key, text] : entries)
+            values.insert(key, text);
+        return true;
+    }
+    QString location() const override { return QStringLiteral("here"); }
+    bool isEnabled() const override { return started; }
+    bool setEnabled(bool enabled, QString *) override { return (started = enabled), true; }
+    void information(QWidget *, const QString &text, std::function<void()>) override
+    {
+        messages << text;
+    }
+    void request(Action action, bool force, Done) override { requests << qMakePair(action, force); }
+
+    QMap<QString, QString> values;
+    bool started = false;
+    QStringList messages;
+    QList<QPair<Action, bool>> requests;
+};
+
+} // namespace
+
+class SchedulesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void madeInTheWindowCarriedOutOnTime()
+    {
+        Fakes fakes;
+        ManualClock clock; // Monday 2026-12-07 14:29:50
+        QWidget window;
+        ScheduleHost host(window, clock, fakes, fakes, &fakes, fakes);
+        host.load();
+        QVERIFY(host.toolTip().isEmpty() && !fakes.started);
+
+        host.showDialog();
+        auto *dialog = window.findChild<SchedulesDialog *>();
+        dialog->findChildren<QPushButton *>().at(0)->click(); // Add…
+        auto *editor = dialog->findChild<RepeatEditor *>();
+        auto *buttons = editor->findChild<QDialogButtonBox *>();
+        QVERIFY(!buttons->button(QDialogButtonBox::Ok)->isEnabled()); // no day yet
+        editor->findChildren<QPushButton *>()[1]->click();            // Monday to Friday
+        editor->findChild<QTimeEdit *>()->setTime(QTime(14, 31));
+        buttons->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(fakes.values.value("Schedule1"), QStringLiteral("mon-fri 14:31|1|0|on"));
+        QVERIFY(fakes.started);
+        QCOMPARE(host.toolTip(), QStringLiteral("Next: Monday 14:31 — Turn off computer"));
+
+        // Switched off from the list: nothing starts with the session any more.
+        dialog->findChild<QListWidget *>()->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(!fakes.started && host.toolTip().isEmpty());
+        QCOMPARE(host.apply({ScheduleEdit::Kind::On, {}, Action::PowerOff, false, 1}).kind,
+                 CommandOutcome::Kind::Applied);
+        QVERIFY(fakes.started);
+        const CommandOutcome bad =
+            host.apply({ScheduleEdit::Kind::Add, "someday 25:00", Action::Sleep, false, 0});
+        QVERIFY(bad.kind == CommandOutcome::Kind::Refused && !bad.text.isEmpty());
+        QCOMPARE(host.apply({ScheduleEdit::Kind::List, {}, Action::PowerOff, false, 0}).text,
+                 QStringLiteral(" 1  on   Monday to Friday 14:31 — Turn off computer\n"
+                                "Next: Monday 14:31 — Turn off computer"));
+
+        // The warning a minute before, then the request at 14:31:00, not before.
+        clock.advance(11 * 1000);
+        QCOMPARE(host.arming().state(), ArmingController::State::Armed);
+        auto *warning = window.findChild<QWidget *>(QStringLiteral("warningWindow"));
+        QVERIFY(warning);
+        QVERIFY(warning->isVisible());
+        clock.advance(58 * 1000);
+        QVERIFY(fakes.requests.isEmpty());
+        clock.advance(1500);
+        QCOMPARE(fakes.requests, (QList<QPair<Action, bool>>{{Action::PowerOff, false}}));
+    }
+};
+
+QTEST_MAIN(SchedulesTest)
+#include "tst_schedules.moc"
