@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -162,6 +163,9 @@ void MainWindow::buildMenus()
     help->addAction(about);
     // No access keys anywhere: a caption's '&' would otherwise become one.
     menuBar()->setNativeMenuBar(false);
+    // The next schedule in the corner, whatever the window arms by hand.
+    if (m_schedules)
+        menuBar()->setCornerWidget(m_schedules->statusLabel(), Qt::TopRightCorner);
 }
 
 void MainWindow::start()

@@ -10,6 +10,8 @@
 #include "gui/SchedulesDialog.h"
 #include "gui/WarningWindow.h"
 
+#include <QLabel>
+#include <QLocale>
 #include <QWidget>
 
 ScheduleHost::ScheduleHost(QWidget &window, const Clock &clock, PowerRequester &power,
@@ -19,8 +21,12 @@ ScheduleHost::ScheduleHost(QWidget &window, const Clock &clock, PowerRequester &
       // No notifier: the notification's Postpone and Cancel would reach the window's own
       // controller too. The warning is a window of its own instead.
       m_arming(new ArmingController(clock, power, nullptr, this)),
-      m_runner(new RepeatRunner(clock, *m_arming, &store, this))
+      m_runner(new RepeatRunner(clock, *m_arming, &store, this)), m_status(new QLabel(&window))
 {
+    m_status->setObjectName(QStringLiteral("scheduleStatus"));
+    m_status->setContentsMargins(0, 0, m_status->fontMetrics().averageCharWidth(), 0);
+    m_status->hide();
+    connect(this, &ScheduleHost::changed, this, &ScheduleHost::showNext);
     new WarningWindow(*m_arming, &window);
     connect(m_runner, &RepeatRunner::changed, this, &ScheduleHost::changed);
     connect(m_arming, &ArmingController::accepted, this, &ScheduleHost::sessionEnds);
@@ -46,6 +52,19 @@ void ScheduleHost::load()
     m_runner->setSchedules(std::move(schedules));
     // The entry follows the schedules, also where the user removed it meanwhile.
     updateAutostart();
+}
+
+void ScheduleHost::showNext()
+{
+    const QDateTime next = m_runner->next();
+    m_status->setVisible(next.isValid());
+    if (!next.isValid())
+        return;
+    m_status->setText(tr("Next: %1 %2")
+                          .arg(QLocale().dayName(next.date().dayOfWeek(), QLocale::ShortFormat),
+                               next.time().toString(QStringLiteral("HH:mm"))));
+    m_status->setToolTip(toolTip());
+    m_status->setAccessibleName(toolTip());
 }
 
 QString ScheduleHost::toolTip() const

@@ -11,6 +11,7 @@ class Autostart;
 class Clock;
 class MessageBoxService;
 class PowerRequester;
+class QLabel;
 class RepeatRunner;
 class SchedulesDialog;
 class SettingsStore;
@@ -37,6 +38,9 @@ public:
     // A command line's change to the schedules, or their list.
     CommandOutcome apply(const ScheduleEdit &edit);
     ArmingController &arming() const { return *m_arming; }
+    // "Next: Mon 23:30" for the corner of the menu bar, the tool tip's lines as its own tool
+    // tip; hidden while no schedule is on.
+    QLabel *statusLabel() const { return m_status; }
 
 signals:
     // The tool tip may have changed.
@@ -48,6 +52,7 @@ private:
     void commit(std::vector<RepeatSchedule> schedules);
     void updateAutostart();
     QString startNote() const;
+    void showNext();
     QList<RepeatRule> rules() const;
 
     QWidget &m_window;
@@ -57,6 +62,7 @@ private:
     ArmingController *m_arming;
     RepeatRunner *m_runner;
     QPointer<SchedulesDialog> m_dialog;
+    QLabel *m_status;
     // Why the session's entry could not be made or removed; said in the Schedules window.
     QString m_autostartError;
 };

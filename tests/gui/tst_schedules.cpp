@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
@@ -73,10 +74,12 @@ private slots:
         QCOMPARE(fakes.values.value("Schedule1"), QStringLiteral("mon-fri 14:31|1|0|on"));
         QVERIFY(fakes.started);
         QCOMPARE(host.toolTip(), QStringLiteral("Next: Monday 14:31 — Turn off computer"));
+        QVERIFY(!host.statusLabel()->isHidden());
+        QCOMPARE(host.statusLabel()->text(), QStringLiteral("Next: Mon 14:31"));
 
         // Switched off from the list: nothing starts with the session any more.
         dialog->findChild<QListWidget *>()->item(0)->setCheckState(Qt::Unchecked);
-        QVERIFY(!fakes.started && host.toolTip().isEmpty());
+        QVERIFY(!fakes.started && host.toolTip().isEmpty() && host.statusLabel()->isHidden());
         QCOMPARE(host.apply({ScheduleEdit::Kind::On, {}, Action::PowerOff, false, 1}).kind,
                  CommandOutcome::Kind::Applied);
         QVERIFY(fakes.started);
