@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <array>
@@ -247,7 +248,11 @@ QString missedLine(const QDateTime &missed)
 
 std::optional<RepeatRule> parse(const QString &text, QString *error, const RepeatRule &base)
 {
-    const QStringList words = text.simplified().split(u' ', Qt::SkipEmptyParts);
+    // "sat, sun 10:00" as typed, and as a settings file hand-written without quotes reads
+    // back: the days are one word.
+    static const QRegularExpression joined(QStringLiteral("\\s*([,-])\\s*"));
+    const QStringList words =
+        text.simplified().replace(joined, QStringLiteral("\\1")).split(u' ', Qt::SkipEmptyParts);
     if (words.size() != 2) {
         *error = RepeatTexts::tr("\"%1\" is no repeating time: give the days and the time, as in "
                                  "\"mon-fri 23:30\"")
