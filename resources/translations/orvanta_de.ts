@@ -181,83 +181,83 @@ KV3 8LT, Schottland</translation>
     </message>
     <message>
         <source>Put the computer to sleep (Orvanta stays).</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer in den Energiesparmodus versetzen (Orvanta läuft weiter).</translation>
     </message>
     <message>
         <source>Hibernate the computer (Orvanta stays).</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer in den Ruhezustand versetzen (Orvanta läuft weiter).</translation>
     </message>
     <message>
         <source>Lock the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bildschirm sperren.</translation>
     </message>
     <message>
         <source>Turn off the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bildschirm ausschalten.</translation>
     </message>
     <message>
         <source>Add a schedule that repeats, with an action (and --force): days and a time, e.g. &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen wiederkehrenden Zeitplan mit einer Aktion (und --force) anlegen: Tage und eine Uhrzeit, etwa &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</translation>
     </message>
     <message>
         <source>List the schedules, numbered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitpläne nummeriert auflisten.</translation>
     </message>
     <message>
         <source>Switch schedule N on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan N einschalten.</translation>
     </message>
     <message>
         <source>Switch schedule N off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan N ausschalten.</translation>
     </message>
     <message>
         <source>Remove schedule N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan N entfernen.</translation>
     </message>
     <message>
         <source>Start hidden in the notification area, as the session does while a schedule is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verborgen im Infobereich starten, wie es die Sitzung tut, solange ein Zeitplan eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Print which actions this computer can carry out now, and why not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeben, welche Aktionen dieser Computer jetzt ausführen kann und warum die übrigen nicht.</translation>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer, puts it to sleep, locks the screen or turns off the display after a countdown, at a time of day or when a job is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldet den Benutzer ab, schaltet den Computer aus oder startet ihn neu, versetzt ihn in den Energiesparmodus, sperrt den Bildschirm oder schaltet ihn aus – nach einem Countdown, zu einer Uhrzeit oder wenn eine Aufgabe erledigt ist.</translation>
     </message>
     <message>
         <source>choose one action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine Aktion angeben: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock oder --display-off</translation>
     </message>
     <message>
         <source>--check stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--check wird allein angegeben</translation>
     </message>
     <message>
         <source>--autostart stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--autostart wird allein angegeben</translation>
     </message>
     <message>
         <source>choose one of --schedule, --schedules, --schedule-on, --schedule-off and --schedule-remove</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eines von --schedule, --schedules, --schedule-on, --schedule-off und --schedule-remove angeben</translation>
     </message>
     <message>
         <source>%1 %2: not the number of a schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: keine Nummer eines Zeitplans</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action and --force)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeitplan-Optionen werden allein angegeben (--schedule mit einer Aktion und --force)</translation>
     </message>
     <message>
         <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>--schedule braucht eine Aktion: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock oder --display-off</translation>
     </message>
     <message>
         <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>--in, --at, --when-… und --force brauchen eine Aktion: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock oder --display-off</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@ KV3 8LT, Schottland</translation>
     <name>DBusPowerRequester</name>
     <message>
         <source>The system&apos;s message bus does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Nachrichtenbus des Systems antwortet nicht</translation>
     </message>
 </context>
 <context>
@@ -515,11 +515,11 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Schedules…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpläne…</translation>
     </message>
     <message>
         <source>schedules are not available here</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpläne sind hier nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -648,168 +648,168 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Log off user</source>
-        <translation type="unfinished">Benutzer abmelden</translation>
+        <translation>Benutzer abmelden</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished">Computer ausschalten</translation>
+        <translation>Computer ausschalten</translation>
     </message>
     <message>
         <source>Restart computer</source>
-        <translation type="unfinished">Computer neu starten</translation>
+        <translation>Computer neu starten</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie sparen</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm sperren</translation>
     </message>
     <message>
         <source>Turn off display</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm aus</translation>
     </message>
     <message>
         <source>The computer did not go to sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wurde nicht in den Energiesparmodus versetzt.</translation>
     </message>
     <message>
         <source>The computer did not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wurde nicht in den Ruhezustand versetzt.</translation>
     </message>
     <message>
         <source>The screen was not locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wurde nicht gesperrt.</translation>
     </message>
     <message>
         <source>The display was not turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wurde nicht ausgeschaltet.</translation>
     </message>
     <message>
         <source>It was asked for, but nothing on this system said that it was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde angefordert, aber nichts auf diesem System hat gemeldet, dass es ausgeführt wurde.</translation>
     </message>
     <message>
         <source>The computer will go to sleep in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wechselt in %1 in den Energiesparmodus</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wechselt in %1 in den Ruhezustand</translation>
     </message>
     <message>
         <source>The screen will be locked in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird in %1 gesperrt</translation>
     </message>
     <message>
         <source>The display will be turned off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird in %1 ausgeschaltet</translation>
     </message>
     <message>
         <source>going to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparmodus</translation>
     </message>
     <message>
         <source>hibernating</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <source>locking the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmsperre</translation>
     </message>
     <message>
         <source>turning off the display</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten des Bildschirms</translation>
     </message>
 </context>
 <context>
     <name>PowerCalls</name>
     <message>
         <source>No session manager or system service here can log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sitzungsverwaltung und kein Systemdienst kann hier abmelden</translation>
     </message>
     <message>
         <source>No system service here can turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Systemdienst kann hier den Computer ausschalten</translation>
     </message>
     <message>
         <source>Turning off the computer needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausschalten des Computers erfordert hier ein Passwort</translation>
     </message>
     <message>
         <source>This user may not turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer darf den Computer nicht ausschalten</translation>
     </message>
     <message>
         <source>This computer cannot be turned off from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer lässt sich von hier aus nicht ausschalten</translation>
     </message>
     <message>
         <source>No system service here can restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Systemdienst kann hier den Computer neu starten</translation>
     </message>
     <message>
         <source>Restarting needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Neustart erfordert hier ein Passwort</translation>
     </message>
     <message>
         <source>This user may not restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer darf den Computer nicht neu starten</translation>
     </message>
     <message>
         <source>This computer cannot be restarted from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer lässt sich von hier aus nicht neu starten</translation>
     </message>
     <message>
         <source>No system service here can put the computer to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Systemdienst kann hier den Computer in den Energiesparmodus versetzen</translation>
     </message>
     <message>
         <source>Sleep needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Energiesparmodus erfordert hier ein Passwort</translation>
     </message>
     <message>
         <source>This user may not put the computer to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer darf den Computer nicht in den Energiesparmodus versetzen</translation>
     </message>
     <message>
         <source>This computer cannot sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht in den Energiesparmodus wechseln</translation>
     </message>
     <message>
         <source>No system service here can hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Systemdienst kann hier den Computer in den Ruhezustand versetzen</translation>
     </message>
     <message>
         <source>Hibernation needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ruhezustand erfordert hier ein Passwort</translation>
     </message>
     <message>
         <source>This user may not hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer darf den Computer nicht in den Ruhezustand versetzen</translation>
     </message>
     <message>
         <source>Hibernation is turned off on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ruhezustand ist auf diesem Computer ausgeschaltet</translation>
     </message>
     <message>
         <source>Held by &quot;%1&quot; (PID %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockiert durch „%1“ (PID %2)</translation>
     </message>
     <message>
         <source>Held by &quot;%1&quot; (PID %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockiert durch „%1“ (PID %2): %3</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und %n weiteres Programm</numerusform>
+            <numerusform>und %n weitere Programme</numerusform>
         </translation>
     </message>
 </context>
@@ -861,137 +861,137 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <name>RepeatEdit</name>
     <message>
         <source>%1 %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2 — %3</translation>
     </message>
     <message>
         <source>%1 (Force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Erzwingen)</translation>
     </message>
     <message>
         <source>on </source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>No schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitpläne.</translation>
     </message>
     <message>
         <source>There are %1 schedules already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits %1 Zeitpläne.</translation>
     </message>
     <message>
         <source>There is no schedule %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Zeitplan %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt: %1</translation>
     </message>
 </context>
 <context>
     <name>RepeatEditor</name>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage:</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Monday to Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag bis Freitag</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Action:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion:</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Aktion</translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>Force (no warnings by other programs, etc.)</source>
-        <translation type="unfinished">Erzwingen (Rückfragen übergehen usw.)</translation>
+        <translation>Erzwingen (Rückfragen übergehen usw.)</translation>
     </message>
 </context>
 <context>
     <name>RepeatRule</name>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Every %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>weekday, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2</translation>
     </message>
     <message>
         <source>Next: %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: %1 — %2</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasst: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no repeating time: give the days and the time, as in &quot;mon-fri 23:30&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine wiederkehrende Zeit: Tage und Uhrzeit angeben, wie in &quot;mon-fri 23:30&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no days: use mon, tue, wed, thu, fri, sat, sun, ranges such as mon-fri, lists such as sat,sun, or daily</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; nennt keine Tage: mon, tue, wed, thu, fri, sat, sun, Bereiche wie mon-fri, Listen wie sat,sun oder daily verwenden</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Uhrzeit: Stunden 0 bis 23 und Minuten 00 bis 59 verwenden, wie in 23:30</translation>
     </message>
 </context>
 <context>
     <name>RunAutostart</name>
     <message>
         <source>%1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Start von Orvanta mit Windows ist in den Autostart-Einstellungen von Windows ausgeschaltet: Schalten Sie ihn unter Einstellungen, Apps, Autostart oder im Task-Manager auf der Registerkarte „Autostart“ ein.</translation>
     </message>
 </context>
 <context>
@@ -1010,58 +1010,60 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
 It may still happen: save your work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das System hat auf die Anforderung des Zeitplans noch nicht geantwortet.<byte value="xd"/>
+Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
     <message>
         <source>The schedules could not be saved to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitpläne konnten nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Orvanta carries the schedules out while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta führt die Zeitpläne aus, solange es läuft.</translation>
     </message>
     <message>
         <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange ein Zeitplan eingeschaltet ist, startet Orvanta mit Ihrer Sitzung, verborgen im Infobereich.</translation>
     </message>
     <message>
         <source>Orvanta starts with your session while a schedule is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta startet mit Ihrer Sitzung, solange ein Zeitplan eingeschaltet ist.</translation>
     </message>
 </context>
 <context>
     <name>SchedulesDialog</name>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpläne</translation>
     </message>
     <message>
         <source>Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen…</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten…</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>ScreenActions</name>
     <message>
         <source>No screen locker answers in this session</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Sitzung antwortet keine Bildschirmsperre</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn off the display</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung bietet keine Möglichkeit, den Bildschirm auszuschalten</translation>
     </message>
 </context>
 <context>
@@ -1138,7 +1140,7 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Schedules…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpläne…</translation>
     </message>
 </context>
 <context>
@@ -1228,19 +1230,19 @@ It may still happen: save your work.</source>
     <name>WaitMenu</name>
     <message>
         <source>Wait</source>
-        <translation type="unfinished">Warten</translation>
+        <translation>Warten</translation>
     </message>
     <message>
         <source>Until a program ends…</source>
-        <translation type="unfinished">Bis ein Programm endet…</translation>
+        <translation>Bis ein Programm endet…</translation>
     </message>
     <message>
         <source>Until the computer is quiet…</source>
-        <translation type="unfinished">Bis der Computer zur Ruhe kommt…</translation>
+        <translation>Bis der Computer zur Ruhe kommt…</translation>
     </message>
     <message>
         <source>Until nobody uses the computer…</source>
-        <translation type="unfinished">Bis niemand den Computer benutzt…</translation>
+        <translation>Bis niemand den Computer benutzt…</translation>
     </message>
 </context>
 <context>
@@ -1272,23 +1274,23 @@ It may still happen: save your work.</source>
     <name>Win32Power</name>
     <message>
         <source>Windows does not tell which power states this computer has: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows teilt nicht mit, welche Energiezustände dieser Computer hat: %1</translation>
     </message>
     <message>
         <source>This computer sleeps only by turning off its display (Modern Standby).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer spart Energie nur, indem er den Bildschirm ausschaltet (Modern Standby).</translation>
     </message>
     <message>
         <source>This computer cannot sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht in den Energiesparmodus wechseln.</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann nicht in den Ruhezustand wechseln.</translation>
     </message>
     <message>
         <source>Hibernation is turned off on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ruhezustand ist auf diesem Computer ausgeschaltet.</translation>
     </message>
 </context>
 <context>
@@ -1324,31 +1326,31 @@ It may still happen: save your work.</source>
     <name>XdgAutostart</name>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished">%1 kann nicht gelesen werden: %2. {1 ?}</translation>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 was not written by Orvanta and is left as it is: remove it to let Orvanta start with your session.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stammt nicht von Orvanta und bleibt unverändert: Entfernen Sie die Datei, damit Orvanta mit Ihrer Sitzung startet.</translation>
     </message>
     <message>
         <source>Starting Orvanta with your session is turned off in your desktop&apos;s settings (%1): turn it on there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Start von Orvanta mit Ihrer Sitzung ist in den Einstellungen Ihrer Arbeitsumgebung ausgeschaltet (%1): Schalten Sie ihn dort ein.</translation>
     </message>
     <message>
         <source>%1 cannot be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden: %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Starts Orvanta in the notification area while a repeating schedule is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet Orvanta im Infobereich, solange ein wiederkehrender Zeitplan eingeschaltet ist</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2. {1 ?}</translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1363,7 @@ Diese Instanz wird jetzt beendet.</translation>
     </message>
     <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta läuft im Infobereich weiter, um die Zeitpläne auszuführen.</translation>
     </message>
 </context>
 </TS>

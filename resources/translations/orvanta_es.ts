@@ -181,83 +181,83 @@ KV3 8LT, Escocia</translation>
     </message>
     <message>
         <source>Put the computer to sleep (Orvanta stays).</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender el equipo (Orvanta sigue en marcha).</translation>
     </message>
     <message>
         <source>Hibernate the computer (Orvanta stays).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar el equipo (Orvanta sigue en marcha).</translation>
     </message>
     <message>
         <source>Lock the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear la pantalla.</translation>
     </message>
     <message>
         <source>Turn off the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar la pantalla.</translation>
     </message>
     <message>
         <source>Add a schedule that repeats, with an action (and --force): days and a time, e.g. &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una programación que se repite, con una acción (y --force): días y una hora, por ejemplo &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</translation>
     </message>
     <message>
         <source>List the schedules, numbered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar las programaciones, numeradas.</translation>
     </message>
     <message>
         <source>Switch schedule N on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la programación N.</translation>
     </message>
     <message>
         <source>Switch schedule N off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar la programación N.</translation>
     </message>
     <message>
         <source>Remove schedule N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la programación N.</translation>
     </message>
     <message>
         <source>Start hidden in the notification area, as the session does while a schedule is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar oculto en el área de notificación, como hace la sesión mientras haya una programación activa.</translation>
     </message>
     <message>
         <source>Print which actions this computer can carry out now, and why not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar qué acciones puede llevar a cabo ahora este equipo, y por qué no las demás.</translation>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer, puts it to sleep, locks the screen or turns off the display after a countdown, at a time of day or when a job is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la sesión del usuario, apaga o reinicia el equipo, lo suspende, bloquea o apaga la pantalla tras una cuenta atrás, a una hora determinada o cuando termina una tarea.</translation>
     </message>
     <message>
         <source>choose one action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>elija una sola acción: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock o --display-off</translation>
     </message>
     <message>
         <source>--check stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--check se usa solo</translation>
     </message>
     <message>
         <source>--autostart stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--autostart se usa solo</translation>
     </message>
     <message>
         <source>choose one of --schedule, --schedules, --schedule-on, --schedule-off and --schedule-remove</source>
-        <translation type="unfinished"></translation>
+        <translation>elija solo una de --schedule, --schedules, --schedule-on, --schedule-off y --schedule-remove</translation>
     </message>
     <message>
         <source>%1 %2: not the number of a schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: no es el número de ninguna programación</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action and --force)</source>
-        <translation type="unfinished"></translation>
+        <translation>las opciones de programación se usan solas (--schedule con una acción y --force)</translation>
     </message>
     <message>
         <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>--schedule requiere una acción: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock o --display-off</translation>
     </message>
     <message>
         <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>--in, --at, --when-… y --force requieren una acción: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock o --display-off</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@ KV3 8LT, Escocia</translation>
     <name>DBusPowerRequester</name>
     <message>
         <source>The system&apos;s message bus does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>El bus de mensajes del sistema no responde</translation>
     </message>
 </context>
 <context>
@@ -515,11 +515,11 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Schedules…</source>
-        <translation type="unfinished"></translation>
+        <translation>Programaciones…</translation>
     </message>
     <message>
         <source>schedules are not available here</source>
-        <translation type="unfinished"></translation>
+        <translation>las programaciones no están disponibles aquí</translation>
     </message>
 </context>
 <context>
@@ -648,168 +648,168 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Log off user</source>
-        <translation type="unfinished">Cerrar sesión</translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished">Apagar el equipo</translation>
+        <translation>Apagar el equipo</translation>
     </message>
     <message>
         <source>Restart computer</source>
-        <translation type="unfinished">Reiniciar el equipo</translation>
+        <translation>Reiniciar el equipo</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear pantalla</translation>
     </message>
     <message>
         <source>Turn off display</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar pantalla</translation>
     </message>
     <message>
         <source>The computer did not go to sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no se suspendió.</translation>
     </message>
     <message>
         <source>The computer did not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no hibernó.</translation>
     </message>
     <message>
         <source>The screen was not locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla no se bloqueó.</translation>
     </message>
     <message>
         <source>The display was not turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla no se apagó.</translation>
     </message>
     <message>
         <source>It was asked for, but nothing on this system said that it was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se solicitó, pero nada en este sistema indicó que se hubiera hecho.</translation>
     </message>
     <message>
         <source>The computer will go to sleep in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se suspenderá en %1</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo hibernará en %1</translation>
     </message>
     <message>
         <source>The screen will be locked in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla se bloqueará en %1</translation>
     </message>
     <message>
         <source>The display will be turned off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla se apagará en %1</translation>
     </message>
     <message>
         <source>going to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>suspensión</translation>
     </message>
     <message>
         <source>hibernating</source>
-        <translation type="unfinished"></translation>
+        <translation>hibernación</translation>
     </message>
     <message>
         <source>locking the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueo de pantalla</translation>
     </message>
     <message>
         <source>turning off the display</source>
-        <translation type="unfinished"></translation>
+        <translation>apagado de pantalla</translation>
     </message>
 </context>
 <context>
     <name>PowerCalls</name>
     <message>
         <source>No session manager or system service here can log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún gestor de sesión ni servicio del sistema puede cerrar la sesión aquí</translation>
     </message>
     <message>
         <source>No system service here can turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servicio del sistema puede apagar el equipo aquí</translation>
     </message>
     <message>
         <source>Turning off the computer needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar el equipo requiere aquí una contraseña</translation>
     </message>
     <message>
         <source>This user may not turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este usuario no tiene permiso para apagar el equipo</translation>
     </message>
     <message>
         <source>This computer cannot be turned off from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no se puede apagar desde aquí</translation>
     </message>
     <message>
         <source>No system service here can restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servicio del sistema puede reiniciar el equipo aquí</translation>
     </message>
     <message>
         <source>Restarting needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar requiere aquí una contraseña</translation>
     </message>
     <message>
         <source>This user may not restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este usuario no tiene permiso para reiniciar el equipo</translation>
     </message>
     <message>
         <source>This computer cannot be restarted from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no se puede reiniciar desde aquí</translation>
     </message>
     <message>
         <source>No system service here can put the computer to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servicio del sistema puede suspender el equipo aquí</translation>
     </message>
     <message>
         <source>Sleep needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender requiere aquí una contraseña</translation>
     </message>
     <message>
         <source>This user may not put the computer to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Este usuario no tiene permiso para suspender el equipo</translation>
     </message>
     <message>
         <source>This computer cannot sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede suspenderse</translation>
     </message>
     <message>
         <source>No system service here can hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servicio del sistema puede hibernar el equipo aquí</translation>
     </message>
     <message>
         <source>Hibernation needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar requiere aquí una contraseña</translation>
     </message>
     <message>
         <source>This user may not hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este usuario no tiene permiso para hibernar el equipo</translation>
     </message>
     <message>
         <source>Hibernation is turned off on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>La hibernación está desactivada en este equipo</translation>
     </message>
     <message>
         <source>Held by &quot;%1&quot; (PID %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueado por «%1» (PID %2)</translation>
     </message>
     <message>
         <source>Held by &quot;%1&quot; (PID %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueado por «%1» (PID %2): %3</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>y %n programa más</numerusform>
+            <numerusform>y %n programas más</numerusform>
         </translation>
     </message>
 </context>
@@ -861,137 +861,137 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <name>RepeatEdit</name>
     <message>
         <source>%1 %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a las %2 — %3</translation>
     </message>
     <message>
         <source>%1 (Force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Forzar)</translation>
     </message>
     <message>
         <source>on </source>
-        <translation type="unfinished"></translation>
+        <translation>activa  </translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>inactiva</translation>
     </message>
     <message>
         <source>No schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay programaciones.</translation>
     </message>
     <message>
         <source>There are %1 schedules already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay %1 programaciones.</translation>
     </message>
     <message>
         <source>There is no schedule %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la programación %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminada: %1</translation>
     </message>
 </context>
 <context>
     <name>RepeatEditor</name>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Días:</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días</translation>
     </message>
     <message>
         <source>Monday to Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>De lunes a viernes</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Action:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción:</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Acción</translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Force (no warnings by other programs, etc.)</source>
-        <translation type="unfinished">Forzar (sin avisos de otros programas, etc.)</translation>
+        <translation>Forzar (sin avisos de otros programas, etc.)</translation>
     </message>
 </context>
 <context>
     <name>RepeatRule</name>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días</translation>
     </message>
     <message>
         <source>Every %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada %1 y %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>weekday, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a las %2</translation>
     </message>
     <message>
         <source>Next: %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima ejecución: %1 — %2</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución perdida: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no repeating time: give the days and the time, as in &quot;mon-fri 23:30&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una hora periódica: indique los días y la hora, como en &quot;mon-fri 23:30&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no days: use mon, tue, wed, thu, fri, sat, sun, ranges such as mon-fri, lists such as sat,sun, or daily</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no indica ningún día: use mon, tue, wed, thu, fri, sat, sun, intervalos como mon-fri, listas como sat,sun, o daily</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una hora del día: use horas de 0 a 23 y minutos de 00 a 59, como en 23:30</translation>
     </message>
 </context>
 <context>
     <name>RunAutostart</name>
     <message>
         <source>%1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede eliminar: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished">%1 no se puede escribir: %2</translation>
+        <translation>%1 no se puede escribir: %2</translation>
     </message>
     <message>
         <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio de Orvanta con Windows está desactivado en la configuración de inicio de Windows: actívelo en Configuración, Aplicaciones, Inicio, o en la pestaña Inicio del Administrador de tareas.</translation>
     </message>
 </context>
 <context>
@@ -1010,58 +1010,60 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
 It may still happen: save your work.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema aún no ha respondido a la solicitud de la programación.<byte value="xd"/>
+Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>The schedules could not be saved to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las programaciones en %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Orvanta carries the schedules out while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta ejecuta las programaciones mientras está en marcha.</translation>
     </message>
     <message>
         <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras haya una programación activa, Orvanta se inicia con su sesión, oculto en el área de notificación.</translation>
     </message>
     <message>
         <source>Orvanta starts with your session while a schedule is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta se inicia con su sesión mientras haya una programación activa.</translation>
     </message>
 </context>
 <context>
     <name>SchedulesDialog</name>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Programaciones</translation>
     </message>
     <message>
         <source>Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir…</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar…</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>ScreenActions</name>
     <message>
         <source>No screen locker answers in this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún bloqueador de pantalla responde en esta sesión</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn off the display</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no ofrece ninguna forma de apagar la pantalla</translation>
     </message>
 </context>
 <context>
@@ -1138,7 +1140,7 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Schedules…</source>
-        <translation type="unfinished"></translation>
+        <translation>Programaciones…</translation>
     </message>
 </context>
 <context>
@@ -1228,19 +1230,19 @@ It may still happen: save your work.</source>
     <name>WaitMenu</name>
     <message>
         <source>Wait</source>
-        <translation type="unfinished">Esperar</translation>
+        <translation>Esperar</translation>
     </message>
     <message>
         <source>Until a program ends…</source>
-        <translation type="unfinished">Hasta que termine un programa…</translation>
+        <translation>Hasta que termine un programa…</translation>
     </message>
     <message>
         <source>Until the computer is quiet…</source>
-        <translation type="unfinished">Hasta que el equipo esté en reposo…</translation>
+        <translation>Hasta que el equipo esté en reposo…</translation>
     </message>
     <message>
         <source>Until nobody uses the computer…</source>
-        <translation type="unfinished">Hasta que nadie use el equipo…</translation>
+        <translation>Hasta que nadie use el equipo…</translation>
     </message>
 </context>
 <context>
@@ -1272,23 +1274,23 @@ It may still happen: save your work.</source>
     <name>Win32Power</name>
     <message>
         <source>Windows does not tell which power states this computer has: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows no indica qué estados de energía tiene este equipo: %1</translation>
     </message>
     <message>
         <source>This computer sleeps only by turning off its display (Modern Standby).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo solo se suspende apagando la pantalla (Modern Standby).</translation>
     </message>
     <message>
         <source>This computer cannot sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede suspenderse.</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede hibernar.</translation>
     </message>
     <message>
         <source>Hibernation is turned off on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hibernación está desactivada en este equipo.</translation>
     </message>
 </context>
 <context>
@@ -1324,31 +1326,31 @@ It may still happen: save your work.</source>
     <name>XdgAutostart</name>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished">%1 no se puede leer: %2. {1 ?}</translation>
+        <translation>%1 no se puede leer: %2.</translation>
     </message>
     <message>
         <source>%1 was not written by Orvanta and is left as it is: remove it to let Orvanta start with your session.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no lo escribió Orvanta y se deja como está: elimínelo para que Orvanta se inicie con su sesión.</translation>
     </message>
     <message>
         <source>Starting Orvanta with your session is turned off in your desktop&apos;s settings (%1): turn it on there.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio de Orvanta con su sesión está desactivado en la configuración de su escritorio (%1): actívelo allí.</translation>
     </message>
     <message>
         <source>%1 cannot be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede eliminar: %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Starts Orvanta in the notification area while a repeating schedule is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia Orvanta en el área de notificación mientras haya una programación periódica activa</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
-        <translation type="unfinished">%1 no se puede escribir: %2. {1 ?}</translation>
+        <translation>%1 no se puede escribir: %2.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1363,7 @@ Esta instancia se cerrará ahora.</translation>
     </message>
     <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta sigue en marcha en el área de notificación para ejecutar las programaciones.</translation>
     </message>
 </context>
 </TS>

@@ -181,83 +181,83 @@ KV3 8LT, Écosse</translation>
     </message>
     <message>
         <source>Put the computer to sleep (Orvanta stays).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre l’ordinateur en veille (Orvanta reste actif).</translation>
     </message>
     <message>
         <source>Hibernate the computer (Orvanta stays).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre l’ordinateur en veille prolongée (Orvanta reste actif).</translation>
     </message>
     <message>
         <source>Lock the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller l’écran.</translation>
     </message>
     <message>
         <source>Turn off the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l’écran.</translation>
     </message>
     <message>
         <source>Add a schedule that repeats, with an action (and --force): days and a time, e.g. &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une planification répétée, avec une action (et --force)&#xa0;: des jours et une heure, par exemple &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</translation>
     </message>
     <message>
         <source>List the schedules, numbered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les planifications, numérotées.</translation>
     </message>
     <message>
         <source>Switch schedule N on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la planification N.</translation>
     </message>
     <message>
         <source>Switch schedule N off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver la planification N.</translation>
     </message>
     <message>
         <source>Remove schedule N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la planification N.</translation>
     </message>
     <message>
         <source>Start hidden in the notification area, as the session does while a schedule is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer masqué dans la zone de notification, comme le fait la session tant qu’une planification est active.</translation>
     </message>
     <message>
         <source>Print which actions this computer can carry out now, and why not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les actions que cet ordinateur peut exécuter maintenant, et pourquoi pas les autres.</translation>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer, puts it to sleep, locks the screen or turns off the display after a countdown, at a time of day or when a job is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la session, éteint ou redémarre l’ordinateur, le met en veille, verrouille ou éteint l’écran après un délai, à une heure donnée ou quand une tâche est terminée.</translation>
     </message>
     <message>
         <source>choose one action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez une seule action&#xa0;: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock ou --display-off</translation>
     </message>
     <message>
         <source>--check stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--check s’emploie seul</translation>
     </message>
     <message>
         <source>--autostart stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--autostart s’emploie seul</translation>
     </message>
     <message>
         <source>choose one of --schedule, --schedules, --schedule-on, --schedule-off and --schedule-remove</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez une seule option parmi --schedule, --schedules, --schedule-on, --schedule-off et --schedule-remove</translation>
     </message>
     <message>
         <source>%1 %2: not the number of a schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2&#xa0;: pas un numéro de planification</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action and --force)</source>
-        <translation type="unfinished"></translation>
+        <translation>les options de planification s’emploient seules (--schedule avec une action et --force)</translation>
     </message>
     <message>
         <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>--schedule demande une action&#xa0;: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock ou --display-off</translation>
     </message>
     <message>
         <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
-        <translation type="unfinished"></translation>
+        <translation>--in, --at, --when-… et --force demandent une action&#xa0;: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock ou --display-off</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@ KV3 8LT, Écosse</translation>
     <name>DBusPowerRequester</name>
     <message>
         <source>The system&apos;s message bus does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bus de messages du système ne répond pas</translation>
     </message>
 </context>
 <context>
@@ -515,11 +515,11 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Schedules…</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifications…</translation>
     </message>
     <message>
         <source>schedules are not available here</source>
-        <translation type="unfinished"></translation>
+        <translation>les planifications ne sont pas disponibles ici</translation>
     </message>
 </context>
 <context>
@@ -648,168 +648,168 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Log off user</source>
-        <translation type="unfinished">Fermer la session</translation>
+        <translation>Fermer la session</translation>
     </message>
     <message>
         <source>Turn off computer</source>
-        <translation type="unfinished">Éteindre</translation>
+        <translation>Éteindre</translation>
     </message>
     <message>
         <source>Restart computer</source>
-        <translation type="unfinished">Redémarrer</translation>
+        <translation>Redémarrer</translation>
     </message>
     <message>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille prolongée</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller l’écran</translation>
     </message>
     <message>
         <source>Turn off display</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l’écran</translation>
     </message>
     <message>
         <source>The computer did not go to sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur ne s’est pas mis en veille.</translation>
     </message>
     <message>
         <source>The computer did not hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur ne s’est pas mis en veille prolongée.</translation>
     </message>
     <message>
         <source>The screen was not locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écran n’a pas été verrouillé.</translation>
     </message>
     <message>
         <source>The display was not turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écran n’a pas été éteint.</translation>
     </message>
     <message>
         <source>It was asked for, but nothing on this system said that it was done.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’action a été demandée, mais rien sur ce système n’a indiqué qu’elle a eu lieu.</translation>
     </message>
     <message>
         <source>The computer will go to sleep in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur se mettra en veille dans %1</translation>
     </message>
     <message>
         <source>The computer will hibernate in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur se mettra en veille prolongée dans %1</translation>
     </message>
     <message>
         <source>The screen will be locked in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écran sera verrouillé dans %1</translation>
     </message>
     <message>
         <source>The display will be turned off in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écran s’éteindra dans %1</translation>
     </message>
     <message>
         <source>going to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>mise en veille</translation>
     </message>
     <message>
         <source>hibernating</source>
-        <translation type="unfinished"></translation>
+        <translation>mise en veille prolongée</translation>
     </message>
     <message>
         <source>locking the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillage de l’écran</translation>
     </message>
     <message>
         <source>turning off the display</source>
-        <translation type="unfinished"></translation>
+        <translation>extinction de l’écran</translation>
     </message>
 </context>
 <context>
     <name>PowerCalls</name>
     <message>
         <source>No session manager or system service here can log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gestionnaire de session ni service système ne peut fermer la session ici</translation>
     </message>
     <message>
         <source>No system service here can turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service système ne peut éteindre l’ordinateur ici</translation>
     </message>
     <message>
         <source>Turning off the computer needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l’ordinateur demande ici un mot de passe</translation>
     </message>
     <message>
         <source>This user may not turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilisateur n’a pas le droit d’éteindre l’ordinateur</translation>
     </message>
     <message>
         <source>This computer cannot be turned off from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas être éteint d’ici</translation>
     </message>
     <message>
         <source>No system service here can restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service système ne peut redémarrer l’ordinateur ici</translation>
     </message>
     <message>
         <source>Restarting needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer demande ici un mot de passe</translation>
     </message>
     <message>
         <source>This user may not restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilisateur n’a pas le droit de redémarrer l’ordinateur</translation>
     </message>
     <message>
         <source>This computer cannot be restarted from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas être redémarré d’ici</translation>
     </message>
     <message>
         <source>No system service here can put the computer to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service système ne peut mettre l’ordinateur en veille ici</translation>
     </message>
     <message>
         <source>Sleep needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise en veille demande ici un mot de passe</translation>
     </message>
     <message>
         <source>This user may not put the computer to sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilisateur n’a pas le droit de mettre l’ordinateur en veille</translation>
     </message>
     <message>
         <source>This computer cannot sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas se mettre en veille</translation>
     </message>
     <message>
         <source>No system service here can hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service système ne peut mettre l’ordinateur en veille prolongée ici</translation>
     </message>
     <message>
         <source>Hibernation needs a password here</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise en veille prolongée demande ici un mot de passe</translation>
     </message>
     <message>
         <source>This user may not hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilisateur n’a pas le droit de mettre l’ordinateur en veille prolongée</translation>
     </message>
     <message>
         <source>Hibernation is turned off on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>La veille prolongée est désactivée sur cet ordinateur</translation>
     </message>
     <message>
         <source>Held by &quot;%1&quot; (PID %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqué par «&#xa0;%1&#xa0;» (PID %2)</translation>
     </message>
     <message>
         <source>Held by &quot;%1&quot; (PID %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqué par «&#xa0;%1&#xa0;» (PID %2)&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et %n autre programme</numerusform>
+            <numerusform>et %n autres programmes</numerusform>
         </translation>
     </message>
 </context>
@@ -861,137 +861,137 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <name>RepeatEdit</name>
     <message>
         <source>%1 %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 — %3</translation>
     </message>
     <message>
         <source>%1 (Force)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Forcer)</translation>
     </message>
     <message>
         <source>on </source>
-        <translation type="unfinished"></translation>
+        <translation>active  </translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>inactive</translation>
     </message>
     <message>
         <source>No schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune planification.</translation>
     </message>
     <message>
         <source>There are %1 schedules already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà %1 planifications.</translation>
     </message>
     <message>
         <source>There is no schedule %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de planification %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>RepeatEditor</name>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours&#xa0;:</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours</translation>
     </message>
     <message>
         <source>Monday to Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Du lundi au vendredi</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure&#xa0;:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Action:</source>
-        <translation type="unfinished"></translation>
+        <translation>Action&#xa0;:</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Action</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Force (no warnings by other programs, etc.)</source>
-        <translation type="unfinished">Forcer (sans alertes des programmes, etc.)</translation>
+        <translation>Forcer (sans alertes des programmes, etc.)</translation>
     </message>
 </context>
 <context>
     <name>RepeatRule</name>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours</translation>
     </message>
     <message>
         <source>Every %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 et le %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %1 au %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>weekday, time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>Next: %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine exécution&#xa0;: %1 — %2</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution manquée&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no repeating time: give the days and the time, as in &quot;mon-fri 23:30&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n’est pas une heure récurrente&#xa0;: indiquez les jours et l’heure, comme dans &quot;mon-fri 23:30&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no days: use mon, tue, wed, thu, fri, sat, sun, ranges such as mon-fri, lists such as sat,sun, or daily</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne désigne aucun jour&#xa0;: utilisez mon, tue, wed, thu, fri, sat, sun, des plages comme mon-fri, des listes comme sat,sun, ou daily</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n’est pas une heure&#xa0;: utilisez des heures de 0 à 23 et des minutes de 00 à 59, comme dans 23:30</translation>
     </message>
 </context>
 <context>
     <name>RunAutostart</name>
     <message>
         <source>%1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être supprimé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished">%1 ne peut pas être écrit&#xa0;: %2</translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le démarrage d’Orvanta avec Windows est désactivé dans les paramètres de démarrage de Windows&#xa0;: activez-le dans Paramètres, Applications, Démarrage, ou dans l’onglet Démarrage du Gestionnaire des tâches.</translation>
     </message>
 </context>
 <context>
@@ -1010,58 +1010,60 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
 It may still happen: save your work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système n’a pas encore répondu à la demande de la planification.<byte value="xd"/>
+Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
     <message>
         <source>The schedules could not be saved to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les planifications dans %1&#xa0;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Orvanta carries the schedules out while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta exécute les planifications tant qu’il est lancé.</translation>
     </message>
     <message>
         <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant qu’une planification est active, Orvanta démarre avec votre session, masqué dans la zone de notification.</translation>
     </message>
     <message>
         <source>Orvanta starts with your session while a schedule is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta démarre avec votre session tant qu’une planification est active.</translation>
     </message>
 </context>
 <context>
     <name>SchedulesDialog</name>
     <message>
         <source>Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifications</translation>
     </message>
     <message>
         <source>Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter…</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier…</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>ScreenActions</name>
     <message>
         <source>No screen locker answers in this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de verrouillage d’écran ne répond dans cette session</translation>
     </message>
     <message>
         <source>This desktop offers no way to turn off the display</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau n’offre aucun moyen d’éteindre l’écran</translation>
     </message>
 </context>
 <context>
@@ -1138,7 +1140,7 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Schedules…</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifications…</translation>
     </message>
 </context>
 <context>
@@ -1228,19 +1230,19 @@ It may still happen: save your work.</source>
     <name>WaitMenu</name>
     <message>
         <source>Wait</source>
-        <translation type="unfinished">Attendre</translation>
+        <translation>Attendre</translation>
     </message>
     <message>
         <source>Until a program ends…</source>
-        <translation type="unfinished">Jusqu’à la fin d’un programme…</translation>
+        <translation>Jusqu’à la fin d’un programme…</translation>
     </message>
     <message>
         <source>Until the computer is quiet…</source>
-        <translation type="unfinished">Jusqu’à ce que l’ordinateur soit au repos…</translation>
+        <translation>Jusqu’à ce que l’ordinateur soit au repos…</translation>
     </message>
     <message>
         <source>Until nobody uses the computer…</source>
-        <translation type="unfinished">Jusqu’à ce que personne n’utilise l’ordinateur…</translation>
+        <translation>Jusqu’à ce que personne n’utilise l’ordinateur…</translation>
     </message>
 </context>
 <context>
@@ -1272,23 +1274,23 @@ It may still happen: save your work.</source>
     <name>Win32Power</name>
     <message>
         <source>Windows does not tell which power states this computer has: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows n’indique pas les états d’alimentation de cet ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>This computer sleeps only by turning off its display (Modern Standby).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne se met en veille qu’en éteignant son écran (veille moderne).</translation>
     </message>
     <message>
         <source>This computer cannot sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas se mettre en veille.</translation>
     </message>
     <message>
         <source>This computer cannot hibernate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas se mettre en veille prolongée.</translation>
     </message>
     <message>
         <source>Hibernation is turned off on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La veille prolongée est désactivée sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -1324,31 +1326,31 @@ It may still happen: save your work.</source>
     <name>XdgAutostart</name>
     <message>
         <source>%1 cannot be read: %2.</source>
-        <translation type="unfinished">%1 ne peut pas être lu&#xa0;: %2. {1 ?}</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 was not written by Orvanta and is left as it is: remove it to let Orvanta start with your session.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas été écrit par Orvanta et reste tel quel&#xa0;: supprimez-le pour qu’Orvanta démarre avec votre session.</translation>
     </message>
     <message>
         <source>Starting Orvanta with your session is turned off in your desktop&apos;s settings (%1): turn it on there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le démarrage d’Orvanta avec votre session est désactivé dans les paramètres de votre environnement de bureau (%1)&#xa0;: activez-le à cet endroit.</translation>
     </message>
     <message>
         <source>%1 cannot be removed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être supprimé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Starts Orvanta in the notification area while a repeating schedule is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarre Orvanta dans la zone de notification tant qu’une planification répétée est active</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
-        <translation type="unfinished">%1 ne peut pas être écrit&#xa0;: %2. {1 ?}</translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1361,7 +1363,7 @@ Cette instance va maintenant se fermer.</translation>
     </message>
     <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta reste actif dans la zone de notification pour exécuter les planifications.</translation>
     </message>
 </context>
 </TS>
