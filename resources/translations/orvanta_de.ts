@@ -1031,6 +1031,10 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
         <source>Orvanta starts with your session while a schedule is on.</source>
         <translation>Orvanta startet mit Ihrer Sitzung, solange ein Zeitplan eingeschaltet ist.</translation>
     </message>
+    <message>
+        <source>Next: %1 %2</source>
+        <translation>Als Nächstes: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>SchedulesDialog</name>

@@ -1031,6 +1031,10 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
         <source>Orvanta starts with your session while a schedule is on.</source>
         <translation>Orvanta se inicia con su sesión mientras haya una programación activa.</translation>
     </message>
+    <message>
+        <source>Next: %1 %2</source>
+        <translation>Próxima: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>SchedulesDialog</name>

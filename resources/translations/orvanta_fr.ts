@@ -1031,6 +1031,10 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
         <source>Orvanta starts with your session while a schedule is on.</source>
         <translation>Orvanta démarre avec votre session tant qu’une planification est active.</translation>
     </message>
+    <message>
+        <source>Next: %1 %2</source>
+        <translation>Prochaine&#xa0;: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>SchedulesDialog</name>
