@@ -1,28 +1,15 @@
 // The sources of idleness as the program finds and reads them, under Xvfb, a mock, Weston.
+#include "../Child.h"
 #include "core/IdleSource.h"
 #include "platform/linux/WaitParts.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 constexpr qint64 SpanMs = 2000;
 const QString NothingTells("This desktop does not tell how long nobody has used the computer.");
-
-// A child process that ends with the test, killed by its PID.
-struct Child : QProcess
-{
-    ~Child() override { kill(), waitForFinished(); }
-    QByteArray started(const QString &program, const QStringList &arguments)
-    {
-        start(program, arguments);
-        waitForReadyRead(15000); // the first line, written at once
-        return readLine().trimmed();
-    }
-};
 
 class IdleSourceTest : public QObject
 {
@@ -56,7 +43,7 @@ private slots:
         Child helper;
         qputenv("WAYLAND_DISPLAY", session == "weston" ? "wl-idle" : "");
         if (session == "gnome")
-            QCOMPARE(helper.started("/usr/bin/python3", {MUTTER_MOCK}), QByteArray("ready"));
+            QCOMPARE(helper.started("/usr/bin/python3", {MUTTER_MOCK}), QStringLiteral("ready"));
         if (session == "weston") {
             helper.start("weston", {"--backend=headless-backend.so", "--socket=wl-idle"});
             QTRY_VERIFY(QFile::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/wl-idle"));
@@ -105,9 +92,11 @@ int main(int argc, char **argv)
     // A display, a session bus and a runtime folder of our own, and no system bus at all.
     Child xvfb, bus;
     QTemporaryDir runtime;
-    qputenv("DISPLAY", ":" + xvfb.started("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"}));
-    qputenv("DBUS_SESSION_BUS_ADDRESS",
-            bus.started("dbus-daemon", {"--session", "--nofork", "--print-address=1"}));
+    qputenv("DISPLAY",
+            (':' + xvfb.started("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"})).toLocal8Bit());
+    qputenv(
+        "DBUS_SESSION_BUS_ADDRESS",
+        bus.started("dbus-daemon", {"--session", "--nofork", "--print-address=1"}).toLocal8Bit());
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QGuiApplication app(argc, argv);

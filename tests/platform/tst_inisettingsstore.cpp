@@ -100,8 +100,6 @@ private slots:
             QTest::newRow(name) << file << action;
         };
         const auto ours = [](const QByteArray &value) { return "[Settings]\nAction=" + value; };
-        row("@ByteArray", ours("@ByteArray(2)"), "@ByteArray(2)");
-        row("@Rect", ours("@Rect(1 2 3 4)\n"), "@Rect(1 2 3 4)");
         row("@DateTime", ours("@DateTime(\\0\\0\\0\\x10)"),
             "@DateTime(" + nul + nul + nul + "\x10)");
         row("quoted", ours("\"@Variant(\\0\\0\\0\\x7f)\""),

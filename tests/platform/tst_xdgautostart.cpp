@@ -40,10 +40,9 @@ private slots:
         QTest::addColumn<QString>("folder");    // where the program lies
         QTest::addColumn<QByteArray>("before"); // the file already there, if any
         QTest::addColumn<bool>("ours");         // whether it is written and later removed
-        QTest::newRow("space") << "with space" << QByteArray() << true;
-        QTest::newRow("percent") << "100% sure %u" << QByteArray() << true;
-        QTest::newRow("backslash, quotes") << "back\\slash \\\\ \"q\" 'q'" << QByteArray() << true;
-        QTest::newRow("shell characters") << "$HOME `id` ; & | * ~ # = ( )" << QByteArray() << true;
+        QTest::newRow("space, %, quotes, shell")
+            << "100% sure %u back\\slash \\\\ \"q\" 'q' $HOME `id` ; & | * ~ # = ( )"
+            << QByteArray() << true;
         QTest::newRow("non-ASCII") << QString("Zeitpl\u00e4ne \u2713") << QByteArray() << true;
         QTest::newRow("ours, program moved") << "new place" << Marked << true;
         QTest::newRow("another program")
@@ -84,11 +83,6 @@ private slots:
             QCOMPARE(contents(path), before);
             return;
         }
-        const QByteArray text = contents(path);
-        for (const char *line : {"\nType=Application\n", "\nIcon=orvanta\n", "\nNoDisplay=true\n",
-                                 "\nX-GNOME-Autostart-enabled=true\n"})
-            QVERIFY2(text.contains(line), text.constData());
-
         QProcess gio;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("STARTED", started);

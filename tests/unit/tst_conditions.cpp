@@ -89,8 +89,6 @@ private slots:
             return steps.join(", ");
         };
         const char *away = "nobody at the computer for 1:00 of 1:00";
-        row("busy sample restarts", "quiet",
-            "5 load 0 0 0 0, 10 load 30 30 0 0, " + loads({15, 20, 25}, idle), "met@25", quiet);
         row("one busy CPU of twelve is busy", "quiet", loads({5, 10, 15, 20}, "load 100 0 0 0"), "",
             "quiet for 0:00 of 0:15 — CPU 100 %, disk 0 KB/s, network 0 KB/s");
         row("CPU at the threshold is busy", "quiet", "5 load 25 0 0 0, 10 load 24 24 0 0", "",
@@ -115,7 +113,6 @@ private slots:
             away);
         row("a second off is the same input", "idle", "0 idle 0, 30 idle 29.1, 60 idle 59.1",
             "met@60", away);
-        row("away before arming", "idle", "0 idle 70", "met@0", away);
         row("postpone while away counts from the postpone", "idle",
             "0 idle 60, 10 restart, 40 idle 100, 69.9, 70", "met@0 met@70", away);
         row("input in the last moment lapses at once", "idle", "0 idle 60, 59.3 use, 119.3 idle 60",
