@@ -11,6 +11,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick trayer weston qt6-wayland
     dbus dbus-x11 python3-dbusmock python3-dbus python3-gi python3-pyatspi at-spi2-core
+    libglib2.0-bin
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64 nsis zip xz-utils
     desktop-file-utils appstream librsvg2-bin icoutils python3-xlib dpkg-dev file pkg-config lintian
