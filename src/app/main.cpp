@@ -291,7 +291,7 @@ int main(int argc, char *argv[])
     window.prepare();
     // Started with the session, or to carry out a schedule: only the icon shows.
     if (hidden)
-        window.addTrayIcon(Platform::trayMenuDrawnByHost(), trayWatcher.get());
+        window.startHidden(Platform::trayMenuDrawnByHost(), trayWatcher.get());
     else if (!arming)
         showWindow();
     bool known = false;

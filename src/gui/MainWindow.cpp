@@ -24,8 +24,8 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -187,12 +187,25 @@ void MainWindow::prepare()
 void MainWindow::showCentred()
 {
     // Centred on the screen the first time it appears.
-    adjustSize();
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeCentred();
     show();
     m_shown = true;
     m_panel->startButton()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::placeCentred()
+{
+    adjustSize();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void MainWindow::startHidden(bool menuDrawnByHost, TrayWatcher *watcher)
+{
+    // Where the icon brings it back from, or --show, it appears centred too.
+    placeCentred();
+    m_startedHidden = true;
+    addTrayIcon(menuDrawnByHost, watcher);
 }
 
 void MainWindow::addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher)
@@ -219,7 +232,8 @@ CommandOutcome MainWindow::apply(const Command &command)
     else if ((command.show || arming) && m_shown) {
         raise();
         activateWindow();
-    }
+    } else if ((command.show || arming) && m_startedHidden)
+        showCentred();
     if ((command.cancel || arming) && m_arming->state() == ArmingController::State::Requesting)
         return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
     if (command.wait) {

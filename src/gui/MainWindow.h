@@ -64,6 +64,8 @@ public:
     void prepare();
     // Shows the window centred on its screen.
     void showCentred();
+    // Started with the session: only the icon shows; the window comes with --show or the icon.
+    void startHidden(bool menuDrawnByHost, TrayWatcher *watcher);
     // Puts the icon into the notification area. menuDrawnByHost: the area draws the icon's
     // menu itself. watcher (may be null) tells when an area comes or goes.
     void addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher);
@@ -85,6 +87,7 @@ protected:
 
 private:
     void buildMenus();
+    void placeCentred();
 
     void onStartClicked();
     void showStatus();
@@ -104,6 +107,8 @@ private:
     bool m_closed = false;
     // showCentred() has run: a command may bring the window forward.
     bool m_shown = false;
+    // startHidden() has run: no first start's command will show the window.
+    bool m_startedHidden = false;
     // The system took the request: the program is ending because of it.
     bool m_accepted = false;
     bool m_settingsChanged = false;
