@@ -165,8 +165,9 @@ bool changedTo(const QDBusMessage &signal, const QString &interface, const QStri
 
 xcb_connection_t *toolkitX11()
 {
-    const auto *x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    // Checked, not qGuiApp: in a program without windows the application is a core one.
+    const auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    const auto *x11 = gui ? gui->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
 }
 
