@@ -6,50 +6,24 @@ RULE: session=none (logind knows no session for any PID), follower (a screen loc
 follows logind's Lock signal and sets LockedHint), saver (a locker holding
 org.freedesktop.ScreenSaver at /ScreenSaver only, active 200 ms after Lock()),
 mutter=N (Mutter's PowerSaveMode, starting at N), mutter=stuck (one that accepts the
-change and stays on), kde (Plasma's global shortcuts with "Turn Off Screen").
-Prints "ready", then "Member signature args" for each call as it reaches a mock, property
-reads left out (how often they come is the client's affair)."""
+change and stays on), kde (Plasma's global shortcuts with "Turn Off Screen")."""
 import sys
 
 import dbus
 import dbus.lowlevel as low
-import dbus.mainloop.glib
-import dbus.service
-import dbusmock
 from gi.repository import GLib
 
-dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-rules = dict((rule.split('=', 1) + [''])[:2] for rule in sys.argv[3:])
+sys.dont_write_bytecode = True  # nothing written into the source tree
+from mockbus import logged, mock, rules, run  # noqa: E402
+
 SESSION = '/org/freedesktop/login1/session/c1'
 
 
-def shown(arg):
-    return f'{type(arg).__name__}({arg})' if getattr(arg, 'variant_level', 0) else str(arg)
-
-
-def logged(address):
-    conn = dbus.bus.BusConnection(address)
-
-    def filter_call(_, msg):
-        if not isinstance(msg, low.MethodCallMessage) or msg.get_member() in ('Get', 'GetAll'):
-            return low.HANDLER_RESULT_NOT_YET_HANDLED
-        call = [msg.get_member(), msg.get_signature(), *map(shown, msg.get_args_list())]
-        print(' '.join(filter(None, call)), flush=True)
-        if msg.get_member() == 'Set' and rules.get('mutter') == 'stuck':
-            conn.send_message(low.MethodReturnMessage(msg))
-            return low.HANDLER_RESULT_HANDLED
-        return low.HANDLER_RESULT_NOT_YET_HANDLED
-
-    conn.add_message_filter(filter_call)
-    return conn
-
-
-def mock(conn, name, path, interface):
-    # A class per service: dbusmock hangs the methods on the class.
-    mock_class = type(name, (dbusmock.DBusMockObject,), {})
-    obj = mock_class(dbus.service.BusName(name, conn), path, interface, {}, '/dev/null')
-    dbusmock.mockobject.objects[path] = obj
-    return obj
+def answer(conn, msg):  # a PowerSaveMode that accepts the change and stays on
+    if msg.get_member() == 'Set' and rules.get('mutter') == 'stuck':
+        conn.send_message(low.MethodReturnMessage(msg))
+        return True
+    return False
 
 
 system = logged(sys.argv[1])
@@ -77,7 +51,7 @@ if 'follower' in rules:
     locker.add_signal_receiver(lambda: GLib.timeout_add(200, locked), 'Lock',
                                'org.freedesktop.login1.Session', path=SESSION)
 
-bus = logged(sys.argv[2])
+bus = logged(sys.argv[2], answer)
 if 'saver' in rules:
     saver = mock(bus, 'org.freedesktop.ScreenSaver', '/ScreenSaver', 'org.freedesktop.ScreenSaver')
     saver.active = False
@@ -99,5 +73,4 @@ if 'kde' in rules:
                'org.kde.kglobalaccel.Component')
     kde.AddMethod('', 'shortcutNames', '', 'as', lambda self: ['Turn Off Screen', 'Sleep'])
     kde.AddMethod('', 'invokeShortcut', 's', '', '')
-print('ready', flush=True)
-GLib.MainLoop().run()
+run()

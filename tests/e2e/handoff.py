@@ -1,5 +1,4 @@
-"""The hand-off to a running orvanta: its order, its answers, and what hostile or vanishing
-clients cannot do to it. Run through test_e2e.py."""
+"""The hand-off to a running orvanta, and what clients cannot do to it (via test_e2e.py)."""
 
 import contextlib
 import os
@@ -46,8 +45,7 @@ def dropped(client, garbage):
 
 
 def hand_off_while_hidden(desk, binary):
-    """A client gone before its answer while the window is hidden, then two commands back to
-    back: the program lives, and the last command is the one armed."""
+    """Hidden, a client gone before its answer; of two commands back to back, the last armed."""
     program, wid, frame, _ = desk.launch(binary)
     desk.click(*h.point(h.find(frame, "push button", "Minimize to system tray")))
     wait_for(lambda: not desk.viewable(wid), 5, what="the window hidden")
@@ -62,8 +60,7 @@ def hand_off_while_hidden(desk, binary):
 
 
 def hand_off_unanswered(desk, binary):
-    """A program too busy to answer in time: its client says the outcome is unknown (a status
-    of its own), and the command is still applied later."""
+    """Too busy to answer: the client says the outcome is unknown; the command applies later."""
     program, _, frame, _ = desk.launch(binary)
     os.kill(program.pid, signal.SIGSTOP)
     later = desk.start_program(binary, args=["--poweroff", "--in", "1:00:00"])
@@ -74,9 +71,7 @@ def hand_off_unanswered(desk, binary):
 
 
 def hostile_clients(desk, binary):
-    """A huge announced count, invalid text, more idle connections than descriptors, the
-    socket removed: each client dropped, the socket made again, a later start answered, and
-    the armed request on time."""
+    """Huge counts, bad text, idle connections past the descriptors, the socket removed."""
     program = desk.start_program(binary, args=["--poweroff", "--force", "--in", "0:00:06"])
     h.find(h.accessible_app(program.pid), "push button", "Stop")
     armed = time.time()  # a little after it was: due 7 s later (6, 5, ... 0, fire)
@@ -102,17 +97,16 @@ def hostile_clients(desk, binary):
 
 
 def unusable_paths(desk, binary):
-    """A folder where the socket goes is reported at start; a program that could not take
-    the lock leaves the running one's socket alone and says that hand-off is off."""
-    path = socket_path(desk)
+    """A folder at the socket's place, a killed one's lock, a lock that cannot be taken."""
+    path, lock = socket_path(desk), os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.lock")
     os.mkdir(path)
     first = desk.launch(binary)[0]
     assert f"cannot listen at {path}" in desk.output(first.log), desk.output(first.log)
-    desk.stop_popen(first)
+    first.kill()  # its lock left behind is not taken for a running instance's
+    assert first.wait(5) < 0 and os.path.exists(lock)
     os.rmdir(path)
-    running = desk.launch(binary)[0]
+    running = desk.launch(binary)[0]  # a window, not the message box
     inode = wait_for(lambda: os.path.exists(path) and os.stat(path).st_ino, 5, what="socket")
-    lock = os.path.join(desk.xdg["XDG_RUNTIME_DIR"], "orvanta.lock")
     os.remove(lock)
     os.mkdir(lock)
     second = desk.launch(binary)[0]
@@ -121,8 +115,7 @@ def unusable_paths(desk, binary):
 
 
 def tray_menu_places(desk, binary):
-    """A right click on the icon opens the tray menu beside it; Exit, its last entry, ends
-    the program."""
+    """A right click on the icon opens the menu beside it; Exit, its last entry, ends it."""
     program, _, _, (_, (x, y, width, height)) = desk.launch(binary)
     desk.move(x + width // 2, y + height // 2)
     desk.timed_release(button=3)

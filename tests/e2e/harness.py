@@ -1,6 +1,5 @@
-"""A private desktop for driving the real orvanta binary from outside (bench/ too): Xvfb,
-private buses with dbusmock's logind, trayer, the at-spi bus, an empty HOME and recorders of
-the power commands first on PATH. Every child leads its own group, stopped by that id."""
+"""A private desktop for the real binary (bench/ too): Xvfb, private buses with dbusmock's
+logind, trayer, the at-spi bus, an empty HOME, recorders of the power commands on PATH."""
 
 import atexit
 import contextlib
@@ -41,9 +40,8 @@ def _die_with_parent():
 
 class Desktop:
     def __init__(self, logind="accept", a11y=True, wayland=False, can=None):
-        """logind "refuse"s every power request (AccessDenied), or is "slow" (answers in 2 s);
-        can: logind's answers to Can* ({"CanHibernate": "na"}), "yes" where not given;
-        wayland: a headless Weston instead of Xvfb, and no notification area."""
+        """logind: "accept", "refuse" (AccessDenied) or "slow" (2 s); can: Can* answers other
+        than "yes" ({"CanHibernate": "na"}); wayland: a headless Weston, no tray."""
         self.refuse, self.a11y, self.wayland = logind == "refuse", a11y, wayland
         self.can = can or {}
         self.delay = 2 if logind == "slow" else 0
@@ -67,8 +65,7 @@ class Desktop:
         self.stop()
 
     def start(self):
-        # Every child inherits this environment: never the machine's own buses or desktop;
-        # until ours exist they point at nothing.
+        # Children inherit this: never the machine's buses or desktop, nothing until ours exist.
         for key in [k for k in os.environ if k.startswith((
                 "AT_SPI", "DESKTOP", "SESSION_MANAGER", "WAYLAND", "XDG_SESSION", "XDG_CURRENT"))]:
             del os.environ[key]
@@ -86,10 +83,7 @@ class Desktop:
         if self.wayland:
             self._start_weston()
         else:
-            self.display = ":" + self._spawn_reporting("xvfb", [
-                "Xvfb", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset",
-                "-displayfd", "{}"])
-            self.x, os.environ["DISPLAY"] = xdisplay.Display(self.display), self.display
+            self.start_x("1280x1024x24")
         for kind in ("session", "system"):
             folder = os.path.join(self.tmp, f"bus-{kind}")
             os.makedirs(folder)
@@ -109,23 +103,26 @@ class Desktop:
             self._wait_name(self.session_address, "org.a11y.Bus").close()
         self.tray = None if self.wayland else self.start_tray()
 
+    def start_x(self, screen):
+        self.display = ":" + self._spawn_reporting("xvfb", [
+            "Xvfb", "-screen", "0", screen, "-nolisten", "tcp", "-noreset", "-displayfd", "{}"])
+        self.x, os.environ["DISPLAY"] = xdisplay.Display(self.display), self.display
+
     def _start_weston(self):
-        # Everyone, the at-spi bus included, sees the compositor and no X server at all.
-        del os.environ["DISPLAY"]
+        del os.environ["DISPLAY"]  # the at-spi bus too sees no X server
         os.environ.update(XDG_RUNTIME_DIR=self.xdg["XDG_RUNTIME_DIR"], WAYLAND_DISPLAY="wl-e2e")
-        # --debug lets on_screen() ask for the scene graph.
         self._spawn("weston", ["weston", "--backend=headless-backend.so", "--socket=wl-e2e",
-                               "--no-config", "--idle-time=0", "--debug"])
+                               "--no-config", "--idle-time=0", "--debug"])  # for on_screen()
         socket = os.path.join(self.xdg["XDG_RUNTIME_DIR"], "wl-e2e")
         wait_for(lambda: os.path.exists(socket), 10, what="weston")
-        # Qt 6.4's Wayland client and Mesa's EGL leak at exit; whole stacks to match them.
+        # Qt 6.4's Wayland client and Mesa's EGL leak at exit: suppressed by whole stacks.
         with open(os.path.join(self.tmp, "lsan.supp"), "w") as f:
             f.write("leak:libwayland-client.so\nleak:libEGL_mesa.so\n")
         os.environ["LSAN_OPTIONS"] = (f"{os.environ.get('LSAN_OPTIONS', '')}:suppressions="
                                       f"{f.name}:fast_unwind_on_malloc=0")
 
     def on_screen(self, title="Orvanta v1.2"):
-        """Whether Weston shows it: a Wayland client never learns it was minimized."""
+        # Asked of Weston: a Wayland client never learns it was minimized.
         return f"top-level window '{title}'" in subprocess.run(
             ["weston-debug", "scene-graph"], capture_output=True, text=True, timeout=10).stdout
 
@@ -210,8 +207,7 @@ class Desktop:
                               MOCK)
 
     def _recorder(self, method, log="logind"):
-        """Code the mock runs per call: records the arrival to the microsecond and the types
-        on the wire (which the mock does not check), and refuses when asked to."""
+        """The mock's code per call: the arrival, the types on the wire, a refusal if asked."""
         if log != "logind":
             return (f"import time as _t\nwith open('{self.tmp}/{log}.log', 'a') as _f:\n"
                     f"    _f.write(f'{{_t.time()}} {method}\\n')\n")
@@ -257,7 +253,7 @@ class Desktop:
         return program
 
     def launch(self, binary):
-        """The program, its main window, that window's accessible, its docked tray icon."""
+        """The program, its main window, that window's accessible, its docked icon."""
         program = self.start_program(binary)
         wid = self.main_window(program)
         frame = find(accessible_app(program.pid), "frame")
@@ -333,7 +329,7 @@ class Desktop:
             self.timed_release()
 
     def timed_release(self, button=1):
-        """Press, release: the wall-clock moments around the release the program acts on."""
+        """Press, release: the wall-clock moments around the release, which the program acts on."""
         xtest.fake_input(self.x, X.ButtonPress, button)
         self.x.sync()
         before = time.time()

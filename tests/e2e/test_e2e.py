@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""The real orvanta binary driven as a user drives it (XTest, xdotool, controls found over
-AT-SPI), its power requests caught by a logind mock on a private system bus.
-    /usr/bin/python3 test_e2e.py BINARY SCENARIO   (one per process: libatspi keeps its bus)"""
+"""The real orvanta driven by real input on a private desktop (harness.py); one scenario per
+process, as libatspi keeps its bus:  /usr/bin/python3 test_e2e.py BINARY SCENARIO"""
 
 import contextlib
 import math
@@ -23,7 +22,6 @@ from harness import Desktop, wait_for  # noqa: E402
 
 MESSAGE = "Another instance of Orvanta is already running.\r\nClosing this instance now."
 FORCED = ["UInt64"], [0x10]  # logind's flag to skip inhibitors, on the wire as 't'
-UNITS = ("hours", "minutes", "seconds")
 
 
 def save_settings(desk, **keys):  # as an earlier run would have saved them
@@ -44,11 +42,8 @@ def arm(desk, frame, due):  # clicks Start: how late the request came after due(
 
 
 def second_instance(desk, binary):
-    """A lock left by a killed instance is not taken for a running one; a live one is."""
-    stale = desk.launch(binary)[0]
-    stale.kill()
-    assert stale.wait(5) < 0 and os.path.exists(f"{desk.xdg['XDG_RUNTIME_DIR']}/orvanta.lock")
-    first, wid, _, _ = desk.launch(binary)  # a window, not the message box
+    """A live instance's lock sends a second start away with a message box."""
+    first, wid, _, _ = desk.launch(binary)
     second = desk.start_program(binary)
     alert = h.find(h.accessible_app(second.pid), "alert", timeout=10)
     texts = [label.name for label in h.find_all(alert, "label") if label.name]
@@ -64,11 +59,8 @@ def notified(mock, count):
     return [str(a) if not isinstance(a, list) else [str(x) for x in a] for a in calls[-1][1]]
 
 
-def countdown_power_off(desk, binary):
-    notifications = desk.start_notifications()  # nobody reacts: the firing time holds
-    program, wid, frame, _ = desk.launch(binary)
-    desk.focus(wid)
-    for name in ("Turn off computer", "Countdown"):
+def three_seconds(desk, frame, action):  # clicked and typed: the action, a countdown of 3 s
+    for name in (action, "Countdown"):
         radio = h.find(frame, "radio button", name)
         desk.click(*h.point(radio, left=8))  # on the indicator: the caption may end short
         wait_for(lambda: h.state(radio, "checked"), 3, what=f"{name!r} selected")
@@ -77,26 +69,19 @@ def countdown_power_off(desk, binary):
     wait_for(lambda: h.state(seconds, "focused"), 3, what="the focus in the seconds")
     desk.xdotool("key", "--clearmodifiers", "ctrl+a", "3")
     wait_for(lambda: h.text(seconds) == "3", 3, what="3 typed into the seconds")
+
+
+def countdown_power_off(desk, binary):
+    notifications = desk.start_notifications()  # nobody reacts: the firing time holds
+    program, wid, frame, _ = desk.launch(binary)
+    desk.focus(wid)
+    three_seconds(desk, frame, "Turn off computer")
     # 3, 2, 1 and 0 are shown a second each; the tick after 0 asks.
     late = arm(desk, frame, lambda clicked: clicked + 4)
     assert program.wait(8) == 0
     assert notified(notifications, 1)[4] == "The computer will be turned off in 4 seconds"
     assert power(desk) == [("PowerOffWithFlags", *FORCED, None)], power(desk)
     assert -0.5 < late < 2.0, late
-
-
-def time_of_day_restart(desk, binary):
-    target = math.floor(time.time()) + 6
-    target += time.localtime(target)[3:6] == (0, 0, 0)  # midnight is 0, which arming refuses
-    t = time.localtime(target)
-    save_settings(desk, Action=2, TimeSetting=0, Time0=t.tm_hour, Time1=t.tm_min, Time2=t.tm_sec)
-    program, _, frame, _ = desk.launch(binary)
-    row = [h.text(h.find(frame, "text", f"Time of day {unit}")) for unit in UNITS]
-    assert row == [str(t.tm_hour), str(t.tm_min), str(t.tm_sec)], row
-    late = arm(desk, frame, lambda _: target)  # due at the start of the target second
-    assert program.wait(8) == 0
-    assert power(desk) == [("RebootWithFlags", *FORCED, None)], power(desk)
-    assert 0 <= late < 1, late
 
 
 def warning_postpone_cancel(desk, binary):
@@ -121,16 +106,14 @@ def warning_postpone_cancel(desk, binary):
 
 
 def command_line(desk, binary):
-    """With nothing running, a refusal and --cancel map no window; a first start arms as
-    Start would and takes later starts' commands, too late once the request is on its way."""
+    """No window for a refusal or --cancel alone; later starts' commands, till it has asked."""
     with desk.maps() as mapped:
         for args, status, said in ((["--poweroff", "--when-exits", "nosuch"], 2, "Usage:"),
                                    (["--cancel"], 0, "not running")):
             alone = desk.start_program(binary, args=args)
             assert alone.wait(10) == status and said in desk.output(alone.log), alone.log
     assert not mapped, mapped
-    # Named as no other test's program is: a later start is no program of the user's to wait
-    # for, and refused arguments disarm nothing.
+    # A later start is no program of the user's to wait for; refused arguments disarm nothing.
     name = f"orvanta-{os.getpid()}"
     os.symlink(binary, mine := os.path.join(desk.bin, name))
     first = desk.start_program(mine, args=["--logoff", "--in", "90"])
@@ -149,8 +132,7 @@ def command_line(desk, binary):
 
 
 def tray_hide_restore(desk, binary):
-    """Hidden, the window comes back on top with the focus after a double-click on the icon;
-    hidden again, it comes back when the tray goes away, and docks in the next one."""
+    """Hidden: a double-click on the icon, or the tray going away, brings the window back."""
     program, wid, frame, (icon, (x, y, width, height)) = desk.launch(binary)
     hide = h.point(h.find(frame, "push button", "Minimize to system tray"))
     desk.click(*hide)
@@ -169,8 +151,7 @@ def tray_hide_restore(desk, binary):
 
 
 def stuck_buses(desk, binary):
-    """Buses that never answer, or answer the handshake's first line only: the window shows,
-    and the power request is refused in bounded time instead of freezing it."""
+    """Buses stuck in the handshake: the window shows, the request refused in bounded time."""
     save_settings(desk, Action=1, TimeSetting=1, CountDown2=1)
     for kind in ("silent", "first-line"):
         held = []
@@ -207,8 +188,7 @@ def stuck_buses(desk, binary):
 
 
 def wayland(desk, binary):
-    """Native Wayland, no notification area: the hide button minimizes, a later start with
-    --show brings the window back, and Start pressed over AT-SPI reaches logind."""
+    """Native Wayland, no tray: hide minimizes, --show restores, Start (AT-SPI) reaches logind."""
     save_settings(desk, Action=1, TimeSetting=1, CountDown2=1)
     program = desk.start_program(binary)
     frame = h.find(h.accessible_app(program.pid), "frame")
@@ -224,9 +204,7 @@ def wayland(desk, binary):
 
 
 def waits(desk, binary):
-    """Besides the clock, the warning turned off: a batch loop's job, named longer than the
-    kernel keeps a name, ending for good; counters the test writes falling quiet on all of
-    8 CPUs. (Idleness: tst_idlesource, tst_conditions, and wine's waits.)"""
+    """No warning: a batch loop's long-named job ending for good; 8 CPUs falling quiet."""
     save_settings(desk, Warning=0)
     job = os.path.join(desk.home, f"nightly-backup-job-{os.getpid()}.sh")  # no other test's
     with open(job, "w") as f:
@@ -281,9 +259,7 @@ def waits(desk, binary):
 
 
 def sleep_lock_check(desk, binary):
-    """What the system cannot do is greyed before arming and refused on the command line; a
-    sleep reaches logind and leaves the program running, disarmed; waking repeats nothing; a
-    lock nobody carries out is reported."""
+    """Hibernate greyed and refused; a sleep leaves it running, disarmed; a lock unconfirmed."""
     started = time.time()
     program, wid, frame, _ = desk.launch(binary)
     hibernate = h.find(frame, "radio button", "Hibernate")
@@ -293,14 +269,7 @@ def sleep_lock_check(desk, binary):
     print(f"probe: first question at the mock {1000 * (first - started):.0f} ms after the start")
     refused = desk.start_program(binary, args=["--hibernate", "--in", "5"])
     assert refused.wait(10) == 2 and "Hibernation is turned off" in desk.output(refused.log)
-    for name in ("Sleep", "Countdown"):
-        radio = h.find(frame, "radio button", name)
-        desk.click(*h.point(radio, left=8))
-        wait_for(lambda: h.state(radio, "checked"), 3, what=f"{name!r} selected")
-    seconds = h.find(frame, "text", "Countdown seconds")
-    desk.click(*h.point(seconds))
-    desk.xdotool("key", "--clearmodifiers", "ctrl+a", "3")
-    wait_for(lambda: h.text(seconds) == "3", 3, what="3 typed into the seconds")
+    three_seconds(desk, frame, "Sleep")
     late = arm(desk, frame, lambda clicked: clicked + 4)
     print(f"sleep: due -> SuspendWithFlags at the mock {1000 * late:.0f} ms")
     assert -0.5 < late < 2.0, late
@@ -321,10 +290,7 @@ def sleep_lock_check(desk, binary):
 
 
 def schedules(desk, binary):
-    """With nothing running, --schedule is written to the settings, the session's entry is
-    made, and the program runs on hidden; the occurrence comes with its warning, on time.
-    After a restart an occurrence missed meanwhile fires nothing, and removing the last
-    schedule removes the entry."""
+    """--schedule alone: written, autostarted, fired on time; a missed one later fires nothing."""
     target = math.ceil((time.time() + 8) / 60) * 60  # the next minute at least 8 s away
     hhmm = time.strftime("%H:%M", time.localtime(target))
     program = desk.start_program(binary, args=["--schedule", f"daily {hhmm}", "--poweroff",
@@ -364,11 +330,11 @@ def schedules(desk, binary):
 
 SCENARIOS = {f.__name__: f for f in (
     schedules, sleep_lock_check,
-    second_instance, countdown_power_off, time_of_day_restart, warning_postpone_cancel,
+    second_instance, countdown_power_off, warning_postpone_cancel,
     command_line, tray_hide_restore, stuck_buses,
     wayland, waits)} | handoff.SCENARIOS
-POWERING = ("schedules", "sleep_lock_check", "countdown_power_off", "time_of_day_restart", "command_line",
-            "waits", "wayland", *handoff.POWERING)
+POWERING = ("schedules", "sleep_lock_check", "countdown_power_off", "command_line", "waits",
+            "wayland", *handoff.POWERING)
 
 
 if __name__ == "__main__":

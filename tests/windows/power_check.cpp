@@ -34,14 +34,12 @@ const win32::PowerApi fakes{
     .GetCurrentProcess = []() WINAPI { return Process; },
     .OpenProcessToken = [](HANDLE process, DWORD access, PHANDLE token) WINAPI -> BOOL {
         g_calls += process == Process && access == 0x20 ? "token " : "token? ";
-        *token = g_tokenAnswer ? Token : nullptr;
-        return g_tokenAnswer;
+        return *token = g_tokenAnswer ? Token : nullptr, g_tokenAnswer;
     },
     .LookupPrivilegeValueA = [](LPCSTR system, LPCSTR name, PLUID luid) WINAPI -> BOOL {
         g_calls +=
             !system && std::strcmp(name, "SeShutdownPrivilege") == 0 ? "lookup " : "lookup? ";
-        *luid = LUID{0x89abcdef, 0x01234567};
-        return TRUE;
+        return *luid = LUID{0x89abcdef, 0x01234567}, TRUE;
     },
     .AdjustTokenPrivileges = [](HANDLE token, BOOL disableAll, PTOKEN_PRIVILEGES state,
                                 DWORD length, PTOKEN_PRIVILEGES previous, PDWORD returned)
@@ -53,20 +51,15 @@ const win32::PowerApi fakes{
         return TRUE;
     },
     .CloseHandle = [](HANDLE handle) WINAPI -> BOOL {
-        g_calls += handle == Token ? "close " : "close? ";
-        return TRUE;
+        return g_calls += handle == Token ? "close " : "close? ", TRUE;
     },
     .ExitWindowsEx = [](UINT flags, DWORD reason) WINAPI -> BOOL {
         g_calls += "exit(" + std::to_string(flags) + (reason == 0xFFFFFFFF ? ") " : "?) ");
         return g_exitAnswer;
     },
-    .GetLastError = []() WINAPI -> DWORD {
-        g_calls += "error ";
-        return ERROR_PRIVILEGE_NOT_HELD;
-    },
+    .GetLastError = []() WINAPI -> DWORD { return g_calls += "error ", ERROR_PRIVILEGE_NOT_HELD; },
     .GetPwrCapabilities = [](PSYSTEM_POWER_CAPABILITIES caps) WINAPI -> BOOLEAN {
-        g_calls += "caps ";
-        return *caps = g_caps, g_capsAnswer;
+        return g_calls += "caps ", *caps = g_caps, g_capsAnswer;
     },
     .SetSuspendState = [](BOOLEAN hibernate, BOOLEAN force, BOOLEAN noWake) WINAPI -> BOOLEAN {
         g_calls += "suspend(" + std::to_string(hibernate) + std::to_string(force) +
@@ -83,11 +76,9 @@ const win32::PowerApi fakes{
         return g_calls += window == Window ? "unregister " : "unregister? ", TRUE;
     },
     .PostMessageW = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) WINAPI -> BOOL {
-        g_calls +=
-            window == Window && message == WM_SYSCOMMAND && wParam == SC_MONITORPOWER && lParam == 2
-                ? "post "
-                : "post? ";
-        return g_exitAnswer;
+        const bool ok = window == Window && message == WM_SYSCOMMAND && wParam == SC_MONITORPOWER &&
+                        lParam == 2;
+        return g_calls += ok ? "post " : "post? ", g_exitAnswer;
     },
 };
 

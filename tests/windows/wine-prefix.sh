@@ -1,9 +1,6 @@
 #!/bin/sh
-# Makes the tests' scratch wine prefix once and puts the recorder in wineboot.exe's place,
-# then checks that it is there: under wine, ExitWindowsEx only starts wineboot.exe, and with
-# the recorder nothing a test fires can end anything. Wine prefers its built-in wineboot.exe
-# to the file: whatever runs in the prefix needs WINEDLLOVERRIDES=wineboot.exe=n.
-#   wine-prefix.sh PREFIX RECORDER_EXE
+# Makes the tests' scratch prefix once, the recorder in wineboot.exe's place (all ExitWindowsEx
+# starts; wine runs it only with WINEDLLOVERRIDES=wineboot.exe=n):  wine-prefix.sh PREFIX RECORDER
 set -eu
 prefix=$1 recorder=$2
 WINE=/usr/lib/wine/wine64

@@ -1,8 +1,6 @@
 #!/bin/sh
-# Runs a cross-built test program under wine, headless, in the tests' scratch prefix:
-# CMake's emulator for the Windows build's tests. The prefix is shared with the window
-# scenarios, which take it for themselves (the lock) while they run. These programs ask
-# nothing of ExitWindowsEx, so wine's own wineboot.exe starts their sessions.
+# CMake's emulator for the Windows tests: headless wine in the scratch prefix (shared with the
+# window scenarios: the lock). They call no ExitWindowsEx, so wine's own wineboot.exe serves.
 #   wine-run.sh PREFIX RECORDER_EXE PROGRAM [ARGUMENTS...]
 set -eu
 prefix=$1 recorder=$2
@@ -16,8 +14,7 @@ run() {
 }
 case $1 in
 */tst_*.exe)
-    # WORKAROUND: under wine a QtTest program's report to a pipe is lost (a plain printf
-    # is not); it writes it to a file instead, shown once the program has ended.
+    # WORKAROUND: under wine a QtTest report to a pipe is lost: written to a file, then shown.
     report=$(mktemp)
     trap 'rm -f "$report"' EXIT
     status=0
