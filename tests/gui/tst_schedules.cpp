@@ -2,9 +2,9 @@
 // session following whether any is on, the list and its changes from a command line, and
 // an occurrence reaching the power seam only after its warning. Every seam is a fake.
 #include "../ManualClock.h"
+#include "../MemoryStore.h"
 #include "core/ArmingController.h"
 #include "core/Autostart.h"
-#include "core/SettingsStore.h"
 #include "gui/MessageBox.h"
 #include "gui/ScheduleHost.h"
 #include "gui/SchedulesDialog.h"
@@ -13,26 +13,15 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMap>
 #include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
 
 namespace {
 
-struct Fakes final : SettingsStore, Autostart, MessageBoxService, PowerRequester
+struct Fakes final : MemoryStore, Autostart, MessageBoxService, PowerRequester
 {
-    QString value(const QString &key, const QString &absent) override
-    {
-        return values.value(key, absent);
-    }
-    bool save(const Entries &entries, QString *) override
-    {
-        for (const auto &[key, text] : entries)
-            values.insert(key, text);
-        return true;
-    }
-    QString location() const override { return QStringLiteral("here"); }
+    QString location() const override { return MemoryStore::location(); }
     bool isEnabled() const override { return started; }
     bool setEnabled(bool enabled, QString *) override { return (started = enabled), true; }
     void information(QWidget *, const QString &text, std::function<void()>) override
@@ -41,7 +30,6 @@ struct Fakes final : SettingsStore, Autostart, MessageBoxService, PowerRequester
     }
     void request(Action action, bool force, Done) override { requests << qMakePair(action, force); }
 
-    QMap<QString, QString> values;
     bool started = false;
     QStringList messages;
     QList<QPair<Action, bool>> requests;

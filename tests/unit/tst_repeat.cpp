@@ -1,34 +1,14 @@
 #include "../ManualClock.h"
+#include "../MemoryStore.h"
 #include "core/ArmingController.h"
 #include "core/RepeatRunner.h"
 #include "core/Settings.h"
-#include "core/SettingsStore.h"
 
 #include <QLocale>
-#include <QMap>
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-
-struct MemoryStore final : SettingsStore
-{
-    QString value(const QString &key, const QString &absent) override
-    {
-        return values.value(key, absent);
-    }
-    bool save(const Entries &entries, QString *) override
-    {
-        for (const auto &[key, text] : entries) {
-            saved << key + '=' + text;
-            values.insert(key, text);
-        }
-        return true;
-    }
-    QString location() const override { return {}; }
-    QMap<QString, QString> values;
-    QStringList saved;
-};
 
 // Carries every action out at once.
 struct Power final : PowerRequester
@@ -137,8 +117,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, loaded);
         MemoryStore store;
-        for (const QString &line : stored.split(';', Qt::SkipEmptyParts))
-            store.values.insert(line.section('=', 0, 0), line.section('=', 1));
+        store.fill(stored);
         const QStringList got = flat(Settings::load(store)) + flat(Settings::loadWaits(store));
         QCOMPARE(got.join('|'), loaded);
     }
@@ -283,8 +262,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QStringList, loaded);
         MemoryStore store;
-        for (const QString &entry : stored.split(';', Qt::SkipEmptyParts))
-            store.values.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        store.fill(stored);
         std::vector<RepeatSchedule> schedules = RepeatRules::load(store);
         QCOMPARE(flat(schedules), loaded);
         // Saved one shorter over the same keys: the one left out stays out.
