@@ -326,6 +326,8 @@ def schedules(desk, binary):
     assert "Next: " in said and again.poll() is None and len(desk.power_calls()) == 1
     assert desk.start_program(binary, args=["--schedule-remove", "1"]).wait(10) == 0
     wait_for(lambda: not os.path.exists(entry), 5, what="the entry removed")
+    assert desk.start_program(binary, args=["--show"]).wait(10) == 0
+    desk.main_window(again)  # a start with the session comes up when asked
 
 
 SCENARIOS = {f.__name__: f for f in (
