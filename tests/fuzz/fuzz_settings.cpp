@@ -1,6 +1,7 @@
 // libFuzzer target over a settings file, which any program or person may have written, read
 // by the store and loaded into the window's choices, and saved into.
 #include "Promise.h"
+#include "core/RepeatRule.h"
 #include "core/Settings.h"
 #include "platform/linux/IniSettingsStore.h"
 #include "platform/linux/IniText.h"
@@ -21,9 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString error;
     require(store.reload(&error), "a small regular file is read");
     const Choices choices = Settings::load(store);
-    require((!choices.action || unsigned(*choices.action) <= 2) && unsigned(choices.force) <= 2 &&
+    require((!choices.action || unsigned(*choices.action) < ActionCount) &&
+                unsigned(choices.force) <= 2 &&
                 (!choices.timeMode || unsigned(*choices.timeMode) <= 1),
             "choices in range");
+    IniSettingsStore schedules(path, QStringLiteral("Schedules"));
+    require(schedules.reload(&error), "the same file is read for the schedules");
+    for (const RepeatSchedule &schedule : RepeatRules::load(schedules))
+        require(schedule.rule.isValid() && unsigned(schedule.rule.action) < ActionCount,
+                "schedules loaded are valid");
 
     // A save of any text, into any file: it reads back, and nothing else changes.
     const QString group = SettingsKeys::section();
