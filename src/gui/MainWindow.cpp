@@ -79,6 +79,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     };
     connect(m_arming, &ArmingController::accepted, this, sessionEnds);
     if (m_schedules) {
+        connect(m_arming, &ArmingController::capabilitiesProbed, m_schedules,
+                [this] { m_schedules->setCapabilities(m_arming->capabilities()); });
         connect(m_schedules, &ScheduleHost::changed, this, &MainWindow::showStatus);
         connect(m_schedules, &ScheduleHost::sessionEnds, this, sessionEnds);
     }

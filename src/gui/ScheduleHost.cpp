@@ -92,13 +92,24 @@ void ScheduleHost::showDialog()
     }
     m_dialog->setRules(rules());
     m_dialog->setStartNote(startNote());
+    m_dialog->setCapabilities(m_capabilities);
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
 }
 
+void ScheduleHost::setCapabilities(const Capabilities &capabilities)
+{
+    m_capabilities = capabilities;
+    if (m_dialog)
+        m_dialog->setCapabilities(capabilities);
+}
+
 CommandOutcome ScheduleHost::apply(const ScheduleEdit &edit)
 {
+    if (const Capability &can = m_capabilities[std::size_t(edit.action)];
+        edit.kind == ScheduleEdit::Kind::Add && !can.possible)
+        return {CommandOutcome::Kind::Refused, can.reason};
     std::vector<RepeatSchedule> schedules = m_runner->schedules();
     CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
     if (outcome.kind == CommandOutcome::Kind::Applied && edit.kind != ScheduleEdit::Kind::List)

@@ -35,6 +35,9 @@ public:
     // "Next: Monday 23:30 — Turn off computer" (and what was missed); empty with none on.
     QString toolTip() const;
     void showDialog();
+    // What the system said it can carry out: the Schedules window greys the rest, and a
+    // command line adding one of them is refused with the reason.
+    void setCapabilities(const Capabilities &capabilities);
     // A command line's change to the schedules, or their list.
     CommandOutcome apply(const ScheduleEdit &edit);
     ArmingController &arming() const { return *m_arming; }
@@ -65,4 +68,5 @@ private:
     QLabel *m_status;
     // Why the session's entry could not be made or removed; said in the Schedules window.
     QString m_autostartError;
+    Capabilities m_capabilities{};
 };

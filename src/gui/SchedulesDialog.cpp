@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -20,7 +21,8 @@ constexpr quint8 Weekdays = 0x1f;
 
 } // namespace
 
-RepeatEditor::RepeatEditor(const RepeatRule &rule, QWidget *parent)
+RepeatEditor::RepeatEditor(const RepeatRule &rule, const Capabilities &capabilities,
+                           QWidget *parent)
     : QDialog(parent), m_enabled(rule.enabled)
 {
     setWindowTitle(tr("Schedule"));
@@ -60,8 +62,16 @@ RepeatEditor::RepeatEditor(const RepeatRule &rule, QWidget *parent)
     grid->addWidget(new QLabel(tr("Action:"), this), 3, 0);
     m_action = new QComboBox(this);
     m_action->setAccessibleName(tr("Action"));
-    for (Action action : AllActions)
+    auto *model = qobject_cast<QStandardItemModel *>(m_action->model());
+    for (Action action : AllActions) {
         m_action->addItem(PowerTexts::actionCaption(action), int(action));
+        const Capability &can = capabilities[std::size_t(action)];
+        if (QStandardItem *item = model ? model->item(m_action->count() - 1) : nullptr;
+            item && !can.possible) {
+            item->setEnabled(false);
+            item->setToolTip(can.reason);
+        }
+    }
     m_action->setCurrentIndex(m_action->findData(int(rule.action)));
     grid->addWidget(m_action, 3, 1, Qt::AlignLeft);
 
@@ -190,7 +200,7 @@ void SchedulesDialog::edit(int row)
     else
         row = -1;
     // Window-modal and answered through its signal: no nested event loop.
-    auto *editor = new RepeatEditor(rule, this);
+    auto *editor = new RepeatEditor(rule, m_capabilities, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &QDialog::accepted, this, [this, editor, row] {
         if (row >= m_rules.size())

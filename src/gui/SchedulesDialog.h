@@ -18,7 +18,8 @@ class RepeatEditor final : public QDialog
 {
     Q_OBJECT
 public:
-    RepeatEditor(const RepeatRule &rule, QWidget *parent);
+    // An action the system cannot carry out is offered greyed, with the reason.
+    RepeatEditor(const RepeatRule &rule, const Capabilities &capabilities, QWidget *parent);
     RepeatRule rule() const;
 
 private:
@@ -44,6 +45,7 @@ public:
     void setRules(const QList<RepeatRule> &rules);
     // The line under the list: whether and where the program starts with the session.
     void setStartNote(const QString &note);
+    void setCapabilities(const Capabilities &capabilities) { m_capabilities = capabilities; }
 
 signals:
     void rulesEdited(const QList<RepeatRule> &rules);
@@ -53,6 +55,7 @@ private:
     void showRules();
 
     QList<RepeatRule> m_rules;
+    Capabilities m_capabilities{};
     QListWidget *m_list = nullptr;
     QPushButton *m_editButton = nullptr;
     QPushButton *m_removeButton = nullptr;

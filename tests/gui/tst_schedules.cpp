@@ -10,10 +10,12 @@
 #include "gui/SchedulesDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QTimeEdit>
 
@@ -50,10 +52,19 @@ private slots:
         host.load();
         QVERIFY(host.toolTip().isEmpty() && !fakes.started);
 
+        Capabilities capabilities{};
+        capabilities[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
+        host.setCapabilities(capabilities);
+        const CommandOutcome hibernate =
+            host.apply({ScheduleEdit::Kind::Add, "daily 7:00", Action::Hibernate, false, 0});
+        QCOMPARE(hibernate.text, QStringLiteral("Hibernation is turned off"));
         host.showDialog();
         auto *dialog = window.findChild<SchedulesDialog *>();
         dialog->findChildren<QPushButton *>().at(0)->click(); // Add…
         auto *editor = dialog->findChild<RepeatEditor *>();
+        auto *actions =
+            qobject_cast<QStandardItemModel *>(editor->findChild<QComboBox *>()->model());
+        QVERIFY(!actions->item(int(Action::Hibernate))->isEnabled());
         auto *buttons = editor->findChild<QDialogButtonBox *>();
         QVERIFY(!buttons->button(QDialogButtonBox::Ok)->isEnabled()); // no day yet
         editor->findChildren<QPushButton *>()[1]->click();            // Monday to Friday
