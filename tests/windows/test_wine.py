@@ -384,6 +384,12 @@ def scenario_check(wine):
     check(answer.returncode == 0 and said.keys() == wanted.keys() and
           all(said[o] == w if w == "yes" else said[o] == "no: " + w
               for o, w in wanted.items()), f"--check answered {said}")
+    # Wine's LockWorkStation is not implemented: the refusal is said, the program runs on.
+    program = wine.run("--lock", "--in", "0:00:01")
+    said = wait_for(lambda: [line for line in wine.output(program.log).splitlines()
+                             if "lock was refused" in line], 15, what="the lock's answer")
+    check("LockWorkStation refused" in said[0] and program.poll() is None,
+          f"a lock nobody carried out is reported, and the program runs on: {said}")
 
 
 if __name__ == "__main__":
