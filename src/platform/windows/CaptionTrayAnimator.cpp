@@ -1,13 +1,7 @@
 #include "gui/TrayAnimator.h"
 #include "platform/Platform.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/WinHeaders.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -8,13 +8,7 @@
 #include <string>
 #include <utility>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/WinHeaders.h"
 
 namespace {
 
