@@ -1,5 +1,6 @@
 #include "app/InstanceChannel.h"
 #include "core/AppInfo.h"
+#include "core/ArmingService.h"
 #include "core/Autostart.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
@@ -75,10 +76,13 @@ void printLines(const QString &text)
     std::fflush(stdout);
 }
 
-// --schedule, --schedules … with no program running: done to the stored schedules. The exit
-// status, or nothing where a schedule is on and this process is to carry it out.
+// --schedule, --schedules … with no program running: done to the stored schedules, once the
+// system has said what it can carry out (a schedule it cannot is refused, as a running program
+// would). The exit status, or nothing where a schedule is on and this process is to carry it
+// out (possible only with a display).
 std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &store,
-                                       Autostart &autostart)
+                                       Autostart &autostart, const Capabilities &capabilities,
+                                       bool canRunOn)
 {
     QString error;
     if (!store.reload(&error)) {
@@ -86,6 +90,8 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
         return Failed;
     }
     std::vector<RepeatSchedule> schedules = RepeatRules::load(store);
+    if (const QString why = RepeatEdit::refusal(schedules, edit, capabilities); !why.isEmpty())
+        return refuse(why);
     const CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
     if (outcome.kind != CommandOutcome::Kind::Applied)
         return refuse(outcome.text);
@@ -101,17 +107,37 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
         qCWarning(lcOrvanta, "%s", qUtf8Printable(error));
     if (!on)
         return Done;
+    if (!canRunOn) {
+        printLines(QCoreApplication::translate("main", "Orvanta carries the schedules out once "
+                                                       "it runs with your session."));
+        return Done;
+    }
     printLines(QCoreApplication::translate("main", "Orvanta runs on in the notification area "
                                                    "to carry the schedules out."));
     return std::nullopt;
 }
 
+// Runs the event loop until the system has said what it can carry out: never a wait in a
+// window's thread, for no window exists yet; the requester bounds the time itself.
+Capabilities askCapabilities(PowerRequester &power)
+{
+    Capabilities answer{};
+    QTimer::singleShot(0, [&power, &answer] {
+        power.probe([&answer](const Capabilities &capabilities) {
+            answer = capabilities;
+            QCoreApplication::exit(Done);
+        });
+    });
+    QCoreApplication::exec();
+    return answer;
+}
+
 // A later start: the command is for the running instance.
-int handOver(const QString &folder)
+int handOver(const QString &folder, const QStringList &arguments)
 {
     CommandOutcome outcome;
     QString why;
-    switch (InstanceChannel::send(folder, QCoreApplication::arguments().mid(1), &outcome, &why)) {
+    switch (InstanceChannel::send(folder, arguments, &outcome, &why)) {
     case InstanceChannel::Delivery::Unreachable:
         qCWarning(lcOrvanta, "cannot reach the running Orvanta: %s", qUtf8Printable(why));
         return Failed;
@@ -135,7 +161,7 @@ int handOver(const QString &folder)
     return refuse(outcome.text);
 }
 
-// What the running window made of a command handed over.
+// What the running program made of a command handed over.
 CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
 {
     const Command command =
@@ -181,18 +207,22 @@ int main(int argc, char *argv[])
     // wakes the program about once a second instead of five times.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    if (const QString problem = Platform::displayProblem(); !problem.isEmpty()) {
-        qCWarning(lcOrvanta, "%s", qUtf8Printable(problem));
-        return Failed;
-    }
     Platform::avoidSilentBuses();
-    QApplication app(argc, argv);
-    installTranslations(app);
+    // Commands that open no window (--check, --cancel, the schedules' commands, anything
+    // handed to a running program) need no display: over SSH or from cron they still work.
+    const QString displayProblem = Platform::displayProblem();
+    const bool windows = displayProblem.isEmpty();
+    std::unique_ptr<QCoreApplication> app = windows
+                                                ? std::make_unique<QApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
+    installTranslations(*app);
     nameTheApplication();
-    QApplication::setDesktopFileName(AppInfo::applicationId());
-    // The window may hide into the notification area while the About box closes: the
-    // program ends when the main window closes, not with its last visible window.
-    QApplication::setQuitOnLastWindowClosed(false);
+    if (windows) {
+        QGuiApplication::setDesktopFileName(AppInfo::applicationId());
+        // The window may hide into the notification area while the About box closes: the
+        // program ends when the main window closes, not with its last visible window.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
 
     const Command command = parseCommandLine(QCoreApplication::arguments());
     if (!command.error.isEmpty())
@@ -201,7 +231,6 @@ int main(int argc, char *argv[])
     if (command.check)
         return printCapabilities(*Platform::makePowerRequester());
 
-    QtMessageBoxService messages;
     // One instance a user: decided before any window exists.
     const QString privateFolder = SingleInstance::defaultLockDirectory();
     SingleInstance instance(privateFolder);
@@ -211,8 +240,11 @@ int main(int argc, char *argv[])
     if (status == SingleInstance::Status::Unusable)
         qCWarning(lcOrvanta, "%s; command-line hand-off is off for this run",
                   qUtf8Printable(instance.problem()));
-    if (status == SingleInstance::Status::AlreadyRunning && !command.isEmpty())
-        return handOver(privateFolder);
+    // A start without arguments brings the running one's window up: what is armed must
+    // always be reachable, also where it runs hidden without a notification area.
+    if (status == SingleInstance::Status::AlreadyRunning)
+        return handOver(privateFolder, command.isEmpty() ? QStringList{QStringLiteral("--show")}
+                                                         : QCoreApplication::arguments().mid(1));
     // Nothing runs that could be disarmed: what --cancel asks for holds already. (With
     // --show it starts the window, as a start without arguments would.)
     if (command.cancel && !command.show) {
@@ -225,51 +257,51 @@ int main(int argc, char *argv[])
     }
     const auto scheduleStore = Platform::makeSettingsStore(QStringLiteral("Schedules"));
     const auto autostart = Platform::makeAutostart();
+    const auto power = Platform::makePowerRequester();
     bool hidden = command.autostart;
-    if (command.schedules && status != SingleInstance::Status::AlreadyRunning) {
+    if (command.schedules) {
         // Nothing runs to hand it to: the stored schedules are changed here. While one is
         // on, this process goes on as the session would start it, to carry it out.
-        const std::optional<int> done =
-            editStoredSchedules(*command.schedules, *scheduleStore, *autostart);
+        const std::optional<int> done = editStoredSchedules(
+            *command.schedules, *scheduleStore, *autostart, askCapabilities(*power), windows);
         if (done)
             return *done;
         hidden = true;
     }
-    if (status == SingleInstance::Status::AlreadyRunning) {
-        messages.information(nullptr,
-                             QCoreApplication::translate(
-                                 "main", "Another instance of %1 is already running.\r\nClosing "
-                                         "this instance now.")
-                                 .arg(AppInfo::title()),
-                             [] { QCoreApplication::quit(); });
-        return QApplication::exec();
+    if (!windows) {
+        qCWarning(lcOrvanta, "%s", qUtf8Printable(displayProblem));
+        return Failed;
     }
 
+    QtMessageBoxService messages;
     const auto clock = Platform::makeClock();
     const auto settings = Platform::makeSettingsStore(SettingsKeys::section());
-    const auto power = Platform::makePowerRequester();
     const auto web = Platform::makeWebOpener();
     const auto animator = Platform::makeTrayAnimator();
     const auto notifier = Platform::makeNotifier();
-
-    MainWindowServices services;
-    services.power = power.get();
-    services.settings = settings.get();
-    services.messages = &messages;
-    services.web = web.get();
-    services.clock = clock.get();
-    services.trayAnimator = animator.get();
-    services.notifier = notifier.get();
-    services.schedules = scheduleStore.get();
-    services.autostart = autostart.get();
     const auto waitSources = Platform::makeWaitSources();
     // Which sources of idleness this session has is known before anybody asks for a wait.
     waitSources->probe();
     Waits waits(*waitSources, *clock);
-    services.waits = &waits;
+
+    ArmingService::Seams seams;
+    seams.clock = clock.get();
+    seams.power = power.get();
+    seams.notifier = notifier.get();
+    seams.schedules = scheduleStore.get();
+    seams.autostart = autostart.get();
+    seams.waits = &waits;
+    ArmingService arming(seams);
+
+    MainWindowServices services;
+    services.arming = &arming;
+    services.settings = settings.get();
+    services.messages = &messages;
+    services.web = web.get();
+    services.trayAnimator = animator.get();
 
     MainWindow window(services);
-    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit,
+    QObject::connect(&window, &MainWindow::closed, app.get(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
     std::unique_ptr<InstanceChannel> channel;
     if (status == SingleInstance::Status::Acquired)
@@ -287,19 +319,19 @@ int main(int argc, char *argv[])
     // system cannot carry out is refused with its reason. The window shows at once unless a
     // command came with the first start: that one is applied first, and shows the window only
     // when it was taken.
-    const bool arming = command.arm || command.wait;
+    const bool armsAtStart = command.arm || command.wait;
     window.prepare();
     // Started with the session, or to carry out a schedule: only the icon shows.
     if (hidden)
         window.startHidden(Platform::trayMenuDrawnByHost(), trayWatcher.get());
-    else if (!arming)
+    else if (!armsAtStart)
         showWindow();
     bool known = false;
     const auto whenKnown = [&] {
-        if (known || !waitSources->isProbed() || !window.arming()->capabilitiesKnown())
+        if (known || !waitSources->isProbed() || !arming.capabilitiesKnown())
             return;
         known = true;
-        if (arming) {
+        if (armsAtStart) {
             if (const CommandOutcome outcome = window.apply(command);
                 outcome.kind != CommandOutcome::Kind::Applied) {
                 window.close(); // commands handed over meanwhile hear that it is closing
@@ -317,8 +349,8 @@ int main(int argc, char *argv[])
     // already: exit() is heard only there.
     QObject::connect(waitSources.get(), &WaitSources::probed, &window, whenKnown,
                      Qt::QueuedConnection);
-    QObject::connect(window.arming(), &ArmingController::capabilitiesProbed, &window, whenKnown,
+    QObject::connect(&arming, &ArmingService::capabilitiesChanged, &window, whenKnown,
                      Qt::QueuedConnection);
     QTimer::singleShot(0, &window, whenKnown);
-    return QApplication::exec();
+    return QCoreApplication::exec();
 }

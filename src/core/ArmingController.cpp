@@ -2,16 +2,14 @@
 
 #include "core/Condition.h"
 #include "core/Log.h"
-#include "core/Notifier.h"
 #include "core/Schedule.h"
 
 #include <QPointer>
 
 #include <algorithm>
 
-ArmingController::ArmingController(const Clock &clock, PowerRequester &power, Notifier *notifier,
-                                   QObject *parent)
-    : QObject(parent), m_power(power), m_notifier(notifier), m_schedule(new Schedule(clock, this))
+ArmingController::ArmingController(const Clock &clock, PowerRequester &power, QObject *parent)
+    : QObject(parent), m_power(power), m_schedule(new Schedule(clock, this))
 {
     // A condition's warning minute is no row of the window's.
     connect(m_schedule, &Schedule::fieldWritten, this, [this](int index, const QString &text) {
@@ -21,39 +19,31 @@ ArmingController::ArmingController(const Clock &clock, PowerRequester &power, No
     connect(m_schedule, &Schedule::ticked, this, &ArmingController::ticked);
     connect(m_schedule, &Schedule::warning, this, &ArmingController::onWarning);
     connect(m_schedule, &Schedule::due, this, &ArmingController::onDue);
-    if (m_notifier) {
-        connect(m_notifier, &Notifier::postponeRequested, this,
-                [this] { postpone(PostponeSeconds); });
-        connect(m_notifier, &Notifier::cancelRequested, this, [this] { stop(); });
-    }
+    // Passed unseen: never carried out late. Its owner hears Idle and plans the next.
+    connect(m_schedule, &Schedule::passed, this, [this] {
+        closeWarning();
+        emit passedUnseen();
+        setState(State::Idle);
+    });
 }
 
 ArmingController::~ArmingController() = default;
 
 bool ArmingController::arm(const ArmOrder &order)
 {
-    if (m_state == State::Requesting || !Schedule::accepts(order.mode, order.fields) ||
-        !whyNot(order.action).isEmpty())
+    if (m_state == State::Requesting || !whyNot(order.action).isEmpty())
+        return false;
+    if (order.moment.isValid() ? !order.moment.isValid()
+                               : !Schedule::accepts(order.mode, order.fields))
         return false;
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
     dropCondition();
     m_schedule->disarm();
     closeWarning();
     m_order = order;
+    emit ordered();
     enterArmed(order.mode, order.fields);
     return true;
-}
-
-void ArmingController::probeCapabilities()
-{
-    const QPointer<ArmingController> self(this);
-    m_power.probe([self](const Capabilities &capabilities) {
-        if (!self)
-            return;
-        self->m_capabilities = capabilities;
-        self->m_probed = true;
-        emit self->capabilitiesProbed();
-    });
 }
 
 QString ArmingController::whyNot(Action action) const
@@ -100,9 +90,10 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
     dropCondition();
     m_schedule->disarm();
     closeWarning();
-    m_order = ArmOrder{action, force, TimeMode::Countdown, {}};
+    m_order = ArmOrder{action, force, TimeMode::Countdown, {}, {}};
     m_condition = condition;
     m_power.prepare();
+    emit ordered();
     setState(State::Waiting);
     // It may hold already (a user away since before); start() says nothing itself.
     if (condition->holds())
@@ -129,7 +120,10 @@ void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &f
     // to, on every path.
     const bool changed = m_state != State::Armed;
     m_state = State::Armed;
-    m_schedule->arm(mode, fields);
+    if (m_order.moment.isValid() && !m_condition)
+        m_schedule->armAt(m_order.moment);
+    else
+        m_schedule->arm(mode, fields);
     // The buses are knocked at now, not when every millisecond counts.
     m_power.prepare();
     if (changed)
@@ -148,7 +142,8 @@ void ArmingController::onConditionLapsed(const QString &why)
     setState(State::Waiting);
     const QString text = tr("%1 The wait begins again.").arg(why);
     emit warningWithdrawn(text);
-    notify(text, QString(), State::Waiting);
+    m_notice = text;
+    emit warningChanged();
 }
 
 void ArmingController::onConditionFailed(const QString &reason)
@@ -178,6 +173,15 @@ bool ArmingController::stop()
     dropCondition();
     m_schedule->disarm();
     closeWarning();
+    setState(State::Idle);
+    return true;
+}
+
+bool ArmingController::abandon()
+{
+    if (m_state != State::Requesting || !m_unanswered)
+        return false;
+    ++m_requestId;
     setState(State::Idle);
     return true;
 }
@@ -252,39 +256,25 @@ void ArmingController::setState(State state)
 
 void ArmingController::onWarning()
 {
-    if (!m_warningEnabled)
+    if (!m_warningEnabled || m_warning)
         return;
-    notify(
-        PowerTexts::warningText(m_order.action, std::max<qint64>(0, m_schedule->secondsUntilDue())),
-        postponeCaption(), State::Armed);
+    m_warning = true;
+    emit warningChanged();
 }
 
-void ArmingController::notify(const QString &text, const QString &postpone, State shownIn)
+QString ArmingController::warningText() const
 {
-    if (!m_notifier) {
-        emit warnInstead(text);
-        return;
-    }
-    // The window's text is made when it is handed over: a notification server may take
-    // seconds to answer, and the seconds left must be right.
-    const QPointer<ArmingController> self(this);
-    const bool warning = shownIn == State::Armed;
-    m_notifier->show(text, postpone, [self, text, warning, shownIn](bool shown) {
-        if (!self || shown || self->m_state != shownIn)
-            return;
-        emit self->warnInstead(
-            warning
-                ? PowerTexts::warningText(self->m_order.action,
-                                          std::max<qint64>(0, self->m_schedule->secondsUntilDue()))
-                : text);
-    });
+    return PowerTexts::warningText(m_order.action,
+                                   std::max<qint64>(0, m_schedule->secondsUntilDue()));
 }
 
 void ArmingController::closeWarning()
 {
-    if (m_notifier)
-        m_notifier->close();
-    emit warningClosed();
+    if (!m_warning && m_notice.isEmpty())
+        return;
+    m_warning = false;
+    m_notice.clear();
+    emit warningChanged();
 }
 
 void ArmingController::onDue()

@@ -10,7 +10,6 @@
 
 class Clock;
 class Condition;
-class Notifier;
 class Schedule;
 
 // What Start, or a command line, asks for.
@@ -20,15 +19,17 @@ struct ArmOrder
     bool force = false; // other programs may not hold the action up
     TimeMode mode = TimeMode::Countdown;
     std::array<QString, 3> fields; // hours, minutes, seconds of the row in use
+    // A schedule's occurrence: armed for this moment in real time, not from the fields.
+    QDateTime moment;
 };
 
 // The life of one armed action: Idle, Waiting (for a condition besides the clock: a
 // program's end, a quiet computer, nobody at it), Armed (the schedule runs, the warning
 // comes a minute before; after a condition held, the warning minute itself), Requesting
 // (the action has been asked of the system and cannot be stopped any more), and then
-// either the end of the program (accepted) or Idle again (refused, with the reason). The window
-// only shows this state; the notifier's Postpone and Cancel, Stop and a command line's --cancel all
-// go through here.
+// either the end of the program (accepted) or Idle again (refused, with the reason). Its
+// owner, the arming service, presents its warning (warningText() while warning()) beside
+// those of anything else armed, and routes Postpone, Cancel, Stop and --cancel here.
 class ArmingController final : public QObject
 {
     Q_OBJECT
@@ -41,9 +42,7 @@ public:
         Requesting
     };
 
-    // notifier may be null: the warning is then handed to the window (warnInstead).
-    ArmingController(const Clock &clock, PowerRequester &power, Notifier *notifier,
-                     QObject *parent = nullptr);
+    ArmingController(const Clock &clock, PowerRequester &power, QObject *parent = nullptr);
     ~ArmingController() override;
 
     State state() const { return m_state; }
@@ -54,11 +53,8 @@ public:
     const ArmOrder &order() const { return m_order; }
     const Schedule &schedule() const { return *m_schedule; }
 
-    // Asks the system what it can do now; capabilitiesProbed() follows once it answered.
-    void probeCapabilities();
-    // Whether an answer has come; until then every action counts as possible.
-    bool capabilitiesKnown() const { return m_probed; }
-    const Capabilities &capabilities() const { return m_capabilities; }
+    // What the system can carry out, as its owner last heard; until told, everything.
+    void setCapabilities(const Capabilities &capabilities) { m_capabilities = capabilities; }
     // Empty when the system can carry `action` out, as far as it said; else why not.
     QString whyNot(Action action) const;
 
@@ -72,6 +68,9 @@ public:
     // already, nothing to read), the action cannot be carried out, or a request is on its
     // way; nothing changes then.
     bool armWhen(Action action, bool force, Condition *condition, QString *error);
+    // Requesting, and the system has not answered in time: given up, back to Idle, so that
+    // something else may be armed; a late answer is ignored. False in any other state.
+    bool abandon();
     // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
     // late, false.
     bool stop();
@@ -91,23 +90,27 @@ public:
     QString status() const;
     // "Orvanta — " and the status; empty while idle.
     QString toolTip() const;
+    // The warning minute has begun and was not answered yet.
+    bool warning() const { return m_warning; }
+    // "The computer will be turned off in 42 seconds", as the seconds run down.
+    QString warningText() const;
+    // Why a wait's warning was withdrawn; shown until anything else happens.
+    const QString &notice() const { return m_notice; }
 
     // What Postpone in the warning gives.
     static constexpr int PostponeSeconds = 10 * 60;
 
 signals:
     void stateChanged(ArmingController::State state);
-    // The system answered probeCapabilities().
-    void capabilitiesProbed();
+    // arm() or armWhen() took a new order (also one replacing another in the same state).
+    void ordered();
     // `text` belongs into field `index` of the row in use (see Schedule::fieldWritten).
     void fieldWritten(int index, const QString &text);
     // Once a second while armed: the tool tip may have changed.
     void ticked();
-    // No notification could be shown: the window says it another way. The text is made
-    // when it is handed over, so its seconds are right.
-    void warnInstead(const QString &text);
-    // Whatever warning or notice was given is over (disarmed, postponed, replaced, due).
-    void warningClosed();
+    // warning() or notice() changed: the warning minute began, or is over (disarmed,
+    // postponed, replaced, due), or a wait began again.
+    void warningChanged();
     // The system took the request of an action that ends the session: the program ends.
     void accepted();
     // An action that leaves the program running was carried out; the state is Idle again.
@@ -122,6 +125,9 @@ signals:
     // No answer came in time: not refused, and it may still be carried out. The state
     // stays Requesting.
     void unanswered(Action action);
+    // A moment armed for went by unseen (slept through, the clock set past it): nothing was
+    // requested. The state is Idle next.
+    void passedUnseen();
 
 private:
     void setState(State state);
@@ -133,12 +139,9 @@ private:
     void onConditionLapsed(const QString &why);
     void onConditionFailed(const QString &reason);
     void dropCondition();
-    // The notification, or the window's warning where none can be shown.
-    void notify(const QString &text, const QString &postpone, State shownIn);
     void closeWarning();
 
     PowerRequester &m_power;
-    Notifier *m_notifier;
     Schedule *m_schedule;
     State m_state = State::Idle;
     ArmOrder m_order;
@@ -147,6 +150,7 @@ private:
     // Which request an answer belongs to; a late answer of an abandoned one is ignored.
     quint64 m_requestId = 0;
     bool m_unanswered = false;
+    bool m_warning = false;
+    QString m_notice;
     Capabilities m_capabilities{};
-    bool m_probed = false;
 };

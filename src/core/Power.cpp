@@ -131,6 +131,9 @@ QString refusalMessage(Action action, const PowerResult &result)
     case Refusal::NotConfirmed:
         why = Power::tr("It was asked for, but nothing on this system said that it was done.");
         break;
+    case Refusal::LeftOut:
+        why = Power::tr("Another action was due at the same moment and went out instead.");
+        break;
     case Refusal::Other:
         why = Power::tr("The system refused it.");
         break;

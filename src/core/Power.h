@@ -29,6 +29,15 @@ constexpr bool endsSession(Action action)
     return action == Action::LogOff || action == Action::PowerOff || action == Action::Restart;
 }
 
+// Of two actions due at the same moment, the one that goes out: the one that ends more
+// (power off over restart over log off over hibernate over sleep over lock over display off).
+// The other is left out, and said so: after a power off, a sleep would mean nothing.
+constexpr int weight(Action action)
+{
+    constexpr std::array<int, ActionCount> weights = {4, 6, 5, 2, 3, 1, 0};
+    return weights[static_cast<std::size_t>(action)];
+}
+
 // Whether the system can carry an action out now, and if not, why, in the user's words
 // ("Hibernation is turned off on this computer").
 struct Capability
@@ -63,6 +72,7 @@ enum class Refusal
     NotPossible,      // the system says it cannot do it now
     NoSessionManager, // no session manager can ask programs to save their work
     NotConfirmed,     // asked, but nothing said that it was done (a lock no locker carried out)
+    LeftOut,          // another action due at the same moment went out instead (detail names it)
 };
 
 struct PowerResult

@@ -86,4 +86,19 @@ CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit 
     return {Kind::Applied, line(std::size_t(edit.number - 1), at->rule)};
 }
 
+QString refusal(const std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit,
+                const Capabilities &capabilities)
+{
+    Action action = edit.action;
+    if (edit.kind == ScheduleEdit::Kind::On) {
+        if (edit.number < 1 || std::size_t(edit.number) > schedules.size())
+            return QString(); // apply() says there is no such schedule
+        action = schedules[std::size_t(edit.number - 1)].rule.action;
+    } else if (edit.kind != ScheduleEdit::Kind::Add) {
+        return QString();
+    }
+    const Capability &can = capabilities[static_cast<std::size_t>(action)];
+    return can.possible ? QString() : can.reason;
+}
+
 } // namespace RepeatEdit

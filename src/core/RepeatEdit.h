@@ -15,5 +15,9 @@ bool anyEnabled(const std::vector<RepeatSchedule> &schedules);
 // became of it (the numbered list, for --schedules), or Refused with the reason and the list
 // as it was. A schedule added or switched on counts from now: nothing earlier is missed.
 CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit);
+// Why `edit` must not be done where the system can carry out what `capabilities` say: a
+// schedule added or switched on for an action it cannot; empty when it may.
+QString refusal(const std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit,
+                const Capabilities &capabilities);
 
 } // namespace RepeatEdit

@@ -228,17 +228,20 @@ QString daysText(quint8 days)
     return names.join(RepeatTexts::tr(", "));
 }
 
-QString occurrenceText(const QDateTime &at)
+QString occurrenceText(const QDateTime &at, const QDateTime &now)
 {
-    return RepeatTexts::tr("%1 %2", "weekday, time")
-        .arg(QLocale().dayName(at.date().dayOfWeek(), QLocale::LongFormat),
-             at.time().toString(QStringLiteral("HH:mm")));
+    const QString day = QLocale().dayName(at.date().dayOfWeek(), QLocale::LongFormat);
+    const QString time = at.time().toString(QStringLiteral("HH:mm"));
+    if (now.isValid() && now.date().daysTo(at.date()) > 6)
+        return RepeatTexts::tr("%1 %2 %3", "weekday, date, time")
+            .arg(day, QLocale().toString(at.date(), QStringLiteral("d MMMM")), time);
+    return RepeatTexts::tr("%1 %2", "weekday, time").arg(day, time);
 }
 
-QString toolTipLine(const RepeatRule &rule, const QDateTime &next)
+QString toolTipLine(const RepeatRule &rule, const QDateTime &next, const QDateTime &now)
 {
     return RepeatTexts::tr("Next: %1 \u2014 %2")
-        .arg(occurrenceText(next), PowerTexts::actionCaption(rule.action));
+        .arg(occurrenceText(next, now), PowerTexts::actionCaption(rule.action));
 }
 
 QString missedLine(const QDateTime &missed)
@@ -312,7 +315,7 @@ std::vector<RepeatSchedule> load(SettingsStore &store)
     for (int index = 0; index < MaximumCount; ++index) {
         const QString text = store.value(scheduleKey(index), QString());
         if (text.isEmpty())
-            break;
+            continue;
         const std::optional<RepeatRule> rule = parseStored(text);
         if (!rule) {
             qCWarning(lcOrvanta, "%s=%s is no schedule; it is left out",
@@ -321,38 +324,66 @@ std::vector<RepeatSchedule> load(SettingsStore &store)
         }
         QDateTime settled =
             QDateTime::fromString(store.value(settledKey(index), QString()), Qt::ISODate);
-        schedules.push_back({*rule, settled.isValid() ? settled : QDateTime()});
+        schedules.push_back({*rule, settled.isValid() ? settled : QDateTime(), index});
     }
     return schedules;
 }
 
-bool save(SettingsStore &store, const std::vector<RepeatSchedule> &schedules, QString *error)
+bool save(SettingsStore &store, std::vector<RepeatSchedule> &schedules, QString *error)
 {
+    if (schedules.size() > std::size_t(MaximumCount)) {
+        *error = RepeatTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
+        return false;
+    }
+    std::vector<bool> taken(MaximumCount, false);
+    for (const RepeatSchedule &schedule : schedules)
+        if (schedule.key >= 0 && schedule.key < MaximumCount)
+            taken[std::size_t(schedule.key)] = true;
     SettingsStore::Entries entries;
-    int index = 0;
-    for (const RepeatSchedule &schedule : schedules) {
+    // A number that held a schedule no longer listed is emptied; one whose entry is damaged
+    // is the user's to mend, and never given to a new schedule.
+    for (int index = 0; index < MaximumCount; ++index) {
+        const QString text = store.value(scheduleKey(index), QString());
+        if (text.isEmpty() || taken[std::size_t(index)])
+            continue;
+        if (parseStored(text)) {
+            entries.emplace_back(scheduleKey(index), QString());
+            entries.emplace_back(settledKey(index), QString());
+        } else {
+            taken[std::size_t(index)] = true;
+        }
+    }
+    int free = 0;
+    for (RepeatSchedule &schedule : schedules) {
+        if (schedule.key < 0 || schedule.key >= MaximumCount) {
+            while (free < MaximumCount && taken[std::size_t(free)])
+                ++free;
+            if (free == MaximumCount) {
+                *error =
+                    RepeatTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
+                return false;
+            }
+            schedule.key = free;
+            taken[std::size_t(free)] = true;
+        }
         const RepeatRule &rule = schedule.rule;
-        entries.emplace_back(scheduleKey(index),
+        entries.emplace_back(scheduleKey(schedule.key),
                              QStringLiteral("%1|%2|%3|%4")
                                  .arg(format(rule))
                                  .arg(int(rule.action))
                                  .arg(rule.force ? 1 : 0)
                                  .arg(rule.enabled ? QStringLiteral("on") : QStringLiteral("off")));
-        entries.emplace_back(settledKey(index), settledText(schedule.settledUntil));
-        if (++index == MaximumCount)
-            break;
-    }
-    // No key can be removed: an empty one ends the list as a missing one does.
-    for (; index < MaximumCount && !store.value(scheduleKey(index), QString()).isEmpty(); ++index) {
-        entries.emplace_back(scheduleKey(index), QString());
-        entries.emplace_back(settledKey(index), QString());
+        entries.emplace_back(settledKey(schedule.key), settledText(schedule.settledUntil));
     }
     return store.save(entries, error);
 }
 
-bool saveSettled(SettingsStore &store, int index, const QDateTime &settledUntil, QString *error)
+bool saveSettled(SettingsStore &store, const RepeatSchedule &schedule, QString *error)
 {
-    return store.save({{settledKey(index), settledText(settledUntil)}}, error);
+    // Not saved yet: its record goes with the schedule when it is.
+    if (schedule.key < 0)
+        return true;
+    return store.save({{settledKey(schedule.key), settledText(schedule.settledUntil)}}, error);
 }
 
 } // namespace RepeatRules

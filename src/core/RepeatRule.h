@@ -38,6 +38,9 @@ struct RepeatSchedule
     // before the schedule was made. Invalid for a schedule made or turned on just now: the
     // runner takes the moment it is handed the schedule, so nothing earlier counts as missed.
     QDateTime settledUntil;
+    // The stored number (from 0) the schedule lives under: its identity while it exists, so
+    // that its record, an edit or a removal reaches this schedule and no other. -1 until saved.
+    int key = -1;
 
     bool operator==(const RepeatSchedule &) const = default;
 };
@@ -54,10 +57,11 @@ QDateTime lastOccurrence(const RepeatRule &rule, const QDateTime &notAfter);
 // The days as a user reads them: "Every day", "Monday to Friday", "Saturday and Sunday",
 // "Every Tuesday", "Mon, Wed, Fri".
 QString daysText(quint8 days);
-// "Monday 23:30": an occurrence, on its own clock.
-QString occurrenceText(const QDateTime &at);
+// "Monday 23:30": an occurrence, on its own clock; "Thursday 17 December 11:00" when it is
+// more than six days from `now` (a weekday alone would read as this week).
+QString occurrenceText(const QDateTime &at, const QDateTime &now = QDateTime());
 // "Next: Monday 23:30 — Turn off computer".
-QString toolTipLine(const RepeatRule &rule, const QDateTime &next);
+QString toolTipLine(const RepeatRule &rule, const QDateTime &next, const QDateTime &now);
 // "Missed: Sunday 23:30".
 QString missedLine(const QDateTime &missed);
 
@@ -72,14 +76,15 @@ QString format(const RepeatRule &rule);
 
 // The schedules stored beside the window's settings: "Schedule1" = "mon-fri 23:30|1|0|on"
 // (format(), the stored Action value, force 0 or 1, on or off), "Schedule1Settled" =
-// settledUntil in UTC ("2026-12-07T22:30:00Z"); numbered from 1 up to the first number
-// with nothing stored. A damaged entry is left out (and said on standard error); a damaged
-// record counts as none.
+// settledUntil in UTC ("2026-12-07T22:30:00Z"); numbers 1 to MaximumCount, an empty one
+// skipped. Each keeps its number as its key. A damaged entry is left out (and said on
+// standard error) and its number left alone; a damaged record counts as none.
 std::vector<RepeatSchedule> load(SettingsStore &store);
-// Writes every schedule and its record, and empties the numbers past the last.
-bool save(SettingsStore &store, const std::vector<RepeatSchedule> &schedules, QString *error);
-// Writes the record of schedule `index` (from 0) only.
-bool saveSettled(SettingsStore &store, int index, const QDateTime &settledUntil, QString *error);
+// Writes every schedule and its record under its key, giving a new one the lowest free
+// number (filled into `schedules`), and empties the numbers of schedules no longer listed.
+bool save(SettingsStore &store, std::vector<RepeatSchedule> &schedules, QString *error);
+// Writes the record of one saved schedule only.
+bool saveSettled(SettingsStore &store, const RepeatSchedule &schedule, QString *error);
 
 inline constexpr int MaximumCount = 100;
 

@@ -3,20 +3,10 @@
 #include "core/Clock.h"
 #include "core/Log.h"
 #include "core/Schedule.h"
-#include "core/TimeRules.h"
 
 #include <QStringList>
 
 #include <algorithm>
-
-namespace {
-
-int secondsOfDay(int timeNumber)
-{
-    return timeNumber / 10000 * 3600 + timeNumber / 100 % 100 * 60 + timeNumber % 100;
-}
-
-} // namespace
 
 RepeatRunner::RepeatRunner(const Clock &clock, ArmingController &controller, SettingsStore *store,
                            QObject *parent)
@@ -25,33 +15,80 @@ RepeatRunner::RepeatRunner(const Clock &clock, ArmingController &controller, Set
       m_wallAlarm(clock.makeWallAlarm([this] { plan(); }))
 {
     connect(&m_controller, &ArmingController::stateChanged, this, &RepeatRunner::onStateChanged);
-    connect(&m_controller, &ArmingController::ticked, this, &RepeatRunner::onTicked);
+    connect(&m_controller, &ArmingController::passedUnseen, this, [this] { m_passed = true; });
+    // Not refused, not carried out as far as anybody knows: said by the owner, and given up
+    // here, so that the next occurrence is not lost to it.
+    connect(&m_controller, &ArmingController::unanswered, this, [this] {
+        if (m_armed)
+            m_controller.abandon();
+    });
 }
 
 RepeatRunner::~RepeatRunner() = default;
 
 void RepeatRunner::setSchedules(std::vector<RepeatSchedule> schedules)
 {
-    // Armed from the old list: armed again below if the new one still has it.
-    if (m_armed && m_controller.state() == ArmingController::State::Armed) {
+    const QDateTime now = m_clock.now();
+    m_schedules = std::move(schedules);
+    // The occurrence armed stays, with its postponing, while its schedule is listed unchanged.
+    const bool armedListed =
+        m_armed && std::any_of(m_schedules.begin(), m_schedules.end(),
+                               [this](const auto &s) { return s.rule == m_armedRule; });
+    if (m_armed && !armedListed && m_controller.state() == ArmingController::State::Armed) {
         m_armed = false;
         m_controller.stop();
     }
-    const QDateTime now = m_clock.now();
-    m_schedules = std::move(schedules);
-    for (std::size_t i = 0; i < m_schedules.size(); ++i)
-        if (!m_schedules[i].settledUntil.isValid())
+    for (std::size_t i = 0; i < m_schedules.size(); ++i) {
+        RepeatSchedule &schedule = m_schedules[i];
+        if (schedule.settledUntil.isValid() &&
+            now.msecsTo(schedule.settledUntil) > FutureRecordMs) {
+            qCWarning(lcOrvanta).noquote()
+                << QStringLiteral("The record of schedule %1 (%2) lies in the future: it is "
+                                  "damaged and counts from now")
+                       .arg(RepeatRules::format(schedule.rule),
+                            schedule.settledUntil.toString(Qt::ISODate));
+            schedule.settledUntil = QDateTime();
+        }
+        if (!schedule.settledUntil.isValid())
             record(i, now);
+    }
     // The next may keep its time and change its action: the tool tip changes all the same.
     m_nextIndex = -1;
     plan();
+}
+
+std::vector<std::size_t> RepeatRunner::dueAt(const QDateTime &at) const
+{
+    std::vector<std::size_t> due;
+    for (std::size_t i = 0; i < m_schedules.size(); ++i)
+        if (m_schedules[i].rule.enabled &&
+            RepeatRules::nextOccurrence(m_schedules[i].rule, at.addMSecs(-1)) == at)
+            due.push_back(i);
+    return due;
+}
+
+QDateTime RepeatRunner::nextAfter(const QDateTime &after) const
+{
+    QDateTime next;
+    for (const RepeatSchedule &schedule : m_schedules) {
+        if (!schedule.rule.enabled)
+            continue;
+        // A record ahead of the clock (set back since) still counts, on the clock's zone.
+        QDateTime from = after;
+        if (schedule.settledUntil > after)
+            from.setMSecsSinceEpoch(schedule.settledUntil.toMSecsSinceEpoch());
+        const QDateTime at = RepeatRules::nextOccurrence(schedule.rule, from);
+        if (at.isValid() && (!next.isValid() || at < next))
+            next = at;
+    }
+    return next;
 }
 
 void RepeatRunner::plan()
 {
     m_alarm->stop();
     m_wallAlarm->stop();
-    // A request on its way: planned again once the controller is Idle.
+    // Armed, or a request on its way: planned again once the controller is Idle.
     if (m_controller.state() != ArmingController::State::Idle)
         return;
     QDateTime missed = m_missed;
@@ -61,8 +98,8 @@ void RepeatRunner::plan()
             const RepeatSchedule &schedule = m_schedules[i];
             if (!schedule.rule.enabled)
                 continue;
-            // Passed without us: the program did not run, the computer slept, the clock was
-            // set past it, or another schedule's action held the controller.
+            // Passed without us: the program did not run, the computer slept, or the clock
+            // was set past it.
             const QDateTime last = RepeatRules::lastOccurrence(schedule.rule, now);
             if (last.isValid() && last > schedule.settledUntil) {
                 if (!missed.isValid() || last > missed)
@@ -70,26 +107,14 @@ void RepeatRunner::plan()
                 record(i, last);
             }
         }
-        QDateTime next;
-        int index = -1;
-        for (std::size_t i = 0; i < m_schedules.size(); ++i) {
-            const RepeatSchedule &schedule = m_schedules[i];
-            if (!schedule.rule.enabled)
-                continue;
-            // A record ahead of the clock (set back since) still counts, on the clock's zone.
-            QDateTime from = now;
-            if (schedule.settledUntil > now)
-                from.setMSecsSinceEpoch(schedule.settledUntil.toMSecsSinceEpoch());
-            const QDateTime at = RepeatRules::nextOccurrence(schedule.rule, from);
-            if (at.isValid() && (!next.isValid() || at < next)) {
-                next = at;
-                index = int(i);
-            }
-        }
+        const QDateTime next = nextAfter(now);
+        const std::vector<std::size_t> due =
+            next.isValid() ? dueAt(next) : std::vector<std::size_t>();
+        const int index = due.empty() ? -1 : int(due.front());
         const qint64 left = next.isValid() ? now.msecsTo(next) : -1;
         if (left > ArmLeadMs)
             m_wallAlarm->start(next.addMSecs(-ArmLeadMs));
-        if (left <= ArmLeadMs && next.isValid() && !armFor(next, index)) {
+        if (left <= ArmLeadMs && next.isValid() && !armFor(next)) {
             // The system said it cannot carry the action out: as good as missed.
             missed = next;
             settle(next);
@@ -100,27 +125,36 @@ void RepeatRunner::plan()
     }
 }
 
-bool RepeatRunner::armFor(const QDateTime &occurrence, int index)
+bool RepeatRunner::armFor(const QDateTime &occurrence)
 {
-    const RepeatRule &rule = m_schedules[std::size_t(index)].rule;
-    const QTime face = occurrence.time();
-    // 0:00:00 is no target of a time of day; its first second is.
-    const bool midnight = TimeRules::timeNumberOf(face) == 0;
+    // Due together: one request, for the action that ends most, forced if any asks for force.
+    const std::vector<std::size_t> due = dueAt(occurrence);
+    if (due.empty())
+        return false;
+    RepeatRule chosen = m_schedules[due.front()].rule;
+    for (std::size_t i : due) {
+        const RepeatRule &rule = m_schedules[i].rule;
+        if (weight(rule.action) > weight(chosen.action))
+            chosen = rule;
+    }
+    bool force = false;
+    for (std::size_t i : due)
+        force = force || (m_schedules[i].rule.action == chosen.action && m_schedules[i].rule.force);
     m_occurrence = occurrence;
-    m_due = midnight ? occurrence.addSecs(1) : occurrence;
-    m_target = midnight ? 1 : TimeRules::timeNumberOf(face);
+    m_armedRule = chosen;
     m_armed = true;
-    const ArmOrder order{rule.action,
-                         rule.force,
-                         TimeMode::TimeOfDay,
-                         {QString::number(m_target / 10000), QString::number(m_target / 100 % 100),
-                          QString::number(m_target % 100)}};
+    m_passed = false;
+    ArmOrder order;
+    order.action = chosen.action;
+    order.force = force;
+    order.mode = TimeMode::TimeOfDay;
+    order.moment = occurrence;
     if (m_controller.arm(order))
         return true;
     m_armed = false;
     qCWarning(lcOrvanta).noquote()
         << QStringLiteral("The schedule %1 is not armed: %2")
-               .arg(RepeatRules::format(rule), m_controller.whyNot(rule.action));
+               .arg(RepeatRules::format(chosen), m_controller.whyNot(chosen.action));
     return false;
 }
 
@@ -129,65 +163,36 @@ void RepeatRunner::onStateChanged(ArmingController::State state)
     if (!m_armed || state == ArmingController::State::Armed ||
         state == ArmingController::State::Waiting)
         return;
-    // Requesting: settled before the session may end. Idle: carried out, refused or
-    // cancelled; only this occurrence is skipped.
+    // Requesting: settled before the session may end. Idle: carried out, refused, cancelled
+    // or passed unseen; only this occurrence is skipped.
     if (m_occurrence.isValid()) {
         settle(m_occurrence);
+        m_missed = m_passed ? m_occurrence : QDateTime();
         m_occurrence = QDateTime();
-        m_missed = QDateTime();
     }
     if (state == ArmingController::State::Idle) {
         m_armed = false;
+        m_passed = false;
         // From the event loop: whoever hears of this Idle hears of it before the next arming.
         m_alarm->start(0);
     }
 }
 
-void RepeatRunner::onTicked()
-{
-    if (!m_armed || m_controller.state() != ArmingController::State::Armed)
-        return;
-    // Postponed: the clock face it waits for moved on by as much.
-    const int target = m_controller.schedule().targetTime();
-    if (target != m_target) {
-        int moved = secondsOfDay(target) - secondsOfDay(m_target);
-        if (moved < 0)
-            moved += 24 * 3600;
-        m_due = m_due.addSecs(moved);
-        m_target = target;
-    }
-    if (m_clock.now() < m_due)
-        return;
-    // The tick that passed it did not fire: slept through, or the clock was set past it. The
-    // controller's schedule would wait for the same time tomorrow, which may be no day of ours.
-    const QDateTime occurrence = m_occurrence;
-    m_armed = false;
-    m_occurrence = QDateTime();
-    m_controller.stop();
-    m_missed = occurrence;
-    settle(occurrence);
-    m_alarm->start(0);
-}
-
 void RepeatRunner::settle(const QDateTime &at)
 {
-    for (std::size_t i = 0; i < m_schedules.size(); ++i) {
-        const RepeatSchedule &schedule = m_schedules[i];
-        if (schedule.rule.enabled && schedule.settledUntil < at &&
-            RepeatRules::nextOccurrence(schedule.rule, at.addMSecs(-1)) == at)
+    for (std::size_t i : dueAt(at))
+        if (m_schedules[i].settledUntil < at)
             record(i, at);
-    }
 }
 
 void RepeatRunner::record(std::size_t index, const QDateTime &at)
 {
     m_schedules[index].settledUntil = at;
     QString error;
-    if (m_store && !RepeatRules::saveSettled(*m_store, int(index), at, &error))
+    if (m_store && !RepeatRules::saveSettled(*m_store, m_schedules[index], &error))
         qCWarning(lcOrvanta).noquote()
             << QStringLiteral("The record of schedule %1 is not saved: %2")
-                   .arg(index + 1)
-                   .arg(error);
+                   .arg(RepeatRules::format(m_schedules[index].rule), error);
 }
 
 void RepeatRunner::publish(const QDateTime &next, int index, const QDateTime &missed)
@@ -203,8 +208,23 @@ void RepeatRunner::publish(const QDateTime &next, int index, const QDateTime &mi
 QString RepeatRunner::toolTip() const
 {
     QStringList lines;
-    if (m_nextIndex >= 0)
-        lines << RepeatRules::toolTipLine(m_schedules[std::size_t(m_nextIndex)].rule, m_next);
+    if (m_nextIndex >= 0) {
+        // Due together: the action that goes out, and what it leaves out.
+        const std::vector<std::size_t> due = dueAt(m_next);
+        RepeatRule chosen = m_schedules[std::size_t(m_nextIndex)].rule;
+        for (std::size_t i : due)
+            if (weight(m_schedules[i].rule.action) > weight(chosen.action))
+                chosen = m_schedules[i].rule;
+        QString line = RepeatRules::toolTipLine(chosen, m_next, m_clock.now());
+        QStringList left;
+        for (std::size_t i : due)
+            if (m_schedules[i].rule.action != chosen.action &&
+                !left.contains(PowerTexts::actionCaption(m_schedules[i].rule.action)))
+                left << PowerTexts::actionCaption(m_schedules[i].rule.action);
+        if (!left.isEmpty())
+            line += tr(" (instead of %1, due at the same time)").arg(left.join(tr(", ")));
+        lines << line;
+    }
     if (m_missed.isValid())
         lines << RepeatRules::missedLine(m_missed);
     return lines.join(u'\n');

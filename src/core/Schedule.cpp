@@ -57,10 +57,27 @@ bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
     return true;
 }
 
+bool Schedule::armAt(const QDateTime &moment)
+{
+    if (!moment.isValid())
+        return false;
+    m_mode = TimeMode::TimeOfDay;
+    m_moment = moment;
+    m_target = TimeRules::timeNumberOf(moment.time());
+    m_armed = true;
+    m_lastCheck = m_clock.now();
+    m_sleptMs = m_clock.suspendedMs();
+    scheduleNext();
+    m_warned = false;
+    warnIfNear();
+    return true;
+}
+
 void Schedule::disarm()
 {
     m_armed = false;
     m_target = 0;
+    m_moment = QDateTime();
     m_alarm->stop();
 }
 
@@ -77,6 +94,11 @@ qint64 Schedule::secondsUntilDue() const
                            1
                      : 1;
     }
+    if (m_moment.isValid()) {
+        // Whole seconds as a clock shows them: the tick lands just after a second begins.
+        const qint64 ms = m_lastCheck.msecsTo(m_moment);
+        return ms <= 0 ? 0 : (ms + 999) / 1000;
+    }
     const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
     const QTime now = m_lastCheck.time();
     const qint64 seconds = QTime(now.hour(), now.minute(), now.second()).secsTo(target);
@@ -88,7 +110,10 @@ void Schedule::postpone(int seconds)
     if (!m_armed)
         return;
     m_warned = false;
-    if (m_mode == TimeMode::TimeOfDay) {
+    if (m_moment.isValid()) {
+        m_moment = m_moment.addSecs(seconds);
+        m_target = TimeRules::timeNumberOf(m_moment.time());
+    } else if (m_mode == TimeMode::TimeOfDay) {
         const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
         // The one time of day no clock shows as a target: 0:00:00 is a second later.
         m_target = std::max(1, TimeRules::timeNumberOf(target.addSecs(seconds)));
@@ -141,7 +166,23 @@ void Schedule::tick()
     const bool wokeInWarning = m_warned && slept - m_sleptMs >= WokeAfterMs;
     m_sleptMs = slept;
     bool isDue = false;
-    if (m_mode == TimeMode::TimeOfDay) {
+    if (m_moment.isValid()) {
+        const QDateTime now = m_clock.now();
+        const qint64 gap = m_lastCheck.msecsTo(now);
+        m_lastCheck = now;
+        if (now >= m_moment) {
+            // Reached by a tick of ours, or by one late within the grace: due. Passed in a
+            // sleep or by a clock set on: never carried out late.
+            if (gap > 0 && gap <= TimeRules::LateTickToleranceMs && !wokeInWarning &&
+                m_moment.msecsTo(now) <= TimeRules::LateTickToleranceMs) {
+                isDue = true;
+            } else {
+                disarm();
+                emit passed();
+                return;
+            }
+        }
+    } else if (m_mode == TimeMode::TimeOfDay) {
         const QDateTime now = m_clock.now();
         isDue = TimeRules::timeOfDayDue(m_target, m_lastCheck, now);
         m_lastCheck = now;

@@ -32,11 +32,19 @@ public:
     bool arm(TimeMode mode, const std::array<QString, 3> &fields);
     // Whether arm() would take these fields.
     static bool accepts(TimeMode mode, const std::array<QString, 3> &fields);
+    // Arms for a moment in real time (a schedule's occurrence): the warning minute, the
+    // seconds left and Postpone count real seconds, whatever the clock face does meanwhile
+    // (a daylight saving change, a time-zone change). A moment passed unseen (slept through,
+    // the clock set past it beyond the late tick's grace) is never carried out late: passed()
+    // says so instead of due(). False for an invalid moment.
+    bool armAt(const QDateTime &moment);
     void disarm();
 
     bool armed() const { return m_armed; }
     TimeMode mode() const { return m_mode; }
     int targetTime() const { return m_target; }
+    // The moment armAt() was given, moved on by Postpone; invalid when armed from fields.
+    QDateTime moment() const { return m_moment; }
     // Milliseconds until the next tick as scheduled now; -1 while disarmed.
     qint64 msUntilNextTick() const { return m_alarm->remainingMs(); }
     // Whole seconds until the action is due, as of the last tick (or arming); -1 while
@@ -60,6 +68,8 @@ signals:
     void warning(qint64 secondsLeft);
     // After every tick that did not end the schedule.
     void ticked();
+    // The moment of armAt() went by unseen. The schedule is already disarmed.
+    void passed();
 
 private:
     void tick();
@@ -81,4 +91,5 @@ private:
     QDateTime m_lastCheck;
     // The clock's sleep as of the last check.
     qint64 m_sleptMs = 0;
+    QDateTime m_moment;
 };

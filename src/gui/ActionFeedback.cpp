@@ -1,6 +1,6 @@
 #include "gui/ActionFeedback.h"
 
-#include "core/ArmingController.h"
+#include "core/ArmingService.h"
 #include "gui/ControlPanel.h"
 #include "gui/MessageBox.h"
 #include "gui/TimeRow.h"
@@ -9,32 +9,39 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
-ActionFeedback::ActionFeedback(QWidget &window, ArmingController &arming, ControlPanel &panel,
+ActionFeedback::ActionFeedback(QWidget &window, ArmingService &service, ControlPanel &panel,
                                TrayController &tray, MessageBoxService &messages)
-    : QObject(&window), m_window(window), m_arming(arming), m_panel(panel), m_tray(tray),
+    : QObject(&window), m_window(window), m_service(service), m_panel(panel), m_tray(tray),
       m_messages(messages)
 {
-    connect(&m_arming, &ArmingController::capabilitiesProbed, this,
-            [this] { m_panel.showCapabilities(m_arming); });
-    connect(&m_arming, &ArmingController::refused, this,
+    connect(&m_service, &ArmingService::capabilitiesChanged, this,
+            [this] { m_panel.showCapabilities(m_service.hand()); });
+    connect(&m_service.hand(), &ArmingController::refused, this,
             [this](Action action, bool, const PowerResult &result) { onRefused(action, result); });
     // A countdown ran its fields down to zero: after a sleep or a lock they show what was
-    // armed again, so that Start arms the same once more.
-    connect(&m_arming, &ArmingController::carriedOut, this,
-            [this] { m_panel.row(m_arming.order().mode)->setTexts(m_arming.order().fields); });
+    // armed again, so that Start arms the same once more. A wait counted nothing down, and
+    // its order holds no fields: the rows stay as they are.
+    connect(&m_service.hand(), &ArmingController::carriedOut, this, [this] {
+        const ArmOrder &order = m_service.hand().order();
+        const bool counted = std::any_of(order.fields.begin(), order.fields.end(),
+                                         [](const QString &field) { return !field.isEmpty(); });
+        if (counted)
+            m_panel.row(order.mode)->setTexts(order.fields);
+    });
     m_window.installEventFilter(this);
 }
 
 void ActionFeedback::probe()
 {
-    m_arming.probeCapabilities();
+    m_service.probeCapabilities();
 }
 
 bool ActionFeedback::refuse(Action action)
 {
-    const QString why = m_arming.whyNot(action);
+    const QString why = m_service.whyNot(action);
     if (!why.isEmpty())
         m_messages.information(&m_window, why);
     return !why.isEmpty();

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class ArmingController;
+class ArmingService;
 class ControlPanel;
 class MessageBoxService;
 class QWidget;
@@ -18,7 +18,7 @@ class ActionFeedback final : public QObject
 {
     Q_OBJECT
 public:
-    ActionFeedback(QWidget &window, ArmingController &arming, ControlPanel &panel,
+    ActionFeedback(QWidget &window, ArmingService &service, ControlPanel &panel,
                    TrayController &tray, MessageBoxService &messages);
 
     // Asks the system what it can carry out now; the panel follows the answer.
@@ -33,7 +33,7 @@ private:
     void onRefused(Action action, const PowerResult &result);
 
     QWidget &m_window;
-    ArmingController &m_arming;
+    ArmingService &m_service;
     ControlPanel &m_panel;
     TrayController &m_tray;
     MessageBoxService &m_messages;

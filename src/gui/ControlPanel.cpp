@@ -190,7 +190,7 @@ void ControlPanel::setMode(TimeMode mode)
 ArmOrder ControlPanel::order() const
 {
     const TimeMode mode = selectedMode();
-    return {selectedAction(), m_forceBox->forces(), mode, row(mode)->texts()};
+    return {selectedAction(), m_forceBox->forces(), mode, row(mode)->texts(), {}};
 }
 
 void ControlPanel::setOrder(const ArmOrder &order)

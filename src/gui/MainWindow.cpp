@@ -3,6 +3,7 @@
 #include "gui/ScheduleHost.h"
 
 #include "core/AppInfo.h"
+#include "core/ArmingService.h"
 #include "core/CommandLine.h"
 #include "core/Condition.h"
 #include "core/Log.h"
@@ -32,8 +33,8 @@
 #include <QTimer>
 
 MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
-    : QMainWindow(parent), m_services(services),
-      m_arming(new ArmingController(*services.clock, *services.power, services.notifier, this))
+    : QMainWindow(parent), m_services(services), m_service(*services.arming),
+      m_arming(&services.arming->hand())
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -44,9 +45,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     DesignLayout layout;
     m_panel = new ControlPanel(layout, this);
     setCentralWidget(m_panel);
-    if (services.schedules)
-        m_schedules = new ScheduleHost(*this, *services.clock, *services.power, *services.schedules,
-                                       services.autostart, *services.messages);
+    if (m_service.hasSchedules())
+        m_schedules = new ScheduleHost(*this, m_service, *services.messages);
     buildMenus();
     layout.apply();
 
@@ -63,11 +63,14 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     });
     connect(m_arming, &ArmingController::stateChanged, this, &MainWindow::onStateChanged);
     connect(m_arming, &ArmingController::fieldWritten, this, &MainWindow::onFieldWritten);
+    connect(m_arming, &ArmingController::ordered, this, &MainWindow::onOrdered);
     connect(m_arming, &ArmingController::ticked, this, &MainWindow::showStatus);
+    connect(&m_service.scheduled(), &ArmingController::stateChanged, this,
+            &MainWindow::updateTrayEntries);
     connect(m_arming, &ArmingController::conditionFailed, this,
             [this](const QString &reason) { m_services.messages->information(this, reason); });
     // No notification could be shown: the warning comes in a window of its own.
-    new WarningWindow(*m_arming, this);
+    new WarningWindow(m_service, this);
     // Said once by the notifier or the tray; the window keeps saying it while it waits again.
     connect(m_arming, &ArmingController::warningWithdrawn, this, [this](const QString &text) {
         m_withdrawn = text;
@@ -77,13 +80,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
         m_accepted = true;
         close();
     };
-    connect(m_arming, &ArmingController::accepted, this, sessionEnds);
-    if (m_schedules) {
-        connect(m_arming, &ArmingController::capabilitiesProbed, m_schedules,
-                [this] { m_schedules->setCapabilities(m_arming->capabilities()); });
-        connect(m_schedules, &ScheduleHost::changed, this, &MainWindow::showStatus);
-        connect(m_schedules, &ScheduleHost::sessionEnds, this, sessionEnds);
-    }
+    connect(&m_service, &ArmingService::sessionEnds, this, sessionEnds);
+    connect(&m_service, &ArmingService::schedulesChanged, this, &MainWindow::showStatus);
     connect(m_arming, &ArmingController::unanswered, this, [this] {
         if (m_tray->windowOutOfSight())
             m_tray->restoreWindow();
@@ -94,7 +92,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     connect(m_panel, &ControlPanel::edited, this, [this] { setSettingsChanged(true); });
     connect(m_panel, &ControlPanel::startClicked, this, &MainWindow::onStartClicked);
     connect(m_panel, &ControlPanel::hideClicked, this, [this] { m_tray->hideWindow(); });
-    m_feedback = new ActionFeedback(*this, *m_arming, *m_panel, *m_tray, *m_services.messages);
+    m_feedback = new ActionFeedback(*this, m_service, *m_panel, *m_tray, *m_services.messages);
     m_panel->startButton()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -111,7 +109,7 @@ void MainWindow::buildMenus()
     m_saveAction = action(tr("Save settings"), "saveAction", &MainWindow::saveSettings);
     m_loadAction = action(tr("Load settings"), "loadAction", &MainWindow::loadSettings);
     m_warnAction = action(tr("Warn a minute before"), "warnAction", [this](bool on) {
-        m_arming->setWarningEnabled(on);
+        m_service.setWarningEnabled(on);
         setSettingsChanged(true);
     });
     m_warnAction->setCheckable(true);
@@ -128,9 +126,8 @@ void MainWindow::buildMenus()
     m_tray = new TrayController(this, *m_services.trayAnimator, this);
     connect(m_tray, &TrayController::aboutRequested, this, &MainWindow::showAbout);
     connect(m_tray, &TrayController::exitRequested, this, &MainWindow::close);
-    connect(m_tray, &TrayController::postponeRequested, this,
-            [this] { m_arming->postpone(ArmingController::PostponeSeconds); });
-    connect(m_tray, &TrayController::stopRequested, this, [this] { m_arming->stop(); });
+    connect(m_tray, &TrayController::postponeRequested, this, [this] { m_service.postponeAll(); });
+    connect(m_tray, &TrayController::stopRequested, this, [this] { m_service.stopAll(); });
     QAction *schedules = action(tr("Schedules…"), "schedulesAction", [this] {
         if (m_schedules)
             m_schedules->showDialog();
@@ -149,9 +146,9 @@ void MainWindow::buildMenus()
     file->addSeparator();
     file->addAction(exit);
 
-    if (m_services.waits) {
-        m_waitMenu = new WaitMenu(*menuBar(), *this, *m_services.waits, *m_services.settings,
-                                  *m_services.messages, *m_arming, *m_panel);
+    if (m_service.hasWaits()) {
+        m_waitMenu = new WaitMenu(*menuBar(), *this, m_service, *m_services.settings,
+                                  *m_services.messages, *m_panel);
         connect(m_waitMenu, &WaitMenu::started, this,
                 [this] { onStateChanged(m_arming->state()); });
     }
@@ -182,8 +179,9 @@ void MainWindow::prepare()
         QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
     loadSettings();
     m_feedback->probe();
-    if (m_schedules)
-        m_schedules->load();
+    m_service.loadSchedules();
+    // The tool tip says "Next: …" from the start, not only once the list changes.
+    showStatus();
 }
 
 void MainWindow::showCentred()
@@ -223,9 +221,6 @@ CommandOutcome MainWindow::apply(const Command &command)
         return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
     if (m_closed)
         return {Kind::Refused, tr("Orvanta is closing")};
-    if (command.schedules)
-        return m_schedules ? m_schedules->apply(*command.schedules)
-                           : CommandOutcome{Kind::Refused, tr("schedules are not available here")};
     const bool arming = command.arm || command.wait;
     // A window in view only comes forward; the animation is for one coming back. One not
     // shown yet is shown once the first start's command is applied.
@@ -236,31 +231,7 @@ CommandOutcome MainWindow::apply(const Command &command)
         activateWindow();
     } else if ((command.show || arming) && m_startedHidden)
         showCentred();
-    if ((command.cancel || arming) && m_arming->state() == ArmingController::State::Requesting)
-        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
-    if (command.wait) {
-        if (!m_waitMenu)
-            return {Kind::Refused, tr("waits besides the clock are not available here")};
-        // The action and Force are chosen as the user would before the Wait menu.
-        const QString why = m_waitMenu->start(
-            command.wait->order,
-            ArmOrder{command.wait->action, command.wait->force, m_panel->selectedMode(),
-                     m_panel->row(m_panel->selectedMode())->texts()});
-        return {why.isEmpty() ? Kind::Applied : Kind::Refused, why};
-    }
-    // What the system cannot carry out leaves what is armed as it is.
-    if (const QString why = command.arm ? m_arming->whyNot(command.arm->action) : QString();
-        !why.isEmpty())
-        return {Kind::Refused, why};
-    if (command.cancel || command.arm)
-        m_arming->stop();
-    if (!command.arm)
-        return {};
-    const Command::Arm &order = *command.arm;
-    m_panel->setOrder({order.action, order.force, order.mode, order.fields});
-    if (m_arming->arm(m_panel->order()))
-        return {};
-    return {Kind::Refused, tr("the time was refused")};
+    return m_service.apply(command);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -270,7 +241,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_closed)
         return;
     m_closed = true;
-    m_arming->stop();
+    // Nothing acts once the program has gone.
+    m_service.stopAll();
     if (m_about)
         m_about->close();
     m_tray->removeIcon();
@@ -280,8 +252,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::onStartClicked()
 {
     // Force is read at arming: the box cannot change while armed.
-    if (m_arming->state() != ArmingController::State::Idle)
-        m_arming->stop();
+    // Stop stops whatever is about to act, a schedule's occurrence in its minute too.
+    if (m_arming->state() != ArmingController::State::Idle || m_service.scheduled().armed())
+        m_service.stopAll();
     else if (!m_feedback->refuse(m_panel->selectedAction()))
         m_arming->arm(m_panel->order());
 }
@@ -294,11 +267,34 @@ void MainWindow::onStateChanged(ArmingController::State state)
     // A wait replaces what is armed only once it has started, so it may be chosen over it.
     if (m_waitMenu)
         m_waitMenu->menu()->setEnabled(state != ArmingController::State::Requesting);
-    m_tray->setArmedEntries(m_arming->armed(), m_arming->canPostpone(),
-                            m_arming->postponeCaption());
+    updateTrayEntries();
     m_withdrawn.clear();
     showStatus();
     updateRefresh();
+}
+
+void MainWindow::updateTrayEntries()
+{
+    const ArmingController &which = m_arming->canPostpone() ? *m_arming : m_service.scheduled();
+    m_tray->setArmedEntries(m_service.anythingArmed(), m_service.canPostpone(),
+                            which.postponeCaption());
+    m_panel->showState(m_service.scheduled().armed() && !m_arming->armed()
+                           ? ArmingController::State::Armed
+                           : m_arming->state());
+}
+
+void MainWindow::onOrdered()
+{
+    const ArmOrder order = m_arming->order();
+    // A wait keeps the rows as they are; an order from the command line shows in them.
+    const TimeMode mode = m_arming->condition() ? m_panel->selectedMode() : order.mode;
+    const std::array<QString, 3> fields =
+        m_arming->condition() ? m_panel->row(mode)->texts() : order.fields;
+    // Armed from the panel itself: nothing to show, and nothing marked as changed.
+    const ArmOrder shown = m_panel->order();
+    if (shown.action != order.action || shown.force != order.force || shown.mode != mode ||
+        shown.fields != fields)
+        m_panel->setOrder({order.action, order.force, mode, fields, {}});
 }
 
 void MainWindow::updateRefresh()
@@ -322,7 +318,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::showStatus()
 {
     // What is armed by hand first, then the next schedule.
-    QStringList tips{m_arming->toolTip(), m_schedules ? m_schedules->toolTip() : QString()};
+    QStringList tips{m_arming->toolTip(), m_service.schedulesToolTip()};
     tips.removeAll(QString());
     m_tray->setToolTip(tips.isEmpty() ? QStringLiteral("Carrowmelden") : tips.join(u'\n'));
     // A wait besides the clock shows what it waits for in place of the time rows.
@@ -376,7 +372,7 @@ void MainWindow::loadSettings()
     const Choices choices = Settings::load(*m_services.settings);
     m_panel->setChoices(choices);
     m_warnAction->setChecked(choices.warning);
-    m_arming->setWarningEnabled(choices.warning);
+    m_service.setWarningEnabled(choices.warning);
     setSettingsChanged(false);
 }
 

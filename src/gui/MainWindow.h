@@ -11,11 +11,9 @@
 
 class AboutDialog;
 class ActionFeedback;
-class Autostart;
+class ArmingService;
 class ControlPanel;
-class Clock;
 class MessageBoxService;
-class Notifier;
 class QAction;
 class QMenu;
 class QTimer;
@@ -25,31 +23,22 @@ class TrayAnimator;
 class TrayWatcher;
 class TrayController;
 class WaitMenu;
-class Waits;
 class WebOpener;
 
 // Everything the main window reaches outside the process through. Not owned.
 struct MainWindowServices
 {
-    PowerRequester *power = nullptr;
+    // What is armed, from every door; the window is one view of it.
+    ArmingService *arming = nullptr;
     SettingsStore *settings = nullptr;
     MessageBoxService *messages = nullptr;
     WebOpener *web = nullptr;
-    Clock *clock = nullptr;
     TrayAnimator *trayAnimator = nullptr;
-    // Warns before the action; may be null (the tray icon's balloon says it then).
-    Notifier *notifier = nullptr;
-    // Waits besides the clock; may be null (the Wait menu is left out then).
-    Waits *waits = nullptr;
-    // The repeating schedules' own settings group; may be null (no schedules then).
-    SettingsStore *schedules = nullptr;
-    // Starts the program with the session while a schedule is on; may be null.
-    Autostart *autostart = nullptr;
 };
 
 // The main window: the action, Force, the time settings, Start/Stop and the button that
 // hides the window into the notification area; File and Help menus. What is armed, and
-// what happens when it is due, belongs to the ArmingController; the window shows its state.
+// what happens when it is due, belongs to the arming service; the window shows its state.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -70,12 +59,9 @@ public:
     // menu itself. watcher (may be null) tells when an area comes or goes.
     void addTrayIcon(bool menuDrawnByHost, TrayWatcher *watcher);
 
-    // Does what a command line asks, as the user would in the window: arming sets the
-    // choices and presses Start, or waits as the Wait menu would (nothing is saved).
+    // Does what a command line asks through the arming service, and brings the window forward
+    // where it arms or asks to be shown (nothing is saved).
     CommandOutcome apply(const Command &command);
-
-    bool armed() const { return m_arming->armed(); }
-    ArmingController *arming() const { return m_arming; }
 
 signals:
     // The window has closed for good; the program ends.
@@ -96,6 +82,9 @@ private:
     void updateRefresh();
     void onStateChanged(ArmingController::State state);
     void onFieldWritten(int index, const QString &text);
+    // What is armed by hand shows in the panel, whichever door armed it.
+    void onOrdered();
+    void updateTrayEntries();
     void setSettingsChanged(bool changed);
     void saveSettings();
     void loadSettings();
@@ -103,6 +92,7 @@ private:
     void openAddress(const QString &page);
 
     MainWindowServices m_services;
+    ArmingService &m_service;
     ArmingController *m_arming = nullptr;
     bool m_closed = false;
     // showCentred() has run: a command may bring the window forward.

@@ -1,75 +1,50 @@
 #include "gui/ScheduleHost.h"
 
-#include "core/ArmingController.h"
-#include "core/Autostart.h"
-#include "core/Log.h"
-#include "core/RepeatEdit.h"
-#include "core/RepeatRunner.h"
-#include "core/SettingsStore.h"
+#include "core/ArmingService.h"
+#include "core/RepeatRule.h"
 #include "gui/MessageBox.h"
 #include "gui/SchedulesDialog.h"
-#include "gui/WarningWindow.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QWidget>
 
-ScheduleHost::ScheduleHost(QWidget &window, const Clock &clock, PowerRequester &power,
-                           SettingsStore &store, Autostart *autostart, MessageBoxService &messages)
-    : QObject(&window), m_window(window), m_store(store), m_autostart(autostart),
-      m_messages(messages),
-      // No notifier: the notification's Postpone and Cancel would reach the window's own
-      // controller too. The warning is a window of its own instead.
-      m_arming(new ArmingController(clock, power, nullptr, this)),
-      m_runner(new RepeatRunner(clock, *m_arming, &store, this)), m_status(new QLabel(&window))
+ScheduleHost::ScheduleHost(QWidget &window, ArmingService &service, MessageBoxService &messages)
+    : QObject(&window), m_window(window), m_service(service), m_messages(messages),
+      m_status(new QLabel(&window))
 {
     m_status->setObjectName(QStringLiteral("scheduleStatus"));
     m_status->setContentsMargins(0, 0, m_status->fontMetrics().averageCharWidth(), 0);
     m_status->hide();
-    connect(this, &ScheduleHost::changed, this, &ScheduleHost::showNext);
-    new WarningWindow(*m_arming, &window);
-    connect(m_runner, &RepeatRunner::changed, this, &ScheduleHost::changed);
-    connect(m_arming, &ArmingController::accepted, this, &ScheduleHost::sessionEnds);
-    connect(m_arming, &ArmingController::refused, this,
-            [this](Action action, bool, const PowerResult &result) {
-                m_messages.information(&m_window, PowerTexts::refusalMessage(action, result));
-            });
-    connect(m_arming, &ArmingController::unanswered, this, [this] {
-        m_messages.information(&m_window, tr("The system has not answered the schedule's "
-                                             "request yet.\r\nIt may still happen: save your "
-                                             "work."));
+    connect(&m_service, &ArmingService::schedulesChanged, this, [this] {
+        showNext();
+        refreshDialog();
     });
+    connect(&m_service, &ArmingService::capabilitiesChanged, this, &ScheduleHost::refreshDialog);
+    connect(&m_service, &ArmingService::scheduleMessage, this,
+            [this](const QString &text) { m_messages.information(&m_window, text); });
+    showNext();
 }
 
 ScheduleHost::~ScheduleHost() = default;
 
-void ScheduleHost::load()
-{
-    QString error;
-    if (!m_store.reload(&error))
-        qCWarning(lcOrvanta, "the schedules could not be read: %s", qUtf8Printable(error));
-    std::vector<RepeatSchedule> schedules = RepeatRules::load(m_store);
-    m_runner->setSchedules(std::move(schedules));
-    // The entry follows the schedules, also where the user removed it meanwhile.
-    updateAutostart();
-}
-
 void ScheduleHost::showNext()
 {
-    const QDateTime next = m_runner->next();
+    const QDateTime next = m_service.nextOccurrence();
     m_status->setVisible(next.isValid());
     if (!next.isValid())
         return;
-    m_status->setText(tr("Next: %1 %2")
-                          .arg(QLocale().dayName(next.date().dayOfWeek(), QLocale::ShortFormat),
-                               next.time().toString(QStringLiteral("HH:mm"))));
-    m_status->setToolTip(toolTip());
-    m_status->setAccessibleName(toolTip());
-}
-
-QString ScheduleHost::toolTip() const
-{
-    return m_runner->toolTip();
+    // A date where the weekday alone would read as this week.
+    const bool far = QDate::currentDate().daysTo(next.date()) > 6;
+    const QString day = QLocale().dayName(next.date().dayOfWeek(), QLocale::ShortFormat);
+    const QString when =
+        far ? day + u' ' + QLocale().toString(next.date(), QStringLiteral("d MMM")) : day;
+    m_status->setText(tr("Next: %1 %2").arg(when, next.time().toString(QStringLiteral("HH:mm"))));
+    // Sized to its text now: a corner widget laid out before would clip it.
+    m_status->adjustSize();
+    m_status->setToolTip(m_service.schedulesToolTip());
+    m_status->setAccessibleName(m_service.schedulesToolTip());
 }
 
 void ScheduleHost::showDialog()
@@ -77,92 +52,38 @@ void ScheduleHost::showDialog()
     if (!m_dialog) {
         m_dialog = new SchedulesDialog(&m_window);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_dialog, &SchedulesDialog::rulesEdited, this,
-                [this](const QList<RepeatRule> &rules) {
-                    const std::vector<RepeatSchedule> &old = m_runner->schedules();
-                    std::vector<RepeatSchedule> schedules;
-                    for (qsizetype i = 0; i < rules.size(); ++i) {
-                        // What is unchanged keeps its record; a new, changed or switched-on
-                        // schedule counts from now.
-                        const bool same = std::size_t(i) < old.size() && old[i].rule == rules[i];
-                        schedules.push_back({rules[i], same ? old[i].settledUntil : QDateTime()});
-                    }
-                    commit(std::move(schedules));
-                });
+        connect(m_dialog, &SchedulesDialog::added, this, [this](const RepeatRule &rule) {
+            QString error;
+            said(m_service.addSchedule(rule, &error), error);
+        });
+        connect(m_dialog, &SchedulesDialog::changed, this, [this](int key, const RepeatRule &rule) {
+            QString error;
+            said(m_service.changeSchedule(key, rule, &error), error);
+        });
+        connect(m_dialog, &SchedulesDialog::removed, this, [this](int key) {
+            QString error;
+            said(m_service.removeSchedule(key, &error), error);
+        });
     }
-    m_dialog->setRules(rules());
-    m_dialog->setStartNote(startNote());
-    m_dialog->setCapabilities(m_capabilities);
+    refreshDialog();
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
 }
 
-void ScheduleHost::setCapabilities(const Capabilities &capabilities)
+void ScheduleHost::said(bool done, const QString &error)
 {
-    m_capabilities = capabilities;
-    if (m_dialog)
-        m_dialog->setCapabilities(capabilities);
+    if (!done)
+        m_messages.information(m_dialog ? static_cast<QWidget *>(m_dialog) : &m_window, error);
+    // Refused or not, the list shows what holds now.
+    refreshDialog();
 }
 
-CommandOutcome ScheduleHost::apply(const ScheduleEdit &edit)
+void ScheduleHost::refreshDialog()
 {
-    if (const Capability &can = m_capabilities[std::size_t(edit.action)];
-        edit.kind == ScheduleEdit::Kind::Add && !can.possible)
-        return {CommandOutcome::Kind::Refused, can.reason};
-    std::vector<RepeatSchedule> schedules = m_runner->schedules();
-    CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
-    if (outcome.kind == CommandOutcome::Kind::Applied && edit.kind != ScheduleEdit::Kind::List)
-        commit(std::move(schedules));
-    if (edit.kind == ScheduleEdit::Kind::List && !m_runner->toolTip().isEmpty())
-        outcome.text += QLatin1Char('\n') + m_runner->toolTip();
-    return outcome;
-}
-
-void ScheduleHost::commit(std::vector<RepeatSchedule> schedules)
-{
-    m_runner->setSchedules(std::move(schedules));
-    QString error;
-    if (!RepeatRules::save(m_store, m_runner->schedules(), &error))
-        m_messages.information(
-            &m_window,
-            tr("The schedules could not be saved to %1:\r\n%2").arg(m_store.location(), error));
-    updateAutostart();
-    if (m_dialog) {
-        m_dialog->setRules(rules());
-        m_dialog->setStartNote(startNote());
-    }
-    emit changed();
-}
-
-void ScheduleHost::updateAutostart()
-{
-    if (!m_autostart)
+    if (!m_dialog)
         return;
-    const bool wanted = RepeatEdit::anyEnabled(m_runner->schedules());
-    QString error;
-    if (m_autostart->isEnabled() == wanted || m_autostart->setEnabled(wanted, &error))
-        m_autostartError.clear();
-    else
-        m_autostartError = error;
-}
-
-QString ScheduleHost::startNote() const
-{
-    if (!m_autostartError.isEmpty())
-        return m_autostartError;
-    if (!m_autostart)
-        return tr("Orvanta carries the schedules out while it runs.");
-    return RepeatEdit::anyEnabled(m_runner->schedules())
-               ? tr("While a schedule is on, Orvanta starts with your session, hidden in the "
-                    "notification area.")
-               : tr("Orvanta starts with your session while a schedule is on.");
-}
-
-QList<RepeatRule> ScheduleHost::rules() const
-{
-    QList<RepeatRule> rules;
-    for (const RepeatSchedule &schedule : m_runner->schedules())
-        rules << schedule.rule;
-    return rules;
+    m_dialog->setCapabilities(m_service.capabilities());
+    m_dialog->setSchedules(m_service.schedules());
+    m_dialog->setStartNote(m_service.startNote());
 }

@@ -126,10 +126,12 @@ SchedulesDialog::SchedulesDialog(QWidget *parent) : QDialog(parent)
     connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
         const int row = m_list->row(item);
         const bool on = item->checkState() == Qt::Checked;
-        if (row < 0 || row >= m_rules.size() || m_rules[row].enabled == on)
+        if (row < 0 || std::size_t(row) >= m_schedules.size() ||
+            m_schedules[std::size_t(row)].rule.enabled == on)
             return;
-        m_rules[row].enabled = on;
-        emit rulesEdited(m_rules);
+        RepeatRule rule = m_schedules[std::size_t(row)].rule;
+        rule.enabled = on;
+        emit changed(m_schedules[std::size_t(row)].key, rule);
     });
     connect(m_list, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { edit(m_list->row(item)); });
@@ -152,11 +154,9 @@ SchedulesDialog::SchedulesDialog(QWidget *parent) : QDialog(parent)
     connect(m_editButton, &QPushButton::clicked, this, [this] { edit(m_list->currentRow()); });
     connect(m_removeButton, &QPushButton::clicked, this, [this] {
         const int row = m_list->currentRow();
-        if (row < 0 || row >= m_rules.size())
+        if (row < 0 || std::size_t(row) >= m_schedules.size())
             return;
-        m_rules.removeAt(row);
-        showRules();
-        emit rulesEdited(m_rules);
+        emit removed(m_schedules[std::size_t(row)].key);
     });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -166,9 +166,9 @@ SchedulesDialog::SchedulesDialog(QWidget *parent) : QDialog(parent)
     showRules();
 }
 
-void SchedulesDialog::setRules(const QList<RepeatRule> &rules)
+void SchedulesDialog::setSchedules(const std::vector<RepeatSchedule> &schedules)
 {
-    m_rules = rules;
+    m_schedules = schedules;
     showRules();
 }
 
@@ -182,12 +182,12 @@ void SchedulesDialog::showRules()
     const int current = m_list->currentRow();
     const QSignalBlocker quiet(m_list);
     m_list->clear();
-    for (const RepeatRule &rule : std::as_const(m_rules)) {
-        auto *item = new QListWidgetItem(RepeatEdit::describe(rule), m_list);
+    for (const RepeatSchedule &schedule : m_schedules) {
+        auto *item = new QListWidgetItem(RepeatEdit::describe(schedule.rule), m_list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(rule.enabled ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(schedule.rule.enabled ? Qt::Checked : Qt::Unchecked);
     }
-    m_list->setCurrentRow(std::min<int>(current, int(m_rules.size()) - 1));
+    m_list->setCurrentRow(std::min<int>(current, int(m_schedules.size()) - 1));
     m_editButton->setEnabled(m_list->currentRow() >= 0);
     m_removeButton->setEnabled(m_list->currentRow() >= 0);
 }
@@ -195,23 +195,20 @@ void SchedulesDialog::showRules()
 void SchedulesDialog::edit(int row)
 {
     RepeatRule rule;
-    if (row >= 0 && row < m_rules.size())
-        rule = m_rules[row];
-    else
-        row = -1;
-    // Window-modal and answered through its signal: no nested event loop.
+    int key = -1;
+    if (row >= 0 && std::size_t(row) < m_schedules.size()) {
+        rule = m_schedules[std::size_t(row)].rule;
+        key = m_schedules[std::size_t(row)].key;
+    }
+    // Window-modal and answered through its signal: no nested event loop. The schedule is
+    // named by its key, not by the row it had when the editor opened.
     auto *editor = new RepeatEditor(rule, m_capabilities, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(editor, &QDialog::accepted, this, [this, editor, row] {
-        if (row >= m_rules.size())
-            return; // removed meanwhile
-        if (row < 0)
-            m_rules << editor->rule();
+    connect(editor, &QDialog::accepted, this, [this, editor, key] {
+        if (key < 0)
+            emit added(editor->rule());
         else
-            m_rules[row] = editor->rule();
-        showRules();
-        m_list->setCurrentRow(row < 0 ? int(m_rules.size()) - 1 : row);
-        emit rulesEdited(m_rules);
+            emit changed(key, editor->rule());
     });
     editor->open();
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
@@ -42,19 +44,23 @@ class SchedulesDialog final : public QDialog
 public:
     explicit SchedulesDialog(QWidget *parent);
 
-    void setRules(const QList<RepeatRule> &rules);
+    void setSchedules(const std::vector<RepeatSchedule> &schedules);
     // The line under the list: whether and where the program starts with the session.
     void setStartNote(const QString &note);
     void setCapabilities(const Capabilities &capabilities) { m_capabilities = capabilities; }
 
 signals:
-    void rulesEdited(const QList<RepeatRule> &rules);
+    // Each change names the schedule by its key: a list changed meanwhile (by a script) never
+    // turns an edit of one schedule into an edit of another.
+    void added(const RepeatRule &rule);
+    void changed(int key, const RepeatRule &rule);
+    void removed(int key);
 
 private:
     void edit(int row);
     void showRules();
 
-    QList<RepeatRule> m_rules;
+    std::vector<RepeatSchedule> m_schedules;
     Capabilities m_capabilities{};
     QListWidget *m_list = nullptr;
     QPushButton *m_editButton = nullptr;

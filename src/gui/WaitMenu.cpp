@@ -1,6 +1,7 @@
 #include "gui/WaitMenu.h"
 
-#include "core/Condition.h"
+#include "core/ArmingService.h"
+#include "core/CommandLine.h"
 #include "core/Log.h"
 #include "core/Settings.h"
 #include "gui/ControlPanel.h"
@@ -9,10 +10,10 @@
 
 #include <QMenuBar>
 
-WaitMenu::WaitMenu(QMenuBar &bar, QWidget &window, Waits &waits, SettingsStore &settings,
-                   MessageBoxService &messages, ArmingController &arming, ControlPanel &panel)
-    : QObject(&window), m_window(window), m_waits(waits), m_settings(settings),
-      m_messages(messages), m_arming(arming), m_panel(panel), m_menu(bar.addMenu(tr("Wait")))
+WaitMenu::WaitMenu(QMenuBar &bar, QWidget &window, ArmingService &service, SettingsStore &settings,
+                   MessageBoxService &messages, ControlPanel &panel)
+    : QObject(&window), m_window(window), m_service(service), m_settings(settings),
+      m_messages(messages), m_panel(panel), m_menu(bar.addMenu(tr("Wait")))
 {
     m_menu->setObjectName(QStringLiteral("waitMenu"));
     const std::pair<QString, WaitOrder::Kind> kinds[] = {
@@ -26,8 +27,9 @@ WaitMenu::WaitMenu(QMenuBar &bar, QWidget &window, Waits &waits, SettingsStore &
 void WaitMenu::choose(WaitOrder::Kind kind)
 {
     // Not modal to the whole program, and never waited for: the answer comes by signal.
-    auto *dialog = new WaitDialog(kind, m_waits.runningPrograms(), Settings::loadWaits(m_settings),
-                                  m_waits.sources().programNameCase(), &m_window);
+    const Waits &waits = *m_service.waits();
+    auto *dialog = new WaitDialog(kind, waits.runningPrograms(), Settings::loadWaits(m_settings),
+                                  waits.sources().programNameCase(), &m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         // Remembered as asked, even when it cannot start now: the program may be started
@@ -36,23 +38,20 @@ void WaitMenu::choose(WaitOrder::Kind kind)
         QString error;
         if (!Settings::saveWaits(m_settings, dialog->choices(), &error))
             qCWarning(lcOrvanta, "the wait's choices are not remembered: %s", qPrintable(error));
-        if (const QString why = start(dialog->order(), std::nullopt); !why.isEmpty())
+        if (const QString why = start(dialog->order()); !why.isEmpty())
             m_messages.information(&m_window, why);
     });
     dialog->open();
 }
 
-QString WaitMenu::start(const WaitOrder &order, const std::optional<ArmOrder> &choices)
+QString WaitMenu::start(const WaitOrder &order)
 {
-    QString why;
-    std::unique_ptr<Condition> condition = m_waits.make(order, &why);
-    if (!condition)
-        return why;
-    const ArmOrder chosen = choices ? *choices : m_panel.order();
-    if (!m_arming.armWhen(chosen.action, chosen.force, condition.release(), &why))
-        return why;
-    if (choices)
-        m_panel.setOrder(*choices);
+    const ArmOrder chosen = m_panel.order();
+    Command command;
+    command.wait = Command::Wait{chosen.action, chosen.force, order};
+    const CommandOutcome outcome = m_service.apply(command);
+    if (outcome.kind != CommandOutcome::Kind::Applied)
+        return outcome.text;
     // One wait replacing another stays Waiting, and nothing says so: Postpone may have
     // changed its meaning, the status its subject.
     emit started();

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "core/ArmingController.h"
 #include "core/Wait.h"
 
 #include <QObject>
 
-#include <optional>
-
+class ArmingService;
 class ControlPanel;
 class MessageBoxService;
 class QMenu;
@@ -20,14 +18,13 @@ class WaitMenu final : public QObject
 {
     Q_OBJECT
 public:
-    WaitMenu(QMenuBar &bar, QWidget &window, Waits &waits, SettingsStore &settings,
-             MessageBoxService &messages, ArmingController &arming, ControlPanel &panel);
+    WaitMenu(QMenuBar &bar, QWidget &window, ArmingService &service, SettingsStore &settings,
+             MessageBoxService &messages, ControlPanel &panel);
 
     QMenu *menu() const { return m_menu; }
-    // Arms a wait with the action and Force of the window, chosen first where `choices`
-    // says; returns why not, or nothing. What cannot be waited for leaves an armed action as
-    // it is.
-    QString start(const WaitOrder &order, const std::optional<ArmOrder> &choices);
+    // Arms a wait through the arming service with the action and Force of the window; returns
+    // why not, or nothing. What cannot be waited for leaves an armed action as it is.
+    QString start(const WaitOrder &order);
 
 signals:
     // A wait was armed: also one replacing another, which the state does not tell.
@@ -37,10 +34,9 @@ private:
     void choose(WaitOrder::Kind kind);
 
     QWidget &m_window;
-    Waits &m_waits;
+    ArmingService &m_service;
     SettingsStore &m_settings;
     MessageBoxService &m_messages;
-    ArmingController &m_arming;
     ControlPanel &m_panel;
     QMenu *m_menu;
 };

@@ -1,8 +1,7 @@
 #include "gui/WarningWindow.h"
 
 #include "core/AppInfo.h"
-#include "core/ArmingController.h"
-#include "core/Schedule.h"
+#include "core/ArmingService.h"
 #include "gui/Resources.h"
 
 #include <QAccessible>
@@ -14,16 +13,19 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-WarningWindow::WarningWindow(ArmingController &arming, QWidget *parent)
+WarningWindow::WarningWindow(ArmingService &service, QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_arming(arming)
+      m_service(service)
 {
     setObjectName(QStringLiteral("warningWindow"));
     setWindowTitle(AppInfo::title());
     setWindowIcon(programIcon());
-    // Shown without being activated: the focus stays where the user is typing.
+    // Shown without being activated: the focus stays where the user is typing. Where the
+    // window system would activate it on a click (Windows), the platform answers that it
+    // must not, so that the click presses the button at once and later keys go elsewhere.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setProperty("orvantaNeverActivate", true);
     setAccessibleName(tr("Orvanta warning"));
     auto *layout = new QVBoxLayout(this);
     m_text = new QLabel(this);
@@ -43,27 +45,22 @@ WarningWindow::WarningWindow(ArmingController &arming, QWidget *parent)
         button->setDefault(false);
     }
     layout->addWidget(buttons);
+    for (QPushButton *button : {m_postpone, m_cancel})
+        button->setFocusPolicy(Qt::NoFocus);
     connect(m_postpone, &QPushButton::clicked, this, [this] {
         withdraw();
-        m_arming.postpone(ArmingController::PostponeSeconds);
+        m_service.postponeWarned();
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         withdraw();
-        m_arming.stop();
+        m_service.cancelWarned();
     });
-    connect(&m_arming, &ArmingController::warnInstead, this, [this](const QString &text) {
-        const bool warning = m_arming.state() == ArmingController::State::Armed;
-        present(text, warning ? m_arming.postponeCaption() : QString());
+    connect(&m_service, &ArmingService::present, this, &WarningWindow::present);
+    connect(&m_service, &ArmingService::presentedTextChanged, this, [this](const QString &text) {
+        if (isVisible())
+            setText(text);
     });
-    connect(&m_arming, &ArmingController::ticked, this, &WarningWindow::update);
-    connect(&m_arming, &ArmingController::warningClosed, this, &WarningWindow::withdraw);
-}
-
-void WarningWindow::update()
-{
-    if (isVisible() && m_arming.state() == ArmingController::State::Armed)
-        setText(PowerTexts::warningText(
-            m_arming.order().action, std::max<qint64>(0, m_arming.schedule().secondsUntilDue())));
+    connect(&m_service, &ArmingService::presentationClosed, this, &WarningWindow::withdraw);
 }
 
 void WarningWindow::present(const QString &text, const QString &postpone)
@@ -71,9 +68,13 @@ void WarningWindow::present(const QString &text, const QString &postpone)
     m_postpone->setText(postpone);
     m_postpone->setVisible(!postpone.isEmpty());
     setText(text);
+    // Laid out before it is placed: the first showing's frame is only known once shown, so
+    // the size hint, not the frame, decides how far from the edge it goes.
+    ensurePolished();
     adjustSize();
     place();
     show();
+    place();
     raise();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
@@ -100,6 +101,8 @@ void WarningWindow::place()
         return;
     const QRect area = screen->availableGeometry();
     const int margin = style()->pixelMetric(QStyle::PM_LayoutTopMargin) * 2;
-    const QSize size = frameGeometry().size().expandedTo(sizeHint());
-    move(area.right() - size.width() - margin, area.bottom() - size.height() - margin);
+    // The frame as the window system adds it (known once shown), never less than the content.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize outer = sizeHint().expandedTo(size()) + frame.expandedTo(QSize(0, 0));
+    move(area.right() - outer.width() - margin, area.bottom() - outer.height() - margin);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/ArmingController.h"
-
 #include <QWidget>
 
+class ArmingService;
 class QLabel;
 class QPushButton;
 
@@ -11,14 +10,15 @@ class QPushButton;
 // window on top, in the corner where notifications appear, with the action, the time left,
 // Postpone and Cancel. It never takes the keyboard focus from what the user is typing (a key
 // press must not cancel or postpone by accident); a click, or switching to it, reaches its
-// buttons, and a screen reader hears it as an alert. It shows what `arming` hands to the
-// window instead of a notification: the warning, with Postpone, or why a wait began again,
-// with Cancel alone; it goes when the controller closes its warning.
+// buttons, and a screen reader hears it as an alert. It shows what the arming service hands to
+// the window instead of a notification: every item in its warning minute, with Postpone, or
+// why a wait began again, with Cancel alone; Cancel stops everything it shows. It goes when
+// nothing is in its warning minute any more.
 class WarningWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    WarningWindow(ArmingController &arming, QWidget *parent);
+    WarningWindow(ArmingService &service, QWidget *parent);
 
     // Shows `text` without taking the focus; an empty `postpone` leaves Cancel alone.
     void present(const QString &text, const QString &postpone);
@@ -28,10 +28,8 @@ public:
 
 private:
     void place();
-    // The seconds left, as they run down.
-    void update();
 
-    ArmingController &m_arming;
+    ArmingService &m_service;
 
     QLabel *m_text = nullptr;
     QPushButton *m_postpone = nullptr;

@@ -1,0 +1,420 @@
+#include "core/ArmingService.h"
+
+#include "core/Autostart.h"
+#include "core/Condition.h"
+#include "core/Log.h"
+#include "core/Notifier.h"
+#include "core/RepeatEdit.h"
+#include "core/RepeatRunner.h"
+#include "core/Schedule.h"
+#include "core/SettingsStore.h"
+#include "core/Wait.h"
+
+#include <QPointer>
+
+#include <algorithm>
+#include <optional>
+
+// Hands the controllers' requests to the system one at a time. The system itself takes one at
+// a time (a second one while the first is pending is refused), and two items due at the same
+// moment must not both act.
+class ArmingService::Desk final : public PowerRequester
+{
+public:
+    Desk(ArmingService &service, PowerRequester &power) : m_service(service), m_power(power) {}
+
+    void probe(Probed probed) override { m_power.probe(std::move(probed)); }
+    void prepare() override { m_power.prepare(); }
+    void request(Action action, bool force, Done done) override
+    {
+        if (m_inFlight) {
+            // The same action on its way already: one request, its answer for both.
+            if (m_inFlight->action == action)
+                m_inFlight->waiting.push_back(std::move(done));
+            else
+                done(leftOut(m_inFlight->action));
+            return;
+        }
+        // Due together with an action that ends more: that one goes out, a second later at
+        // most; this one is left out.
+        for (const ArmingController *other : {m_service.m_hand, m_service.m_scheduled})
+            if (other->state() == ArmingController::State::Armed &&
+                other->schedule().secondsUntilDue() <= 1 &&
+                weight(other->order().action) > weight(action)) {
+                done(leftOut(other->order().action));
+                return;
+            }
+        m_inFlight = InFlight{action, {std::move(done)}};
+        const quint64 id = ++m_id;
+        m_power.request(action, force, [this, id](const PowerResult &result) {
+            if (!m_inFlight || id != m_id)
+                return;
+            std::vector<Done> waiting = std::move(m_inFlight->waiting);
+            m_inFlight.reset();
+            for (const Done &answer : waiting)
+                answer(result);
+        });
+    }
+
+private:
+    static PowerResult leftOut(Action instead)
+    {
+        PowerResult result;
+        result.refusal = Refusal::LeftOut;
+        result.error =
+            QStringLiteral("left out: %1 went out instead").arg(PowerTexts::actionName(instead));
+        result.detail = PowerTexts::actionCaption(instead);
+        return result;
+    }
+
+    struct InFlight
+    {
+        Action action;
+        std::vector<Done> waiting;
+    };
+    ArmingService &m_service;
+    PowerRequester &m_power;
+    std::optional<InFlight> m_inFlight;
+    quint64 m_id = 0;
+};
+
+ArmingService::ArmingService(const Seams &seams, QObject *parent)
+    : QObject(parent), m_seams(seams), m_desk(std::make_unique<Desk>(*this, *seams.power)),
+      m_hand(new ArmingController(*seams.clock, *m_desk, this)),
+      m_scheduled(new ArmingController(*seams.clock, *m_desk, this))
+{
+    if (m_seams.schedules) {
+        m_runner = new RepeatRunner(*seams.clock, *m_scheduled, seams.schedules, this);
+        connect(m_runner, &RepeatRunner::changed, this, &ArmingService::schedulesChanged);
+    }
+    for (ArmingController *controller : {m_hand, m_scheduled}) {
+        connect(controller, &ArmingController::warningChanged, this,
+                &ArmingService::onWarningChanged);
+        connect(controller, &ArmingController::ticked, this, &ArmingService::presentationTick);
+        connect(controller, &ArmingController::accepted, this, &ArmingService::sessionEnds);
+    }
+    connect(m_scheduled, &ArmingController::refused, this,
+            [this](Action action, bool, const PowerResult &result) {
+                emit scheduleMessage(PowerTexts::refusalMessage(action, result));
+            });
+    connect(m_scheduled, &ArmingController::unanswered, this, [this] {
+        emit scheduleMessage(tr("The system has not answered the schedule's request yet.\r\nIt "
+                                "may still happen: save your work."));
+    });
+    if (m_seams.notifier) {
+        connect(m_seams.notifier, &Notifier::postponeRequested, this, [this] { postponeWarned(); });
+        connect(m_seams.notifier, &Notifier::cancelRequested, this, &ArmingService::cancelWarned);
+    }
+}
+
+ArmingService::~ArmingService() = default;
+
+void ArmingService::probeCapabilities()
+{
+    const quint64 id = ++m_probeId;
+    const QPointer<ArmingService> self(this);
+    m_seams.power->probe([self, id](const Capabilities &capabilities) {
+        // Only the newest question's answer counts.
+        if (!self || id != self->m_probeId)
+            return;
+        self->m_capabilities = capabilities;
+        self->m_probed = true;
+        self->m_hand->setCapabilities(capabilities);
+        self->m_scheduled->setCapabilities(capabilities);
+        emit self->capabilitiesChanged();
+    });
+}
+
+QString ArmingService::whyNot(Action action) const
+{
+    const Capability &capability = m_capabilities[static_cast<std::size_t>(action)];
+    return capability.possible ? QString() : capability.reason;
+}
+
+void ArmingService::setWarningEnabled(bool enabled)
+{
+    m_hand->setWarningEnabled(enabled);
+    m_scheduled->setWarningEnabled(enabled);
+}
+
+bool ArmingService::requesting() const
+{
+    return m_hand->state() == ArmingController::State::Requesting ||
+           m_scheduled->state() == ArmingController::State::Requesting;
+}
+
+// ---- the one warning ----
+
+QString ArmingService::presentedText() const
+{
+    QStringList lines;
+    for (const ArmingController *controller : m_presented)
+        lines << (controller->warning() ? controller->warningText() : controller->notice());
+    return lines.join(u'\n');
+}
+
+QString ArmingService::postponeCaption() const
+{
+    // A wait with a span starts again; anything else is postponed.
+    for (const ArmingController *controller : m_presented)
+        if (controller->warning() && controller->canPostpone())
+            return controller->postponeCaption();
+    return QString();
+}
+
+void ArmingService::onWarningChanged()
+{
+    std::vector<const ArmingController *> now;
+    for (const ArmingController *controller : {m_hand, m_scheduled})
+        if (controller->warning() || !controller->notice().isEmpty())
+            now.push_back(controller);
+    if (now == m_presented)
+        return;
+    m_presented = now;
+    if (m_presented.empty()) {
+        if (m_seams.notifier)
+            m_seams.notifier->close();
+        m_presentedByWindow = false;
+        emit presentationClosed();
+        return;
+    }
+    // Shown anew with every item that joins or leaves: one warning, never two on top of each
+    // other, and its Cancel stops all it shows.
+    const QString text = presentedText();
+    const QString postpone = postponeCaption();
+    if (!m_seams.notifier || m_presentedByWindow) {
+        m_presentedByWindow = true;
+        emit present(text, postpone);
+        return;
+    }
+    const QPointer<ArmingService> self(this);
+    const std::vector<const ArmingController *> shown = m_presented;
+    m_seams.notifier->show(text, postpone, [self, shown](bool ok) {
+        // The window's text is made when it is handed over: a notification server may take
+        // seconds to answer, and the seconds left must be right.
+        if (!self || ok || self->m_presented != shown)
+            return;
+        self->m_presentedByWindow = true;
+        emit self->present(self->presentedText(), self->postponeCaption());
+    });
+}
+
+void ArmingService::presentationTick()
+{
+    if (m_presentedByWindow && !m_presented.empty())
+        emit presentedTextChanged(presentedText());
+}
+
+void ArmingService::postponeWarned(int seconds)
+{
+    for (ArmingController *controller : {m_hand, m_scheduled})
+        if (controller->warning() && controller->canPostpone())
+            controller->postpone(seconds);
+}
+
+void ArmingService::cancelWarned()
+{
+    for (ArmingController *controller : {m_hand, m_scheduled})
+        if (controller->warning() || !controller->notice().isEmpty())
+            controller->stop();
+}
+
+void ArmingService::postponeAll(int seconds)
+{
+    for (ArmingController *controller : {m_hand, m_scheduled})
+        if (controller->canPostpone())
+            controller->postpone(seconds);
+}
+
+// ---- stopping ----
+
+CommandOutcome ArmingService::stopAll()
+{
+    using Kind = CommandOutcome::Kind;
+    if (requesting())
+        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
+    QStringList said;
+    if (m_hand->armed()) {
+        said << tr("Stopped: %1").arg(m_hand->status());
+        m_hand->stop();
+    }
+    if (m_scheduled->armed() && m_runner) {
+        const QDateTime occurrence = m_runner->armedOccurrence();
+        said << tr("Stopped: the schedule's %1 at %2")
+                    .arg(PowerTexts::actionCaption(m_scheduled->order().action),
+                         RepeatRules::occurrenceText(occurrence, m_seams.clock->now()));
+        m_scheduled->stop();
+        if (const QDateTime next = m_runner->nextAfter(occurrence); next.isValid())
+            said << tr("The schedules stay on; the next is %1.")
+                        .arg(RepeatRules::occurrenceText(next, m_seams.clock->now()));
+    }
+    if (said.isEmpty())
+        said << tr("Nothing was armed.");
+    return {Kind::Applied, said.join(u'\n')};
+}
+
+// ---- the command line ----
+
+CommandOutcome ArmingService::apply(const Command &command)
+{
+    using Kind = CommandOutcome::Kind;
+    if (command.schedules) {
+        const ScheduleEdit &edit = *command.schedules;
+        if (!m_runner)
+            return {Kind::Refused, tr("schedules are not available here")};
+        std::vector<RepeatSchedule> schedules = m_runner->schedules();
+        // What the system cannot carry out is never put on.
+        if (const QString why = RepeatEdit::refusal(schedules, edit, m_capabilities);
+            !why.isEmpty())
+            return {Kind::Refused, why};
+        CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
+        if (outcome.kind == Kind::Applied && edit.kind != ScheduleEdit::Kind::List)
+            commit(std::move(schedules));
+        if (edit.kind == ScheduleEdit::Kind::List && !m_runner->toolTip().isEmpty())
+            outcome.text += u'\n' + m_runner->toolTip();
+        return outcome;
+    }
+    const bool arming = command.arm || command.wait;
+    if ((command.cancel || arming) && m_hand->state() == ArmingController::State::Requesting)
+        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
+    if (command.wait) {
+        if (!m_seams.waits)
+            return {Kind::Refused, tr("waits besides the clock are not available here")};
+        QString why;
+        std::unique_ptr<Condition> condition = m_seams.waits->make(command.wait->order, &why);
+        if (!condition ||
+            !m_hand->armWhen(command.wait->action, command.wait->force, condition.release(), &why))
+            return {Kind::Refused, why};
+        return {};
+    }
+    if (command.arm) {
+        // What the system cannot carry out leaves what is armed as it is.
+        if (const QString why = whyNot(command.arm->action); !why.isEmpty())
+            return {Kind::Refused, why};
+        const Command::Arm &arm = *command.arm;
+        if (!m_hand->arm({arm.action, arm.force, arm.mode, arm.fields, {}}))
+            return {Kind::Refused, tr("the time was refused")};
+        return {};
+    }
+    if (command.cancel)
+        return stopAll();
+    return {};
+}
+
+// ---- the schedules ----
+
+void ArmingService::loadSchedules()
+{
+    if (!m_runner)
+        return;
+    QString error;
+    if (!m_seams.schedules->reload(&error))
+        qCWarning(lcOrvanta, "the schedules could not be read: %s", qUtf8Printable(error));
+    m_runner->setSchedules(RepeatRules::load(*m_seams.schedules));
+    // The entry follows the schedules, also where the user removed it meanwhile.
+    updateAutostart();
+    emit schedulesChanged();
+}
+
+const std::vector<RepeatSchedule> &ArmingService::schedules() const
+{
+    static const std::vector<RepeatSchedule> none;
+    return m_runner ? m_runner->schedules() : none;
+}
+
+QString ArmingService::checkAction(Action action) const
+{
+    if (!m_runner)
+        return tr("schedules are not available here");
+    return whyNot(action);
+}
+
+bool ArmingService::addSchedule(const RepeatRule &rule, QString *error)
+{
+    if (rule.enabled)
+        *error = checkAction(rule.action);
+    if (!error->isEmpty())
+        return false;
+    std::vector<RepeatSchedule> schedules = m_runner->schedules();
+    schedules.push_back({rule, QDateTime(), -1});
+    commit(std::move(schedules));
+    return true;
+}
+
+bool ArmingService::changeSchedule(int key, const RepeatRule &rule, QString *error)
+{
+    if (rule.enabled)
+        *error = checkAction(rule.action);
+    if (!error->isEmpty())
+        return false;
+    std::vector<RepeatSchedule> schedules = m_runner->schedules();
+    const auto it = std::find_if(schedules.begin(), schedules.end(),
+                                 [key](const RepeatSchedule &s) { return s.key == key; });
+    if (it == schedules.end()) {
+        *error = tr("This schedule was removed meanwhile.");
+        return false;
+    }
+    // A changed or switched-on schedule counts from now; one unchanged keeps its record.
+    if (!(it->rule == rule))
+        *it = {rule, QDateTime(), key};
+    commit(std::move(schedules));
+    return true;
+}
+
+bool ArmingService::removeSchedule(int key, QString *error)
+{
+    std::vector<RepeatSchedule> schedules = m_runner->schedules();
+    const auto gone = std::erase_if(schedules, [key](const auto &s) { return s.key == key; });
+    if (gone == 0) {
+        *error = tr("This schedule was removed meanwhile.");
+        return false;
+    }
+    commit(std::move(schedules));
+    return true;
+}
+
+void ArmingService::commit(std::vector<RepeatSchedule> schedules)
+{
+    // Saved first: a new schedule gets its key before the runner records anything for it.
+    QString error;
+    if (!RepeatRules::save(*m_seams.schedules, schedules, &error))
+        emit scheduleMessage(tr("The schedules could not be saved to %1:\r\n%2")
+                                 .arg(m_seams.schedules->location(), error));
+    m_runner->setSchedules(std::move(schedules));
+    updateAutostart();
+    emit schedulesChanged();
+}
+
+void ArmingService::updateAutostart()
+{
+    if (!m_seams.autostart)
+        return;
+    const bool wanted = RepeatEdit::anyEnabled(schedules());
+    QString error;
+    if (m_seams.autostart->isEnabled() == wanted || m_seams.autostart->setEnabled(wanted, &error))
+        m_autostartError.clear();
+    else
+        m_autostartError = error;
+}
+
+QString ArmingService::startNote() const
+{
+    if (!m_autostartError.isEmpty())
+        return m_autostartError;
+    if (!m_seams.autostart)
+        return tr("Orvanta carries the schedules out while it runs.");
+    return RepeatEdit::anyEnabled(schedules())
+               ? tr("While a schedule is on, Orvanta starts with your session, hidden in the "
+                    "notification area.")
+               : tr("Orvanta starts with your session while a schedule is on.");
+}
+
+QString ArmingService::schedulesToolTip() const
+{
+    return m_runner ? m_runner->toolTip() : QString();
+}
+
+QDateTime ArmingService::nextOccurrence() const
+{
+    return m_runner ? m_runner->next() : QDateTime();
+}

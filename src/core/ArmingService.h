@@ -1,0 +1,144 @@
+#pragma once
+
+#include "core/ArmingController.h"
+#include "core/CommandLine.h"
+#include "core/RepeatRule.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class Autostart;
+class Clock;
+class Notifier;
+class RepeatRunner;
+class SettingsStore;
+class Waits;
+
+// The one owner of everything armed, whichever door it came from: the window, the Schedules
+// window, the Wait menu, the tray and the command line (a first start, a hand-off, an edit
+// while nothing runs) all arm, warn, cancel and ask what the system can do through here.
+//
+// It holds two controllers: what the user arms by hand (a countdown, a time of day, a wait)
+// and the schedules' next occurrence. Their requests reach the system one at a time through
+// one desk: two due at the same moment go out as one request (the action that ends most,
+// see weight(); the other is refused with the reason, never dropped unsaid), and a request
+// while another of the same action is on its way shares its answer. One warning presents
+// everything in its warning minute: the desktop's notification where one with actions
+// answers, else the window's (present()); its Postpone and Cancel reach every item it shows.
+// What the system can carry out is asked once and refreshed on demand, and shared by every
+// door.
+class ArmingService final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Seams
+    {
+        const Clock *clock = nullptr;
+        PowerRequester *power = nullptr;
+        // The desktop's notification; may be null (the window's own warning then).
+        Notifier *notifier = nullptr;
+        // The schedules' settings group; may be null (no schedules then).
+        SettingsStore *schedules = nullptr;
+        // Starts the program with the session while a schedule is on; may be null.
+        Autostart *autostart = nullptr;
+        // Waits besides the clock; may be null (none then).
+        Waits *waits = nullptr;
+    };
+
+    explicit ArmingService(const Seams &seams, QObject *parent = nullptr);
+    ~ArmingService() override;
+
+    // What the user arms by hand.
+    ArmingController &hand() const { return *m_hand; }
+    // The schedules' occurrence.
+    ArmingController &scheduled() const { return *m_scheduled; }
+    bool hasSchedules() const { return m_runner != nullptr; }
+    bool hasWaits() const { return m_seams.waits != nullptr; }
+    Waits *waits() const { return m_seams.waits; }
+
+    // Asks the system what it can carry out; capabilitiesChanged() follows its answer.
+    void probeCapabilities();
+    bool capabilitiesKnown() const { return m_probed; }
+    const Capabilities &capabilities() const { return m_capabilities; }
+    // Empty when the system can carry `action` out, as far as it said; else why not.
+    QString whyNot(Action action) const;
+
+    // Whether the warning minute is given.
+    void setWarningEnabled(bool enabled);
+
+    // Reads the stored schedules and plans the next occurrence; after connecting.
+    void loadSchedules();
+    const std::vector<RepeatSchedule> &schedules() const;
+    // The Schedules window's changes, each to the schedule with that key (RepeatSchedule::key):
+    // a schedule removed meanwhile by a script is never mistaken for another. False with
+    // the reason when refused (an action the system cannot carry out; no such schedule).
+    bool addSchedule(const RepeatRule &rule, QString *error);
+    bool changeSchedule(int key, const RepeatRule &rule, QString *error);
+    bool removeSchedule(int key, QString *error);
+    // "Next: Monday 23:30 — Turn off computer" (and what was missed); empty with none on.
+    QString schedulesToolTip() const;
+    QDateTime nextOccurrence() const;
+    // The line under the Schedules window's list: whether the program starts with the session.
+    QString startNote() const;
+
+    // Stops whatever is about to act: the armed action, the wait, the schedule's occurrence
+    // in its minute (the schedule stays on for its next). Says what was stopped; TooLate
+    // when a request is on its way (nothing is stopped then).
+    CommandOutcome stopAll();
+    // The warning's Postpone: every item it shows is due `seconds` later.
+    void postponeWarned(int seconds = ArmingController::PostponeSeconds);
+    // The warning's Cancel: every item it shows is stopped (a schedule stays on for its next).
+    void cancelWarned();
+    // The tray's and the window's Postpone: whatever is armed and can be is postponed.
+    void postponeAll(int seconds = ArmingController::PostponeSeconds);
+    bool canPostpone() const { return m_hand->canPostpone() || m_scheduled->canPostpone(); }
+    bool anythingArmed() const { return m_hand->armed() || m_scheduled->armed(); }
+    bool requesting() const;
+    // The warning's Postpone caption for what it shows now.
+    QString postponeCaption() const;
+
+    // What a command line asks, done as the user would in a window (the window follows by
+    // signal: ordered(), stateChanged()); answered for its client.
+    CommandOutcome apply(const Command &command);
+
+signals:
+    void capabilitiesChanged();
+    // The schedules, their next or missed occurrence changed.
+    void schedulesChanged();
+    // No notification could carry the warning: the window's own shows `text`; `postpone` is
+    // its Postpone caption, empty for Cancel alone.
+    void present(const QString &text, const QString &postpone);
+    // The seconds ran down: the window's own warning says `text` now.
+    void presentedTextChanged(const QString &text);
+    // Nothing is in its warning minute any more.
+    void presentationClosed();
+    // A request that ends the session was accepted: the program ends.
+    void sessionEnds();
+    // Something of the schedules the user must read (a refusal, no answer, not saved).
+    void scheduleMessage(const QString &text);
+
+private:
+    class Desk;
+    void onWarningChanged();
+    void presentationTick();
+    QString presentedText() const;
+    void commit(std::vector<RepeatSchedule> schedules);
+    void updateAutostart();
+    QString checkAction(Action action) const;
+
+    Seams m_seams;
+    std::unique_ptr<Desk> m_desk;
+    ArmingController *m_hand;
+    ArmingController *m_scheduled;
+    RepeatRunner *m_runner = nullptr;
+    Capabilities m_capabilities{};
+    bool m_probed = false;
+    quint64 m_probeId = 0;
+    // The controllers the warning presents now, and whether it is the window's own.
+    std::vector<const ArmingController *> m_presented;
+    bool m_presentedByWindow = false;
+    QString m_autostartError;
+};
