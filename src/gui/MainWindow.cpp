@@ -149,8 +149,6 @@ void MainWindow::buildMenus()
     if (m_service.hasWaits()) {
         m_waitMenu = new WaitMenu(*menuBar(), *this, m_service, *m_services.settings,
                                   *m_services.messages, *m_panel);
-        connect(m_waitMenu, &WaitMenu::started, this,
-                [this] { onStateChanged(m_arming->state()); });
     }
 
     QMenu *help = menuBar()->addMenu(tr("Help"));
@@ -295,6 +293,9 @@ void MainWindow::onOrdered()
     if (shown.action != order.action || shown.force != order.force || shown.mode != mode ||
         shown.fields != fields)
         m_panel->setOrder({order.action, order.force, mode, fields, {}});
+    // One wait replacing another stays Waiting, and nothing says so: Postpone may have
+    // changed its meaning, the status its subject.
+    onStateChanged(m_arming->state());
 }
 
 void MainWindow::updateRefresh()

@@ -50,10 +50,5 @@ QString WaitMenu::start(const WaitOrder &order)
     Command command;
     command.wait = Command::Wait{chosen.action, chosen.force, order};
     const CommandOutcome outcome = m_service.apply(command);
-    if (outcome.kind != CommandOutcome::Kind::Applied)
-        return outcome.text;
-    // One wait replacing another stays Waiting, and nothing says so: Postpone may have
-    // changed its meaning, the status its subject.
-    emit started();
-    return QString();
+    return outcome.kind == CommandOutcome::Kind::Applied ? QString() : outcome.text;
 }

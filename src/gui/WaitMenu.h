@@ -26,10 +26,6 @@ public:
     // why not, or nothing. What cannot be waited for leaves an armed action as it is.
     QString start(const WaitOrder &order);
 
-signals:
-    // A wait was armed: also one replacing another, which the state does not tell.
-    void started();
-
 private:
     void choose(WaitOrder::Kind kind);
 

@@ -3,6 +3,7 @@
 // and its dialogs, captions that fit, and the About window's texts readable on any palette
 // (in Fusion). Every seam is a fake; nothing leaves the process.
 #include "../ManualClock.h"
+#include "core/ArmingService.h"
 #include "core/CommandLine.h"
 #include "core/IdleSource.h"
 #include "core/LoadSampler.h"
@@ -124,7 +125,9 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
 
     MainWindowServices services()
     {
-        return {this, this, this, this, &clock, this, nullptr, &waits};
+        service = std::make_unique<ArmingService>(
+            ArmingService::Seams{&clock, this, nullptr, nullptr, nullptr, &waits});
+        return {service.get(), this, this, this, this};
     }
     ManualClock clock;
     Sources sources;
@@ -136,6 +139,7 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     QMap<QString, QString> stored;
     QStringList messages;
     bool saveWorks = true;
+    std::unique_ptr<ArmingService> service;
 };
 
 // The strongest contrast of a drawn pixel with the background, the most common colour.
@@ -226,11 +230,11 @@ private slots:
         auto *load = window->findChild<QAction *>(QStringLiteral("loadAction"));
         QVERIFY(load->isEnabled());
         QTest::mouseClick(child<QAbstractButton>("startButton"), Qt::LeftButton);
-        QCOMPARE(window->arming()->schedule().targetTime(), 10015);
-        QVERIFY(window->armed() && !load->isEnabled() && save->isEnabled());
+        QCOMPARE(fakes->service->hand().schedule().targetTime(), 10015);
+        QVERIFY(fakes->service->hand().armed() && !load->isEnabled() && save->isEnabled());
         QCOMPARE(child<QAbstractButton>("startButton")->text(), QStringLiteral("Stop"));
         child<QAbstractButton>("startButton")->click();
-        QVERIFY(!window->armed() && load->isEnabled());
+        QVERIFY(!fakes->service->hand().armed() && load->isEnabled());
         save->trigger();
         QVERIFY(!save->isEnabled());
         QCOMPARE(fakes->stored.value(QStringLiteral("Action")), QStringLiteral("1"));
@@ -278,7 +282,7 @@ private slots:
                 window->apply(parseCommandLine({"orvanta", "--hibernate", "--in", "10"}, false));
             QVERIFY(outcome.kind == CommandOutcome::Kind::Refused && outcome.text == why);
             QCOMPARE(fakes->messages, QStringList{why});
-            QVERIFY(!window->armed() && fakes->requests.isEmpty());
+            QVERIFY(!fakes->service->hand().armed() && fakes->requests.isEmpty());
             // Asked again when the window shows again: the system may have changed.
             fakes->capabilities = {};
             window->hide();
@@ -303,7 +307,7 @@ private slots:
         QCOMPARE(fakes->messages.size(), accept ? 0 : 1);
         if (!accept)
             QVERIFY(fakes->messages[0].startsWith("The computer was not turned off."));
-        QCOMPARE(window->arming()->state(), ArmingController::State::Idle);
+        QCOMPARE(fakes->service->hand().state(), ArmingController::State::Idle);
         QVERIFY(child<QAbstractButton>("forceBox")->isEnabled() && startButton->isEnabled());
         QCOMPARE(startButton->text(), QStringLiteral("Start"));
         // After a sleep the fields show what was armed, not the zeros it ran down to.
@@ -328,12 +332,12 @@ private slots:
         QCOMPARE(warning->findChild<QLabel *>()->text(),
                  QStringLiteral("The computer will be turned off in 30 seconds"));
         child<QAbstractButton>("warningPostponeButton")->click();
-        QCOMPARE(window->arming()->schedule().secondsUntilDue(), 30 + 600);
+        QCOMPARE(fakes->service->hand().schedule().secondsUntilDue(), 30 + 600);
         QVERIFY(!warning->isVisible());
         fakes->clock.advance(600 * 1000);
         QVERIFY(warning->isVisible());
         child<QAbstractButton>("warningCancelButton")->click();
-        QVERIFY(!window->armed() && !warning->isVisible());
+        QVERIFY(!fakes->service->hand().armed() && !warning->isVisible());
         fakes->clock.advance(60 * 1000);
         QVERIFY(fakes->requests.isEmpty());
         // Re-armed from a command line further off: the warning of the first goes.
@@ -343,7 +347,7 @@ private slots:
         arm("0:00:30");
         QVERIFY(warning->isVisible());
         arm("1:00:00");
-        QVERIFY(window->armed() && !warning->isVisible());
+        QVERIFY(fakes->service->hand().armed() && !warning->isVisible());
     }
 
     // The Wait menu over an armed countdown. The dialog offers what was asked last time:
@@ -392,7 +396,7 @@ private slots:
         QVERIFY(!child<QAction>("saveAction")->isEnabled());
 
         using State = ArmingController::State;
-        const ArmingController &arming = *window->arming();
+        const ArmingController &arming = fakes->service->hand();
         auto *status = child<QLabel>("waitStatus");
         auto *postpone = child<QAction>("postponeAction");
         QCOMPARE(fakes->messages, refusal.isEmpty() ? QStringList() : QStringList{refusal});

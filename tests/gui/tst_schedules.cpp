@@ -3,11 +3,12 @@
 // an occurrence reaching the power seam only after its warning. Every seam is a fake.
 #include "../ManualClock.h"
 #include "../MemoryStore.h"
-#include "core/ArmingController.h"
+#include "core/ArmingService.h"
 #include "core/Autostart.h"
 #include "gui/MessageBox.h"
 #include "gui/ScheduleHost.h"
 #include "gui/SchedulesDialog.h"
+#include "gui/WarningWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,10 +32,12 @@ struct Fakes final : MemoryStore, Autostart, MessageBoxService, PowerRequester
         messages << text;
     }
     void request(Action action, bool force, Done) override { requests << qMakePair(action, force); }
+    void probe(Probed probed) override { probed(capabilities); }
 
     bool started = false;
     QStringList messages;
     QList<QPair<Action, bool>> requests;
+    Capabilities capabilities{};
 };
 
 } // namespace
@@ -48,15 +51,20 @@ private slots:
         Fakes fakes;
         ManualClock clock; // Monday 2026-12-07 14:29:50
         QWidget window;
-        ScheduleHost host(window, clock, fakes, fakes, &fakes, fakes);
-        host.load();
-        QVERIFY(host.toolTip().isEmpty() && !fakes.started);
-
-        Capabilities capabilities{};
-        capabilities[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
-        host.setCapabilities(capabilities);
+        fakes.capabilities[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
+        ArmingService service({&clock, &fakes, nullptr, &fakes, &fakes, nullptr});
+        ScheduleHost host(window, service, fakes);
+        new WarningWindow(service, &window);
+        service.probeCapabilities();
+        service.loadSchedules();
+        QVERIFY(service.schedulesToolTip().isEmpty() && !fakes.started);
+        const auto apply = [&service](const ScheduleEdit &edit) {
+            Command command;
+            command.schedules = edit;
+            return service.apply(command);
+        };
         const CommandOutcome hibernate =
-            host.apply({ScheduleEdit::Kind::Add, "daily 7:00", Action::Hibernate, false, 0});
+            apply({ScheduleEdit::Kind::Add, "daily 7:00", Action::Hibernate, false, 0});
         QCOMPARE(hibernate.text, QStringLiteral("Hibernation is turned off"));
         host.showDialog();
         auto *dialog = window.findChild<SchedulesDialog *>();
@@ -72,26 +80,42 @@ private slots:
         buttons->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(fakes.values.value("Schedule1"), QStringLiteral("mon-fri 14:31|1|0|on"));
         QVERIFY(fakes.started);
-        QCOMPARE(host.toolTip(), QStringLiteral("Next: Monday 14:31 — Turn off computer"));
+        QCOMPARE(service.schedulesToolTip(), QStringLiteral("Next: Monday 14:31 — Turn off computer"));
         QVERIFY(!host.statusLabel()->isHidden());
         QCOMPARE(host.statusLabel()->text(), QStringLiteral("Next: Mon 14:31"));
 
         // Switched off from the list: nothing starts with the session any more.
         dialog->findChild<QListWidget *>()->item(0)->setCheckState(Qt::Unchecked);
-        QVERIFY(!fakes.started && host.toolTip().isEmpty() && host.statusLabel()->isHidden());
-        QCOMPARE(host.apply({ScheduleEdit::Kind::On, {}, Action::PowerOff, false, 1}).kind,
+        QVERIFY(!fakes.started && service.schedulesToolTip().isEmpty() && host.statusLabel()->isHidden());
+        QCOMPARE(apply({ScheduleEdit::Kind::On, {}, Action::PowerOff, false, 1}).kind,
                  CommandOutcome::Kind::Applied);
         QVERIFY(fakes.started);
         const CommandOutcome bad =
-            host.apply({ScheduleEdit::Kind::Add, "someday 25:00", Action::Sleep, false, 0});
+            apply({ScheduleEdit::Kind::Add, "someday 25:00", Action::Sleep, false, 0});
         QVERIFY(bad.kind == CommandOutcome::Kind::Refused && !bad.text.isEmpty());
-        QCOMPARE(host.apply({ScheduleEdit::Kind::List, {}, Action::PowerOff, false, 0}).text,
+        QCOMPARE(apply({ScheduleEdit::Kind::List, {}, Action::PowerOff, false, 0}).text,
                  QStringLiteral(" 1  on   Monday to Friday 14:31 — Turn off computer\n"
                                 "Next: Monday 14:31 — Turn off computer"));
 
+        // An edit names its schedule: one removed by a script while the editor was open is
+        // never saved over another.
+        for (const char *rule : {"sun 20:00", "sat 9:00"})
+            QCOMPARE(apply({ScheduleEdit::Kind::Add, rule, Action::Sleep, false, 0}).kind,
+                     CommandOutcome::Kind::Applied);
+        dialog->findChild<QListWidget *>()->setCurrentRow(1);
+        dialog->findChildren<QPushButton *>().at(1)->click(); // Edit…
+        auto *late = dialog->findChildren<RepeatEditor *>().last();
+        QCOMPARE(apply({ScheduleEdit::Kind::Remove, {}, Action::PowerOff, false, 2}).kind,
+                 CommandOutcome::Kind::Applied);
+        late->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(fakes.messages.last(), QStringLiteral("This schedule was removed meanwhile."));
+        QCOMPARE(fakes.values.value("Schedule1"), QStringLiteral("mon-fri 14:31|1|0|on"));
+        QVERIFY(fakes.values.value("Schedule2").isEmpty());
+        QCOMPARE(fakes.values.value("Schedule3"), QStringLiteral("sat 09:00|3|0|on"));
+
         // The warning a minute before, then the request at 14:31:00, not before.
         clock.advance(11 * 1000);
-        QCOMPARE(host.arming().state(), ArmingController::State::Armed);
+        QCOMPARE(service.scheduled().state(), ArmingController::State::Armed);
         auto *warning = window.findChild<QWidget *>(QStringLiteral("warningWindow"));
         QVERIFY(warning);
         QVERIFY(warning->isVisible());

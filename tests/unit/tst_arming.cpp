@@ -1,5 +1,6 @@
 #include "../ManualClock.h"
 #include "core/ArmingController.h"
+#include "core/ArmingService.h"
 #include "core/Condition.h"
 #include "core/IdleCondition.h"
 #include "core/Notifier.h"
@@ -99,11 +100,12 @@ private slots:
         QFETCH(Action, action);
         QFETCH(bool, accept);
         Fakes fakes;
-        ArmingController arming(m_clock, fakes, &fakes);
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
         QSignalSpy accepted(&arming, &ArmingController::accepted);
         QSignalSpy carriedOut(&arming, &ArmingController::carriedOut);
         QSignalSpy refused(&arming, &ArmingController::refused);
-        const ArmOrder order{action, true, TimeMode::Countdown, {"0", "0", "2"}};
+        const ArmOrder order{action, true, TimeMode::Countdown, {"0", "0", "2"}, {}};
         QVERIFY(arming.arm(order) && fakes.prepared == 1);
         m_clock.advance(3000);
         QCOMPARE(arming.state(), ArmingController::State::Requesting);
@@ -132,7 +134,8 @@ private slots:
     void refusedWaitLeavesNothing()
     {
         Fakes fakes;
-        ArmingController arming(m_clock, fakes, &fakes);
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
         arming.setWarningEnabled(false);
         auto *condition = new FakeCondition;
         QString why;
@@ -143,7 +146,7 @@ private slots:
         fakes.pending({false, QStringLiteral("no"), Refusal::Other, QString()});
         QVERIFY(!arming.condition());
         QSignalSpy written(&arming, &ArmingController::fieldWritten);
-        QVERIFY(arming.arm({Action::LogOff, false, TimeMode::Countdown, {"0", "0", "2"}}));
+        QVERIFY(arming.arm({Action::LogOff, false, TimeMode::Countdown, {"0", "0", "2"}, {}}));
         m_clock.advance(1000);
         QCOMPARE(written.size(), 1);
     }
@@ -153,9 +156,10 @@ private slots:
     void warningRefusedLate()
     {
         Fakes fakes;
-        ArmingController arming(m_clock, fakes, &fakes);
-        QSignalSpy instead(&arming, &ArmingController::warnInstead);
-        QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "1", "29"}}));
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
+        QSignalSpy instead(&service, &ArmingService::present);
+        QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "1", "29"}, {}}));
         m_clock.advance(30000);
         QCOMPARE(fakes.shown, QStringList{"The computer will be restarted in 60 seconds"});
         m_clock.advance(3000); // a server that takes three seconds to say no
@@ -169,8 +173,9 @@ private slots:
     void waitsReplaceOnlyOnceStarted()
     {
         Fakes fakes;
-        ArmingController arming(m_clock, fakes, &fakes);
-        const ArmOrder countdown{Action::PowerOff, false, TimeMode::Countdown, {"0", "5", "0"}};
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
+        const ArmOrder countdown{Action::PowerOff, false, TimeMode::Countdown, {"0", "5", "0"}, {}};
         QVERIFY(arming.arm(countdown));
         auto *refused = new FakeCondition;
         refused->startable = false;
@@ -195,7 +200,8 @@ private slots:
     void idleWaitAwayAlreadyThenBack()
     {
         Fakes fakes;
-        ArmingController arming(m_clock, fakes, &fakes);
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
         auto source = std::make_unique<EagerIdleSource>();
         EagerIdleSource *input = source.get();
         QString why;
@@ -220,7 +226,8 @@ private slots:
     void postponeOfAWaitThatCannotGoOn()
     {
         Fakes fakes;
-        ArmingController arming(m_clock, fakes, &fakes);
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
         auto sampler = std::make_unique<Sampler>();
         Sampler *counters = sampler.get();
         QString why;
@@ -246,9 +253,10 @@ private slots:
     {
         Fakes fakes;
         fakes.answerAtOnce = true;
-        ArmingController arming(m_clock, fakes, &fakes);
-        QSignalSpy instead(&arming, &ArmingController::warnInstead);
-        QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "0", "30"}}));
+        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
+        ArmingController &arming = service.hand();
+        QSignalSpy instead(&service, &ArmingService::present);
+        QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "0", "30"}, {}}));
         QCOMPARE(instead.size(), 1);
         m_clock.advance(31000);
         QSignalSpy unanswered(&arming, &ArmingController::unanswered);

@@ -253,9 +253,9 @@ private slots:
             << "Schedule1=mon 25:00|1|0|on;Schedule2=daily 7:00|7|0|on;Schedule3=daily 7:00|1|0;"
                "Schedule4=daily 7:00|1|x|on;Schedule5=daily 7:00|1|0|on;Schedule5Settled=today"
             << QStringList{"daily 07:00|1|0|on|"};
-        QTest::newRow("up to the first gap")
+        QTest::newRow("past a gap")
             << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
-            << QStringList{"daily 07:00|1|0|on|"};
+            << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"};
     }
     void storage()
     {
@@ -309,14 +309,14 @@ private slots:
             tuesday);
         row("two at once", daily + ";mon 23:30|3|0|on", "", monday, "+121",
             armed + ", fire Mon 23:30:00", tuesday);
-        row("midnight goes at its first second", "daily 0:00|5|0|on", "",
-            "2026-12-07T23:58:00+01:00", "+123", "arm Mon 23:58:50 after 1, fire Tue 00:00:01",
+        row("midnight on the dot", "daily 0:00|5|0|on", "",
+            "2026-12-07T23:58:00+01:00", "+123", "arm Mon 23:58:50 after 1, fire Tue 00:00:00",
             "Next: Wednesday 00:00 \u2014 Lock screen");
-        const QString sunday = "Next: Sunday 02:30 \u2014 Lock screen";
+        const QString sunday = "Next: Sunday %1 02:30 \u2014 Lock screen";
         row("skipped hour", "sun 2:30|5|0|on", "", "2026-03-29T01:00:00+01:00", "+3700",
-            "arm Sun 01:58:50 after 4, fire Sun 03:00:00", sunday);
+            "arm Sun 01:58:50 after 4, fire Sun 03:00:00", sunday.arg("5 April"));
         row("repeated hour", "sun 2:30|5|0|on", "", "2026-10-25T02:00:00+02:00", "+7200",
-            "arm Sun 02:28:50 after 2, fire Sun 02:30:00", sunday);
+            "arm Sun 02:28:50 after 2, fire Sun 02:30:00", sunday.arg("1 November"));
     }
     void runner()
     {
