@@ -44,6 +44,22 @@ public:
                 done(leftOut(other->order().action));
                 return;
             }
+        // Due together with the same action or one that ends less: it goes out with this one,
+        // so that waking from a sleep never brings a second sleep.
+        for (ArmingController *other : {m_service.m_hand, m_service.m_scheduled})
+            if (other->state() == ArmingController::State::Armed &&
+                other->schedule().secondsUntilDue() <= 1) {
+                const Action joined = other->order().action;
+                other->stop();
+                emit m_service.message(
+                    joined == action
+                        ? ArmingService::tr("%1 was due at the same moment twice: it was asked "
+                                            "for once.")
+                              .arg(PowerTexts::actionCaption(action))
+                        : ArmingService::tr("%1 was left out: %2 was due at the same moment.")
+                              .arg(PowerTexts::actionCaption(joined),
+                                   PowerTexts::actionCaption(action)));
+            }
         m_inFlight = InFlight{action, {std::move(done)}};
         const quint64 id = ++m_id;
         m_power.request(action, force, [this, id](const PowerResult &result) {
@@ -95,11 +111,11 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
     }
     connect(m_scheduled, &ArmingController::refused, this,
             [this](Action action, bool, const PowerResult &result) {
-                emit scheduleMessage(PowerTexts::refusalMessage(action, result));
+                emit message(PowerTexts::refusalMessage(action, result));
             });
     connect(m_scheduled, &ArmingController::unanswered, this, [this] {
-        emit scheduleMessage(tr("The system has not answered the schedule's request yet.\r\nIt "
-                                "may still happen: save your work."));
+        emit message(tr("The system has not answered the schedule's request yet.\r\nIt "
+                        "may still happen: save your work."));
     });
     if (m_seams.notifier) {
         connect(m_seams.notifier, &Notifier::postponeRequested, this, [this] { postponeWarned(); });
@@ -170,16 +186,26 @@ void ArmingService::onWarningChanged()
             now.push_back(controller);
     if (now == m_presented)
         return;
-    m_presented = now;
-    if (m_presented.empty()) {
+    if (now.empty()) {
+        m_presented.clear();
         if (m_seams.notifier)
             m_seams.notifier->close();
         m_presentedByWindow = false;
         emit presentationClosed();
         return;
     }
-    // Shown anew with every item that joins or leaves: one warning, never two on top of each
-    // other, and its Cancel stops all it shows.
+    // One leaving (carried out, stopped) leaves the warning up for the rest, its text updated;
+    // one joining shows it anew: one warning, never two on top of each other, and its Cancel
+    // stops all it shows.
+    const bool left = std::all_of(now.begin(), now.end(), [this](const ArmingController *c) {
+        return std::find(m_presented.begin(), m_presented.end(), c) != m_presented.end();
+    });
+    if (left && !m_presented.empty()) {
+        m_presented = now;
+        presentationTick();
+        return;
+    }
+    m_presented = now;
     const QString text = presentedText();
     const QString postpone = postponeCaption();
     if (!m_seams.notifier || m_presentedByWindow) {
@@ -378,8 +404,8 @@ void ArmingService::commit(std::vector<RepeatSchedule> schedules)
     // Saved first: a new schedule gets its key before the runner records anything for it.
     QString error;
     if (!RepeatRules::save(*m_seams.schedules, schedules, &error))
-        emit scheduleMessage(tr("The schedules could not be saved to %1:\r\n%2")
-                                 .arg(m_seams.schedules->location(), error));
+        emit message(tr("The schedules could not be saved to %1:\r\n%2")
+                         .arg(m_seams.schedules->location(), error));
     m_runner->setSchedules(std::move(schedules));
     updateAutostart();
     emit schedulesChanged();

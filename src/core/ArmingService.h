@@ -117,8 +117,10 @@ signals:
     void presentationClosed();
     // A request that ends the session was accepted: the program ends.
     void sessionEnds();
-    // Something of the schedules the user must read (a refusal, no answer, not saved).
-    void scheduleMessage(const QString &text);
+    // Something the user must read that no window's own signal says: a schedule's request
+    // refused or unanswered, the schedules not saved, an action left out or joined with
+    // another due at the same moment.
+    void message(const QString &text);
 
 private:
     class Desk;

@@ -82,6 +82,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     };
     connect(&m_service, &ArmingService::sessionEnds, this, sessionEnds);
     connect(&m_service, &ArmingService::schedulesChanged, this, &MainWindow::showStatus);
+    connect(&m_service, &ArmingService::message, this,
+            [this](const QString &text) { m_services.messages->information(this, text); });
     connect(m_arming, &ArmingController::unanswered, this, [this] {
         if (m_tray->windowOutOfSight())
             m_tray->restoreWindow();

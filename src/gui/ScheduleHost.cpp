@@ -22,8 +22,6 @@ ScheduleHost::ScheduleHost(QWidget &window, ArmingService &service, MessageBoxSe
         refreshDialog();
     });
     connect(&m_service, &ArmingService::capabilitiesChanged, this, &ScheduleHost::refreshDialog);
-    connect(&m_service, &ArmingService::scheduleMessage, this,
-            [this](const QString &text) { m_messages.information(&m_window, text); });
     showNext();
 }
 

@@ -80,13 +80,15 @@ private slots:
         buttons->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(fakes.values.value("Schedule1"), QStringLiteral("mon-fri 14:31|1|0|on"));
         QVERIFY(fakes.started);
-        QCOMPARE(service.schedulesToolTip(), QStringLiteral("Next: Monday 14:31 — Turn off computer"));
+        QCOMPARE(service.schedulesToolTip(),
+                 QStringLiteral("Next: Monday 14:31 — Turn off computer"));
         QVERIFY(!host.statusLabel()->isHidden());
         QCOMPARE(host.statusLabel()->text(), QStringLiteral("Next: Mon 14:31"));
 
         // Switched off from the list: nothing starts with the session any more.
         dialog->findChild<QListWidget *>()->item(0)->setCheckState(Qt::Unchecked);
-        QVERIFY(!fakes.started && service.schedulesToolTip().isEmpty() && host.statusLabel()->isHidden());
+        QVERIFY(!fakes.started && service.schedulesToolTip().isEmpty() &&
+                host.statusLabel()->isHidden());
         QCOMPARE(apply({ScheduleEdit::Kind::On, {}, Action::PowerOff, false, 1}).kind,
                  CommandOutcome::Kind::Applied);
         QVERIFY(fakes.started);

@@ -1,10 +1,12 @@
 #include "../ManualClock.h"
+#include "../MemoryStore.h"
 #include "core/ArmingController.h"
 #include "core/ArmingService.h"
 #include "core/Condition.h"
 #include "core/IdleCondition.h"
 #include "core/Notifier.h"
 #include "core/QuietCondition.h"
+#include "core/RepeatRunner.h"
 #include "core/Schedule.h"
 
 #include <QSignalSpy>
@@ -244,6 +246,108 @@ private slots:
         QVERIFY(!arming.canPostpone());
         m_clock.advance(120000);
         QVERIFY(!fakes.pending);
+    }
+
+    // Every door goes through one service: a schedule and what is armed by hand never both
+    // act, Cancel and --cancel stop whatever is about to act, and what the system cannot do
+    // is never armed. Schedules as stored ("days time|action|force|on", ';' between), the
+    // hand's countdown ("action h m s"), steps: "+s", "cancel" (--cancel), "warncancel" (the
+    // warning's Cancel). The log: each request, each message, what --cancel answered.
+    void doors_data()
+    {
+        for (const char *column : {"schedules", "hand", "steps", "log"})
+            QTest::addColumn<QString>(column);
+        const QString sleep = "daily 14:31|3|0|on";
+        const QString off = "warning: The computer will be turned off in 60 seconds";
+        const QString both = "warning: %1 in 60 seconds / The computer will go to sleep in 60 "
+                             "seconds, ";
+        QTest::newRow("--cancel in a schedule's warning minute")
+            << "daily 14:31|1|0|on"
+            << ""
+            << "+20 cancel +120"
+            << off + ", cancel: Stopped: the schedule's Turn off computer at Monday 14:31 / The "
+                     "schedules stay on; the next is Tuesday 14:31.";
+        QTest::newRow("same action, same moment: asked for once")
+            << sleep << "3 0 1 9"
+            << "+75"
+            << "warning: The computer will go to sleep in 60 seconds, " +
+                   both.arg("The computer will go to sleep") +
+                   "said: Sleep was due at the same moment twice: it was asked for once., request "
+                   "sleep";
+        QTest::newRow("the action that ends more goes out")
+            << sleep << "1 0 1 9"
+            << "+75"
+            << off + ", " + both.arg("The computer will be turned off") +
+                   "said: Sleep was left out: Turn off computer was due at the same moment., "
+                   "request power off";
+        QTest::newRow("one warning, its Cancel stops both")
+            << sleep << "1 0 1 9"
+            << "+20 warncancel +120"
+            << off + ", " + both.arg("The computer will be turned off").chopped(2);
+        QTest::newRow("a schedule the system cannot carry out") << "daily 14:31|4|0|on"
+                                                                << ""
+                                                                << "+120"
+                                                                << "";
+    }
+    void doors()
+    {
+        QFETCH(QString, schedules);
+        QFETCH(QString, hand);
+        QFETCH(QString, steps);
+        QFETCH(QString, log);
+        struct Recorder final : PowerRequester
+        {
+            void probe(Probed probed) override
+            {
+                Capabilities can{};
+                can[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
+                probed(can);
+            }
+            void request(Action action, bool, Done done) override
+            {
+                *seen << "request " + PowerTexts::actionName(action);
+                done({true, {}, Refusal::Other, {}, false});
+            }
+            QStringList *seen = nullptr;
+        };
+        QStringList seen;
+        Recorder power;
+        power.seen = &seen;
+        MemoryStore store;
+        const QStringList rules = schedules.split(';', Qt::SkipEmptyParts);
+        for (int i = 0; i < rules.size(); ++i)
+            store.values.insert(QStringLiteral("Schedule%1").arg(i + 1), rules[i]);
+        ManualClock clock; // Monday 14:29:50
+        ArmingService service({&clock, &power, nullptr, &store, nullptr, nullptr});
+        connect(&service, &ArmingService::message, this,
+                [&](const QString &text) { seen << "said: " + text; });
+        connect(&service, &ArmingService::present, this, [&](const QString &text) {
+            seen.removeAll("warning: " + text);
+            seen << "warning: " + text;
+        });
+        service.probeCapabilities();
+        service.loadSchedules();
+        if (!hand.isEmpty()) {
+            const QStringList order = hand.split(' ');
+            QVERIFY(service.hand().arm({Action(order[0].toInt()),
+                                        false,
+                                        TimeMode::Countdown,
+                                        {order[1], order[2], order[3]},
+                                        {}}));
+        }
+        for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "cancel") {
+                Command command;
+                command.cancel = true;
+                seen << "cancel: " + service.apply(command).text;
+            } else if (step == "warncancel") {
+                service.cancelWarned();
+            } else {
+                clock.advance(step.mid(1).toLongLong() * 1000);
+            }
+        }
+        QCOMPARE(seen.join(", ").replace("\r\n", " / ").replace('\n', " / "), log);
+        QVERIFY(!service.anythingArmed());
     }
 
     // The state is Armed before any warning is given, so a warning no server can show is

@@ -10,15 +10,17 @@
 
 namespace {
 
-// Carries every action out at once.
+// Carries every action out at once, or, muted, never answers in time.
 struct Power final : PowerRequester
 {
     void request(Action, bool, Done done) override
     {
         PowerResult result;
-        result.accepted = true;
+        result.accepted = !muted;
+        result.unanswered = muted;
         done(result);
     }
+    bool muted = false;
 };
 
 // Counts how often the runner's alarms wake it.
@@ -253,9 +255,8 @@ private slots:
             << "Schedule1=mon 25:00|1|0|on;Schedule2=daily 7:00|7|0|on;Schedule3=daily 7:00|1|0;"
                "Schedule4=daily 7:00|1|x|on;Schedule5=daily 7:00|1|0|on;Schedule5Settled=today"
             << QStringList{"daily 07:00|1|0|on|"};
-        QTest::newRow("past a gap")
-            << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
-            << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"};
+        QTest::newRow("past a gap") << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
+                                    << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"};
     }
     void storage()
     {
@@ -308,15 +309,28 @@ private slots:
         row("postponed", daily, "", monday, "+60 postpone +700", armed + ", fire Mon 23:40:00",
             tuesday);
         row("two at once", daily + ";mon 23:30|3|0|on", "", monday, "+121",
+            armed + ", fire Mon 23:30:00 sleep", tuesday);
+        row("two at once, before", daily + ";mon 23:30|3|0|on", "", monday, "", "",
+            "Next: Monday 23:30 \u2014 Sleep (instead of Lock screen, due at the same time)");
+        row("record from the future", daily, "2099-01-01T00:00:00Z", monday, "+121",
             armed + ", fire Mon 23:30:00", tuesday);
-        row("midnight on the dot", "daily 0:00|5|0|on", "",
-            "2026-12-07T23:58:00+01:00", "+123", "arm Mon 23:58:50 after 1, fire Tue 00:00:00",
+        row("postponed, then another added", daily, "", monday, "+60 postpone add +700",
+            armed + ", fire Mon 23:40:00", tuesday);
+        row("not answered", daily, "", monday, "mute +121 +86400",
+            armed + ", fire Mon 23:30:00, arm Tue 23:28:50 after 97, fire Tue 23:30:00",
+            "Next: Wednesday 23:30 \u2014 Lock screen");
+        row("midnight on the dot", "daily 0:00|5|0|on", "", "2026-12-07T23:58:00+01:00", "+123",
+            "arm Mon 23:58:50 after 1, fire Tue 00:00:00",
             "Next: Wednesday 00:00 \u2014 Lock screen");
         const QString sunday = "Next: Sunday %1 02:30 \u2014 Lock screen";
         row("skipped hour", "sun 2:30|5|0|on", "", "2026-03-29T01:00:00+01:00", "+3700",
             "arm Sun 01:58:50 after 4, fire Sun 03:00:00", sunday.arg("5 April"));
         row("repeated hour", "sun 2:30|5|0|on", "", "2026-10-25T02:00:00+02:00", "+7200",
             "arm Sun 02:28:50 after 2, fire Sun 02:30:00", sunday.arg("1 November"));
+        row("postponed across the repeated hour", "sun 2:55|5|0|on", "",
+            "2026-10-25T02:53:00+02:00", "+60 postpone +700",
+            "arm Sun 02:53:50 after 1, fire Sun 02:05:00",
+            "Next: Sunday 1 November 02:55 \u2014 Lock screen");
     }
     void runner()
     {
@@ -339,9 +353,10 @@ private slots:
         std::unique_ptr<ArmingController> controller;
         std::unique_ptr<RepeatRunner> runner;
         QStringList seen;
+        QDateTime warnedAt;
         const auto begin = [&] {
             runner.reset();
-            controller = std::make_unique<ArmingController>(clock, power, nullptr);
+            controller = std::make_unique<ArmingController>(clock, power);
             runner = std::make_unique<RepeatRunner>(counting, *controller, &store);
             connect(controller.get(), &ArmingController::stateChanged, [&](auto state) {
                 const QString at = clock.now().toString("ddd HH:mm:ss");
@@ -349,8 +364,17 @@ private slots:
                     seen << QStringLiteral("arm %1 after %2")
                                 .arg(at)
                                 .arg(std::exchange(counting.wakes, 0));
-                if (state == ArmingController::State::Requesting)
-                    seen << "fire " + at;
+                if (state != ArmingController::State::Requesting)
+                    return;
+                seen << "fire " + at;
+                if (controller->order().action != Action::Lock)
+                    seen.last() += u' ' + PowerTexts::actionName(controller->order().action);
+                // Every action gets its full warning minute of real time.
+                QVERIFY(warnedAt.isValid() && warnedAt.msecsTo(clock.now()) >= 59000);
+            });
+            connect(controller.get(), &ArmingController::warningChanged, [&] {
+                if (controller->warning())
+                    warnedAt = clock.now();
             });
             connect(runner.get(), &RepeatRunner::changed, [&] {
                 const QString missed = "missed " + RepeatRules::occurrenceText(runner->missed());
@@ -364,7 +388,13 @@ private slots:
             const qint64 ms = step.mid(1).toLongLong() * 1000;
             if (step == "cancel")
                 controller->stop();
-            else if (step == "postpone")
+            else if (step == "mute")
+                power.muted = true;
+            else if (step == "add") {
+                std::vector<RepeatSchedule> more = runner->schedules();
+                more.push_back({*RepeatRules::parse("sat 9:00", nullptr), {}, -1});
+                runner->setSchedules(std::move(more));
+            } else if (step == "postpone")
                 controller->postpone(ArmingController::PostponeSeconds);
             else if (step == "restart")
                 begin();
