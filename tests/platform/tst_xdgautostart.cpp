@@ -29,6 +29,7 @@ void write(const QString &path, const QByteArray &text)
 const QByteArray Marked = "[Desktop Entry]\nType=Application\nName=Orvanta\n"
                           "Exec=\"/old place/orvanta\" --autostart\nTryExec=/old place/orvanta\n"
                           "X-Orvanta-Autostart=true\n";
+const QByteArray Refused = "-"; // neither written nor removed
 } // namespace
 
 class XdgAutostartTest : public QObject
@@ -41,46 +42,38 @@ private slots:
     void entry_data()
     {
         QTest::addColumn<QString>("folder");    // where the program lies
-        QTest::addColumn<QString>("link");      // what the entry's path links to, if anything
         QTest::addColumn<QByteArray>("before"); // the file already there, if any; @ the program
-        QTest::addColumn<QByteArray>("kept");   // the user's, outliving off and on; refused if "-"
+        QTest::addColumn<QByteArray>("kept");   // the user's, outliving off and on; or Refused
+        QTest::addColumn<QString>("link");      // what the entry's path links to, if anything
         QTest::newRow("space, %, quotes, shell")
             << "100% sure %u back\\slash \\\\ \"q\" 'q' $HOME `id` ; & | * ~ # = ( )"
-            << "" << QByteArray() << QByteArray();
+            << QByteArray() << QByteArray() << QString();
         QTest::newRow("non-ASCII")
-            << QString("Zeitpl\u00e4ne \u2713") << "" << QByteArray() << QByteArray();
+            << QString("Zeitpl\u00e4ne \u2713") << QByteArray() << QByteArray() << QString();
         QTest::newRow("ours, program moved, delay added")
-            << "new place"
-            << "" << Marked + "X-GNOME-Autostart-Delay=30\n"
-            << QByteArray("\nX-GNOME-Autostart-Delay=30\n");
+            << "new place" << Marked + "X-GNOME-Autostart-Delay=30\n"
+            << QByteArray("\nX-GNOME-Autostart-Delay=30\n") << QString();
         QTest::newRow("ours, Exec wrapped")
             << "p"
-            << ""
             << QByteArray("[Desktop Entry]\nType=Application\nTryExec=@\nExec=sh -c \"sleep 0; "
                           "exec @ --autostart\"\nX-Orvanta-Autostart=true\n")
-            << QByteArray("\nExec=sh -c \"sleep 0; exec @ --autostart\"\n");
+            << QByteArray("\nExec=sh -c \"sleep 0; exec @ --autostart\"\n") << QString();
         QTest::newRow("copied by desktop settings")
-            << "p"
-            << "" << QByteArray("[Desktop Entry]\nType=Application\nExec=orvanta\n")
-            << QByteArray("-");
-        QTest::newRow("ours, Hidden") << "p"
-                                      << "" << Marked + "Hidden=true\n"
-                                      << QByteArray("-");
+            << "p" << QByteArray("[Desktop Entry]\nType=Application\nExec=orvanta\n") << Refused
+            << QString();
+        QTest::newRow("ours, Hidden") << "p" << Marked + "Hidden=true\n" << Refused << QString();
         QTest::newRow("ours, turned off in GNOME")
-            << "p"
-            << "" << Marked + "X-GNOME-Autostart-enabled=false\n"
-            << QByteArray("-");
-        QTest::newRow("link to nothing") << "p"
-                                         << ".profile" << QByteArray() << QByteArray("-");
-        QTest::newRow("link to ours") << "p"
-                                      << "dotfiles/orvanta.desktop" << Marked << QByteArray("-");
+            << "p" << Marked + "X-GNOME-Autostart-enabled=false\n"
+            << Refused << QString();
+        QTest::newRow("link to nothing") << "p" << QByteArray() << Refused << ".profile";
+        QTest::newRow("link to ours") << "p" << Marked << Refused << "dotfiles/orvanta.desktop";
     }
     void entry()
     {
         QFETCH(QString, folder);
-        QFETCH(QString, link);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, kept);
+        QFETCH(QString, link);
         const QString row = m_dir.filePath(QString::number(++m_row));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(row + "/config"));
         const QString program = row + '/' + folder + "/orvanta";
@@ -99,7 +92,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         QVERIFY(link.isEmpty() || QFile::link(target, path));
         QString error;
-        if (kept == "-") {
+        if (kept == Refused) {
             QVERIFY(!autostart.setEnabled(true, &error));
             QVERIFY2(error.contains(path), qPrintable(error));
             QVERIFY(!autostart.isEnabled());
