@@ -1,6 +1,8 @@
 // The session's entry: launched the way GLib launches it at login (GNOME's and other sessions
-// read it with GLib), it starts the program wherever it lies, with --autostart; a file of the
-// same name that is not ours, or that the user turned off, is neither rewritten nor removed.
+// read it with GLib), it starts the program wherever it lies, with --autostart, and the user's
+// changes to it outlive turning it off and on; a file of the same name that is not ours or that
+// the user turned off, and a link in its place, are neither rewritten nor removed, and nothing
+// is written through the link.
 #include "platform/linux/XdgAutostart.h"
 
 #include <QDir>
@@ -25,7 +27,9 @@ void write(const QString &path, const QByteArray &text)
 }
 
 const QByteArray Marked = "[Desktop Entry]\nType=Application\nName=Orvanta\n"
-                          "Exec=\"/old place/orvanta\" --autostart\nX-Orvanta-Autostart=true\n";
+                          "Exec=\"/old place/orvanta\" --autostart\nTryExec=/old place/orvanta\n"
+                          "X-Orvanta-Autostart=true\n";
+const QByteArray Refused = "-"; // neither written nor removed
 } // namespace
 
 class XdgAutostartTest : public QObject
@@ -38,51 +42,70 @@ private slots:
     void entry_data()
     {
         QTest::addColumn<QString>("folder");    // where the program lies
-        QTest::addColumn<QByteArray>("before"); // the file already there, if any
-        QTest::addColumn<bool>("ours");         // whether it is written and later removed
+        QTest::addColumn<QByteArray>("before"); // the file already there, if any; @ the program
+        QTest::addColumn<QByteArray>("kept");   // the user's, outliving off and on; or Refused
+        QTest::addColumn<QString>("link");      // what the entry's path links to, if anything
         QTest::newRow("space, %, quotes, shell")
             << "100% sure %u back\\slash \\\\ \"q\" 'q' $HOME `id` ; & | * ~ # = ( )"
-            << QByteArray() << true;
-        QTest::newRow("non-ASCII") << QString("Zeitpl\u00e4ne \u2713") << QByteArray() << true;
-        QTest::newRow("ours, program moved") << "new place" << Marked << true;
-        QTest::newRow("another program")
-            << "p" << QByteArray("[Desktop Entry]\nType=Application\nExec=/usr/bin/other\n")
-            << false;
+            << QByteArray() << QByteArray() << QString();
+        QTest::newRow("non-ASCII")
+            << QString("Zeitpl\u00e4ne \u2713") << QByteArray() << QByteArray() << QString();
+        QTest::newRow("ours, program moved, delay added")
+            << "new place" << Marked + "X-GNOME-Autostart-Delay=30\n"
+            << QByteArray("\nX-GNOME-Autostart-Delay=30\n") << QString();
+        QTest::newRow("ours, Exec wrapped")
+            << "p"
+            << QByteArray("[Desktop Entry]\nType=Application\nTryExec=@\nExec=sh -c \"sleep 0; "
+                          "exec @ --autostart\"\nX-Orvanta-Autostart=true\n")
+            << QByteArray("\nExec=sh -c \"sleep 0; exec @ --autostart\"\n") << QString();
         QTest::newRow("copied by desktop settings")
-            << "p" << QByteArray("[Desktop Entry]\nType=Application\nExec=orvanta\n") << false;
-        QTest::newRow("ours, Hidden") << "p" << Marked + "Hidden=true\n" << false;
+            << "p" << QByteArray("[Desktop Entry]\nType=Application\nExec=orvanta\n") << Refused
+            << QString();
+        QTest::newRow("ours, Hidden") << "p" << Marked + "Hidden=true\n" << Refused << QString();
         QTest::newRow("ours, turned off in GNOME")
             << "p" << Marked + "X-GNOME-Autostart-enabled=false\n"
-            << false;
+            << Refused << QString();
+        QTest::newRow("link to nothing") << "p" << QByteArray() << Refused << ".profile";
+        QTest::newRow("link to ours") << "p" << Marked << Refused << "dotfiles/orvanta.desktop";
     }
     void entry()
     {
         QFETCH(QString, folder);
         QFETCH(QByteArray, before);
-        QFETCH(bool, ours);
+        QFETCH(QByteArray, kept);
+        QFETCH(QString, link);
         const QString row = m_dir.filePath(QString::number(++m_row));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(row + "/config"));
         const QString program = row + '/' + folder + "/orvanta";
         const QString started = row + "/started";
         write(program, "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" >\"$STARTED\"\n");
         QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        before.replace('@', QFile::encodeName(program));
+        kept.replace('@', QFile::encodeName(program));
 
         XdgAutostart autostart(program);
         const QString path = autostart.location();
         QCOMPARE(path, row + "/config/autostart/orvanta.desktop");
+        const QString target = link.isEmpty() ? path : row + '/' + link;
         if (!before.isEmpty())
-            write(path, before);
-        QVERIFY(!autostart.isEnabled());
+            write(target, before);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QVERIFY(link.isEmpty() || QFile::link(target, path));
         QString error;
-        QCOMPARE(autostart.setEnabled(true, &error), ours);
-        QCOMPARE(autostart.isEnabled(), ours);
-        if (!ours) {
+        if (kept == Refused) {
+            QVERIFY(!autostart.setEnabled(true, &error));
             QVERIFY2(error.contains(path), qPrintable(error));
-            QCOMPARE(contents(path), before);
+            QVERIFY(!autostart.isEnabled());
             QVERIFY(autostart.setEnabled(false, &error));
-            QCOMPARE(contents(path), before);
+            QCOMPARE(contents(target), before);
+            QCOMPARE(QFileInfo::exists(target), !before.isEmpty());
+            QCOMPARE(QFileInfo(path).isSymLink(), !link.isEmpty());
             return;
         }
+        QVERIFY2(autostart.setEnabled(true, &error), qPrintable(error));
+        QVERIFY(autostart.isEnabled());
+        const QByteArray on = contents(path);
+        QVERIFY2(on.contains(kept), on.constData());
         QProcess gio;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("STARTED", started);
@@ -96,8 +119,15 @@ private slots:
         QTRY_COMPARE(QString::fromUtf8(contents(started)), program + "\n--autostart\n");
 
         QVERIFY(autostart.setEnabled(false, &error));
-        QVERIFY(!QFile::exists(path));
         QVERIFY(!autostart.isEnabled());
+        // What Orvanta wrote alone goes; an entry the user changed is hidden, changes and all.
+        QCOMPARE(QFile::exists(path), !kept.isEmpty());
+        if (kept.isEmpty())
+            return;
+        const QByteArray off = contents(path);
+        QVERIFY2(off.contains("\nHidden=true\n") && off.contains(kept), off.constData());
+        QVERIFY(autostart.setEnabled(true, &error));
+        QCOMPARE(contents(path), on);
     }
 };
 
