@@ -84,6 +84,8 @@ struct PowerResult
     // The deciding answer's own words (an inhibitor names who holds it and why).
     QString detail;
     // No answer came in time: the request was not refused and may still be carried out.
+    // Where the call still waits for its answer (an end-session dialog), `done` is called
+    // once more with the final result when that answer comes.
     bool unanswered = false;
 };
 
@@ -92,9 +94,10 @@ namespace PowerTexts {
 QString refusalMessage(Action action, const PowerResult &result);
 } // namespace PowerTexts
 
-// The seam to the operating system's power services. `done` is called exactly once, when
-// the request has left the process and was accepted or refused (bounded in time); it may
-// be called before request() returns.
+// The seam to the operating system's power services. `done` is called once, when the
+// request has left the process and was accepted or refused (bounded in time), or once more
+// after an unanswered result (see PowerResult::unanswered); it may be called before
+// request() returns.
 class PowerRequester
 {
 public:

@@ -81,7 +81,9 @@ void Run::refuse(Refusal refusal, const QString &detail)
 
 bool Run::answer(const Reply &reply)
 {
-    if (m_done)
+    // After the end only the unanswered call's own word counts, however late it comes.
+    const bool late = m_done;
+    if (late && !m_result.unanswered)
         return false;
     const Step &step = m_steps.at(m_next);
     const QString name = describe(step);
@@ -90,35 +92,34 @@ bool Run::answer(const Reply &reply)
         if (!step.query) {
             m_result = {true, QString(), Refusal::Other, QString()};
             m_done = true;
-            return false;
+            break;
         }
         m_trail << name + QStringLiteral(": ") + reply.text;
-        if (reply.text == QLatin1String("no") || reply.text == QLatin1String("na")) {
+        if (reply.text == QLatin1String("no") || reply.text == QLatin1String("na"))
             refuse(Refusal::NotPossible, QString());
-            return false;
-        }
         break;
     case Reply::Kind::Silence:
-        if (step.silenceAccepted && !step.query) {
-            m_result = {true, QString(), Refusal::Other, QString()};
-            m_done = true;
-            return false;
+        if (late) {
+            // Its long wait ran out too: nothing ended the session.
+            m_trail << name + QStringLiteral(": still no reply");
+            refuse(Refusal::NotConfirmed, QString());
+            break;
         }
         m_trail << name + QStringLiteral(": no reply") +
                        (reply.errorName.isEmpty() ? QString()
                                                   : QStringLiteral(" (%1)").arg(reply.errorName));
         if (step.query) {
             refuse(Refusal::NoAnswer, QString());
-            return false;
+            break;
         }
         // Not refused: the request went out and may still be carried out.
         m_result = {};
         m_result.error = m_trail.join(QStringLiteral("; "));
         m_result.unanswered = true;
         m_done = true;
-        return false;
+        break;
     case Reply::Kind::Error:
-        if (step.moveOnErrors.contains(reply.errorName)) {
+        if (!late && step.moveOnErrors.contains(reply.errorName)) {
             m_trail << name + QStringLiteral(": ") + reply.errorName;
             break;
         }
@@ -126,12 +127,11 @@ bool Run::answer(const Reply &reply)
         m_trail << name + QStringLiteral(": ") + reply.errorName +
                        (reply.text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reply.text));
         refuse(reply.refusal, reply.text);
-        return false;
+        break;
     }
-    if (++m_next < m_steps.size())
-        return true;
-    refuse(m_whenNothingAnswers, QString());
-    return false;
+    if (!m_done && ++m_next == m_steps.size())
+        refuse(m_whenNothingAnswers, QString());
+    return true;
 }
 
 Refusal whenNothingAnswers(Action action, bool force)

@@ -44,10 +44,11 @@ struct Step
     // "na" end the chain with a refusal, anything else goes on to the next step; no answer
     // ends it with a refusal too, as the request itself was never sent.
     bool query = false;
-    // This call answers only once the session has ended, or never (an end-session dialog
-    // that counts down): its silence means it took the request. Silence from any other
-    // call that acts leaves the request unanswered: it may still be carried out.
-    bool silenceAccepted = false;
+    // This call answers only once the session ends, or never (an end-session dialog that
+    // counts down, and that the user may cancel): it is reported unanswered after a short
+    // wait, and its own late answer still settles the request. Its silence is never taken
+    // for an acceptance, no more than any other call's.
+    bool answersAtSessionEnd = false;
     // A service that is not running must not be started by our request.
     bool autoStart = false;
     // Errors that mean "this way is not available here": the next step is tried.
@@ -94,8 +95,8 @@ struct Reply
 // Walks a chain one answer at a time, so that the answers may come later: tries the steps
 // in order until one is accepted or refuses, never going past a refusal, nor past a call
 // that acts and did not answer (the next way would be a second request, maybe a different
-// one, while the first may still be carried out). The error of a chain that was not
-// accepted names every step tried and what it answered.
+// one, while the first may still be carried out). Only a reply accepts. The error of a
+// chain that was not accepted names every step tried and what it answered.
 class Run
 {
 public:
@@ -104,7 +105,10 @@ public:
 
     // The step to send now; nullptr once the chain has ended.
     const Step *next() const;
-    // The answer to next(). True while another step is to be sent.
+    // The answer to next(), or the late answer of the call that left the chain unanswered:
+    // a reply accepts, an error refuses, silence once more (its long wait ran out too)
+    // refuses as not confirmed. False for an answer that changes nothing (one more after
+    // the chain had ended otherwise): nothing new is to be told.
     bool answer(const Reply &reply);
     const PowerResult &result() const { return m_result; }
 

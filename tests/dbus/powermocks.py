@@ -3,14 +3,15 @@
 
 Usage: powermocks.py SYSTEM_ADDRESS SESSION_ADDRESS [RULE...]
 RULE: absent=gnome,logind (either or both), inhibitors=held (a few, of both modes and
-kinds), or Method=silent | Method=ERROR.NAME | Method=WORD (a Can* answer)."""
+kinds), or Method=silent | Method=late (answered after a second) | Method=ERROR.NAME |
+Method=WORD (a Can* answer)."""
 import sys
 
 import dbus
 import dbus.lowlevel as low
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
-from mockbus import dbusmock, logged, mock, rules, run  # noqa: E402
+from mockbus import GLib, dbusmock, logged, mock, rules, run  # noqa: E402
 
 absent = rules.get('absent', '').split(',')
 
@@ -19,6 +20,8 @@ def answer(conn, msg):
     rule = rules.get(msg.get_member())
     if rule and '.' in rule:
         conn.send_message(low.ErrorMessage(msg, rule, 'told by the mock'))
+    elif rule == 'late':
+        GLib.timeout_add(1000, lambda: conn.send_message(low.MethodReturnMessage(msg)) and False)
     elif rule and rule != 'silent':
         reply = low.MethodReturnMessage(msg)
         reply.append(rule, signature='s')

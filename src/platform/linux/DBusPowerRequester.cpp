@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
@@ -56,6 +57,21 @@ QList<PowerCalls::Inhibitor> readInhibitors(const QDBusMessage &reply)
     return inhibitors;
 }
 
+// The toolkit's call on a connection that never came up never finishes: answered with the
+// connection's own error instead, from the event loop like any answer.
+QDBusPendingCall sendTo(const QDBusConnection &bus, const QDBusMessage &message, int ms)
+{
+    if (!bus.isConnected())
+        return QDBusPendingCall::fromError(
+            QDBusError(QDBusError::Disconnected, bus.lastError().message()));
+    return bus.asyncCall(message, ms);
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("DBusPowerRequester", text);
+}
+
 // Messages on one connection leave in order: once the bus has answered a later message,
 // the earlier one is out of the process. (GetId rather than Peer.Ping: a bus monitor would
 // answer a Ping itself and be thrown off the bus for it.)
@@ -64,7 +80,7 @@ void flushThenAnswer(const QDBusConnection &bus, QObject *context, std::function
     const QDBusMessage getId = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(getId, 1000), context);
+    auto *watcher = new QDBusPendingCallWatcher(sendTo(bus, getId, 1000), context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [then = std::move(then)](QDBusPendingCallWatcher *finished) {
                          finished->deleteLater();
@@ -82,10 +98,11 @@ constexpr bool AllowInteractiveAuthorization = false;
 
 DBusPowerRequester::DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
                                        QString xdgCurrentDesktop, std::chrono::milliseconds bound,
-                                       std::chrono::milliseconds actingBound)
+                                       std::chrono::milliseconds actingBound,
+                                       std::chrono::milliseconds endBound)
     : m_system(std::move(systemBus)), m_session(std::move(sessionBus)),
       m_desktop(std::move(xdgCurrentDesktop)), m_bound(bound), m_actingBound(actingBound),
-      m_screen(new ScreenActions(m_system, m_session, this))
+      m_endBound(endBound), m_screen(new ScreenActions(m_system, m_session, this, bound))
 {
 }
 
@@ -107,6 +124,7 @@ struct DBusPowerRequester::Probe
     // logind's answers for power off, restart, sleep and hibernate; empty: none came.
     std::array<QString, 4> words;
     int pending = 0;
+    bool finished = false;
 };
 
 namespace {
@@ -125,23 +143,36 @@ void DBusPowerRequester::probe(Probed probed)
 {
     auto probe = std::make_shared<Probe>();
     probe->probed = std::move(probed);
+    // The screen's questions on a bus that is not there never end: without either bus they
+    // are not asked, and the probe ends at a deadline whatever has not answered by then
+    // (the screen asks twice in a row, each within the bound).
+    const bool anyBus = m_system.isConnected() || m_session.isConnected();
+    const Capability screenUnknown{
+        false, anyBus ? translated("The session's services did not answer in time")
+                      : translated("Neither the system bus nor the session bus can be reached")};
+    probe->capabilities[static_cast<std::size_t>(Action::Lock)] = screenUnknown;
+    probe->capabilities[static_cast<std::size_t>(Action::DisplayOff)] = screenUnknown;
     // logind's questions, the screen's actions, the session managers that run.
-    probe->pending = static_cast<int>(LogindActions.size()) + 2;
+    probe->pending = static_cast<int>(LogindActions.size()) + (anyBus ? 2 : 1);
     const auto partDone = [this, probe] {
         if (--probe->pending == 0)
             finishProbe(probe);
     };
+    QTimer::singleShot(2 * m_bound + std::chrono::milliseconds(500), this,
+                       [this, probe] { finishProbe(probe); });
     for (std::size_t i = 0; i < LogindActions.size(); ++i) {
         ask(PowerCalls::canMethod(LogindActions[i]), [probe, i, partDone](const QString &word) {
             probe->words[i] = word;
             partDone();
         });
     }
-    m_screen->probe([probe, partDone](const Capability &lock, const Capability &displayOff) {
-        probe->capabilities[static_cast<std::size_t>(Action::Lock)] = lock;
-        probe->capabilities[static_cast<std::size_t>(Action::DisplayOff)] = displayOff;
-        partDone();
-    });
+    if (anyBus) {
+        m_screen->probe([probe, partDone](const Capability &lock, const Capability &displayOff) {
+            probe->capabilities[static_cast<std::size_t>(Action::Lock)] = lock;
+            probe->capabilities[static_cast<std::size_t>(Action::DisplayOff)] = displayOff;
+            partDone();
+        });
+    }
     prepare();
     if (m_running)
         partDone();
@@ -152,15 +183,11 @@ void DBusPowerRequester::probe(Probed probed)
 void DBusPowerRequester::ask(const QString &method,
                              std::function<void(const QString &word)> answered)
 {
-    if (!m_system.isConnected()) {
-        answered(QString());
-        return;
-    }
     const QDBusMessage message = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), method);
     auto *watcher = new QDBusPendingCallWatcher(
-        m_system.asyncCall(message, static_cast<int>(m_bound.count())), this);
+        sendTo(m_system, message, static_cast<int>(m_bound.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [answered = std::move(answered)](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();
@@ -173,7 +200,8 @@ void DBusPowerRequester::ask(const QString &method,
 
 bool DBusPowerRequester::managerTakes(Action action) const
 {
-    const auto steps = PowerCalls::chainFor(m_desktop, *m_running, action, false);
+    const auto steps =
+        PowerCalls::chainFor(m_desktop, m_running.value_or(QSet<QString>()), action, false);
     return std::any_of(steps.begin(), steps.end(), [](const PowerChain::Step &step) {
         return step.bus == PowerChain::Bus::Session;
     });
@@ -181,11 +209,18 @@ bool DBusPowerRequester::managerTakes(Action action) const
 
 void DBusPowerRequester::finishProbe(const std::shared_ptr<Probe> &probe)
 {
+    if (std::exchange(probe->finished, true))
+        return;
     QString anyWord;
     for (std::size_t i = 0; i < LogindActions.size(); ++i) {
         const Action action = LogindActions[i];
-        probe->capabilities[static_cast<std::size_t>(action)] =
+        Capability capability =
             PowerCalls::capabilityFor(action, probe->words[i], managerTakes(action));
+        // Said as it is: no service could be asked at all.
+        if (!capability.possible && !m_system.isConnected())
+            capability.reason = translated("The system bus cannot be reached: %1")
+                                    .arg(m_system.lastError().message());
+        probe->capabilities[static_cast<std::size_t>(action)] = capability;
         if (anyWord.isEmpty())
             anyWord = probe->words[i];
     }
@@ -220,7 +255,7 @@ void DBusPowerRequester::prepare()
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
     auto *watcher = new QDBusPendingCallWatcher(
-        m_session.asyncCall(listNames, static_cast<int>(m_bound.count())), this);
+        sendTo(m_session, listNames, static_cast<int>(m_bound.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, services](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();
@@ -279,12 +314,6 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
         return;
     }
     const QDBusConnection &bus = step->bus == PowerChain::Bus::System ? m_system : m_session;
-    if (!bus.isConnected()) {
-        const QString name = QStringLiteral("org.freedesktop.DBus.Error.Disconnected");
-        answer(call,
-               {Reply::Kind::Error, name, bus.lastError().message(), PowerCalls::refusalFor(name)});
-        return;
-    }
     QDBusMessage message =
         QDBusMessage::createMethodCall(step->service, step->path, step->interface, step->method);
     QVariantList args;
@@ -294,14 +323,22 @@ void DBusPowerRequester::sendNext(const std::shared_ptr<Call> &call)
     message.setAutoStartService(step->autoStart);
     message.setInteractiveAuthorizationAllowed(AllowInteractiveAuthorization);
 
-    // Bounded: some session managers answer only when the session has ended, or never;
-    // an error, though, comes back at once. A call that acts and should answer is given
-    // longer, as its silence leaves the user knowing nothing.
+    // Bounded: a question briefly; a call that acts and should answer longer, as its
+    // silence leaves the user knowing nothing; a call that answers only when the session
+    // ends is said unanswered after the short bound and is listened to until the long one.
     const bool query = step->query;
     const bool logind = step->bus == PowerChain::Bus::System;
-    const auto bound = query || step->silenceAccepted ? m_bound : m_actingBound;
+    const auto bound = query ? m_bound : step->answersAtSessionEnd ? m_endBound : m_actingBound;
     auto *watcher =
-        new QDBusPendingCallWatcher(bus.asyncCall(message, static_cast<int>(bound.count())), this);
+        new QDBusPendingCallWatcher(sendTo(bus, message, static_cast<int>(bound.count())), this);
+    if (step->answersAtSessionEnd) {
+        QTimer::singleShot(m_bound, watcher, [this, call, watcher, bus] {
+            if (!watcher->isFinished())
+                flushThenAnswer(bus, this, [this, call] {
+                    answer(call, {Reply::Kind::Silence, QString(), QString(), Refusal::NoAnswer});
+                });
+        });
+    }
     QObject::connect(
         watcher, &QDBusPendingCallWatcher::finished, this,
         [this, call, query, logind, bus](QDBusPendingCallWatcher *finished) {
@@ -345,7 +382,7 @@ void DBusPowerRequester::nameHolders(const std::shared_ptr<Call> &call,
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("ListInhibitors"));
     auto *watcher = new QDBusPendingCallWatcher(
-        m_system.asyncCall(list, static_cast<int>(m_bound.count())), this);
+        sendTo(m_system, list, static_cast<int>(m_bound.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, call, refusal](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();
@@ -357,6 +394,7 @@ void DBusPowerRequester::nameHolders(const std::shared_ptr<Call> &call,
 
 void DBusPowerRequester::answer(const std::shared_ptr<Call> &call, const Reply &reply)
 {
-    call->run.answer(reply);
-    sendNext(call);
+    // An answer after the end that changes nothing is not told again.
+    if (call->run.answer(reply))
+        sendNext(call);
 }

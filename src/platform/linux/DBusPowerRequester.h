@@ -29,14 +29,19 @@ public:
     // service manager for as long as this, the bus's usual reply timeout). The request has
     // left by then; only the telling waits.
     static constexpr std::chrono::milliseconds DefaultActingBound{25000};
+    // For a call that answers when the session ends: an end-session dialog counts down a
+    // minute, then the programs are asked to save. Said unanswered after the first bound;
+    // still silent after this one, the session was not ended (the dialog was cancelled).
+    static constexpr std::chrono::milliseconds DefaultEndBound{120000};
 
     DBusPowerRequester(QDBusConnection systemBus, QDBusConnection sessionBus,
                        QString xdgCurrentDesktop, std::chrono::milliseconds bound = DefaultBound,
-                       std::chrono::milliseconds actingBound = DefaultActingBound);
+                       std::chrono::milliseconds actingBound = DefaultActingBound,
+                       std::chrono::milliseconds endBound = DefaultEndBound);
     ~DBusPowerRequester() override;
 
     // logind's Can…() questions in parallel, the session managers that run, and the screen's
-    // actions: all seven answered together, within the bound.
+    // actions: all seven answered together, within twice the bound whatever does not answer.
     void probe(Probed probed) override;
     // Starts following which session managers run, so that a request need not ask first.
     void prepare() override;
@@ -61,6 +66,7 @@ private:
     QString m_desktop;
     std::chrono::milliseconds m_bound;
     std::chrono::milliseconds m_actingBound;
+    std::chrono::milliseconds m_endBound;
     QDBusServiceWatcher *m_watcher = nullptr;
     ScreenActions *m_screen = nullptr;
     // The session managers' names on the session bus, once known.

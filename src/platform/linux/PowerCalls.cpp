@@ -71,7 +71,7 @@ Step sessionStep(const QString &service, const QString &path, const QString &int
     step.method = method;
     step.args = std::move(args);
     // Most session managers answer at once and end the session afterwards.
-    step.silenceAccepted = false;
+    step.answersAtSessionEnd = false;
     step.autoStart = false;
     step.moveOnErrors = notAvailableErrors();
     return step;
@@ -88,7 +88,7 @@ Step logindStep(const QString &method, QList<Arg> args = {})
     step.args = std::move(args);
     // logind answers at once; silence from it is not an acceptance, nor a refusal. It is
     // started on demand by the system like any system service.
-    step.silenceAccepted = false;
+    step.answersAtSessionEnd = false;
     step.autoStart = true;
     step.moveOnErrors = notAvailableErrors();
     return step;
@@ -180,14 +180,14 @@ QList<Step> managerSteps(SessionManager manager, Action action, bool force)
     }
     case SessionManager::Gnome: {
         // Logout() answers at once; Shutdown() and Reboot() show the shell's end-session
-        // dialog, which counts down, and answer only when the session is ending (or with an
-        // error when the user cancels).
+        // dialog, which counts down, and answer only when the session is ending. A user who
+        // cancels the dialog gets no answer at all, or an error.
         const QString method = logOff ? QStringLiteral("Logout")
                                : off  ? QStringLiteral("Shutdown")
                                       : QStringLiteral("Reboot");
         Step step = sessionStep(Gnome, QStringLiteral("/org/gnome/SessionManager"), Gnome, method,
                                 logOff ? QList<Arg>{u32(LogoutNoConfirmation)} : QList<Arg>{});
-        step.silenceAccepted = !logOff;
+        step.answersAtSessionEnd = !logOff;
         return {step};
     }
     case SessionManager::Mate: {
@@ -209,12 +209,12 @@ QList<Step> managerSteps(SessionManager manager, Action action, bool force)
                             QStringLiteral("org.xfce.Session.Manager"), method, args)};
     }
     case SessionManager::Lxqt: {
-        // These never answer.
+        // These never answer: the session ends, or it does not.
         const QString method = logOff ? QStringLiteral("logout")
                                : off  ? QStringLiteral("powerOff")
                                       : QStringLiteral("reboot");
         Step step = sessionStep(Lxqt, QStringLiteral("/LXQtSession"), Lxqt, method);
-        step.silenceAccepted = true;
+        step.answersAtSessionEnd = true;
         return {step};
     }
     }
