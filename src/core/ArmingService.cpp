@@ -65,8 +65,10 @@ public:
         m_power.request(action, force, [this, id](const PowerResult &result) {
             if (!m_inFlight || id != m_id)
                 return;
-            std::vector<Done> waiting = std::move(m_inFlight->waiting);
-            m_inFlight.reset();
+            // Unanswered is no end: the system may still answer, and says so once more.
+            const std::vector<Done> waiting = m_inFlight->waiting;
+            if (!result.unanswered)
+                m_inFlight.reset();
             for (const Done &answer : waiting)
                 answer(result);
         });
