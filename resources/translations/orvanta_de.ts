@@ -858,7 +858,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
-    <name>RepeatEdit</name>
+    <name>ScheduleEdits</name>
     <message>
         <source>%1 %2 — %3</source>
         <translation>%1 um %2 — %3</translation>
@@ -893,7 +893,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
-    <name>RepeatEditor</name>
+    <name>ScheduleEditor</name>
     <message>
         <source>Schedule</source>
         <translation>Zeitplan</translation>
@@ -932,7 +932,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
-    <name>RepeatRule</name>
+    <name>ScheduleRule</name>
     <message>
         <source>Every day</source>
         <translation>Täglich</translation>

@@ -858,7 +858,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
 </context>
 <context>
-    <name>RepeatEdit</name>
+    <name>ScheduleEdits</name>
     <message>
         <source>%1 %2 — %3</source>
         <translation>%1 a las %2 — %3</translation>
@@ -893,7 +893,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
 </context>
 <context>
-    <name>RepeatEditor</name>
+    <name>ScheduleEditor</name>
     <message>
         <source>Schedule</source>
         <translation>Programación</translation>
@@ -932,7 +932,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
 </context>
 <context>
-    <name>RepeatRule</name>
+    <name>ScheduleRule</name>
     <message>
         <source>Every day</source>
         <translation>Todos los días</translation>

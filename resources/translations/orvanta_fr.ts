@@ -858,7 +858,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
-    <name>RepeatEdit</name>
+    <name>ScheduleEdits</name>
     <message>
         <source>%1 %2 — %3</source>
         <translation>%1 à %2 — %3</translation>
@@ -893,7 +893,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
-    <name>RepeatEditor</name>
+    <name>ScheduleEditor</name>
     <message>
         <source>Schedule</source>
         <translation>Planification</translation>
@@ -932,7 +932,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
-    <name>RepeatRule</name>
+    <name>ScheduleRule</name>
     <message>
         <source>Every day</source>
         <translation>Tous les jours</translation>

@@ -7,7 +7,7 @@
 #include "core/Log.h"
 #include "core/Notifier.h"
 #include "core/Power.h"
-#include "core/RepeatEdit.h"
+#include "core/ScheduleEdits.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
@@ -89,20 +89,20 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
         qCWarning(lcOrvanta, "the schedules could not be read: %s", qUtf8Printable(error));
         return Failed;
     }
-    std::vector<RepeatSchedule> schedules = RepeatRules::load(store);
-    if (const QString why = RepeatEdit::refusal(schedules, edit, capabilities); !why.isEmpty())
+    std::vector<StoredSchedule> schedules = ScheduleRules::load(store);
+    if (const QString why = ScheduleEdits::refusal(schedules, edit, capabilities); !why.isEmpty())
         return refuse(why);
-    const CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
+    const CommandOutcome outcome = ScheduleEdits::apply(schedules, edit);
     if (outcome.kind != CommandOutcome::Kind::Applied)
         return refuse(outcome.text);
     printLines(outcome.text);
     if (edit.kind == ScheduleEdit::Kind::List)
         return Done;
-    if (!RepeatRules::save(store, schedules, &error)) {
+    if (!ScheduleRules::save(store, schedules, &error)) {
         qCWarning(lcOrvanta, "the schedules could not be saved: %s", qUtf8Printable(error));
         return Failed;
     }
-    const bool on = RepeatEdit::anyEnabled(schedules);
+    const bool on = ScheduleEdits::anyEnabled(schedules);
     if (autostart.isEnabled() != on && !autostart.setEnabled(on, &error))
         qCWarning(lcOrvanta, "%s", qUtf8Printable(error));
     if (!on)

@@ -1,26 +1,26 @@
 #include "core/ArmingController.h"
 
+#include "core/ArmedTime.h"
 #include "core/Condition.h"
 #include "core/Log.h"
-#include "core/Schedule.h"
 
 #include <QPointer>
 
 #include <algorithm>
 
 ArmingController::ArmingController(const Clock &clock, PowerRequester &power, QObject *parent)
-    : QObject(parent), m_power(power), m_schedule(new Schedule(clock, this))
+    : QObject(parent), m_power(power), m_time(new ArmedTime(clock, this))
 {
     // A condition's warning minute is no row of the window's.
-    connect(m_schedule, &Schedule::fieldWritten, this, [this](int index, const QString &text) {
+    connect(m_time, &ArmedTime::fieldWritten, this, [this](int index, const QString &text) {
         if (!m_condition)
             emit fieldWritten(index, text);
     });
-    connect(m_schedule, &Schedule::ticked, this, &ArmingController::ticked);
-    connect(m_schedule, &Schedule::warning, this, &ArmingController::onWarning);
-    connect(m_schedule, &Schedule::due, this, &ArmingController::onDue);
+    connect(m_time, &ArmedTime::ticked, this, &ArmingController::ticked);
+    connect(m_time, &ArmedTime::warning, this, &ArmingController::onWarning);
+    connect(m_time, &ArmedTime::due, this, &ArmingController::onDue);
     // Passed unseen: never carried out late. Its owner hears Idle and plans the next.
-    connect(m_schedule, &Schedule::passed, this, [this] {
+    connect(m_time, &ArmedTime::passed, this, [this] {
         closeWarning();
         emit passedUnseen();
         setState(State::Idle);
@@ -34,11 +34,11 @@ bool ArmingController::arm(const ArmOrder &order)
     if (m_state == State::Requesting || !whyNot(order.action).isEmpty())
         return false;
     if (order.moment.isValid() ? !order.moment.isValid()
-                               : !Schedule::accepts(order.mode, order.fields))
+                               : !ArmedTime::accepts(order.mode, order.fields))
         return false;
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
     dropCondition();
-    m_schedule->disarm();
+    m_time->disarm();
     closeWarning();
     m_order = order;
     emit ordered();
@@ -88,7 +88,7 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
         return false;
     }
     dropCondition();
-    m_schedule->disarm();
+    m_time->disarm();
     closeWarning();
     m_order = ArmOrder{action, force, TimeMode::Countdown, {}, {}};
     m_condition = condition;
@@ -111,7 +111,7 @@ void ArmingController::onConditionMet()
     }
     // The warning minute, counted like a countdown: the warning comes at once.
     enterArmed(TimeMode::Countdown, {QStringLiteral("0"), QStringLiteral("0"),
-                                     QString::number(Schedule::WarningSeconds - 1)});
+                                     QString::number(ArmedTime::WarningSeconds - 1)});
 }
 
 void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &fields)
@@ -121,9 +121,9 @@ void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &f
     const bool changed = m_state != State::Armed;
     m_state = State::Armed;
     if (m_order.moment.isValid() && !m_condition)
-        m_schedule->armAt(m_order.moment);
+        m_time->armAt(m_order.moment);
     else
-        m_schedule->arm(mode, fields);
+        m_time->arm(mode, fields);
     // The buses are knocked at now, not when every millisecond counts.
     m_power.prepare();
     if (changed)
@@ -137,7 +137,7 @@ void ArmingController::onConditionLapsed(const QString &why)
     if (m_state != State::Armed)
         return;
     // Back to waiting; the condition watches on and says met() again when it holds.
-    m_schedule->disarm();
+    m_time->disarm();
     closeWarning();
     setState(State::Waiting);
     const QString text = tr("%1 The wait begins again.").arg(why);
@@ -171,7 +171,7 @@ bool ArmingController::stop()
         return true;
     // The schedule stops before anybody hears of it.
     dropCondition();
-    m_schedule->disarm();
+    m_time->disarm();
     closeWarning();
     setState(State::Idle);
     return true;
@@ -207,7 +207,7 @@ void ArmingController::postpone(int seconds)
     // A wait with a span begins it again; a program's end, which has none, waits the seconds.
     if (m_condition && m_condition->hasSpan()) {
         QString error;
-        m_schedule->disarm();
+        m_time->disarm();
         if (!m_condition->restart(&error)) {
             onConditionFailed(error);
             return;
@@ -216,7 +216,7 @@ void ArmingController::postpone(int seconds)
         emit ticked();
         return;
     }
-    m_schedule->postpone(seconds);
+    m_time->postpone(seconds);
     emit ticked();
 }
 
@@ -228,8 +228,8 @@ QString ArmingController::status() const
     case State::Waiting:
         return m_condition ? m_condition->progress() : QString();
     case State::Armed:
-        return PowerTexts::armedStatus(m_order.action, m_schedule->mode() == TimeMode::Countdown,
-                                       m_schedule->secondsUntilDue() - 1, m_schedule->targetTime());
+        return PowerTexts::armedStatus(m_order.action, m_time->mode() == TimeMode::Countdown,
+                                       m_time->secondsUntilDue() - 1, m_time->targetTime());
     case State::Requesting:
         return m_unanswered ? tr("no answer from the system yet: it may still be carried out")
                             : tr("the request is on its way");
@@ -264,8 +264,7 @@ void ArmingController::onWarning()
 
 QString ArmingController::warningText() const
 {
-    return PowerTexts::warningText(m_order.action,
-                                   std::max<qint64>(0, m_schedule->secondsUntilDue()));
+    return PowerTexts::warningText(m_order.action, std::max<qint64>(0, m_time->secondsUntilDue()));
 }
 
 void ArmingController::closeWarning()

@@ -10,7 +10,7 @@
 
 class Clock;
 class Condition;
-class Schedule;
+class ArmedTime;
 
 // What Start, or a command line, asks for.
 struct ArmOrder
@@ -51,7 +51,7 @@ public:
     // The condition armed with armWhen(), while Waiting or in its warning minute.
     const Condition *condition() const { return m_condition; }
     const ArmOrder &order() const { return m_order; }
-    const Schedule &schedule() const { return *m_schedule; }
+    const ArmedTime &armedTime() const { return *m_time; }
 
     // What the system can carry out, as its owner last heard; until told, everything.
     void setCapabilities(const Capabilities &capabilities) { m_capabilities = capabilities; }
@@ -59,7 +59,7 @@ public:
     QString whyNot(Action action) const;
 
     // Arms anew: what was armed or waited for is replaced. False when the time is refused
-    // (see Schedule::arm), the action cannot be carried out (whyNot) or a request is already
+    // (see ArmedTime::arm), the action cannot be carried out (whyNot) or a request is already
     // on its way; nothing changes then.
     bool arm(const ArmOrder &order);
     // Waits for `condition` (taken over, not started), then gives the warning minute and
@@ -104,7 +104,7 @@ signals:
     void stateChanged(ArmingController::State state);
     // arm() or armWhen() took a new order (also one replacing another in the same state).
     void ordered();
-    // `text` belongs into field `index` of the row in use (see Schedule::fieldWritten).
+    // `text` belongs into field `index` of the row in use (see ArmedTime::fieldWritten).
     void fieldWritten(int index, const QString &text);
     // Once a second while armed: the tool tip may have changed.
     void ticked();
@@ -142,7 +142,7 @@ private:
     void closeWarning();
 
     PowerRequester &m_power;
-    Schedule *m_schedule;
+    ArmedTime *m_time;
     State m_state = State::Idle;
     ArmOrder m_order;
     Condition *m_condition = nullptr;

@@ -1,12 +1,12 @@
 #include "core/ArmingService.h"
 
+#include "core/ArmedTime.h"
 #include "core/Autostart.h"
 #include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
-#include "core/RepeatEdit.h"
-#include "core/RepeatRunner.h"
-#include "core/Schedule.h"
+#include "core/ScheduleEdits.h"
+#include "core/ScheduleRunner.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
 
@@ -39,7 +39,7 @@ public:
         // most; this one is left out.
         for (const ArmingController *other : {m_service.m_hand, m_service.m_scheduled})
             if (other->state() == ArmingController::State::Armed &&
-                other->schedule().secondsUntilDue() <= 1 &&
+                other->armedTime().secondsUntilDue() <= 1 &&
                 weight(other->order().action) > weight(action)) {
                 done(leftOut(other->order().action));
                 return;
@@ -48,7 +48,7 @@ public:
         // so that waking from a sleep never brings a second sleep.
         for (ArmingController *other : {m_service.m_hand, m_service.m_scheduled})
             if (other->state() == ArmingController::State::Armed &&
-                other->schedule().secondsUntilDue() <= 1) {
+                other->armedTime().secondsUntilDue() <= 1) {
                 const Action joined = other->order().action;
                 other->stop();
                 emit m_service.message(
@@ -102,8 +102,8 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
       m_scheduled(new ArmingController(*seams.clock, *m_desk, this))
 {
     if (m_seams.schedules) {
-        m_runner = new RepeatRunner(*seams.clock, *m_scheduled, seams.schedules, this);
-        connect(m_runner, &RepeatRunner::changed, this, &ArmingService::schedulesChanged);
+        m_runner = new ScheduleRunner(*seams.clock, *m_scheduled, seams.schedules, this);
+        connect(m_runner, &ScheduleRunner::changed, this, &ArmingService::schedulesChanged);
     }
     for (ArmingController *controller : {m_hand, m_scheduled}) {
         connect(controller, &ArmingController::warningChanged, this,
@@ -270,11 +270,11 @@ CommandOutcome ArmingService::stopAll()
         const QDateTime occurrence = m_runner->armedOccurrence();
         said << tr("Stopped: the schedule's %1 at %2")
                     .arg(PowerTexts::actionCaption(m_scheduled->order().action),
-                         RepeatRules::occurrenceText(occurrence, m_seams.clock->now()));
+                         ScheduleRules::occurrenceText(occurrence, m_seams.clock->now()));
         m_scheduled->stop();
         if (const QDateTime next = m_runner->nextAfter(occurrence); next.isValid())
             said << tr("The schedules stay on; the next is %1.")
-                        .arg(RepeatRules::occurrenceText(next, m_seams.clock->now()));
+                        .arg(ScheduleRules::occurrenceText(next, m_seams.clock->now()));
     }
     if (said.isEmpty())
         said << tr("Nothing was armed.");
@@ -290,12 +290,12 @@ CommandOutcome ArmingService::apply(const Command &command)
         const ScheduleEdit &edit = *command.schedules;
         if (!m_runner)
             return {Kind::Refused, tr("schedules are not available here")};
-        std::vector<RepeatSchedule> schedules = m_runner->schedules();
+        std::vector<StoredSchedule> schedules = m_runner->schedules();
         // What the system cannot carry out is never put on.
-        if (const QString why = RepeatEdit::refusal(schedules, edit, m_capabilities);
+        if (const QString why = ScheduleEdits::refusal(schedules, edit, m_capabilities);
             !why.isEmpty())
             return {Kind::Refused, why};
-        CommandOutcome outcome = RepeatEdit::apply(schedules, edit);
+        CommandOutcome outcome = ScheduleEdits::apply(schedules, edit);
         if (outcome.kind == Kind::Applied && edit.kind != ScheduleEdit::Kind::List)
             commit(std::move(schedules));
         if (edit.kind == ScheduleEdit::Kind::List && !m_runner->toolTip().isEmpty())
@@ -338,15 +338,15 @@ void ArmingService::loadSchedules()
     QString error;
     if (!m_seams.schedules->reload(&error))
         qCWarning(lcOrvanta, "the schedules could not be read: %s", qUtf8Printable(error));
-    m_runner->setSchedules(RepeatRules::load(*m_seams.schedules));
+    m_runner->setSchedules(ScheduleRules::load(*m_seams.schedules));
     // The entry follows the schedules, also where the user removed it meanwhile.
     updateAutostart();
     emit schedulesChanged();
 }
 
-const std::vector<RepeatSchedule> &ArmingService::schedules() const
+const std::vector<StoredSchedule> &ArmingService::schedules() const
 {
-    static const std::vector<RepeatSchedule> none;
+    static const std::vector<StoredSchedule> none;
     return m_runner ? m_runner->schedules() : none;
 }
 
@@ -357,27 +357,27 @@ QString ArmingService::checkAction(Action action) const
     return whyNot(action);
 }
 
-bool ArmingService::addSchedule(const RepeatRule &rule, QString *error)
+bool ArmingService::addSchedule(const ScheduleRule &rule, QString *error)
 {
     if (rule.enabled)
         *error = checkAction(rule.action);
     if (!error->isEmpty())
         return false;
-    std::vector<RepeatSchedule> schedules = m_runner->schedules();
+    std::vector<StoredSchedule> schedules = m_runner->schedules();
     schedules.push_back({rule, QDateTime(), -1});
     commit(std::move(schedules));
     return true;
 }
 
-bool ArmingService::changeSchedule(int key, const RepeatRule &rule, QString *error)
+bool ArmingService::changeSchedule(int key, const ScheduleRule &rule, QString *error)
 {
     if (rule.enabled)
         *error = checkAction(rule.action);
     if (!error->isEmpty())
         return false;
-    std::vector<RepeatSchedule> schedules = m_runner->schedules();
+    std::vector<StoredSchedule> schedules = m_runner->schedules();
     const auto it = std::find_if(schedules.begin(), schedules.end(),
-                                 [key](const RepeatSchedule &s) { return s.key == key; });
+                                 [key](const StoredSchedule &s) { return s.key == key; });
     if (it == schedules.end()) {
         *error = tr("This schedule was removed meanwhile.");
         return false;
@@ -391,7 +391,7 @@ bool ArmingService::changeSchedule(int key, const RepeatRule &rule, QString *err
 
 bool ArmingService::removeSchedule(int key, QString *error)
 {
-    std::vector<RepeatSchedule> schedules = m_runner->schedules();
+    std::vector<StoredSchedule> schedules = m_runner->schedules();
     const auto gone = std::erase_if(schedules, [key](const auto &s) { return s.key == key; });
     if (gone == 0) {
         *error = tr("This schedule was removed meanwhile.");
@@ -401,11 +401,11 @@ bool ArmingService::removeSchedule(int key, QString *error)
     return true;
 }
 
-void ArmingService::commit(std::vector<RepeatSchedule> schedules)
+void ArmingService::commit(std::vector<StoredSchedule> schedules)
 {
     // Saved first: a new schedule gets its key before the runner records anything for it.
     QString error;
-    if (!RepeatRules::save(*m_seams.schedules, schedules, &error))
+    if (!ScheduleRules::save(*m_seams.schedules, schedules, &error))
         emit message(tr("The schedules could not be saved to %1:\r\n%2")
                          .arg(m_seams.schedules->location(), error));
     m_runner->setSchedules(std::move(schedules));
@@ -417,7 +417,7 @@ void ArmingService::updateAutostart()
 {
     if (!m_seams.autostart)
         return;
-    const bool wanted = RepeatEdit::anyEnabled(schedules());
+    const bool wanted = ScheduleEdits::anyEnabled(schedules());
     QString error;
     if (m_seams.autostart->isEnabled() == wanted || m_seams.autostart->setEnabled(wanted, &error))
         m_autostartError.clear();
@@ -431,7 +431,7 @@ QString ArmingService::startNote() const
         return m_autostartError;
     if (!m_seams.autostart)
         return tr("Orvanta carries the schedules out while it runs.");
-    return RepeatEdit::anyEnabled(schedules())
+    return ScheduleEdits::anyEnabled(schedules())
                ? tr("While a schedule is on, Orvanta starts with your session, hidden in the "
                     "notification area.")
                : tr("Orvanta starts with your session while a schedule is on.");

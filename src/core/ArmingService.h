@@ -2,7 +2,7 @@
 
 #include "core/ArmingController.h"
 #include "core/CommandLine.h"
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +13,7 @@
 class Autostart;
 class Clock;
 class Notifier;
-class RepeatRunner;
+class ScheduleRunner;
 class SettingsStore;
 class Waits;
 
@@ -71,12 +71,12 @@ public:
 
     // Reads the stored schedules and plans the next occurrence; after connecting.
     void loadSchedules();
-    const std::vector<RepeatSchedule> &schedules() const;
-    // The Schedules window's changes, each to the schedule with that key (RepeatSchedule::key):
+    const std::vector<StoredSchedule> &schedules() const;
+    // The Schedules window's changes, each to the schedule with that key (StoredSchedule::key):
     // a schedule removed meanwhile by a script is never mistaken for another. False with
     // the reason when refused (an action the system cannot carry out; no such schedule).
-    bool addSchedule(const RepeatRule &rule, QString *error);
-    bool changeSchedule(int key, const RepeatRule &rule, QString *error);
+    bool addSchedule(const ScheduleRule &rule, QString *error);
+    bool changeSchedule(int key, const ScheduleRule &rule, QString *error);
     bool removeSchedule(int key, QString *error);
     // "Next: Monday 23:30 — Turn off computer" (and what was missed); empty with none on.
     QString schedulesToolTip() const;
@@ -127,7 +127,7 @@ private:
     void onWarningChanged();
     void presentationTick();
     QString presentedText() const;
-    void commit(std::vector<RepeatSchedule> schedules);
+    void commit(std::vector<StoredSchedule> schedules);
     void updateAutostart();
     QString checkAction(Action action) const;
 
@@ -135,7 +135,7 @@ private:
     std::unique_ptr<Desk> m_desk;
     ArmingController *m_hand;
     ArmingController *m_scheduled;
-    RepeatRunner *m_runner = nullptr;
+    ScheduleRunner *m_runner = nullptr;
     Capabilities m_capabilities{};
     bool m_probed = false;
     quint64 m_probeId = 0;

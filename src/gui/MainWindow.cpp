@@ -3,11 +3,11 @@
 #include "gui/ScheduleHost.h"
 
 #include "core/AppInfo.h"
+#include "core/ArmedTime.h"
 #include "core/ArmingService.h"
 #include "core/CommandLine.h"
 #include "core/Condition.h"
 #include "core/Log.h"
-#include "core/Schedule.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "gui/AboutDialog.h"
@@ -333,7 +333,7 @@ void MainWindow::showStatus()
 
 void MainWindow::onFieldWritten(int index, const QString &text)
 {
-    m_panel->row(m_arming->schedule().mode())->setText(index, text);
+    m_panel->row(m_arming->armedTime().mode())->setText(index, text);
 }
 
 void MainWindow::setSettingsChanged(bool changed)

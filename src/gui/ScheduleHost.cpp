@@ -1,7 +1,7 @@
 #include "gui/ScheduleHost.h"
 
 #include "core/ArmingService.h"
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 #include "gui/MessageBox.h"
 #include "gui/SchedulesDialog.h"
 
@@ -50,14 +50,15 @@ void ScheduleHost::showDialog()
     if (!m_dialog) {
         m_dialog = new SchedulesDialog(&m_window);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_dialog, &SchedulesDialog::added, this, [this](const RepeatRule &rule) {
+        connect(m_dialog, &SchedulesDialog::added, this, [this](const ScheduleRule &rule) {
             QString error;
             said(m_service.addSchedule(rule, &error), error);
         });
-        connect(m_dialog, &SchedulesDialog::changed, this, [this](int key, const RepeatRule &rule) {
-            QString error;
-            said(m_service.changeSchedule(key, rule, &error), error);
-        });
+        connect(m_dialog, &SchedulesDialog::changed, this,
+                [this](int key, const ScheduleRule &rule) {
+                    QString error;
+                    said(m_service.changeSchedule(key, rule, &error), error);
+                });
         connect(m_dialog, &SchedulesDialog::removed, this, [this](int key) {
             QString error;
             said(m_service.removeSchedule(key, &error), error);

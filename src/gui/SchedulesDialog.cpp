@@ -1,6 +1,6 @@
 #include "gui/SchedulesDialog.h"
 
-#include "core/RepeatEdit.h"
+#include "core/ScheduleEdits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,8 +21,8 @@ constexpr quint8 Weekdays = 0x1f;
 
 } // namespace
 
-RepeatEditor::RepeatEditor(const RepeatRule &rule, const Capabilities &capabilities,
-                           QWidget *parent)
+ScheduleEditor::ScheduleEditor(const ScheduleRule &rule, const Capabilities &capabilities,
+                               QWidget *parent)
     : QDialog(parent), m_enabled(rule.enabled)
 {
     setWindowTitle(tr("Schedule"));
@@ -36,7 +36,7 @@ RepeatEditor::RepeatEditor(const RepeatRule &rule, const Capabilities &capabilit
     for (int day = 1; day <= 7; ++day) { // Qt numbers Monday 1 .. Sunday 7
         auto *box = new QCheckBox(locale.dayName(day, QLocale::ShortFormat), this);
         box->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
-        connect(box, &QCheckBox::toggled, this, &RepeatEditor::updateOk);
+        connect(box, &QCheckBox::toggled, this, &ScheduleEditor::updateOk);
         days->addWidget(box);
         m_days << box;
     }
@@ -49,7 +49,7 @@ RepeatEditor::RepeatEditor(const RepeatRule &rule, const Capabilities &capabilit
         presets->addWidget(button);
     }
     presets->addStretch();
-    connect(everyDay, &QPushButton::clicked, this, [this] { setDays(RepeatRule::EveryDay); });
+    connect(everyDay, &QPushButton::clicked, this, [this] { setDays(ScheduleRule::EveryDay); });
     connect(weekdays, &QPushButton::clicked, this, [this] { setDays(Weekdays); });
     grid->addLayout(presets, 1, 1);
 
@@ -86,22 +86,22 @@ RepeatEditor::RepeatEditor(const RepeatRule &rule, const Capabilities &capabilit
     setDays(rule.days);
 }
 
-void RepeatEditor::setDays(quint8 days)
+void ScheduleEditor::setDays(quint8 days)
 {
     for (int i = 0; i < m_days.size(); ++i)
         m_days[i]->setChecked(days & (1u << i));
     updateOk();
 }
 
-void RepeatEditor::updateOk()
+void ScheduleEditor::updateOk()
 {
     // A schedule without a day would never come.
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(rule().days != 0);
 }
 
-RepeatRule RepeatEditor::rule() const
+ScheduleRule ScheduleEditor::rule() const
 {
-    RepeatRule rule;
+    ScheduleRule rule;
     rule.days = 0;
     for (int i = 0; i < m_days.size(); ++i)
         if (m_days[i]->isChecked())
@@ -129,7 +129,7 @@ SchedulesDialog::SchedulesDialog(QWidget *parent) : QDialog(parent)
         if (row < 0 || std::size_t(row) >= m_schedules.size() ||
             m_schedules[std::size_t(row)].rule.enabled == on)
             return;
-        RepeatRule rule = m_schedules[std::size_t(row)].rule;
+        ScheduleRule rule = m_schedules[std::size_t(row)].rule;
         rule.enabled = on;
         emit changed(m_schedules[std::size_t(row)].key, rule);
     });
@@ -166,7 +166,7 @@ SchedulesDialog::SchedulesDialog(QWidget *parent) : QDialog(parent)
     showRules();
 }
 
-void SchedulesDialog::setSchedules(const std::vector<RepeatSchedule> &schedules)
+void SchedulesDialog::setSchedules(const std::vector<StoredSchedule> &schedules)
 {
     m_schedules = schedules;
     showRules();
@@ -182,8 +182,8 @@ void SchedulesDialog::showRules()
     const int current = m_list->currentRow();
     const QSignalBlocker quiet(m_list);
     m_list->clear();
-    for (const RepeatSchedule &schedule : m_schedules) {
-        auto *item = new QListWidgetItem(RepeatEdit::describe(schedule.rule), m_list);
+    for (const StoredSchedule &schedule : m_schedules) {
+        auto *item = new QListWidgetItem(ScheduleEdits::describe(schedule.rule), m_list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(schedule.rule.enabled ? Qt::Checked : Qt::Unchecked);
     }
@@ -194,7 +194,7 @@ void SchedulesDialog::showRules()
 
 void SchedulesDialog::edit(int row)
 {
-    RepeatRule rule;
+    ScheduleRule rule;
     int key = -1;
     if (row >= 0 && std::size_t(row) < m_schedules.size()) {
         rule = m_schedules[std::size_t(row)].rule;
@@ -202,7 +202,7 @@ void SchedulesDialog::edit(int row)
     }
     // Window-modal and answered through its signal: no nested event loop. The schedule is
     // named by its key, not by the row it had when the editor opened.
-    auto *editor = new RepeatEditor(rule, m_capabilities, this);
+    auto *editor = new ScheduleEditor(rule, m_capabilities, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &QDialog::accepted, this, [this, editor, key] {
         if (key < 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 
 #include <QDialog>
 #include <QList>
@@ -16,13 +16,13 @@ class QPushButton;
 class QTimeEdit;
 
 // One schedule's days, time, action and Force, for Add and Edit.
-class RepeatEditor final : public QDialog
+class ScheduleEditor final : public QDialog
 {
     Q_OBJECT
 public:
     // An action the system cannot carry out is offered greyed, with the reason.
-    RepeatEditor(const RepeatRule &rule, const Capabilities &capabilities, QWidget *parent);
-    RepeatRule rule() const;
+    ScheduleEditor(const ScheduleRule &rule, const Capabilities &capabilities, QWidget *parent);
+    ScheduleRule rule() const;
 
 private:
     void setDays(quint8 days);
@@ -44,7 +44,7 @@ class SchedulesDialog final : public QDialog
 public:
     explicit SchedulesDialog(QWidget *parent);
 
-    void setSchedules(const std::vector<RepeatSchedule> &schedules);
+    void setSchedules(const std::vector<StoredSchedule> &schedules);
     // The line under the list: whether and where the program starts with the session.
     void setStartNote(const QString &note);
     void setCapabilities(const Capabilities &capabilities) { m_capabilities = capabilities; }
@@ -52,15 +52,15 @@ public:
 signals:
     // Each change names the schedule by its key: a list changed meanwhile (by a script) never
     // turns an edit of one schedule into an edit of another.
-    void added(const RepeatRule &rule);
-    void changed(int key, const RepeatRule &rule);
+    void added(const ScheduleRule &rule);
+    void changed(int key, const ScheduleRule &rule);
     void removed(int key);
 
 private:
     void edit(int row);
     void showRules();
 
-    std::vector<RepeatSchedule> m_schedules;
+    std::vector<StoredSchedule> m_schedules;
     Capabilities m_capabilities{};
     QListWidget *m_list = nullptr;
     QPushButton *m_editButton = nullptr;

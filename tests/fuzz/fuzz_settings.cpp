@@ -1,7 +1,7 @@
 // libFuzzer target over a settings file, which any program or person may have written, read
 // by the store and loaded into the window's choices, and saved into.
 #include "Promise.h"
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 #include "core/Settings.h"
 #include "platform/linux/IniSettingsStore.h"
 #include "platform/linux/IniText.h"
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             "choices in range");
     IniSettingsStore schedules(path, QStringLiteral("Schedules"));
     require(schedules.reload(&error), "the same file is read for the schedules");
-    for (const RepeatSchedule &schedule : RepeatRules::load(schedules))
+    for (const StoredSchedule &schedule : ScheduleRules::load(schedules))
         require(schedule.rule.isValid() && unsigned(schedule.rule.action) < ActionCount,
                 "schedules loaded are valid");
 

@@ -22,7 +22,7 @@ build() { # source (without .cpp) in $repo/src, or fuzz_TARGET here
     then clang++-14 $flags -fsanitize=fuzzer-no-link -c "$src" -o "$obj"; fi
 }
 sources="core/TimeText core/TimeRules core/FieldCheck core/CommandLine core/Settings core/Log
-    core/RepeatRule core/Power
+    core/ScheduleRule core/Power
     platform/linux/IniSettingsStore platform/linux/IniText platform/linux/IniValues"
 objects=$(for s in $sources; do printf '%s ' "$out/${s##*/}.o"; done)
 set -- $sources fuzz_entry fuzz_commandline fuzz_settings

@@ -3,12 +3,12 @@
 // and its dialogs, captions that fit, and the About window's texts readable on any palette
 // (in Fusion). Every seam is a fake; nothing leaves the process.
 #include "../ManualClock.h"
+#include "core/ArmedTime.h"
 #include "core/ArmingService.h"
 #include "core/CommandLine.h"
 #include "core/IdleSource.h"
 #include "core/LoadSampler.h"
 #include "core/ProcessWatcher.h"
-#include "core/Schedule.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
 #include "core/WebOpener.h"
@@ -230,7 +230,7 @@ private slots:
         auto *load = window->findChild<QAction *>(QStringLiteral("loadAction"));
         QVERIFY(load->isEnabled());
         QTest::mouseClick(child<QAbstractButton>("startButton"), Qt::LeftButton);
-        QCOMPARE(fakes->service->hand().schedule().targetTime(), 10015);
+        QCOMPARE(fakes->service->hand().armedTime().targetTime(), 10015);
         QVERIFY(fakes->service->hand().armed() && !load->isEnabled() && save->isEnabled());
         QCOMPARE(child<QAbstractButton>("startButton")->text(), QStringLiteral("Stop"));
         child<QAbstractButton>("startButton")->click();
@@ -292,7 +292,7 @@ private slots:
         }
         startButton->click();
         window->hide();
-        // When the request goes out is the schedule's (tst_schedule); --cancel too late the
+        // When the request goes out is the schedule's (tst_armedtime); --cancel too late the
         // controller's and the real binary's (e2e command_line).
         fakes->clock.advance(2000);
         QCOMPARE(fakes->requests, (QList<QPair<Action, bool>>{{action, true}}));
@@ -332,7 +332,7 @@ private slots:
         QCOMPARE(warning->findChild<QLabel *>()->text(),
                  QStringLiteral("The computer will be turned off in 30 seconds"));
         child<QAbstractButton>("warningPostponeButton")->click();
-        QCOMPARE(fakes->service->hand().schedule().secondsUntilDue(), 30 + 600);
+        QCOMPARE(fakes->service->hand().armedTime().secondsUntilDue(), 30 + 600);
         QVERIFY(!warning->isVisible());
         fakes->clock.advance(600 * 1000);
         QVERIFY(warning->isVisible());

@@ -69,7 +69,7 @@ private slots:
         host.showDialog();
         auto *dialog = window.findChild<SchedulesDialog *>();
         dialog->findChildren<QPushButton *>().at(0)->click(); // Add…
-        auto *editor = dialog->findChild<RepeatEditor *>();
+        auto *editor = dialog->findChild<ScheduleEditor *>();
         auto *actions =
             qobject_cast<QStandardItemModel *>(editor->findChild<QComboBox *>()->model());
         QVERIFY(!actions->item(int(Action::Hibernate))->isEnabled());
@@ -106,7 +106,7 @@ private slots:
                      CommandOutcome::Kind::Applied);
         dialog->findChild<QListWidget *>()->setCurrentRow(1);
         dialog->findChildren<QPushButton *>().at(1)->click(); // Edit…
-        auto *late = dialog->findChildren<RepeatEditor *>().last();
+        auto *late = dialog->findChildren<ScheduleEditor *>().last();
         QCOMPARE(apply({ScheduleEdit::Kind::Remove, {}, Action::PowerOff, false, 2}).kind,
                  CommandOutcome::Kind::Applied);
         late->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();

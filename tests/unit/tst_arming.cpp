@@ -1,13 +1,13 @@
 #include "../ManualClock.h"
 #include "../MemoryStore.h"
+#include "core/ArmedTime.h"
 #include "core/ArmingController.h"
 #include "core/ArmingService.h"
 #include "core/Condition.h"
 #include "core/IdleCondition.h"
 #include "core/Notifier.h"
 #include "core/QuietCondition.h"
-#include "core/RepeatRunner.h"
-#include "core/Schedule.h"
+#include "core/ScheduleRunner.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -185,11 +185,11 @@ private slots:
         QVERIFY(!arming.armWhen(Action::LogOff, false, refused, &why));
         QCOMPARE(why, "cannot watch");
         QCOMPARE(arming.state(), ArmingController::State::Armed);
-        QCOMPARE(arming.schedule().secondsUntilDue(), 301);
+        QCOMPARE(arming.armedTime().secondsUntilDue(), 301);
         auto *wait = new FakeCondition;
         QVERIFY(arming.armWhen(Action::LogOff, false, wait, &why));
         QCOMPARE(arming.state(), ArmingController::State::Waiting);
-        QVERIFY(!arming.schedule().armed());
+        QVERIFY(!arming.armedTime().armed());
         QVERIFY(arming.arm(countdown));
         wait->hold(true); // a wait given up says nothing any more
         QCOMPARE(arming.state(), ArmingController::State::Armed);

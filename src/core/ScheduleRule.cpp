@@ -1,4 +1,4 @@
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 
 #include "core/Log.h"
 #include "core/Settings.h"
@@ -15,9 +15,9 @@
 namespace {
 
 // A class, not a lambda, so that lupdate files the texts under their context.
-struct RepeatTexts
+struct ScheduleTexts
 {
-    Q_DECLARE_TR_FUNCTIONS(RepeatRule)
+    Q_DECLARE_TR_FUNCTIONS(ScheduleRule)
 };
 
 constexpr qint64 DayMs = 24 * 3600 * 1000;
@@ -83,7 +83,7 @@ int dayIndex(QStringView name)
 std::optional<quint8> parseDays(QStringView text)
 {
     if (text.compare(u"daily", Qt::CaseInsensitive) == 0)
-        return RepeatRule::EveryDay;
+        return ScheduleRule::EveryDay;
     quint8 days = 0;
     for (const QStringView part : text.split(u',')) {
         const QList<QStringView> ends = part.split(u'-');
@@ -136,7 +136,7 @@ QString settledText(const QDateTime &settledUntil)
     return settledUntil.isValid() ? settledUntil.toUTC().toString(Qt::ISODate) : QString();
 }
 
-std::optional<RepeatRule> parseStored(const QString &text)
+std::optional<ScheduleRule> parseStored(const QString &text)
 {
     const QStringList parts = text.split(u'|');
     if (parts.size() != 4 || (parts[3] != u"on" && parts[3] != u"off"))
@@ -144,7 +144,7 @@ std::optional<RepeatRule> parseStored(const QString &text)
     const std::optional<int> action = Settings::storedWholeNumber(parts[1], ActionCount - 1);
     const std::optional<int> force = Settings::storedWholeNumber(parts[2], 1);
     QString error;
-    std::optional<RepeatRule> rule = RepeatRules::parse(parts[0], &error);
+    std::optional<ScheduleRule> rule = ScheduleRules::parse(parts[0], &error);
     if (!rule || !action || !force)
         return std::nullopt;
     rule->action = Action(*action);
@@ -155,14 +155,14 @@ std::optional<RepeatRule> parseStored(const QString &text)
 
 } // namespace
 
-bool RepeatRule::isValid() const
+bool ScheduleRule::isValid() const
 {
     return days != 0 && days <= EveryDay && hour >= 0 && hour < 24 && minute >= 0 && minute < 60;
 }
 
-namespace RepeatRules {
+namespace ScheduleRules {
 
-QDateTime nextOccurrence(const RepeatRule &rule, const QDateTime &after)
+QDateTime nextOccurrence(const ScheduleRule &rule, const QDateTime &after)
 {
     if (!rule.isValid() || !after.isValid())
         return {};
@@ -178,7 +178,7 @@ QDateTime nextOccurrence(const RepeatRule &rule, const QDateTime &after)
     return {};
 }
 
-QDateTime lastOccurrence(const RepeatRule &rule, const QDateTime &notAfter)
+QDateTime lastOccurrence(const ScheduleRule &rule, const QDateTime &notAfter)
 {
     if (!rule.isValid() || !notAfter.isValid())
         return {};
@@ -196,9 +196,9 @@ QDateTime lastOccurrence(const RepeatRule &rule, const QDateTime &notAfter)
 
 QString daysText(quint8 days)
 {
-    days &= RepeatRule::EveryDay;
-    if (days == RepeatRule::EveryDay)
-        return RepeatTexts::tr("Every day");
+    days &= ScheduleRule::EveryDay;
+    if (days == ScheduleRule::EveryDay)
+        return ScheduleTexts::tr("Every day");
     const int count = std::popcount(days);
     const auto has = [days](int day) { return (days >> ((day + 7) % 7) & 1) != 0; };
     QList<int> chosen;
@@ -206,9 +206,9 @@ QString daysText(quint8 days)
         if (has(day))
             chosen << day;
     if (count == 1)
-        return RepeatTexts::tr("Every %1").arg(dayName(chosen[0], QLocale::LongFormat));
+        return ScheduleTexts::tr("Every %1").arg(dayName(chosen[0], QLocale::LongFormat));
     if (count == 2)
-        return RepeatTexts::tr("%1 and %2")
+        return ScheduleTexts::tr("%1 and %2")
             .arg(dayName(chosen[0], QLocale::LongFormat), dayName(chosen[1], QLocale::LongFormat));
     // One run of days, maybe past Sunday ("Friday to Monday"): the days after a day chosen
     // whose day before is not.
@@ -219,13 +219,13 @@ QString daysText(quint8 days)
             first = day;
         }
     if (count > 2 && starts == 1)
-        return RepeatTexts::tr("%1 to %2")
+        return ScheduleTexts::tr("%1 to %2")
             .arg(dayName(first, QLocale::LongFormat),
                  dayName((first + count - 1) % 7, QLocale::LongFormat));
     QStringList names;
     for (const int day : chosen)
         names << dayName(day, QLocale::ShortFormat);
-    return names.join(RepeatTexts::tr(", "));
+    return names.join(ScheduleTexts::tr(", "));
 }
 
 QString occurrenceText(const QDateTime &at, const QDateTime &now)
@@ -233,23 +233,23 @@ QString occurrenceText(const QDateTime &at, const QDateTime &now)
     const QString day = QLocale().dayName(at.date().dayOfWeek(), QLocale::LongFormat);
     const QString time = at.time().toString(QStringLiteral("HH:mm"));
     if (now.isValid() && now.date().daysTo(at.date()) > 6)
-        return RepeatTexts::tr("%1 %2 %3", "weekday, date, time")
+        return ScheduleTexts::tr("%1 %2 %3", "weekday, date, time")
             .arg(day, QLocale().toString(at.date(), QStringLiteral("d MMMM")), time);
-    return RepeatTexts::tr("%1 %2", "weekday, time").arg(day, time);
+    return ScheduleTexts::tr("%1 %2", "weekday, time").arg(day, time);
 }
 
-QString toolTipLine(const RepeatRule &rule, const QDateTime &next, const QDateTime &now)
+QString toolTipLine(const ScheduleRule &rule, const QDateTime &next, const QDateTime &now)
 {
-    return RepeatTexts::tr("Next: %1 \u2014 %2")
+    return ScheduleTexts::tr("Next: %1 \u2014 %2")
         .arg(occurrenceText(next, now), PowerTexts::actionCaption(rule.action));
 }
 
 QString missedLine(const QDateTime &missed)
 {
-    return RepeatTexts::tr("Missed: %1").arg(occurrenceText(missed));
+    return ScheduleTexts::tr("Missed: %1").arg(occurrenceText(missed));
 }
 
-std::optional<RepeatRule> parse(const QString &text, QString *error, const RepeatRule &base)
+std::optional<ScheduleRule> parse(const QString &text, QString *error, const ScheduleRule &base)
 {
     // "sat, sun 10:00" as typed, and as a settings file hand-written without quotes reads
     // back: the days are one word.
@@ -257,33 +257,33 @@ std::optional<RepeatRule> parse(const QString &text, QString *error, const Repea
     const QStringList words =
         text.simplified().replace(joined, QStringLiteral("\\1")).split(u' ', Qt::SkipEmptyParts);
     if (words.size() != 2) {
-        *error = RepeatTexts::tr("\"%1\" is no repeating time: give the days and the time, as in "
-                                 "\"mon-fri 23:30\"")
+        *error = ScheduleTexts::tr("\"%1\" is no repeating time: give the days and the time, as in "
+                                   "\"mon-fri 23:30\"")
                      .arg(text);
         return std::nullopt;
     }
-    RepeatRule rule = base;
+    ScheduleRule rule = base;
     const std::optional<quint8> days = parseDays(words[0]);
     if (!days) {
-        *error = RepeatTexts::tr("\"%1\" names no days: use mon, tue, wed, thu, fri, sat, sun, "
-                                 "ranges such as mon-fri, lists such as sat,sun, or daily")
+        *error = ScheduleTexts::tr("\"%1\" names no days: use mon, tue, wed, thu, fri, sat, sun, "
+                                   "ranges such as mon-fri, lists such as sat,sun, or daily")
                      .arg(words[0]);
         return std::nullopt;
     }
     rule.days = *days;
     if (!parseTime(words[1], &rule.hour, &rule.minute)) {
-        *error = RepeatTexts::tr("\"%1\" is no time of day: use hours 0 to 23 and minutes 00 to "
-                                 "59, as in 23:30")
+        *error = ScheduleTexts::tr("\"%1\" is no time of day: use hours 0 to 23 and minutes 00 to "
+                                   "59, as in 23:30")
                      .arg(words[1]);
         return std::nullopt;
     }
     return rule;
 }
 
-QString format(const RepeatRule &rule)
+QString format(const ScheduleRule &rule)
 {
     QStringList parts;
-    if ((rule.days & RepeatRule::EveryDay) == RepeatRule::EveryDay)
+    if ((rule.days & ScheduleRule::EveryDay) == ScheduleRule::EveryDay)
         parts << QStringLiteral("daily");
     if (parts.isEmpty()) {
         const auto name = [](int day) { return QLatin1String(DayNames[std::size_t(day)], 3); };
@@ -309,14 +309,14 @@ QString format(const RepeatRule &rule)
         .arg(rule.minute, 2, 10, QLatin1Char('0'));
 }
 
-std::vector<RepeatSchedule> load(SettingsStore &store)
+std::vector<StoredSchedule> load(SettingsStore &store)
 {
-    std::vector<RepeatSchedule> schedules;
+    std::vector<StoredSchedule> schedules;
     for (int index = 0; index < MaximumCount; ++index) {
         const QString text = store.value(scheduleKey(index), QString());
         if (text.isEmpty())
             continue;
-        const std::optional<RepeatRule> rule = parseStored(text);
+        const std::optional<ScheduleRule> rule = parseStored(text);
         if (!rule) {
             qCWarning(lcOrvanta, "%s=%s is no schedule; it is left out",
                       qPrintable(scheduleKey(index)), qPrintable(text));
@@ -329,14 +329,14 @@ std::vector<RepeatSchedule> load(SettingsStore &store)
     return schedules;
 }
 
-bool save(SettingsStore &store, std::vector<RepeatSchedule> &schedules, QString *error)
+bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString *error)
 {
     if (schedules.size() > std::size_t(MaximumCount)) {
-        *error = RepeatTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
+        *error = ScheduleTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
         return false;
     }
     std::vector<bool> taken(MaximumCount, false);
-    for (const RepeatSchedule &schedule : schedules)
+    for (const StoredSchedule &schedule : schedules)
         if (schedule.key >= 0 && schedule.key < MaximumCount)
             taken[std::size_t(schedule.key)] = true;
     SettingsStore::Entries entries;
@@ -354,19 +354,19 @@ bool save(SettingsStore &store, std::vector<RepeatSchedule> &schedules, QString 
         }
     }
     int free = 0;
-    for (RepeatSchedule &schedule : schedules) {
+    for (StoredSchedule &schedule : schedules) {
         if (schedule.key < 0 || schedule.key >= MaximumCount) {
             while (free < MaximumCount && taken[std::size_t(free)])
                 ++free;
             if (free == MaximumCount) {
                 *error =
-                    RepeatTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
+                    ScheduleTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
                 return false;
             }
             schedule.key = free;
             taken[std::size_t(free)] = true;
         }
-        const RepeatRule &rule = schedule.rule;
+        const ScheduleRule &rule = schedule.rule;
         entries.emplace_back(scheduleKey(schedule.key),
                              QStringLiteral("%1|%2|%3|%4")
                                  .arg(format(rule))
@@ -378,7 +378,7 @@ bool save(SettingsStore &store, std::vector<RepeatSchedule> &schedules, QString 
     return store.save(entries, error);
 }
 
-bool saveSettled(SettingsStore &store, const RepeatSchedule &schedule, QString *error)
+bool saveSettled(SettingsStore &store, const StoredSchedule &schedule, QString *error)
 {
     // Not saved yet: its record goes with the schedule when it is.
     if (schedule.key < 0)
@@ -386,4 +386,4 @@ bool saveSettled(SettingsStore &store, const RepeatSchedule &schedule, QString *
     return store.save({{settledKey(schedule.key), settledText(schedule.settledUntil)}}, error);
 }
 
-} // namespace RepeatRules
+} // namespace ScheduleRules

@@ -18,11 +18,11 @@
 // The computer's sleep stops a countdown (the monotonic clock stands still); a warning minute
 // it slept through starts again in full, and a time of day passed in its sleep waits for the
 // next day.
-class Schedule final : public QObject
+class ArmedTime final : public QObject
 {
     Q_OBJECT
 public:
-    explicit Schedule(const Clock &clock, QObject *parent = nullptr);
+    explicit ArmedTime(const Clock &clock, QObject *parent = nullptr);
 
     // Arms from the texts of the row in use (hours, minutes, seconds). A row whose whole
     // seconds come to 0, a countdown too long to hold, and a time of day that no clock
@@ -43,7 +43,8 @@ public:
     bool armed() const { return m_armed; }
     TimeMode mode() const { return m_mode; }
     int targetTime() const { return m_target; }
-    // The moment armAt() was given, moved on by Postpone; invalid when armed from fields.
+    // The moment armAt() was given (in UTC), moved on by Postpone; invalid when armed from
+    // fields.
     QDateTime moment() const { return m_moment; }
     // Milliseconds until the next tick as scheduled now; -1 while disarmed.
     qint64 msUntilNextTick() const { return m_alarm->remainingMs(); }

@@ -1,4 +1,4 @@
-#include "core/Schedule.h"
+#include "core/ArmedTime.h"
 
 #include "core/TimeRules.h"
 #include "core/TimeText.h"
@@ -13,12 +13,12 @@ constexpr qint64 WallSecondMarginMs = 2;
 constexpr qint64 WokeAfterMs = 1000;
 } // namespace
 
-Schedule::Schedule(const Clock &clock, QObject *parent)
+ArmedTime::ArmedTime(const Clock &clock, QObject *parent)
     : QObject(parent), m_clock(clock), m_alarm(clock.makeAlarm([this] { tick(); }))
 {
 }
 
-bool Schedule::accepts(TimeMode mode, const std::array<QString, 3> &fields)
+bool ArmedTime::accepts(TimeMode mode, const std::array<QString, 3> &fields)
 {
     const auto whole = mode == TimeMode::Countdown ? TimeRules::wholeCountdown(fields)
                                                    : TimeRules::wholeTimeOfDay(fields);
@@ -28,7 +28,7 @@ bool Schedule::accepts(TimeMode mode, const std::array<QString, 3> &fields)
     return target != 0 && (mode == TimeMode::Countdown || TimeRules::isTimeOfDay(target));
 }
 
-bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
+bool ArmedTime::arm(TimeMode mode, const std::array<QString, 3> &fields)
 {
     // A time of day that no clock shows (24:00:00, 75 minutes) would never come.
     const auto whole = mode == TimeMode::Countdown ? TimeRules::wholeCountdown(fields)
@@ -57,13 +57,15 @@ bool Schedule::arm(TimeMode mode, const std::array<QString, 3> &fields)
     return true;
 }
 
-bool Schedule::armAt(const QDateTime &moment)
+bool ArmedTime::armAt(const QDateTime &moment)
 {
     if (!moment.isValid())
         return false;
     m_mode = TimeMode::TimeOfDay;
-    m_moment = moment;
-    m_target = TimeRules::timeNumberOf(moment.time());
+    // An instant: a change of time zone or of daylight saving time moves its clock face, not
+    // the moment.
+    m_moment = moment.toUTC();
+    m_target = TimeRules::timeNumberOf(moment.toLocalTime().time());
     m_armed = true;
     m_lastCheck = m_clock.now();
     m_sleptMs = m_clock.suspendedMs();
@@ -73,7 +75,7 @@ bool Schedule::armAt(const QDateTime &moment)
     return true;
 }
 
-void Schedule::disarm()
+void ArmedTime::disarm()
 {
     m_armed = false;
     m_target = 0;
@@ -81,7 +83,7 @@ void Schedule::disarm()
     m_alarm->stop();
 }
 
-qint64 Schedule::secondsUntilDue() const
+qint64 ArmedTime::secondsUntilDue() const
 {
     if (!m_armed)
         return -1;
@@ -105,14 +107,14 @@ qint64 Schedule::secondsUntilDue() const
     return seconds > 0 ? seconds : seconds + 24 * 3600;
 }
 
-void Schedule::postpone(int seconds)
+void ArmedTime::postpone(int seconds)
 {
     if (!m_armed)
         return;
     m_warned = false;
     if (m_moment.isValid()) {
         m_moment = m_moment.addSecs(seconds);
-        m_target = TimeRules::timeNumberOf(m_moment.time());
+        m_target = TimeRules::timeNumberOf(m_moment.toLocalTime().time());
     } else if (m_mode == TimeMode::TimeOfDay) {
         const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
         // The one time of day no clock shows as a target: 0:00:00 is a second later.
@@ -134,7 +136,7 @@ void Schedule::postpone(int seconds)
     warnIfNear();
 }
 
-void Schedule::warnIfNear()
+void ArmedTime::warnIfNear()
 {
     const qint64 left = secondsUntilDue();
     if (m_warned || left < 0 || left > WarningSeconds)
@@ -143,7 +145,7 @@ void Schedule::warnIfNear()
     emit warning(left);
 }
 
-void Schedule::scheduleNext()
+void ArmedTime::scheduleNext()
 {
     qint64 delay = 0;
     if (m_mode == TimeMode::TimeOfDay) {
@@ -155,7 +157,7 @@ void Schedule::scheduleNext()
     m_alarm->start(delay);
 }
 
-void Schedule::tick()
+void ArmedTime::tick()
 {
     if (!m_armed)
         return;
@@ -208,7 +210,7 @@ void Schedule::tick()
     emit due();
 }
 
-void Schedule::warnAgain()
+void ArmedTime::warnAgain()
 {
     // Nobody may have seen the warning: its minute begins again, and a time of day passed
     // during the sleep warns again before the next day's.

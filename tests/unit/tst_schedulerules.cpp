@@ -1,7 +1,7 @@
 #include "../ManualClock.h"
 #include "../MemoryStore.h"
 #include "core/ArmingController.h"
-#include "core/RepeatRunner.h"
+#include "core/ScheduleRunner.h"
 #include "core/Settings.h"
 
 #include <QLocale>
@@ -47,12 +47,12 @@ QString iso(const QDateTime &at)
 }
 
 // Days and time, action, force, on, record (UTC): one schedule as the store spells it.
-QStringList flat(const std::vector<RepeatSchedule> &schedules)
+QStringList flat(const std::vector<StoredSchedule> &schedules)
 {
     QStringList out;
-    for (const RepeatSchedule &s : schedules)
+    for (const StoredSchedule &s : schedules)
         out << QStringLiteral("%1|%2|%3|%4|%5")
-                   .arg(RepeatRules::format(s.rule))
+                   .arg(ScheduleRules::format(s.rule))
                    .arg(int(s.rule.action))
                    .arg(s.rule.force)
                    .arg(s.rule.enabled ? "on" : "off",
@@ -85,7 +85,7 @@ QStringList flat(const WaitChoices &w)
 // The window's settings as stored; the rules of repeating schedules, their texts and storage, and
 // the runner on a clock the test moves, in Berlin (DST from 2026-03-29 02:00 to 2026-10-25 03:00)
 // and Sydney (DST until 2026-04-05 03:00 and from 2026-10-04 02:00).
-class RepeatTest : public QObject
+class ScheduleRulesTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -196,15 +196,15 @@ private slots:
         QFETCH(QString, after);
         QFETCH(QString, next);
         QString error;
-        const std::optional<RepeatRule> parsed = RepeatRules::parse(rule, &error);
+        const std::optional<ScheduleRule> parsed = ScheduleRules::parse(rule, &error);
         QVERIFY2(parsed, qPrintable(error));
         const QDateTime from =
             QDateTime::fromString(after, Qt::ISODate).toTimeZone(QTimeZone(zone));
-        const QDateTime found = RepeatRules::nextOccurrence(*parsed, from);
+        const QDateTime found = ScheduleRules::nextOccurrence(*parsed, from);
         QCOMPARE(iso(found), next);
         // None in between, from the other side too.
-        QCOMPARE(RepeatRules::lastOccurrence(*parsed, found), found);
-        QVERIFY(RepeatRules::lastOccurrence(*parsed, found.addMSecs(-1)) <= from);
+        QCOMPARE(ScheduleRules::lastOccurrence(*parsed, found), found);
+        QVERIFY(ScheduleRules::lastOccurrence(*parsed, found.addMSecs(-1)) <= from);
     }
 
     void texts_data()
@@ -231,15 +231,15 @@ private slots:
         QFETCH(QString, canonical);
         QFETCH(QString, days);
         QString error;
-        const std::optional<RepeatRule> rule = RepeatRules::parse(typed, &error);
+        const std::optional<ScheduleRule> rule = ScheduleRules::parse(typed, &error);
         QCOMPARE(rule.has_value(), !canonical.isEmpty());
         if (!rule) {
             QVERIFY(!error.isEmpty());
             return;
         }
-        QCOMPARE(RepeatRules::format(*rule), canonical);
-        QCOMPARE(RepeatRules::daysText(rule->days), days);
-        QCOMPARE(RepeatRules::parse(canonical, &error), rule);
+        QCOMPARE(ScheduleRules::format(*rule), canonical);
+        QCOMPARE(ScheduleRules::daysText(rule->days), days);
+        QCOMPARE(ScheduleRules::parse(canonical, &error), rule);
     }
 
     void storage_data()
@@ -264,14 +264,14 @@ private slots:
         QFETCH(QStringList, loaded);
         MemoryStore store;
         store.fill(stored);
-        std::vector<RepeatSchedule> schedules = RepeatRules::load(store);
+        std::vector<StoredSchedule> schedules = ScheduleRules::load(store);
         QCOMPARE(flat(schedules), loaded);
         // Saved one shorter over the same keys: the one left out stays out.
         if (!schedules.empty())
             schedules.erase(schedules.begin());
         QString error;
-        QVERIFY(RepeatRules::save(store, schedules, &error));
-        QCOMPARE(flat(RepeatRules::load(store)), flat(schedules));
+        QVERIFY(ScheduleRules::save(store, schedules, &error));
+        QCOMPARE(flat(ScheduleRules::load(store)), flat(schedules));
     }
 
     // Steps: "+s" awake, "zs" asleep, "js" the clock set on (the monotonic clock stands),
@@ -351,13 +351,13 @@ private slots:
         CountingClock counting(clock);
         Power power;
         std::unique_ptr<ArmingController> controller;
-        std::unique_ptr<RepeatRunner> runner;
+        std::unique_ptr<ScheduleRunner> runner;
         QStringList seen;
         QDateTime warnedAt;
         const auto begin = [&] {
             runner.reset();
             controller = std::make_unique<ArmingController>(clock, power);
-            runner = std::make_unique<RepeatRunner>(counting, *controller, &store);
+            runner = std::make_unique<ScheduleRunner>(counting, *controller, &store);
             connect(controller.get(), &ArmingController::stateChanged, [&](auto state) {
                 const QString at = clock.now().toString("ddd HH:mm:ss");
                 if (state == ArmingController::State::Armed)
@@ -376,12 +376,12 @@ private slots:
                 if (controller->warning())
                     warnedAt = clock.now();
             });
-            connect(runner.get(), &RepeatRunner::changed, [&] {
-                const QString missed = "missed " + RepeatRules::occurrenceText(runner->missed());
+            connect(runner.get(), &ScheduleRunner::changed, [&] {
+                const QString missed = "missed " + ScheduleRules::occurrenceText(runner->missed());
                 if (runner->missed().isValid() && !seen.contains(missed))
                     seen << missed;
             });
-            runner->setSchedules(RepeatRules::load(store));
+            runner->setSchedules(ScheduleRules::load(store));
         };
         begin();
         for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
@@ -391,8 +391,8 @@ private slots:
             else if (step == "mute")
                 power.muted = true;
             else if (step == "add") {
-                std::vector<RepeatSchedule> more = runner->schedules();
-                more.push_back({*RepeatRules::parse("sat 9:00", nullptr), {}, -1});
+                std::vector<StoredSchedule> more = runner->schedules();
+                more.push_back({*ScheduleRules::parse("sat 9:00", nullptr), {}, -1});
                 runner->setSchedules(std::move(more));
             } else if (step == "postpone")
                 controller->postpone(ArmingController::PostponeSeconds);
@@ -410,5 +410,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RepeatTest)
-#include "tst_repeat.moc"
+QTEST_GUILESS_MAIN(ScheduleRulesTest)
+#include "tst_schedulerules.moc"

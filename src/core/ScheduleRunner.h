@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ArmingController.h"
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -32,24 +32,24 @@ class SettingsStore;
 //
 // Signals come only from the event loop or from the calls below that say so, never from the
 // constructor: whoever makes the runner can connect first.
-class RepeatRunner final : public QObject
+class ScheduleRunner final : public QObject
 {
     Q_OBJECT
 public:
     // `controller` is armed by this runner only. `store` (may be null) receives the record of
-    // every occurrence settled (RepeatRules::saveSettled), under each schedule's key.
-    RepeatRunner(const Clock &clock, ArmingController &controller, SettingsStore *store,
-                 QObject *parent = nullptr);
-    ~RepeatRunner() override;
+    // every occurrence settled (ScheduleRules::saveSettled), under each schedule's key.
+    ScheduleRunner(const Clock &clock, ArmingController &controller, SettingsStore *store,
+                   QObject *parent = nullptr);
+    ~ScheduleRunner() override;
 
-    const std::vector<RepeatSchedule> &schedules() const { return m_schedules; }
+    const std::vector<StoredSchedule> &schedules() const { return m_schedules; }
     // Plans anew, at once: emits changed() when the next or the missed occurrence changed.
     // An occurrence armed (or postponed) already stays as it is while its schedule is listed
     // unchanged; else it is disarmed. Occurrences since each schedule's settledUntil that
     // have passed are missed; a record more than a day ahead of the clock is damaged and
     // counts as none. Save the list as schedules() gives it afterwards: its records are
     // filled in.
-    void setSchedules(std::vector<RepeatSchedule> schedules);
+    void setSchedules(std::vector<StoredSchedule> schedules);
 
     // The next occurrence and the schedule it belongs to; invalid and -1 when none is due.
     QDateTime next() const { return m_next; }
@@ -88,7 +88,7 @@ private:
     SettingsStore *m_store;
     std::unique_ptr<Alarm> m_alarm;
     std::unique_ptr<WallAlarm> m_wallAlarm;
-    std::vector<RepeatSchedule> m_schedules;
+    std::vector<StoredSchedule> m_schedules;
     QDateTime m_next;
     int m_nextIndex = -1;
     QDateTime m_missed;
@@ -96,5 +96,5 @@ private:
     bool m_armed = false;
     bool m_passed = false;
     QDateTime m_occurrence;
-    RepeatRule m_armedRule;
+    ScheduleRule m_armedRule;
 };

@@ -1,20 +1,20 @@
-#include "core/RepeatRunner.h"
+#include "core/ScheduleRunner.h"
 
+#include "core/ArmedTime.h"
 #include "core/Clock.h"
 #include "core/Log.h"
-#include "core/Schedule.h"
 
 #include <QStringList>
 
 #include <algorithm>
 
-RepeatRunner::RepeatRunner(const Clock &clock, ArmingController &controller, SettingsStore *store,
-                           QObject *parent)
+ScheduleRunner::ScheduleRunner(const Clock &clock, ArmingController &controller,
+                               SettingsStore *store, QObject *parent)
     : QObject(parent), m_clock(clock), m_controller(controller), m_store(store),
       m_alarm(clock.makeAlarm([this] { plan(); })),
       m_wallAlarm(clock.makeWallAlarm([this] { plan(); }))
 {
-    connect(&m_controller, &ArmingController::stateChanged, this, &RepeatRunner::onStateChanged);
+    connect(&m_controller, &ArmingController::stateChanged, this, &ScheduleRunner::onStateChanged);
     connect(&m_controller, &ArmingController::passedUnseen, this, [this] { m_passed = true; });
     // Not refused, not carried out as far as anybody knows: said by the owner, and given up
     // here, so that the next occurrence is not lost to it.
@@ -24,9 +24,9 @@ RepeatRunner::RepeatRunner(const Clock &clock, ArmingController &controller, Set
     });
 }
 
-RepeatRunner::~RepeatRunner() = default;
+ScheduleRunner::~ScheduleRunner() = default;
 
-void RepeatRunner::setSchedules(std::vector<RepeatSchedule> schedules)
+void ScheduleRunner::setSchedules(std::vector<StoredSchedule> schedules)
 {
     const QDateTime now = m_clock.now();
     m_schedules = std::move(schedules);
@@ -39,13 +39,13 @@ void RepeatRunner::setSchedules(std::vector<RepeatSchedule> schedules)
         m_controller.stop();
     }
     for (std::size_t i = 0; i < m_schedules.size(); ++i) {
-        RepeatSchedule &schedule = m_schedules[i];
+        StoredSchedule &schedule = m_schedules[i];
         if (schedule.settledUntil.isValid() &&
             now.msecsTo(schedule.settledUntil) > FutureRecordMs) {
             qCWarning(lcOrvanta).noquote()
                 << QStringLiteral("The record of schedule %1 (%2) lies in the future: it is "
                                   "damaged and counts from now")
-                       .arg(RepeatRules::format(schedule.rule),
+                       .arg(ScheduleRules::format(schedule.rule),
                             schedule.settledUntil.toString(Qt::ISODate));
             schedule.settledUntil = QDateTime();
         }
@@ -57,34 +57,34 @@ void RepeatRunner::setSchedules(std::vector<RepeatSchedule> schedules)
     plan();
 }
 
-std::vector<std::size_t> RepeatRunner::dueAt(const QDateTime &at) const
+std::vector<std::size_t> ScheduleRunner::dueAt(const QDateTime &at) const
 {
     std::vector<std::size_t> due;
     for (std::size_t i = 0; i < m_schedules.size(); ++i)
         if (m_schedules[i].rule.enabled &&
-            RepeatRules::nextOccurrence(m_schedules[i].rule, at.addMSecs(-1)) == at)
+            ScheduleRules::nextOccurrence(m_schedules[i].rule, at.addMSecs(-1)) == at)
             due.push_back(i);
     return due;
 }
 
-QDateTime RepeatRunner::nextAfter(const QDateTime &after) const
+QDateTime ScheduleRunner::nextAfter(const QDateTime &after) const
 {
     QDateTime next;
-    for (const RepeatSchedule &schedule : m_schedules) {
+    for (const StoredSchedule &schedule : m_schedules) {
         if (!schedule.rule.enabled)
             continue;
         // A record ahead of the clock (set back since) still counts, on the clock's zone.
         QDateTime from = after;
         if (schedule.settledUntil > after)
             from.setMSecsSinceEpoch(schedule.settledUntil.toMSecsSinceEpoch());
-        const QDateTime at = RepeatRules::nextOccurrence(schedule.rule, from);
+        const QDateTime at = ScheduleRules::nextOccurrence(schedule.rule, from);
         if (at.isValid() && (!next.isValid() || at < next))
             next = at;
     }
     return next;
 }
 
-void RepeatRunner::plan()
+void ScheduleRunner::plan()
 {
     m_alarm->stop();
     m_wallAlarm->stop();
@@ -95,12 +95,12 @@ void RepeatRunner::plan()
     for (;;) {
         const QDateTime now = m_clock.now();
         for (std::size_t i = 0; i < m_schedules.size(); ++i) {
-            const RepeatSchedule &schedule = m_schedules[i];
+            const StoredSchedule &schedule = m_schedules[i];
             if (!schedule.rule.enabled)
                 continue;
             // Passed without us: the program did not run, the computer slept, or the clock
             // was set past it.
-            const QDateTime last = RepeatRules::lastOccurrence(schedule.rule, now);
+            const QDateTime last = ScheduleRules::lastOccurrence(schedule.rule, now);
             if (last.isValid() && last > schedule.settledUntil) {
                 if (!missed.isValid() || last > missed)
                     missed = last;
@@ -125,15 +125,15 @@ void RepeatRunner::plan()
     }
 }
 
-bool RepeatRunner::armFor(const QDateTime &occurrence)
+bool ScheduleRunner::armFor(const QDateTime &occurrence)
 {
     // Due together: one request, for the action that ends most, forced if any asks for force.
     const std::vector<std::size_t> due = dueAt(occurrence);
     if (due.empty())
         return false;
-    RepeatRule chosen = m_schedules[due.front()].rule;
+    ScheduleRule chosen = m_schedules[due.front()].rule;
     for (std::size_t i : due) {
-        const RepeatRule &rule = m_schedules[i].rule;
+        const ScheduleRule &rule = m_schedules[i].rule;
         if (weight(rule.action) > weight(chosen.action))
             chosen = rule;
     }
@@ -154,11 +154,11 @@ bool RepeatRunner::armFor(const QDateTime &occurrence)
     m_armed = false;
     qCWarning(lcOrvanta).noquote()
         << QStringLiteral("The schedule %1 is not armed: %2")
-               .arg(RepeatRules::format(chosen), m_controller.whyNot(chosen.action));
+               .arg(ScheduleRules::format(chosen), m_controller.whyNot(chosen.action));
     return false;
 }
 
-void RepeatRunner::onStateChanged(ArmingController::State state)
+void ScheduleRunner::onStateChanged(ArmingController::State state)
 {
     if (!m_armed || state == ArmingController::State::Armed ||
         state == ArmingController::State::Waiting)
@@ -178,24 +178,26 @@ void RepeatRunner::onStateChanged(ArmingController::State state)
     }
 }
 
-void RepeatRunner::settle(const QDateTime &at)
+void ScheduleRunner::settle(const QDateTime &at)
 {
     for (std::size_t i : dueAt(at))
         if (m_schedules[i].settledUntil < at)
             record(i, at);
 }
 
-void RepeatRunner::record(std::size_t index, const QDateTime &at)
+void ScheduleRunner::record(std::size_t index, const QDateTime &at)
 {
-    m_schedules[index].settledUntil = at;
+    // An instant, as the store keeps it: read on a changed time zone, it still says what was
+    // dealt with.
+    m_schedules[index].settledUntil = at.toUTC();
     QString error;
-    if (m_store && !RepeatRules::saveSettled(*m_store, m_schedules[index], &error))
+    if (m_store && !ScheduleRules::saveSettled(*m_store, m_schedules[index], &error))
         qCWarning(lcOrvanta).noquote()
             << QStringLiteral("The record of schedule %1 is not saved: %2")
-                   .arg(RepeatRules::format(m_schedules[index].rule), error);
+                   .arg(ScheduleRules::format(m_schedules[index].rule), error);
 }
 
-void RepeatRunner::publish(const QDateTime &next, int index, const QDateTime &missed)
+void ScheduleRunner::publish(const QDateTime &next, int index, const QDateTime &missed)
 {
     if (next == m_next && index == m_nextIndex && missed == m_missed)
         return;
@@ -205,17 +207,17 @@ void RepeatRunner::publish(const QDateTime &next, int index, const QDateTime &mi
     emit changed();
 }
 
-QString RepeatRunner::toolTip() const
+QString ScheduleRunner::toolTip() const
 {
     QStringList lines;
     if (m_nextIndex >= 0) {
         // Due together: the action that goes out, and what it leaves out.
         const std::vector<std::size_t> due = dueAt(m_next);
-        RepeatRule chosen = m_schedules[std::size_t(m_nextIndex)].rule;
+        ScheduleRule chosen = m_schedules[std::size_t(m_nextIndex)].rule;
         for (std::size_t i : due)
             if (weight(m_schedules[i].rule.action) > weight(chosen.action))
                 chosen = m_schedules[i].rule;
-        QString line = RepeatRules::toolTipLine(chosen, m_next, m_clock.now());
+        QString line = ScheduleRules::toolTipLine(chosen, m_next, m_clock.now());
         QStringList left;
         for (std::size_t i : due)
             if (m_schedules[i].rule.action != chosen.action &&
@@ -226,6 +228,6 @@ QString RepeatRunner::toolTip() const
         lines << line;
     }
     if (m_missed.isValid())
-        lines << RepeatRules::missedLine(m_missed);
+        lines << ScheduleRules::missedLine(m_missed);
     return lines.join(u'\n');
 }

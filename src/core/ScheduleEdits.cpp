@@ -1,4 +1,4 @@
-#include "core/RepeatEdit.h"
+#include "core/ScheduleEdits.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -8,58 +8,58 @@
 namespace {
 
 // A class, not a lambda, so that lupdate files the texts under their context.
-struct RepeatEditTexts
+struct ScheduleEditTexts
 {
-    Q_DECLARE_TR_FUNCTIONS(RepeatEdit)
+    Q_DECLARE_TR_FUNCTIONS(ScheduleEdits)
 };
 
 using Kind = CommandOutcome::Kind;
 
 } // namespace
 
-namespace RepeatEdit {
+namespace ScheduleEdits {
 
-QString describe(const RepeatRule &rule)
+QString describe(const ScheduleRule &rule)
 {
-    const QString text = RepeatEditTexts::tr("%1 %2 — %3")
-                             .arg(RepeatRules::daysText(rule.days),
+    const QString text = ScheduleEditTexts::tr("%1 %2 — %3")
+                             .arg(ScheduleRules::daysText(rule.days),
                                   QTime(rule.hour, rule.minute).toString(QStringLiteral("HH:mm")),
                                   PowerTexts::actionCaption(rule.action));
-    return rule.force ? RepeatEditTexts::tr("%1 (Force)").arg(text) : text;
+    return rule.force ? ScheduleEditTexts::tr("%1 (Force)").arg(text) : text;
 }
 
-bool anyEnabled(const std::vector<RepeatSchedule> &schedules)
+bool anyEnabled(const std::vector<StoredSchedule> &schedules)
 {
     return std::any_of(schedules.begin(), schedules.end(),
-                       [](const RepeatSchedule &s) { return s.rule.enabled; });
+                       [](const StoredSchedule &s) { return s.rule.enabled; });
 }
 
-CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit)
+CommandOutcome apply(std::vector<StoredSchedule> &schedules, const ScheduleEdit &edit)
 {
-    const auto line = [](std::size_t index, const RepeatRule &rule) {
+    const auto line = [](std::size_t index, const ScheduleRule &rule) {
         return QStringLiteral("%1  %2  %3")
             .arg(index + 1, 2)
-            .arg(rule.enabled ? RepeatEditTexts::tr("on ") : RepeatEditTexts::tr("off"),
+            .arg(rule.enabled ? ScheduleEditTexts::tr("on ") : ScheduleEditTexts::tr("off"),
                  describe(rule));
     };
     switch (edit.kind) {
     case ScheduleEdit::Kind::List: {
         if (schedules.empty())
-            return {Kind::Applied, RepeatEditTexts::tr("No schedules.")};
+            return {Kind::Applied, ScheduleEditTexts::tr("No schedules.")};
         QStringList lines;
         for (std::size_t i = 0; i < schedules.size(); ++i)
             lines << line(i, schedules[i].rule);
         return {Kind::Applied, lines.join(QLatin1Char('\n'))};
     }
     case ScheduleEdit::Kind::Add: {
-        if (schedules.size() >= std::size_t(RepeatRules::MaximumCount))
-            return {Kind::Refused, RepeatEditTexts::tr("There are %1 schedules already.")
-                                       .arg(RepeatRules::MaximumCount)};
-        RepeatRule base;
+        if (schedules.size() >= std::size_t(ScheduleRules::MaximumCount))
+            return {Kind::Refused, ScheduleEditTexts::tr("There are %1 schedules already.")
+                                       .arg(ScheduleRules::MaximumCount)};
+        ScheduleRule base;
         base.action = edit.action;
         base.force = edit.force;
         QString why;
-        const std::optional<RepeatRule> rule = RepeatRules::parse(edit.rule, &why, base);
+        const std::optional<ScheduleRule> rule = ScheduleRules::parse(edit.rule, &why, base);
         if (!rule)
             return {Kind::Refused, why};
         schedules.push_back({*rule, QDateTime()});
@@ -71,12 +71,12 @@ CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit 
         break;
     }
     if (edit.number < 1 || std::size_t(edit.number) > schedules.size())
-        return {Kind::Refused, RepeatEditTexts::tr("There is no schedule %1.").arg(edit.number)};
+        return {Kind::Refused, ScheduleEditTexts::tr("There is no schedule %1.").arg(edit.number)};
     const auto at = schedules.begin() + (edit.number - 1);
     if (edit.kind == ScheduleEdit::Kind::Remove) {
         const QString gone = describe(at->rule);
         schedules.erase(at);
-        return {Kind::Applied, RepeatEditTexts::tr("Removed: %1").arg(gone)};
+        return {Kind::Applied, ScheduleEditTexts::tr("Removed: %1").arg(gone)};
     }
     const bool on = edit.kind == ScheduleEdit::Kind::On;
     if (at->rule.enabled != on) {
@@ -86,7 +86,7 @@ CommandOutcome apply(std::vector<RepeatSchedule> &schedules, const ScheduleEdit 
     return {Kind::Applied, line(std::size_t(edit.number - 1), at->rule)};
 }
 
-QString refusal(const std::vector<RepeatSchedule> &schedules, const ScheduleEdit &edit,
+QString refusal(const std::vector<StoredSchedule> &schedules, const ScheduleEdit &edit,
                 const Capabilities &capabilities)
 {
     Action action = edit.action;
@@ -101,4 +101,4 @@ QString refusal(const std::vector<RepeatSchedule> &schedules, const ScheduleEdit
     return can.possible ? QString() : can.reason;
 }
 
-} // namespace RepeatEdit
+} // namespace ScheduleEdits

@@ -1,17 +1,17 @@
 #include "../ManualClock.h"
+#include "core/ArmedTime.h"
 #include "core/FieldCheck.h"
-#include "core/Schedule.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
 
-// The time rules, the field check, and the Schedule that runs them on a clock the test sets.
+// The time rules, the field check, and the ArmedTime that runs them on a clock the test sets.
 class ScheduleTest : public QObject
 {
     Q_OBJECT
     ManualClock m_clock;
-    Schedule m_schedule{m_clock};
+    ArmedTime m_schedule{m_clock};
 
 private slots:
     // In Germany "2,5" is a number, and so is "2.5", which stored settings use anywhere.
@@ -65,7 +65,7 @@ private slots:
         QFETCH(TimeMode, mode);
         QFETCH(QStringList, hms);
         QFETCH(QStringList, shown);
-        QSignalSpy written(&m_schedule, &Schedule::fieldWritten);
+        QSignalSpy written(&m_schedule, &ArmedTime::fieldWritten);
         QCOMPARE(m_schedule.arm(mode, {hms[0], hms[1], hms[2]}), !shown.isEmpty());
         if (shown.isEmpty())
             return;
@@ -132,8 +132,8 @@ private slots:
     // 1:00:01 is due a tick after 0:00:00; ticks are due at arming + k s, late or not.
     void countdown()
     {
-        QSignalSpy written(&m_schedule, &Schedule::fieldWritten);
-        QSignalSpy due(&m_schedule, &Schedule::due), warned(&m_schedule, &Schedule::warning);
+        QSignalSpy written(&m_schedule, &ArmedTime::fieldWritten);
+        QSignalSpy due(&m_schedule, &ArmedTime::due), warned(&m_schedule, &ArmedTime::warning);
         QVERIFY(m_schedule.arm(TimeMode::Countdown, {"0", "60", "1"})); // shown as 1:00:01
         m_clock.advance(1030);
         QCOMPARE(m_schedule.msUntilNextTick(), 970);
@@ -187,7 +187,7 @@ private slots:
     // one for the next tick: a second begun at arming has passed, a late tick still fires.
     void timeOfDay()
     {
-        QSignalSpy due(&m_schedule, &Schedule::due);
+        QSignalSpy due(&m_schedule, &ArmedTime::due);
         m_clock.wall.setTime(QTime(14, 29, 58, 700));
         QVERIFY(m_schedule.arm(TimeMode::TimeOfDay, {"14", "30", "0"}));
         QCOMPARE(m_schedule.msUntilNextTick(), 302);
@@ -229,7 +229,7 @@ private slots:
         QFETCH(QList<int>, sleep);
         QFETCH(int, dueAfter);
         QFETCH(int, warnings);
-        QSignalSpy due(&m_schedule, &Schedule::due), warned(&m_schedule, &Schedule::warning);
+        QSignalSpy due(&m_schedule, &ArmedTime::due), warned(&m_schedule, &ArmedTime::warning);
         QVERIFY(m_schedule.arm(mode, {hms[0], hms[1], hms[2]}));
         m_clock.advance(sleep[0] * 1000);
         m_clock.sleep(sleep[1] * 1000);
@@ -242,4 +242,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(ScheduleTest)
-#include "tst_schedule.moc"
+#include "tst_armedtime.moc"
