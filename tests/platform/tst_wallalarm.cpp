@@ -1,11 +1,15 @@
 // The platform's alarm on the wall clock: it goes off at the moment, not before, and a start
-// replaces the one before; stopped, it stays quiet.
+// replaces the one before; stopped, it stays quiet. A new time zone makes it go off at once.
 #include "core/Clock.h"
 #include "platform/Platform.h"
 
+#include <QDir>
 #include <QElapsedTimer>
-#include <QSignalSpy>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 class WallAlarmTest : public QObject
 {
@@ -28,6 +32,55 @@ private slots:
         QCOMPARE(at.size(), 1);
         alarm->start(clock->now().addSecs(-60)); // past already: at once
         QTRY_COMPARE_WITH_TIMEOUT(at.size(), 2, 200);
+    }
+
+    // The zone replaced by a new link, then its rules rewritten in place, in copies of the
+    // system's rules (the test changes a file of its own, not /etc/localtime). Zones without
+    // summer time.
+    void goesOffWhenTheZoneChanges()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("The zone is changed through a file on Linux only");
+#else
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("zoneinfo"));
+        const QString zoneFile = dir.filePath("localtime"), tokyo = dir.filePath("zoneinfo/tokyo"),
+                      kolkata = dir.filePath("zoneinfo/kolkata");
+        if (!QFile::copy("/usr/share/zoneinfo/Asia/Tokyo", tokyo) ||
+            !QFile::copy("/usr/share/zoneinfo/Asia/Kolkata", kolkata))
+            QSKIP("No time zone data");
+        QVERIFY(QFile::link(kolkata, zoneFile));
+        qputenv("ORVANTA_LOCALTIME", QFile::encodeName(zoneFile));
+        // The C library reads the zone TZ names, as the file is not /etc/localtime.
+        qputenv("TZ", "Asia/Kolkata");
+
+        const auto clock = Platform::makeClock();
+        QList<int> offsets; // now()'s offset from UTC each time the started alarm went off
+        const auto started = clock->makeWallAlarm([&] { offsets << clock->now().offsetFromUtc(); });
+        const auto stopped = clock->makeWallAlarm([] { QFAIL("a stopped alarm went off"); });
+        stopped->start(clock->now().addSecs(3600));
+        stopped->stop();
+
+        started->start(clock->now().addSecs(3600));
+        QFile other(dir.filePath("hostname")); // another file of the folder: nothing
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("x") == 1);
+        other.close();
+        QTest::qWait(300);
+        QCOMPARE(offsets, QList<int>());
+
+        qputenv("TZ", "Asia/Tokyo");
+        QVERIFY(QFile::link(tokyo, zoneFile + ".new"));
+        QCOMPARE(std::rename(qPrintable(zoneFile + ".new"), qPrintable(zoneFile)), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(offsets, QList<int>{9 * 3600}, 1000);
+
+        started->start(clock->now().addSecs(3600));
+        qputenv("TZ", "Asia/Kolkata");
+        QFile rewritten(tokyo), rules(kolkata);
+        QVERIFY(rewritten.open(QIODevice::WriteOnly) && rules.open(QIODevice::ReadOnly));
+        QVERIFY(rewritten.write(rules.readAll()) > 0);
+        rewritten.close();
+        QTRY_COMPARE_WITH_TIMEOUT(offsets, (QList<int>{9 * 3600, 5 * 3600 + 1800}), 1000);
+#endif
     }
 };
 
