@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -35,8 +36,13 @@ public:
         : m_path(qEnvironmentVariable("ORVANTA_LOCALTIME", QStringLiteral("/etc/localtime"))),
           m_rules(rules())
     {
-        m_watcher.addPath(QFileInfo(m_path).absolutePath());
-        m_watcher.addPath(m_path);
+        const QString folder = QFileInfo(m_path).absolutePath();
+        if (!m_watcher.addPath(folder))
+            qCWarning(lcOrvanta).noquote()
+                << QStringLiteral("A new time zone is noticed only at the next planned moment: %1 "
+                                  "cannot be watched")
+                       .arg(folder);
+        m_watcher.addPath(m_path); // absent (UTC): the folder tells when it comes
         connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &ZoneWatch::onPathChanged);
         connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &ZoneWatch::onPathChanged);
     }

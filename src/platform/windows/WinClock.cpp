@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 
 #include <QWinEventNotifier>
@@ -28,6 +29,11 @@ public:
                                    windowClass.hInstance, nullptr);
         if (m_window)
             SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        else
+            qCWarning(lcOrvanta).noquote()
+                << QStringLiteral("A new time zone is noticed only at the next planned "
+                                  "moment: no window hears of it (%1)")
+                       .arg(qt_error_string(int(GetLastError())));
     }
     ~TimeChangeWindow() override
     {
