@@ -1,11 +1,15 @@
 // The platform's alarm on the wall clock: it goes off at the moment, not before, and a start
-// replaces the one before; stopped, it stays quiet.
+// replaces the one before; stopped, it stays quiet. A new time zone makes it go off at once.
 #include "core/Clock.h"
 #include "platform/Platform.h"
 
+#include <QDir>
 #include <QElapsedTimer>
-#include <QSignalSpy>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 class WallAlarmTest : public QObject
 {
@@ -28,6 +32,48 @@ private slots:
         QCOMPARE(at.size(), 1);
         alarm->start(clock->now().addSecs(-60)); // past already: at once
         QTRY_COMPARE_WITH_TIMEOUT(at.size(), 2, 200);
+    }
+
+    // A new zone by a new link (as timedatectl makes it), then by its rules rewritten in place;
+    // in a folder of the test's own, not /etc; zones without summer time.
+    void goesOffWhenTheZoneChanges()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("The zone is changed through a file on Linux only");
+#else
+        QTemporaryDir dir;
+        const QString zoneFile = dir.filePath("etc/localtime"), tokyo = dir.filePath("tokyo");
+        QFile kolkata("/usr/share/zoneinfo/Asia/Kolkata");
+        if (!kolkata.open(QIODevice::ReadOnly) ||
+            !QFile::copy("/usr/share/zoneinfo/Asia/Tokyo", tokyo))
+            QSKIP("No time zone data");
+        QVERIFY(QDir(dir.path()).mkdir("etc") && QFile::link(kolkata.fileName(), zoneFile));
+        qputenv("ORVANTA_LOCALTIME", QFile::encodeName(zoneFile));
+        // The C library reads the zone TZ names, as the file is not /etc/localtime.
+        qputenv("TZ", "Asia/Kolkata");
+
+        const auto clock = Platform::makeClock();
+        QList<int> offsets; // now()'s offset from UTC each time the started alarm went off
+        const auto started = clock->makeWallAlarm([&] { offsets << clock->now().offsetFromUtc(); });
+        const auto stopped = clock->makeWallAlarm([] { QFAIL("a stopped alarm went off"); });
+        stopped->start(clock->now().addSecs(3600));
+        stopped->stop();
+        started->start(clock->now().addSecs(3600));
+        QVERIFY(QFile::link(tokyo, zoneFile + ".new")); // the folder changed, the zone not
+        QTest::qWait(300);
+        QCOMPARE(offsets, QList<int>());
+
+        qputenv("TZ", "Asia/Tokyo");
+        QCOMPARE(std::rename(qPrintable(zoneFile + ".new"), qPrintable(zoneFile)), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(offsets, QList<int>{9 * 3600}, 1000);
+
+        started->start(clock->now().addSecs(3600));
+        qputenv("TZ", "Asia/Kolkata");
+        QFile rewritten(tokyo);
+        QVERIFY(rewritten.open(QIODevice::WriteOnly) && rewritten.write(kolkata.readAll()) > 0);
+        rewritten.close();
+        QTRY_COMPARE_WITH_TIMEOUT(offsets, (QList<int>{9 * 3600, 5 * 3600 + 1800}), 1000);
+#endif
     }
 };
 

@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 
 #include <QWinEventNotifier>
@@ -7,18 +8,75 @@
 
 namespace {
 
+// Windows tells every top-level window when the clock is set or the time zone changes
+// (WM_TIMECHANGE); Qt's own hidden window is message-only and hears no such broadcast, so a
+// hidden top-level window of ours listens. Qt asks the system for the zone at every
+// conversion: the clock's face follows by itself.
+class TimeChangeWindow final : public QObject
+{
+    Q_OBJECT
+public:
+    TimeChangeWindow()
+    {
+        static const wchar_t ClassName[] = L"OrvantaTimeChangeWindow";
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &TimeChangeWindow::windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = ClassName;
+        RegisterClassExW(&windowClass); // a second clock finds it registered
+        m_window = CreateWindowExW(0, ClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   windowClass.hInstance, nullptr);
+        if (m_window)
+            SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        else
+            qCWarning(lcOrvanta).noquote()
+                << QStringLiteral("A new time zone is noticed only at the next planned "
+                                  "moment: no window hears of it (%1)")
+                       .arg(qt_error_string(int(GetLastError())));
+    }
+    ~TimeChangeWindow() override
+    {
+        if (m_window)
+            DestroyWindow(m_window);
+    }
+
+signals:
+    void changed();
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto *self = reinterpret_cast<TimeChangeWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        // Sent while the event loop fetches a message: the owners plan from the loop itself.
+        if (self && message == WM_TIMECHANGE)
+            QMetaObject::invokeMethod(self, &TimeChangeWindow::changed, Qt::QueuedConnection);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND m_window = nullptr;
+};
+
 // A waitable timer at an absolute moment (UTC): Windows lets it go off at that moment of the
-// system clock, moves it when the clock is set, and lets it go off at once after a sleep
-// that passed it (without waking the computer for it); nothing wakes us before.
+// system clock and at once after a sleep that passed it (without waking the computer for
+// it); nothing wakes us before. When the clock is set or the time zone changes it goes off
+// at once, as its moment was planned by the old clock face.
 class WaitableWallAlarm final : public WallAlarm
 {
 public:
-    WaitableWallAlarm(HANDLE timer, std::function<void()> timeout)
+    WaitableWallAlarm(HANDLE timer, const TimeChangeWindow &timeChange,
+                      std::function<void()> timeout)
         : m_timer(timer), m_notifier(timer), m_timeout(std::move(timeout))
     {
         m_notifier.setEnabled(false);
         QObject::connect(&m_notifier, &QWinEventNotifier::activated, &m_notifier, [this] {
             m_notifier.setEnabled(false);
+            m_timeout();
+        });
+        QObject::connect(&timeChange, &TimeChangeWindow::changed, &m_notifier, [this] {
+            if (!m_notifier.isEnabled())
+                return;
+            stop();
             m_timeout();
         });
     }
@@ -69,7 +127,10 @@ public:
         HANDLE timer = CreateWaitableTimerW(nullptr, TRUE, nullptr);
         if (!timer)
             return SystemClock::makeWallAlarm(std::move(timeout));
-        return std::make_unique<WaitableWallAlarm>(timer, std::move(timeout));
+        // Made with the first alarm, on the thread of the alarms' event loop.
+        if (!m_timeChange)
+            m_timeChange = std::make_unique<TimeChangeWindow>();
+        return std::make_unique<WaitableWallAlarm>(timer, *m_timeChange, std::move(timeout));
     }
 
 private:
@@ -82,6 +143,7 @@ private:
 
     const qint64 m_awakeAtStart = awake();
     const qint64 m_ticksAtStart = qint64(GetTickCount64());
+    mutable std::unique_ptr<TimeChangeWindow> m_timeChange;
 };
 
 } // namespace
@@ -90,3 +152,5 @@ std::unique_ptr<Clock> Platform::makeClock()
 {
     return std::make_unique<WinClock>();
 }
+
+#include "WinClock.moc"
