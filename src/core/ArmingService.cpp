@@ -5,6 +5,7 @@
 #include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
+#include "core/RequestDesk.h"
 #include "core/ScheduleEdits.h"
 #include "core/ScheduleRunner.h"
 #include "core/SettingsStore.h"
@@ -13,94 +14,15 @@
 #include <QPointer>
 
 #include <algorithm>
-#include <optional>
-
-// Hands the controllers' requests to the system one at a time. The system itself takes one at
-// a time (a second one while the first is pending is refused), and two items due at the same
-// moment must not both act.
-class ArmingService::Desk final : public PowerRequester
-{
-public:
-    Desk(ArmingService &service, PowerRequester &power) : m_service(service), m_power(power) {}
-
-    void probe(Probed probed) override { m_power.probe(std::move(probed)); }
-    void prepare() override { m_power.prepare(); }
-    void request(Action action, bool force, Done done) override
-    {
-        if (m_inFlight) {
-            // The same action on its way already: one request, its answer for both.
-            if (m_inFlight->action == action)
-                m_inFlight->waiting.push_back(std::move(done));
-            else
-                done(leftOut(m_inFlight->action));
-            return;
-        }
-        // Due together with an action that ends more: that one goes out, a second later at
-        // most; this one is left out.
-        for (const ArmingController *other : {m_service.m_hand, m_service.m_scheduled})
-            if (other->state() == ArmingController::State::Armed &&
-                other->armedTime().secondsUntilDue() <= 1 &&
-                weight(other->order().action) > weight(action)) {
-                done(leftOut(other->order().action));
-                return;
-            }
-        // Due together with the same action or one that ends less: it goes out with this one,
-        // so that waking from a sleep never brings a second sleep.
-        for (ArmingController *other : {m_service.m_hand, m_service.m_scheduled})
-            if (other->state() == ArmingController::State::Armed &&
-                other->armedTime().secondsUntilDue() <= 1) {
-                const Action joined = other->order().action;
-                other->stop();
-                emit m_service.message(
-                    joined == action
-                        ? ArmingService::tr("%1 was due at the same moment twice: it was asked "
-                                            "for once.")
-                              .arg(PowerTexts::actionCaption(action))
-                        : ArmingService::tr("%1 was left out: %2 was due at the same moment.")
-                              .arg(PowerTexts::actionCaption(joined),
-                                   PowerTexts::actionCaption(action)));
-            }
-        m_inFlight = InFlight{action, {std::move(done)}};
-        const quint64 id = ++m_id;
-        m_power.request(action, force, [this, id](const PowerResult &result) {
-            if (!m_inFlight || id != m_id)
-                return;
-            // Unanswered is no end: the system may still answer, and says so once more.
-            const std::vector<Done> waiting = m_inFlight->waiting;
-            if (!result.unanswered)
-                m_inFlight.reset();
-            for (const Done &answer : waiting)
-                answer(result);
-        });
-    }
-
-private:
-    static PowerResult leftOut(Action instead)
-    {
-        PowerResult result;
-        result.refusal = Refusal::LeftOut;
-        result.error =
-            QStringLiteral("left out: %1 went out instead").arg(PowerTexts::actionName(instead));
-        result.detail = PowerTexts::actionCaption(instead);
-        return result;
-    }
-
-    struct InFlight
-    {
-        Action action;
-        std::vector<Done> waiting;
-    };
-    ArmingService &m_service;
-    PowerRequester &m_power;
-    std::optional<InFlight> m_inFlight;
-    quint64 m_id = 0;
-};
 
 ArmingService::ArmingService(const Seams &seams, QObject *parent)
-    : QObject(parent), m_seams(seams), m_desk(std::make_unique<Desk>(*this, *seams.power)),
+    : QObject(parent), m_seams(seams),
+      m_desk(std::make_unique<RequestDesk>(*seams.power,
+                                           [this](const QString &text) { emit message(text); })),
       m_hand(new ArmingController(*seams.clock, *m_desk, this)),
       m_scheduled(new ArmingController(*seams.clock, *m_desk, this))
 {
+    m_desk->setPeers({m_hand, m_scheduled});
     if (m_seams.schedules) {
         m_runner = new ScheduleRunner(*seams.clock, *m_scheduled, seams.schedules, this);
         connect(m_runner, &ScheduleRunner::changed, this, &ArmingService::schedulesChanged);

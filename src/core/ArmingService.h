@@ -13,6 +13,7 @@
 class Autostart;
 class Clock;
 class Notifier;
+class RequestDesk;
 class ScheduleRunner;
 class SettingsStore;
 class Waits;
@@ -123,7 +124,6 @@ signals:
     void message(const QString &text);
 
 private:
-    class Desk;
     void onWarningChanged();
     void presentationTick();
     QString presentedText() const;
@@ -132,7 +132,7 @@ private:
     QString checkAction(Action action) const;
 
     Seams m_seams;
-    std::unique_ptr<Desk> m_desk;
+    std::unique_ptr<RequestDesk> m_desk;
     ArmingController *m_hand;
     ArmingController *m_scheduled;
     ScheduleRunner *m_runner = nullptr;

@@ -17,6 +17,7 @@
 #include "gui/MessageBox.h"
 #include "gui/Resources.h"
 #include "gui/ScheduleHost.h"
+#include "gui/SettingsActions.h"
 #include "gui/TimeRow.h"
 #include "gui/TrayController.h"
 #include "gui/WaitMenu.h"
@@ -91,7 +92,6 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
             this, tr("The system has not answered yet.\r\nWhat was asked may still happen: "
                      "save your work."));
     });
-    connect(m_panel, &ControlPanel::edited, this, [this] { setSettingsChanged(true); });
     connect(m_panel, &ControlPanel::startClicked, this, &MainWindow::onStartClicked);
     connect(m_panel, &ControlPanel::hideClicked, this, [this] { m_tray->hideWindow(); });
     m_feedback = new ActionFeedback(*this, m_service, *m_panel, *m_tray, *m_services.messages);
@@ -108,14 +108,8 @@ void MainWindow::buildMenus()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    m_saveAction = action(tr("Save settings"), "saveAction", &MainWindow::saveSettings);
-    m_loadAction = action(tr("Load settings"), "loadAction", &MainWindow::loadSettings);
-    m_warnAction = action(tr("Warn a minute before"), "warnAction", [this](bool on) {
-        m_service.setWarningEnabled(on);
-        setSettingsChanged(true);
-    });
-    m_warnAction->setCheckable(true);
-    m_warnAction->setChecked(true);
+    m_settingsActions =
+        new SettingsActions(*this, m_service, *m_panel, *m_services.settings, *m_services.messages);
     QAction *hide =
         action(tr("Minimize to system tray"), "hideAction", [this] { m_tray->hideWindow(); });
     QAction *exit = action(tr("Exit"), "exitAction", &MainWindow::close);
@@ -139,9 +133,9 @@ void MainWindow::buildMenus()
 
     QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    file->addActions({m_saveAction, m_loadAction});
+    file->addActions({m_settingsActions->saveAction(), m_settingsActions->loadAction()});
     file->addSeparator();
-    file->addAction(m_warnAction);
+    file->addAction(m_settingsActions->warnAction());
     file->addAction(schedules);
     file->addSeparator();
     file->addAction(hide);
@@ -177,7 +171,7 @@ void MainWindow::prepare()
 {
     setWindowTitle(
         QStringLiteral("%1 v%2.%3").arg(AppInfo::title()).arg(Version::Major).arg(Version::Minor));
-    loadSettings();
+    m_settingsActions->load();
     m_feedback->probe();
     m_service.loadSchedules();
     // The tool tip says "Next: …" from the start, not only once the list changes.
@@ -263,7 +257,7 @@ void MainWindow::onStateChanged(ArmingController::State state)
 {
     m_panel->showState(state);
     // Loading would rewrite the fields and the mode an armed schedule was taken from.
-    m_loadAction->setEnabled(state == ArmingController::State::Idle && m_settingsChanged);
+    m_settingsActions->updateLoad();
     // A wait replaces what is armed only once it has started, so it may be chosen over it.
     if (m_waitMenu)
         m_waitMenu->menu()->setEnabled(state != ArmingController::State::Requesting);
@@ -334,49 +328,6 @@ void MainWindow::showStatus()
 void MainWindow::onFieldWritten(int index, const QString &text)
 {
     m_panel->row(m_arming->armedTime().mode())->setText(index, text);
-}
-
-void MainWindow::setSettingsChanged(bool changed)
-{
-    m_settingsChanged = changed;
-    // Set: Load first, then Save. Cleared after a save or a load: Save first, then Load.
-    if (changed) {
-        m_loadAction->setEnabled(m_arming->state() == ArmingController::State::Idle);
-        m_saveAction->setEnabled(true);
-    } else {
-        m_saveAction->setEnabled(false);
-        m_loadAction->setEnabled(false);
-    }
-}
-
-void MainWindow::saveSettings()
-{
-    Choices choices = m_panel->choices();
-    choices.warning = m_warnAction->isChecked();
-    QString error;
-    if (!Settings::save(*m_services.settings, choices, &error)) {
-        // Nothing was written: the changes stay marked as unsaved.
-        m_services.messages->information(
-            this, tr("The settings could not be saved to %1:\r\n%2")
-                      .arg(QDir::toNativeSeparators(m_services.settings->location()), error));
-        return;
-    }
-    setSettingsChanged(false);
-}
-
-void MainWindow::loadSettings()
-{
-    // Read afresh: the file may have been changed since.
-    QString error;
-    if (!m_services.settings->reload(&error))
-        m_services.messages->information(
-            this,
-            tr("The settings could not be loaded:\r\n%1\r\nThe defaults are used.").arg(error));
-    const Choices choices = Settings::load(*m_services.settings);
-    m_panel->setChoices(choices);
-    m_warnAction->setChecked(choices.warning);
-    m_service.setWarningEnabled(choices.warning);
-    setSettingsChanged(false);
 }
 
 void MainWindow::showAbout()

@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class QTimer;
 class ScheduleHost;
+class SettingsActions;
 class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
@@ -85,9 +86,6 @@ private:
     // What is armed by hand shows in the panel, whichever door armed it.
     void onOrdered();
     void updateTrayEntries();
-    void setSettingsChanged(bool changed);
-    void saveSettings();
-    void loadSettings();
     void showAbout();
     void openAddress(const QString &page);
 
@@ -101,7 +99,6 @@ private:
     bool m_startedHidden = false;
     // The system took the request: the program is ending because of it.
     bool m_accepted = false;
-    bool m_settingsChanged = false;
     // Why a wait's warning was withdrawn, shown while it waits again.
     QString m_withdrawn;
 
@@ -109,9 +106,7 @@ private:
     ActionFeedback *m_feedback = nullptr;
     ScheduleHost *m_schedules = nullptr;
 
-    QAction *m_saveAction = nullptr;
-    QAction *m_loadAction = nullptr;
-    QAction *m_warnAction = nullptr;
+    SettingsActions *m_settingsActions = nullptr;
     WaitMenu *m_waitMenu = nullptr;
 
     TrayController *m_tray = nullptr;

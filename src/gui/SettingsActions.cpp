@@ -1,0 +1,87 @@
+#include "gui/SettingsActions.h"
+
+#include "core/ArmingService.h"
+#include "core/Settings.h"
+#include "core/SettingsStore.h"
+#include "gui/ControlPanel.h"
+#include "gui/MessageBox.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QWidget>
+
+// The texts keep the window's context: they are the window's menu entries and messages.
+SettingsActions::SettingsActions(QWidget &window, ArmingService &service, ControlPanel &panel,
+                                 SettingsStore &settings, MessageBoxService &messages)
+    : QObject(&window), m_window(window), m_service(service), m_panel(panel), m_settings(settings),
+      m_messages(messages),
+      m_save(new QAction(QCoreApplication::translate("MainWindow", "Save settings"), &window)),
+      m_load(new QAction(QCoreApplication::translate("MainWindow", "Load settings"), &window)),
+      m_warn(
+          new QAction(QCoreApplication::translate("MainWindow", "Warn a minute before"), &window))
+{
+    m_save->setObjectName(QStringLiteral("saveAction"));
+    m_load->setObjectName(QStringLiteral("loadAction"));
+    m_warn->setObjectName(QStringLiteral("warnAction"));
+    m_warn->setCheckable(true);
+    m_warn->setChecked(true);
+    connect(m_save, &QAction::triggered, this, &SettingsActions::save);
+    connect(m_load, &QAction::triggered, this, &SettingsActions::load);
+    connect(m_warn, &QAction::triggered, this, [this](bool on) {
+        m_service.setWarningEnabled(on);
+        setChanged(true);
+    });
+    connect(&m_panel, &ControlPanel::edited, this, [this] { setChanged(true); });
+}
+
+void SettingsActions::updateLoad()
+{
+    m_load->setEnabled(m_changed && m_service.hand().state() == ArmingController::State::Idle);
+}
+
+void SettingsActions::setChanged(bool changed)
+{
+    m_changed = changed;
+    // Set: Load first, then Save. Cleared after a save or a load: Save first, then Load.
+    if (changed) {
+        updateLoad();
+        m_save->setEnabled(true);
+    } else {
+        m_save->setEnabled(false);
+        m_load->setEnabled(false);
+    }
+}
+
+void SettingsActions::save()
+{
+    Choices choices = m_panel.choices();
+    choices.warning = m_warn->isChecked();
+    QString error;
+    if (!Settings::save(m_settings, choices, &error)) {
+        // Nothing was written: the changes stay marked as unsaved.
+        m_messages.information(
+            &m_window, QCoreApplication::translate("MainWindow",
+                                                   "The settings could not be saved to %1:\r\n%2")
+                           .arg(QDir::toNativeSeparators(m_settings.location()), error));
+        return;
+    }
+    setChanged(false);
+}
+
+void SettingsActions::load()
+{
+    // Read afresh: the file may have been changed since.
+    QString error;
+    if (!m_settings.reload(&error))
+        m_messages.information(
+            &m_window, QCoreApplication::translate("MainWindow",
+                                                   "The settings could not be loaded:\r\n%1\r\nThe "
+                                                   "defaults are used.")
+                           .arg(error));
+    const Choices choices = Settings::load(m_settings);
+    m_panel.setChoices(choices);
+    m_warn->setChecked(choices.warning);
+    m_service.setWarningEnabled(choices.warning);
+    setChanged(false);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+class ArmingService;
+class ControlPanel;
+class MessageBoxService;
+class QAction;
+class QWidget;
+class SettingsStore;
+
+// The File menu's Save settings, Load settings and "Warn a minute before": what the window's
+// choices are saved as and loaded from, and whether they changed since. Load is offered only
+// while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
+class SettingsActions final : public QObject
+{
+    Q_OBJECT
+public:
+    SettingsActions(QWidget &window, ArmingService &service, ControlPanel &panel,
+                    SettingsStore &settings, MessageBoxService &messages);
+
+    QAction *saveAction() const { return m_save; }
+    QAction *loadAction() const { return m_load; }
+    QAction *warnAction() const { return m_warn; }
+
+    void load();
+    void save();
+    // The hand's state changed: Load follows it.
+    void updateLoad();
+
+private:
+    void setChanged(bool changed);
+
+    QWidget &m_window;
+    ArmingService &m_service;
+    ControlPanel &m_panel;
+    SettingsStore &m_settings;
+    MessageBoxService &m_messages;
+    QAction *m_save;
+    QAction *m_load;
+    QAction *m_warn;
+    bool m_changed = false;
+};
