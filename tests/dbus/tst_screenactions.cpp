@@ -1,6 +1,7 @@
 // Locking and turning off the display against mocks on two private buses this test starts
 // itself, under an X server of its own (never the machine's display: the X server is asked
-// first). Debian's Xvfb has no DPMS, so the X server's part is only ever "cannot".
+// first). Debian's Xvfb has no DPMS, so the X server's part is only ever "cannot"; its screen
+// saver shows that the server's blanking is put back.
 #include "../Child.h"
 #include "platform/linux/ScreenActions.h"
 
@@ -8,7 +9,24 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
 constexpr int BoundMs = 1000;
+
+// The X server's screen saver timeout, set first unless `set` is negative.
+int saverTimeout(int set = -1)
+{
+    xcb_connection_t *x11 =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    if (set >= 0)
+        xcb_set_screen_saver(x11, qint16(set), 0, XCB_BLANKING_DEFAULT, XCB_EXPOSURES_DEFAULT);
+    auto *saver = xcb_get_screen_saver_reply(x11, xcb_get_screen_saver(x11), nullptr);
+    const int timeout = saver ? saver->timeout : -1;
+    std::free(saver);
+    return timeout;
+}
 
 class ScreenActionsTest : public QObject
 {
@@ -88,13 +106,13 @@ private slots:
         screen.probe([&](const Capability &l, const Capability &d) { probed << l << d; });
         QVERIFY(probed.isEmpty()); // never from inside probe()
         QTRY_COMPARE_WITH_TIMEOUT(probed.size(), 2, 3 * BoundMs);
-        QCOMPARE(probed[0].possible, canLock);
-        QCOMPARE(probed[1].possible, canTurnOff);
-        QCOMPARE(probed[0].reason.isEmpty(), canLock);
-        QCOMPARE(probed[1].reason.isEmpty(), canTurnOff);
+        QCOMPARE((QList<bool>{probed[0].possible, probed[0].reason.isEmpty(), probed[1].possible,
+                              probed[1].reason.isEmpty()}),
+                 (QList<bool>{canLock, canLock, canTurnOff, canTurnOff}));
         QStringList seen = mocks.lines();
 
         QList<PowerResult> results;
+        const int saver = saverTimeout();
         QElapsedTimer clock;
         clock.start();
         const auto done = [&](const PowerResult &r) { results << r; };
@@ -110,6 +128,17 @@ private slots:
         seen += mocks.lines();
         QCOMPARE(seen.join(" | "), calls.join(" | "));
         QCOMPARE(results.size(), 1);
+        QCOMPARE(saverTimeout(), saver);
+        if (lock || !error.isEmpty())
+            return;
+        // The server's blanking as it was before the display went off, whatever changed it
+        // meanwhile, comes back with the first input and not before: turning DPMS off again
+        // would turn the display back on.
+        saverTimeout(saver + 60);
+        QTest::qWait(200);
+        QCOMPARE(saverTimeout(), saver + 60);
+        QProcess::execute("xdotool", {"mousemove_relative", "--", "3", "3"});
+        QTRY_COMPARE(saverTimeout(), saver);
     }
 };
 

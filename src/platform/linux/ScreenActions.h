@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 // Locking the screen and turning off the display in a Linux desktop session: what the
 // session offers, the request, and the confirmation that it was done. Every call is
@@ -55,6 +56,12 @@ private:
     void displayOffWithX11(Run *run, std::function<void()> next);
     void displayOffWithMutter(Run *run, const QStringList &names, std::function<void()> next);
     void displayOffWithPlasma(Run *run, const QStringList &names, std::function<void()> next);
+    // The X server's blanking is read before the display goes off and put back as it was once
+    // the display is on again: at the first input after it was turned off, or at once when it
+    // was not.
+    void keepBlanking();
+    void restoreBlankingOnInput();
+    void restoreBlanking();
 
     QDBusConnection m_system;
     QDBusConnection m_session;
@@ -70,4 +77,7 @@ private:
     };
     // Signals subscribed to: once each, kept while this object lives.
     QList<Subscription> m_subscribed;
+    struct KeptBlanking;
+    // Until it is put back; a second request meanwhile keeps the first one's.
+    std::unique_ptr<KeptBlanking> m_keptBlanking;
 };

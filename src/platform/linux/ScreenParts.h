@@ -2,6 +2,7 @@
 
 // What the screen's actions share: the services they ask, the calls' bounds and answers, the
 // X server's DPMS, and one request in progress.
+#include "core/IdleSource.h"
 #include "platform/linux/ScreenActions.h"
 
 #include <QDBusConnection>
@@ -86,7 +87,30 @@ xcb_connection_t *toolkitX11();
 // answering, the toolkit's own painting waits on it just the same.
 bool dpmsCapable(xcb_connection_t *x11, QString *why);
 
+// What the X server does by itself when nobody uses the computer: its screen saver and, where
+// it has DPMS, the display's power saving; and whether the display is on now.
+struct XBlanking
+{
+    quint16 saverTimeout = 0;
+    quint16 saverInterval = 0;
+    quint8 preferBlanking = 0;
+    quint8 allowExposures = 0;
+    bool dpms = false; // the server has DPMS, and what follows was read
+    bool dpmsEnabled = false;
+    quint16 standby = 0;
+    quint16 suspend = 0;
+    quint16 off = 0;
+    bool displayOn = true;
+};
+
 } // namespace ScreenParts
+
+struct ScreenActions::KeptBlanking
+{
+    ScreenParts::XBlanking before;
+    // Tells when somebody uses the computer again, which turns the display back on.
+    std::unique_ptr<IdleSource> input;
+};
 
 // One request: its steps so far, and its answer, given once. Calls made for it are dropped
 // when it has answered.
