@@ -21,11 +21,11 @@ WarningWindow::WarningWindow(ArmingService &service, QWidget *parent)
     setObjectName(QStringLiteral("warningWindow"));
     setWindowTitle(AppInfo::title());
     setWindowIcon(programIcon());
-    // Shown without being activated: the focus stays where the user is typing. Where the
-    // window system would activate it on a click (Windows), the platform answers that it
-    // must not, so that the click presses the button at once and later keys go elsewhere.
+    // Shown without being activated, and never activated by a click either (on Windows Qt
+    // then answers WM_MOUSEACTIVATE with MA_NOACTIVATE, as notification windows do): the
+    // click presses the button at once, and the keys stay where the user is typing.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setProperty("orvantaNeverActivate", true);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     setAccessibleName(tr("Orvanta warning"));
     auto *layout = new QVBoxLayout(this);
     m_text = new QLabel(this);

@@ -41,11 +41,6 @@ std::unique_ptr<TrayWatcher> makeTrayWatcher();
 void avoidSilentBuses();
 // Whether the notification area draws the icon's menu itself.
 bool trayMenuDrawnByHost();
-// From here on a top-level widget whose property "orvantaNeverActivate" is true is never
-// activated by a click (Windows, where the active window gets the keys): the click reaches
-// its buttons at once, and what the user types goes on where it went. Called once, after
-// the application object exists. Nothing to do elsewhere.
-void installNeverActivate();
 
 // The running programs and the sources the waits besides the clock read.
 std::unique_ptr<WaitSources> makeWaitSources();
