@@ -107,6 +107,15 @@ void callBounded(const QDBusConnection &bus, QDBusMessage message, int ms, QObje
                  std::function<void(const QDBusMessage &)> then)
 {
     message.setAutoStartService(false);
+    // A call on a bus that never connected would never report back: it is answered, from the
+    // event loop, with the connection's own error.
+    if (!bus.isConnected()) {
+        const QDBusMessage error =
+            message.createErrorReply(QDBusError::Disconnected, bus.lastError().message());
+        QMetaObject::invokeMethod(
+            context, [then = std::move(then), error] { then(error); }, Qt::QueuedConnection);
+        return;
+    }
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, ms), context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
                      [then = std::move(then)](QDBusPendingCallWatcher *finished) {
