@@ -30,19 +30,26 @@ ScheduleHost::~ScheduleHost() = default;
 void ScheduleHost::showNext()
 {
     const QDateTime next = m_service.nextOccurrence();
-    m_status->setVisible(next.isValid());
-    if (!next.isValid())
+    if (!next.isValid()) {
+        m_status->hide();
         return;
+    }
     // A date where the weekday alone would read as this week.
     const bool far = QDate::currentDate().daysTo(next.date()) > 6;
     const QString day = QLocale().dayName(next.date().dayOfWeek(), QLocale::ShortFormat);
     const QString when =
         far ? day + u' ' + QLocale().toString(next.date(), QStringLiteral("d MMM")) : day;
-    m_status->setText(tr("Next: %1 %2").arg(when, next.time().toString(QStringLiteral("HH:mm"))));
-    // Sized to its text now: a corner widget laid out before would clip it.
-    m_status->adjustSize();
+    const QString text = tr("Next: %1 %2").arg(when, next.time().toString(QStringLiteral("HH:mm")));
     m_status->setToolTip(m_service.schedulesToolTip());
     m_status->setAccessibleName(m_service.schedulesToolTip());
+    if (m_status->isVisible() && m_status->text() == text)
+        return;
+    m_status->setText(text);
+    // WORKAROUND: the menu bar places its corner widget only when it is shown or the bar is
+    // resized, not when the widget's size hint changes; shown again, it gets the room its
+    // new text needs instead of keeping the width of the old one ("N").
+    m_status->hide();
+    m_status->show();
 }
 
 void ScheduleHost::showDialog()
