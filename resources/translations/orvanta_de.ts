@@ -70,6 +70,69 @@ KV3 8LT, Schottland</translation>
     </message>
 </context>
 <context>
+    <name>ArmingService</name>
+    <message>
+        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
+It may still happen: save your work.</source>
+        <translation>Das System hat auf die Anforderung des Zeitplans noch nicht geantwortet.<byte value="xd"/>
+Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
+    </message>
+    <message>
+        <source>too late: the request is already on its way to the system</source>
+        <translation>zu spät: die Anforderung ist bereits an das System unterwegs</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the schedule&apos;s %1 at %2</source>
+        <translation>Angehalten: „%1“ laut Zeitplan am %2</translation>
+    </message>
+    <message>
+        <source>The schedules stay on; the next is %1.</source>
+        <translation>Die Zeitpläne bleiben eingeschaltet; der nächste Termin ist %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was armed.</source>
+        <translation>Es war nichts scharf geschaltet.</translation>
+    </message>
+    <message>
+        <source>schedules are not available here</source>
+        <translation>Zeitpläne sind hier nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>waits besides the clock are not available here</source>
+        <translation>andere Wartebedingungen als die Uhrzeit sind hier nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>the time was refused</source>
+        <translation>die Zeitangabe wurde nicht angenommen</translation>
+    </message>
+    <message>
+        <source>This schedule was removed meanwhile.</source>
+        <translation>Dieser Zeitplan wurde inzwischen entfernt.</translation>
+    </message>
+    <message>
+        <source>The schedules could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Die Zeitpläne konnten nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out while it runs.</source>
+        <translation>Orvanta führt die Zeitpläne aus, solange es läuft.</translation>
+    </message>
+    <message>
+        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
+        <translation>Solange ein Zeitplan eingeschaltet ist, startet Orvanta mit Ihrer Sitzung, verborgen im Infobereich.</translation>
+    </message>
+    <message>
+        <source>Orvanta starts with your session while a schedule is on.</source>
+        <translation>Orvanta startet mit Ihrer Sitzung, solange ein Zeitplan eingeschaltet ist.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Log off the user.</source>
@@ -482,10 +545,6 @@ KV3 8LT, Schottland</translation>
         <translation>Orvanta wird gerade beendet</translation>
     </message>
     <message>
-        <source>the time was refused</source>
-        <translation>die Zeitangabe wurde nicht angenommen</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:<byte value="xd"/>
@@ -494,10 +553,6 @@ KV3 8LT, Schottland</translation>
     <message>
         <source>too late: the request is already on its way to the system</source>
         <translation>zu spät: die Anforderung ist bereits an das System unterwegs</translation>
-    </message>
-    <message>
-        <source>waits besides the clock are not available here</source>
-        <translation>andere Wartebedingungen als die Uhrzeit sind hier nicht verfügbar</translation>
     </message>
     <message>
         <source>The settings could not be loaded:<byte value="xd"/>
@@ -516,10 +571,6 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Schedules…</source>
         <translation>Zeitpläne…</translation>
-    </message>
-    <message>
-        <source>schedules are not available here</source>
-        <translation>Zeitpläne sind hier nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -726,6 +777,10 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <source>turning off the display</source>
         <translation>Ausschalten des Bildschirms</translation>
     </message>
+    <message>
+        <source>Another action was due at the same moment and went out instead.</source>
+        <translation>Eine andere Aktion war zum selben Zeitpunkt fällig und wurde stattdessen angefordert.</translation>
+    </message>
 </context>
 <context>
     <name>PowerCalls</name>
@@ -858,38 +913,40 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
-    <name>ScheduleEdits</name>
+    <name>RequestDesk</name>
     <message>
-        <source>%1 %2 — %3</source>
-        <translation>%1 um %2 — %3</translation>
+        <source>%1 was due at the same moment twice: it was asked for once.</source>
+        <translation>„%1“ war zweimal zum selben Zeitpunkt fällig: Es wurde einmal angefordert.</translation>
     </message>
     <message>
-        <source>%1 (Force)</source>
-        <translation>%1 (Erzwingen)</translation>
+        <source>%1 was left out: %2 was due at the same moment.</source>
+        <translation>„%1“ wurde ausgelassen: „%2“ war zum selben Zeitpunkt fällig.</translation>
+    </message>
+</context>
+<context>
+    <name>RunAutostart</name>
+    <message>
+        <source>%1 cannot be removed: %2</source>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
     </message>
     <message>
-        <source>on </source>
-        <translation>ein</translation>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>off</source>
-        <translation>aus</translation>
+        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
+        <translation>Der Start von Orvanta mit Windows ist in den Autostart-Einstellungen von Windows ausgeschaltet: Schalten Sie ihn unter Einstellungen, Apps, Autostart oder im Task-Manager auf der Registerkarte „Autostart“ ein.</translation>
+    </message>
+</context>
+<context>
+    <name>RunningProgram</name>
+    <message>
+        <source>No running program has the PID %1.</source>
+        <translation>Kein laufendes Programm hat die PID %1.</translation>
     </message>
     <message>
-        <source>No schedules.</source>
-        <translation>Keine Zeitpläne.</translation>
-    </message>
-    <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Es gibt bereits %1 Zeitpläne.</translation>
-    </message>
-    <message>
-        <source>There is no schedule %1.</source>
-        <translation>Es gibt keinen Zeitplan %1.</translation>
-    </message>
-    <message>
-        <source>Removed: %1</source>
-        <translation>Entfernt: %1</translation>
+        <source>No program called “%1” is running.</source>
+        <translation>Es läuft kein Programm namens „%1“.</translation>
     </message>
 </context>
 <context>
@@ -929,6 +986,48 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Force (no warnings by other programs, etc.)</source>
         <translation>Erzwingen (Rückfragen übergehen usw.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEdits</name>
+    <message>
+        <source>%1 %2 — %3</source>
+        <translation>%1 um %2 — %3</translation>
+    </message>
+    <message>
+        <source>%1 (Force)</source>
+        <translation>%1 (Erzwingen)</translation>
+    </message>
+    <message>
+        <source>on </source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>No schedules.</source>
+        <translation>Keine Zeitpläne.</translation>
+    </message>
+    <message>
+        <source>There are %1 schedules already.</source>
+        <translation>Es gibt bereits %1 Zeitpläne.</translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation>Es gibt keinen Zeitplan %1.</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleHost</name>
+    <message>
+        <source>Next: %1 %2</source>
+        <translation>Als Nächstes: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -978,62 +1077,25 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>&quot;%1&quot; ist keine Uhrzeit: Stunden 0 bis 23 und Minuten 00 bis 59 verwenden, wie in 23:30</translation>
     </message>
-</context>
-<context>
-    <name>RunAutostart</name>
     <message>
-        <source>%1 cannot be removed: %2</source>
-        <translation>%1 kann nicht entfernt werden: %2</translation>
+        <source>%1 %2 %3</source>
+        <comment>weekday, date, time</comment>
+        <translation>%1, %2 um %3</translation>
     </message>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
-        <translation>Der Start von Orvanta mit Windows ist in den Autostart-Einstellungen von Windows ausgeschaltet: Schalten Sie ihn unter Einstellungen, Apps, Autostart oder im Task-Manager auf der Registerkarte „Autostart“ ein.</translation>
+        <source>No more than %1 schedules can be kept.</source>
+        <translation>Es können höchstens %1 Zeitpläne gespeichert werden.</translation>
     </message>
 </context>
 <context>
-    <name>RunningProgram</name>
+    <name>ScheduleRunner</name>
     <message>
-        <source>No running program has the PID %1.</source>
-        <translation>Kein laufendes Programm hat die PID %1.</translation>
+        <source> (instead of %1, due at the same time)</source>
+        <translation> (statt %1, zur selben Zeit fällig)</translation>
     </message>
     <message>
-        <source>No program called “%1” is running.</source>
-        <translation>Es läuft kein Programm namens „%1“.</translation>
-    </message>
-</context>
-<context>
-    <name>ScheduleHost</name>
-    <message>
-        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
-It may still happen: save your work.</source>
-        <translation>Das System hat auf die Anforderung des Zeitplans noch nicht geantwortet.<byte value="xd"/>
-Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
-    </message>
-    <message>
-        <source>The schedules could not be saved to %1:<byte value="xd"/>
-%2</source>
-        <translation>Die Zeitpläne konnten nicht in %1 gespeichert werden:<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Orvanta carries the schedules out while it runs.</source>
-        <translation>Orvanta führt die Zeitpläne aus, solange es läuft.</translation>
-    </message>
-    <message>
-        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
-        <translation>Solange ein Zeitplan eingeschaltet ist, startet Orvanta mit Ihrer Sitzung, verborgen im Infobereich.</translation>
-    </message>
-    <message>
-        <source>Orvanta starts with your session while a schedule is on.</source>
-        <translation>Orvanta startet mit Ihrer Sitzung, solange ein Zeitplan eingeschaltet ist.</translation>
-    </message>
-    <message>
-        <source>Next: %1 %2</source>
-        <translation>Als Nächstes: %1 %2</translation>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1356,18 +1418,20 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
         <source>%1 cannot be written: %2.</source>
         <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>%1 is a link to %2 and is left as it is: remove the link to let Orvanta start with your session.</source>
+        <translation>%1 ist eine Verknüpfung auf %2 und bleibt unverändert: Entfernen Sie die Verknüpfung, damit Orvanta mit Ihrer Sitzung startet.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <source>Another instance of %1 is already running.<byte value="xd"/>
-Closing this instance now.</source>
-        <translation>Eine andere Instanz von %1 läuft bereits.<byte value="xd"/>
-Diese Instanz wird jetzt beendet.</translation>
-    </message>
-    <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
         <translation>Orvanta läuft im Infobereich weiter, um die Zeitpläne auszuführen.</translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out once it runs with your session.</source>
+        <translation>Orvanta führt die Zeitpläne aus, sobald es mit Ihrer Sitzung gestartet ist.</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,69 @@ KV3 8LT, Escocia</translation>
     </message>
 </context>
 <context>
+    <name>ArmingService</name>
+    <message>
+        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
+It may still happen: save your work.</source>
+        <translation>El sistema aún no ha respondido a la solicitud de la programación.<byte value="xd"/>
+Todavía puede ocurrir: guarde su trabajo.</translation>
+    </message>
+    <message>
+        <source>too late: the request is already on its way to the system</source>
+        <translation>demasiado tarde: la solicitud ya está en camino hacia el sistema</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Detenido: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the schedule&apos;s %1 at %2</source>
+        <translation>Detenido: «%1», previsto por la programación para el %2</translation>
+    </message>
+    <message>
+        <source>The schedules stay on; the next is %1.</source>
+        <translation>Las programaciones siguen activas; la próxima ejecución será el %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was armed.</source>
+        <translation>No había nada armado.</translation>
+    </message>
+    <message>
+        <source>schedules are not available here</source>
+        <translation>las programaciones no están disponibles aquí</translation>
+    </message>
+    <message>
+        <source>waits besides the clock are not available here</source>
+        <translation>aquí solo se puede esperar a una hora o una cuenta atrás</translation>
+    </message>
+    <message>
+        <source>the time was refused</source>
+        <translation>el tiempo indicado fue rechazado</translation>
+    </message>
+    <message>
+        <source>This schedule was removed meanwhile.</source>
+        <translation>Esta programación se ha eliminado entretanto.</translation>
+    </message>
+    <message>
+        <source>The schedules could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>No se pudieron guardar las programaciones en %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out while it runs.</source>
+        <translation>Orvanta ejecuta las programaciones mientras está en marcha.</translation>
+    </message>
+    <message>
+        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
+        <translation>Mientras haya una programación activa, Orvanta se inicia con su sesión, oculto en el área de notificación.</translation>
+    </message>
+    <message>
+        <source>Orvanta starts with your session while a schedule is on.</source>
+        <translation>Orvanta se inicia con su sesión mientras haya una programación activa.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Log off the user.</source>
@@ -482,10 +545,6 @@ KV3 8LT, Escocia</translation>
         <translation>Orvanta se está cerrando</translation>
     </message>
     <message>
-        <source>the time was refused</source>
-        <translation>el tiempo indicado fue rechazado</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>No se pudo guardar la configuración en %1:<byte value="xd"/>
@@ -494,10 +553,6 @@ KV3 8LT, Escocia</translation>
     <message>
         <source>too late: the request is already on its way to the system</source>
         <translation>demasiado tarde: la solicitud ya está en camino hacia el sistema</translation>
-    </message>
-    <message>
-        <source>waits besides the clock are not available here</source>
-        <translation>aquí solo se puede esperar a una hora o una cuenta atrás</translation>
     </message>
     <message>
         <source>The settings could not be loaded:<byte value="xd"/>
@@ -516,10 +571,6 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>Schedules…</source>
         <translation>Programaciones…</translation>
-    </message>
-    <message>
-        <source>schedules are not available here</source>
-        <translation>las programaciones no están disponibles aquí</translation>
     </message>
 </context>
 <context>
@@ -726,6 +777,10 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
         <source>turning off the display</source>
         <translation>apagado de pantalla</translation>
     </message>
+    <message>
+        <source>Another action was due at the same moment and went out instead.</source>
+        <translation>Otra acción estaba prevista para el mismo momento y se solicitó en su lugar.</translation>
+    </message>
 </context>
 <context>
     <name>PowerCalls</name>
@@ -858,38 +913,40 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
 </context>
 <context>
-    <name>ScheduleEdits</name>
+    <name>RequestDesk</name>
     <message>
-        <source>%1 %2 — %3</source>
-        <translation>%1 a las %2 — %3</translation>
+        <source>%1 was due at the same moment twice: it was asked for once.</source>
+        <translation>«%1» estaba previsto dos veces para el mismo momento: se solicitó una sola vez.</translation>
     </message>
     <message>
-        <source>%1 (Force)</source>
-        <translation>%1 (Forzar)</translation>
+        <source>%1 was left out: %2 was due at the same moment.</source>
+        <translation>«%1» se omitió: «%2» estaba previsto para el mismo momento.</translation>
+    </message>
+</context>
+<context>
+    <name>RunAutostart</name>
+    <message>
+        <source>%1 cannot be removed: %2</source>
+        <translation>%1 no se puede eliminar: %2</translation>
     </message>
     <message>
-        <source>on </source>
-        <translation>activa  </translation>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 no se puede escribir: %2</translation>
     </message>
     <message>
-        <source>off</source>
-        <translation>inactiva</translation>
+        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
+        <translation>El inicio de Orvanta con Windows está desactivado en la configuración de inicio de Windows: actívelo en Configuración, Aplicaciones, Inicio, o en la pestaña Inicio del Administrador de tareas.</translation>
+    </message>
+</context>
+<context>
+    <name>RunningProgram</name>
+    <message>
+        <source>No running program has the PID %1.</source>
+        <translation>Ningún programa en ejecución tiene el PID %1.</translation>
     </message>
     <message>
-        <source>No schedules.</source>
-        <translation>No hay programaciones.</translation>
-    </message>
-    <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Ya hay %1 programaciones.</translation>
-    </message>
-    <message>
-        <source>There is no schedule %1.</source>
-        <translation>No existe la programación %1.</translation>
-    </message>
-    <message>
-        <source>Removed: %1</source>
-        <translation>Eliminada: %1</translation>
+        <source>No program called “%1” is running.</source>
+        <translation>No hay ningún programa llamado «%1» en ejecución.</translation>
     </message>
 </context>
 <context>
@@ -929,6 +986,48 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>Force (no warnings by other programs, etc.)</source>
         <translation>Forzar (sin avisos de otros programas, etc.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEdits</name>
+    <message>
+        <source>%1 %2 — %3</source>
+        <translation>%1 a las %2 — %3</translation>
+    </message>
+    <message>
+        <source>%1 (Force)</source>
+        <translation>%1 (Forzar)</translation>
+    </message>
+    <message>
+        <source>on </source>
+        <translation>activa  </translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>inactiva</translation>
+    </message>
+    <message>
+        <source>No schedules.</source>
+        <translation>No hay programaciones.</translation>
+    </message>
+    <message>
+        <source>There are %1 schedules already.</source>
+        <translation>Ya hay %1 programaciones.</translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation>No existe la programación %1.</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Eliminada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleHost</name>
+    <message>
+        <source>Next: %1 %2</source>
+        <translation>Próxima: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -978,62 +1077,25 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>&quot;%1&quot; no es una hora del día: use horas de 0 a 23 y minutos de 00 a 59, como en 23:30</translation>
     </message>
-</context>
-<context>
-    <name>RunAutostart</name>
     <message>
-        <source>%1 cannot be removed: %2</source>
-        <translation>%1 no se puede eliminar: %2</translation>
+        <source>%1 %2 %3</source>
+        <comment>weekday, date, time</comment>
+        <translation>%1 %2 a las %3</translation>
     </message>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 no se puede escribir: %2</translation>
-    </message>
-    <message>
-        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
-        <translation>El inicio de Orvanta con Windows está desactivado en la configuración de inicio de Windows: actívelo en Configuración, Aplicaciones, Inicio, o en la pestaña Inicio del Administrador de tareas.</translation>
+        <source>No more than %1 schedules can be kept.</source>
+        <translation>No se pueden guardar más de %1 programaciones.</translation>
     </message>
 </context>
 <context>
-    <name>RunningProgram</name>
+    <name>ScheduleRunner</name>
     <message>
-        <source>No running program has the PID %1.</source>
-        <translation>Ningún programa en ejecución tiene el PID %1.</translation>
+        <source> (instead of %1, due at the same time)</source>
+        <translation> (en lugar de %1, a la misma hora)</translation>
     </message>
     <message>
-        <source>No program called “%1” is running.</source>
-        <translation>No hay ningún programa llamado «%1» en ejecución.</translation>
-    </message>
-</context>
-<context>
-    <name>ScheduleHost</name>
-    <message>
-        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
-It may still happen: save your work.</source>
-        <translation>El sistema aún no ha respondido a la solicitud de la programación.<byte value="xd"/>
-Todavía puede ocurrir: guarde su trabajo.</translation>
-    </message>
-    <message>
-        <source>The schedules could not be saved to %1:<byte value="xd"/>
-%2</source>
-        <translation>No se pudieron guardar las programaciones en %1:<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Orvanta carries the schedules out while it runs.</source>
-        <translation>Orvanta ejecuta las programaciones mientras está en marcha.</translation>
-    </message>
-    <message>
-        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
-        <translation>Mientras haya una programación activa, Orvanta se inicia con su sesión, oculto en el área de notificación.</translation>
-    </message>
-    <message>
-        <source>Orvanta starts with your session while a schedule is on.</source>
-        <translation>Orvanta se inicia con su sesión mientras haya una programación activa.</translation>
-    </message>
-    <message>
-        <source>Next: %1 %2</source>
-        <translation>Próxima: %1 %2</translation>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1356,18 +1418,20 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
         <source>%1 cannot be written: %2.</source>
         <translation>%1 no se puede escribir: %2.</translation>
     </message>
+    <message>
+        <source>%1 is a link to %2 and is left as it is: remove the link to let Orvanta start with your session.</source>
+        <translation>%1 es un enlace a %2 y se deja como está: elimine el enlace para que Orvanta se inicie con su sesión.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <source>Another instance of %1 is already running.<byte value="xd"/>
-Closing this instance now.</source>
-        <translation>Ya se está ejecutando otra instancia de %1.<byte value="xd"/>
-Esta instancia se cerrará ahora.</translation>
-    </message>
-    <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
         <translation>Orvanta sigue en marcha en el área de notificación para ejecutar las programaciones.</translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out once it runs with your session.</source>
+        <translation>Orvanta ejecutará las programaciones en cuanto se inicie con su sesión.</translation>
     </message>
 </context>
 </TS>

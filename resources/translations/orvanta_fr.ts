@@ -70,6 +70,69 @@ KV3 8LT, Écosse</translation>
     </message>
 </context>
 <context>
+    <name>ArmingService</name>
+    <message>
+        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
+It may still happen: save your work.</source>
+        <translation>Le système n’a pas encore répondu à la demande de la planification.<byte value="xd"/>
+Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
+    </message>
+    <message>
+        <source>too late: the request is already on its way to the system</source>
+        <translation>trop tard&#xa0;: la demande est déjà en cours auprès du système</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Arrêté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: the schedule&apos;s %1 at %2</source>
+        <translation>Arrêté&#xa0;: «&#xa0;%1&#xa0;», prévu par la planification pour %2</translation>
+    </message>
+    <message>
+        <source>The schedules stay on; the next is %1.</source>
+        <translation>Les planifications restent actives&#xa0;; la prochaine exécution aura lieu %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was armed.</source>
+        <translation>Rien n’était armé.</translation>
+    </message>
+    <message>
+        <source>schedules are not available here</source>
+        <translation>les planifications ne sont pas disponibles ici</translation>
+    </message>
+    <message>
+        <source>waits besides the clock are not available here</source>
+        <translation>les attentes autres que l’heure ne sont pas disponibles ici</translation>
+    </message>
+    <message>
+        <source>the time was refused</source>
+        <translation>l’heure indiquée a été refusée</translation>
+    </message>
+    <message>
+        <source>This schedule was removed meanwhile.</source>
+        <translation>Cette planification a été supprimée entre-temps.</translation>
+    </message>
+    <message>
+        <source>The schedules could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Impossible d’enregistrer les planifications dans %1&#xa0;:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out while it runs.</source>
+        <translation>Orvanta exécute les planifications tant qu’il est lancé.</translation>
+    </message>
+    <message>
+        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
+        <translation>Tant qu’une planification est active, Orvanta démarre avec votre session, masqué dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Orvanta starts with your session while a schedule is on.</source>
+        <translation>Orvanta démarre avec votre session tant qu’une planification est active.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Log off the user.</source>
@@ -482,10 +545,6 @@ KV3 8LT, Écosse</translation>
         <translation>Orvanta est en train de se fermer</translation>
     </message>
     <message>
-        <source>the time was refused</source>
-        <translation>l’heure indiquée a été refusée</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>Impossible d’enregistrer les réglages dans %1&#xa0;:<byte value="xd"/>
@@ -494,10 +553,6 @@ KV3 8LT, Écosse</translation>
     <message>
         <source>too late: the request is already on its way to the system</source>
         <translation>trop tard&#xa0;: la demande est déjà en cours auprès du système</translation>
-    </message>
-    <message>
-        <source>waits besides the clock are not available here</source>
-        <translation>les attentes autres que l’heure ne sont pas disponibles ici</translation>
     </message>
     <message>
         <source>The settings could not be loaded:<byte value="xd"/>
@@ -516,10 +571,6 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Schedules…</source>
         <translation>Planifications…</translation>
-    </message>
-    <message>
-        <source>schedules are not available here</source>
-        <translation>les planifications ne sont pas disponibles ici</translation>
     </message>
 </context>
 <context>
@@ -726,6 +777,10 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <source>turning off the display</source>
         <translation>extinction de l’écran</translation>
     </message>
+    <message>
+        <source>Another action was due at the same moment and went out instead.</source>
+        <translation>Une autre action était prévue au même moment et a été demandée à sa place.</translation>
+    </message>
 </context>
 <context>
     <name>PowerCalls</name>
@@ -858,38 +913,40 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
-    <name>ScheduleEdits</name>
+    <name>RequestDesk</name>
     <message>
-        <source>%1 %2 — %3</source>
-        <translation>%1 à %2 — %3</translation>
+        <source>%1 was due at the same moment twice: it was asked for once.</source>
+        <translation>«&#xa0;%1&#xa0;» était prévu deux fois au même moment&#xa0;: l’action n’a été demandée qu’une fois.</translation>
     </message>
     <message>
-        <source>%1 (Force)</source>
-        <translation>%1 (Forcer)</translation>
+        <source>%1 was left out: %2 was due at the same moment.</source>
+        <translation>«&#xa0;%1&#xa0;» a été écarté&#xa0;: «&#xa0;%2&#xa0;» était prévu au même moment.</translation>
+    </message>
+</context>
+<context>
+    <name>RunAutostart</name>
+    <message>
+        <source>%1 cannot be removed: %2</source>
+        <translation>%1 ne peut pas être supprimé&#xa0;: %2</translation>
     </message>
     <message>
-        <source>on </source>
-        <translation>active  </translation>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
-        <source>off</source>
-        <translation>inactive</translation>
+        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
+        <translation>Le démarrage d’Orvanta avec Windows est désactivé dans les paramètres de démarrage de Windows&#xa0;: activez-le dans Paramètres, Applications, Démarrage, ou dans l’onglet Démarrage du Gestionnaire des tâches.</translation>
+    </message>
+</context>
+<context>
+    <name>RunningProgram</name>
+    <message>
+        <source>No running program has the PID %1.</source>
+        <translation>Aucun programme en cours d’exécution n’a le PID %1.</translation>
     </message>
     <message>
-        <source>No schedules.</source>
-        <translation>Aucune planification.</translation>
-    </message>
-    <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Il y a déjà %1 planifications.</translation>
-    </message>
-    <message>
-        <source>There is no schedule %1.</source>
-        <translation>Il n’y a pas de planification %1.</translation>
-    </message>
-    <message>
-        <source>Removed: %1</source>
-        <translation>Supprimée&#xa0;: %1</translation>
+        <source>No program called “%1” is running.</source>
+        <translation>Aucun programme nommé «&#xa0;%1&#xa0;» n’est en cours d’exécution.</translation>
     </message>
 </context>
 <context>
@@ -929,6 +986,48 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Force (no warnings by other programs, etc.)</source>
         <translation>Forcer (sans alertes des programmes, etc.)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEdits</name>
+    <message>
+        <source>%1 %2 — %3</source>
+        <translation>%1 à %2 — %3</translation>
+    </message>
+    <message>
+        <source>%1 (Force)</source>
+        <translation>%1 (Forcer)</translation>
+    </message>
+    <message>
+        <source>on </source>
+        <translation>active  </translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>inactive</translation>
+    </message>
+    <message>
+        <source>No schedules.</source>
+        <translation>Aucune planification.</translation>
+    </message>
+    <message>
+        <source>There are %1 schedules already.</source>
+        <translation>Il y a déjà %1 planifications.</translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation>Il n’y a pas de planification %1.</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Supprimée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleHost</name>
+    <message>
+        <source>Next: %1 %2</source>
+        <translation>Prochaine&#xa0;: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -978,62 +1077,25 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>&quot;%1&quot; n’est pas une heure&#xa0;: utilisez des heures de 0 à 23 et des minutes de 00 à 59, comme dans 23:30</translation>
     </message>
-</context>
-<context>
-    <name>RunAutostart</name>
     <message>
-        <source>%1 cannot be removed: %2</source>
-        <translation>%1 ne peut pas être supprimé&#xa0;: %2</translation>
+        <source>%1 %2 %3</source>
+        <comment>weekday, date, time</comment>
+        <translation>%1 %2 à %3</translation>
     </message>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Starting Orvanta with Windows is turned off in Windows&apos; startup settings: turn it on in Settings, Apps, Startup, or in Task Manager&apos;s Startup tab.</source>
-        <translation>Le démarrage d’Orvanta avec Windows est désactivé dans les paramètres de démarrage de Windows&#xa0;: activez-le dans Paramètres, Applications, Démarrage, ou dans l’onglet Démarrage du Gestionnaire des tâches.</translation>
+        <source>No more than %1 schedules can be kept.</source>
+        <translation>Impossible de conserver plus de %1 planifications.</translation>
     </message>
 </context>
 <context>
-    <name>RunningProgram</name>
+    <name>ScheduleRunner</name>
     <message>
-        <source>No running program has the PID %1.</source>
-        <translation>Aucun programme en cours d’exécution n’a le PID %1.</translation>
+        <source> (instead of %1, due at the same time)</source>
+        <translation> (remplace %1, à la même heure)</translation>
     </message>
     <message>
-        <source>No program called “%1” is running.</source>
-        <translation>Aucun programme nommé «&#xa0;%1&#xa0;» n’est en cours d’exécution.</translation>
-    </message>
-</context>
-<context>
-    <name>ScheduleHost</name>
-    <message>
-        <source>The system has not answered the schedule&apos;s request yet.<byte value="xd"/>
-It may still happen: save your work.</source>
-        <translation>Le système n’a pas encore répondu à la demande de la planification.<byte value="xd"/>
-Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
-    </message>
-    <message>
-        <source>The schedules could not be saved to %1:<byte value="xd"/>
-%2</source>
-        <translation>Impossible d’enregistrer les planifications dans %1&#xa0;:<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Orvanta carries the schedules out while it runs.</source>
-        <translation>Orvanta exécute les planifications tant qu’il est lancé.</translation>
-    </message>
-    <message>
-        <source>While a schedule is on, Orvanta starts with your session, hidden in the notification area.</source>
-        <translation>Tant qu’une planification est active, Orvanta démarre avec votre session, masqué dans la zone de notification.</translation>
-    </message>
-    <message>
-        <source>Orvanta starts with your session while a schedule is on.</source>
-        <translation>Orvanta démarre avec votre session tant qu’une planification est active.</translation>
-    </message>
-    <message>
-        <source>Next: %1 %2</source>
-        <translation>Prochaine&#xa0;: %1 %2</translation>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1356,18 +1418,20 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
         <source>%1 cannot be written: %2.</source>
         <translation>%1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 is a link to %2 and is left as it is: remove the link to let Orvanta start with your session.</source>
+        <translation>%1 est un lien vers %2 et reste tel quel&#xa0;: supprimez le lien pour qu’Orvanta démarre avec votre session.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <source>Another instance of %1 is already running.<byte value="xd"/>
-Closing this instance now.</source>
-        <translation>Une autre instance de %1 est déjà en cours d’exécution.<byte value="xd"/>
-Cette instance va maintenant se fermer.</translation>
-    </message>
-    <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
         <translation>Orvanta reste actif dans la zone de notification pour exécuter les planifications.</translation>
+    </message>
+    <message>
+        <source>Orvanta carries the schedules out once it runs with your session.</source>
+        <translation>Orvanta exécutera les planifications dès qu’il sera lancé avec votre session.</translation>
     </message>
 </context>
 </TS>
