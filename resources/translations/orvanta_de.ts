@@ -402,13 +402,6 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
 </context>
 <context>
-    <name>DesktopNotifier</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
     <name>IdleCondition</name>
     <message>
         <source>nobody at the computer for %1 of %2</source>
@@ -582,6 +575,13 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>GNOME&apos;s idle monitor did not answer: %1</source>
         <translation>Die Leerlaufüberwachung von GNOME hat nicht geantwortet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1029,11 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <source>Next: %1 %2</source>
         <translation>Als Nächstes: %1 %2</translation>
     </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and short month, as QDate::toString spells them</comment>
+        <translation>d. MMM</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleRule</name>
@@ -1085,6 +1090,11 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>No more than %1 schedules can be kept.</source>
         <translation>Es können höchstens %1 Zeitpläne gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month, as QDate::toString spells them</comment>
+        <translation>d. MMMM</translation>
     </message>
 </context>
 <context>

@@ -402,13 +402,6 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
 </context>
 <context>
-    <name>DesktopNotifier</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
     <name>IdleCondition</name>
     <message>
         <source>nobody at the computer for %1 of %2</source>
@@ -582,6 +575,13 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>GNOME&apos;s idle monitor did not answer: %1</source>
         <translation>El monitor de inactividad de GNOME no ha respondido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1029,11 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
         <source>Next: %1 %2</source>
         <translation>Próxima: %1 %2</translation>
     </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and short month, as QDate::toString spells them</comment>
+        <translation>d MMM</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleRule</name>
@@ -1085,6 +1090,11 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>No more than %1 schedules can be kept.</source>
         <translation>No se pueden guardar más de %1 programaciones.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month, as QDate::toString spells them</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
 </context>
 <context>

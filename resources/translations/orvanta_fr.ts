@@ -402,13 +402,6 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
 </context>
 <context>
-    <name>DesktopNotifier</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
     <name>IdleCondition</name>
     <message>
         <source>nobody at the computer for %1 of %2</source>
@@ -582,6 +575,13 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>GNOME&apos;s idle monitor did not answer: %1</source>
         <translation>Le moniteur d’inactivité de GNOME n’a pas répondu&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1029,11 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <source>Next: %1 %2</source>
         <translation>Prochaine&#xa0;: %1 %2</translation>
     </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and short month, as QDate::toString spells them</comment>
+        <translation>d MMM</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleRule</name>
@@ -1085,6 +1090,11 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>No more than %1 schedules can be kept.</source>
         <translation>Impossible de conserver plus de %1 planifications.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month, as QDate::toString spells them</comment>
+        <translation>d MMMM</translation>
     </message>
 </context>
 <context>

@@ -234,7 +234,11 @@ QString occurrenceText(const QDateTime &at, const QDateTime &now)
     const QString time = at.time().toString(QStringLiteral("HH:mm"));
     if (now.isValid() && now.date().daysTo(at.date()) > 6)
         return ScheduleTexts::tr("%1 %2 %3", "weekday, date, time")
-            .arg(day, QLocale().toString(at.date(), QStringLiteral("d MMMM")), time);
+            .arg(day,
+                 QLocale().toString(at.date(), ScheduleTexts::tr("d MMMM", "day and month, as "
+                                                                           "QDate::toString "
+                                                                           "spells them")),
+                 time);
     return ScheduleTexts::tr("%1 %2", "weekday, time").arg(day, time);
 }
 

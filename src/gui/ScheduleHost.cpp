@@ -38,7 +38,10 @@ void ScheduleHost::showNext()
     const bool far = QDate::currentDate().daysTo(next.date()) > 6;
     const QString day = QLocale().dayName(next.date().dayOfWeek(), QLocale::ShortFormat);
     const QString when =
-        far ? day + u' ' + QLocale().toString(next.date(), QStringLiteral("d MMM")) : day;
+        far ? day + u' ' +
+                  QLocale().toString(next.date(), tr("d MMM", "day and short month, as "
+                                                              "QDate::toString spells them"))
+            : day;
     const QString text = tr("Next: %1 %2").arg(when, next.time().toString(QStringLiteral("HH:mm")));
     m_status->setToolTip(m_service.schedulesToolTip());
     m_status->setAccessibleName(m_service.schedulesToolTip());

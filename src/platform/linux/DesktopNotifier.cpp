@@ -50,7 +50,7 @@ public:
                 QStringList actions;
                 if (!postpone.isEmpty())
                     actions = {PostponeKey, postpone};
-                actions << CancelKey << tr("Cancel");
+                actions << CancelKey << Notifier::tr("Cancel");
                 const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
                                            AppInfo::title(), text,       actions,
                                            QVariantMap(),    0 /* until closed */};
