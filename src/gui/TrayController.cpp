@@ -68,8 +68,10 @@ void TrayController::addIcon(const QString &toolTip, bool menuDrawnByHost, TrayW
     m_icon = std::make_unique<QSystemTrayIcon>(
         icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
     m_icon->setObjectName(QStringLiteral("trayIcon"));
-    m_toolTip = toolTip;
-    m_icon->setToolTip(toolTip);
+    // What the window said while there was no icon yet ("Next: …") wins over the default.
+    if (m_toolTip.isEmpty())
+        m_toolTip = toolTip;
+    m_icon->setToolTip(m_toolTip);
     if (menuDrawnByHost)
         m_icon->setContextMenu(m_menu);
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayController::onActivated);
@@ -87,11 +89,13 @@ void TrayController::removeIcon()
 
 void TrayController::setToolTip(const QString &toolTip)
 {
-    // Set only when it changes: an unchanged tip costs the notification area nothing.
-    if (!m_icon || toolTip == m_toolTip)
+    // Set only when it changes: an unchanged tip costs the notification area nothing. Kept
+    // while there is no icon yet: the icon starts with it.
+    if (toolTip == m_toolTip)
         return;
     m_toolTip = toolTip;
-    m_icon->setToolTip(toolTip);
+    if (m_icon)
+        m_icon->setToolTip(toolTip);
 }
 
 bool TrayController::showMessage(const QString &title, const QString &text)

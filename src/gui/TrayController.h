@@ -33,6 +33,8 @@ public:
     void removeIcon();
 
     void setToolTip(const QString &toolTip);
+    // What the icon says when pointed at; empty while there is no icon.
+    QString toolTip() const { return m_icon ? m_icon->toolTip() : QString(); }
     // A balloon from the icon; false when there is no icon to show it from.
     bool showMessage(const QString &title, const QString &text);
 

@@ -3,6 +3,7 @@
 // and its dialogs, captions that fit, and the About window's texts readable on any palette
 // (in Fusion). Every seam is a fake; nothing leaves the process.
 #include "../ManualClock.h"
+#include "../MemoryStore.h"
 #include "core/ArmedTime.h"
 #include "core/ArmingService.h"
 #include "core/CommandLine.h"
@@ -16,6 +17,7 @@
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
 #include "gui/TrayAnimator.h"
+#include "gui/TrayController.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -420,6 +422,24 @@ private slots:
         window->apply(parseCommandLine({"orvanta", "--logoff", "--when-exits", "make"}, false));
         QVERIFY(!postpone->isEnabled() && postpone->text() == "Postpone 10 minutes");
         QCOMPARE(status->text(), QStringLiteral("make (41) still running"));
+    }
+
+    // The icon says what comes next from the start, not only once the list changes.
+    void toolTipSaysTheNextScheduleFromTheStart()
+    {
+        window.reset();
+        MemoryStore schedules;
+        schedules.values.insert("Schedule1", "daily 23:30|1|0|on");
+        fakes->service = std::make_unique<ArmingService>(ArmingService::Seams{
+            &fakes->clock, fakes.get(), nullptr, &schedules, nullptr, &fakes->waits});
+        window = std::make_unique<MainWindow>(MainWindowServices{
+            fakes->service.get(), fakes.get(), fakes.get(), fakes.get(), fakes.get()});
+        start();
+        window->addTrayIcon(false, nullptr);
+        QCOMPARE(window->findChild<TrayController *>()->toolTip(),
+                 QStringLiteral("Next: Monday 23:30 \u2014 Turn off computer"));
+        window.reset();
+        fakes->service.reset(); // before the store it reads
     }
 
     void captionsFit_data()
