@@ -4,7 +4,7 @@
 
 #include <QWinEventNotifier>
 
-#include <windows.h>
+#include "platform/windows/WinHeaders.h"
 
 namespace {
 
@@ -18,15 +18,7 @@ class TimeChangeWindow final : public QObject
 public:
     TimeChangeWindow()
     {
-        static const wchar_t ClassName[] = L"OrvantaTimeChangeWindow";
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &TimeChangeWindow::windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassExW(&windowClass); // a second clock finds it registered
-        m_window = CreateWindowExW(0, ClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   windowClass.hInstance, nullptr);
+        m_window = makeHiddenWindow(L"OrvantaTimeChangeWindow", &TimeChangeWindow::windowProc);
         if (m_window)
             SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         else

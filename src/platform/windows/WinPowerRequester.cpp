@@ -127,15 +127,7 @@ private:
     {
         if (m_window)
             return true;
-        static const wchar_t ClassName[] = L"OrvantaPowerWindow";
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &WinPowerRequester::windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassExW(&windowClass); // a second requester finds it registered
-        m_window = CreateWindowExW(0, ClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   windowClass.hInstance, nullptr);
+        m_window = makeHiddenWindow(L"OrvantaPowerWindow", &WinPowerRequester::windowProc);
         if (!m_window) {
             const QString why = qt_error_string(int(GetLastError()));
             done(refused(QStringLiteral("no window for the session's notifications: %1").arg(why),
