@@ -60,7 +60,7 @@ private slots:
         const QString noDisplayWay = "X server: no DPMS extension; "
                                      "org.gnome.Mutter.DisplayConfig: not on the session bus; "
                                      "org.kde.kglobalaccel: not on the session bus";
-        // Locked once a locker says so (and not until then: e2e sleep_lock_check).
+        // Locked once a locker says so (and not until then: e2e sleep_and_lock).
         row("a locker follows logind", {"follower"}, true, true, false,
             {byPid, byPid, "Lock", "SetLockedHint b 1"});
         // Outside any logind session the desktop's locker is asked, at each of its paths.

@@ -252,7 +252,7 @@ private slots:
     // is shown and brings the window back, disarmed, for Force or another time; a sleep leaves
     // it hidden, disarmed. An action the system cannot carry out is greyed with the reason;
     // Start and a command line say it and arm nothing. (An accepted power off ends the
-    // program: e2e countdown_power_off; a sleep with the window shown: e2e sleep_lock_check.)
+    // program: e2e wayland, command_line; a sleep with the window shown: e2e sleep_and_lock.)
     void startLeadsToTheAnswer_data()
     {
         QTest::addColumn<Action>("action"); // power off is refused, sleep carried out
