@@ -155,6 +155,7 @@ private slots:
         QCOMPARE(due.size(), 2);
     }
 
+    // A tick in the second and a second passed at arming: timeOfDay below.
     void timeOfDayRule_data()
     {
         QTest::addColumn<int>("target");
@@ -164,10 +165,8 @@ private slots:
         const auto at = [](int h, int m, int s, int ms = 0) {
             return QDateTime(QDate(2026, 12, 7), QTime(h, m, s, ms));
         };
-        QTest::newRow("in the second") << 143000 << at(14, 29, 59, 2) << at(14, 30, 0, 998) << true;
         QTest::newRow("late tick") << 143000 << at(14, 29, 59, 2) << at(14, 30, 1, 40) << true;
         QTest::newRow("crossed in 6 s") << 143000 << at(14, 29, 55) << at(14, 30, 1) << false;
-        QTest::newRow("past at arming") << 143000 << at(14, 30, 0, 5) << at(14, 30, 1, 2) << false;
         QTest::newRow("clock set back") << 143000 << at(14, 30, 5) << at(14, 29, 0) << false;
         QTest::newRow("over midnight") << 1 << at(23, 59, 59, 2) << at(0, 0, 2).addDays(1) << true;
         // When daylight saving time begins, 2:00 to 3:00 passes in one real second.
