@@ -3,29 +3,14 @@
 // changes to it outlive turning it off and on; a file of the same name that is not ours or that
 // the user turned off, and a link in its place, are neither rewritten nor removed, and nothing
 // is written through the link.
+#include "../Files.h"
 #include "platform/linux/XdgAutostart.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
-        file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 const QByteArray Marked = "[Desktop Entry]\nType=Application\nName=Orvanta\n"
                           "Exec=\"/old place/orvanta\" --autostart\nTryExec=/old place/orvanta\n"
                           "X-Orvanta-Autostart=true\n";
