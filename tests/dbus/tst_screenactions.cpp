@@ -89,9 +89,7 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QString, error);
         QFETCH(int, refusal);
-        const QString pid = QString::number(QCoreApplication::applicationPid());
-        calls.replaceInStrings("$pid", pid);
-        error.replace("$pid", pid);
+        calls.replaceInStrings("$pid", QString::number(QCoreApplication::applicationPid()));
 
         Child mocks;
         const QString *buses = m_buses.addresses;
