@@ -163,10 +163,11 @@ private slots:
         QCOMPARE(written.size(), 1);
     }
 
-    // A user away since before the wait was armed gets the warning minute at once, from a
-    // source that told the idleness inside start(); input in that minute withdraws the
-    // warning and the wait goes on.
-    void idleWaitAwayAlreadyThenBack()
+    // A real wait's warning minute. A user away since before the idle wait was armed gets it
+    // at once, from a source that told the idleness inside start(); input in that minute
+    // withdraws the warning and the wait goes on. Counters that become unreadable in a quiet
+    // wait's minute, then Postpone: the wait ends with the reason, nothing is left half-armed.
+    void waitsInTheirWarningMinute()
     {
         Fakes fakes;
         ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
@@ -188,18 +189,9 @@ private slots:
         QCOMPARE(withdrawn.size(), 1);
         m_clock.advance(5000);
         QVERIFY(!fakes.pending);
-    }
 
-    // Counters that become unreadable in a quiet wait's warning minute, then Postpone: the
-    // wait ends with the reason, nothing is left half-armed.
-    void postponeOfAWaitThatCannotGoOn()
-    {
-        Fakes fakes;
-        ArmingService service({&m_clock, &fakes, &fakes, nullptr, nullptr, nullptr});
-        ArmingController &arming = service.hand();
         auto sampler = std::make_unique<Sampler>();
         Sampler *counters = sampler.get();
-        QString why;
         QVERIFY(arming.armWhen(Action::PowerOff, false,
                                new QuietCondition({25, 100, 10, 5000}, std::move(sampler), m_clock),
                                &why));

@@ -124,11 +124,11 @@ private slots:
         QCOMPARE(got.join('|'), loaded);
     }
 
-    // Every key in order; an action or time setting not selected keeps the stored one.
+    // Every key in order; an action or time setting not selected is not written, so the
+    // stored one stays.
     void save()
     {
         MemoryStore store;
-        store.values = {{"Action", "2"}, {"TimeSetting", "1"}};
         QVERIFY(Settings::save(
             store,
             {std::nullopt, Qt::Unchecked, std::nullopt, {"1", "2", "3"}, {"4", "5", "6"}, true},
