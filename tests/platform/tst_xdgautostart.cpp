@@ -34,9 +34,8 @@ private slots:
                             const QByteArray &kept = {}, const QString &link = {}) {
             QTest::newRow(name) << folder << before << kept << link;
         };
-        row("space, %, quotes, shell",
-            "100% sure %u back\\slash \\\\ \"q\" 'q' $HOME `id` ; & | * ~ # = ( )");
-        row("non-ASCII", QString("Zeitpl\u00e4ne \u2713"));
+        row("space, %, quotes, shell, non-ASCII", "100% sure %u back\\slash \\\\ \"q\" 'q' $HOME "
+                                                  "`id` ; & | * ~ # = ( ) Zeitpl\u00e4ne \u2713");
         row("ours, program moved, delay added", "new place",
             Marked + "X-GNOME-Autostart-Delay=30\n", "\nX-GNOME-Autostart-Delay=30\n");
         row("ours, Exec wrapped", "p",
