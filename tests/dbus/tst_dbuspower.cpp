@@ -49,6 +49,12 @@ private slots:
         };
         const QString denied = "org.freedesktop.DBus.Error.AccessDenied";
         const QString blocked = "org.freedesktop.login1.BlockedByInhibitorLock";
+        // What logind was asked and answered: "Can…(): yes; …WithFlags(0x0): " and the answer.
+        const auto asked = [](const QString &can, const QString &answer) {
+            return QStringLiteral("org.freedesktop.login1 Can%1(): yes; org.freedesktop.login1 "
+                                  "%1WithFlags(0x0): %2")
+                .arg(can, answer);
+        };
         row("logind before 257", "", 1, true,
             {"PowerOffWithFlags=org.freedesktop.DBus.Error.InvalidArgs"},
             {"PowerOffWithFlags t 16", "PowerOff b 0"});
@@ -66,8 +72,7 @@ private slots:
         row("logind's own wait ran out", "", 2, false,
             {"absent=gnome", "RebootWithFlags=org.freedesktop.DBus.Error.Timeout"},
             {"CanReboot", "RebootWithFlags t 0"},
-            {"unanswered: org.freedesktop.login1 CanReboot(): yes; org.freedesktop.login1 "
-             "RebootWithFlags(0x0): no reply (org.freedesktop.DBus.Error.Timeout)"});
+            {"unanswered: " + asked("Reboot", "no reply (org.freedesktop.DBus.Error.Timeout)")});
         // The session manager that runs is asked, whatever the desktop's name; without one,
         // nothing ends the session unasked.
         row("a manager the name does not tell", "Pantheon", 0, false, {}, {"Logout u 1"});
@@ -84,17 +89,12 @@ private slots:
         // Only the block inhibitors against this action are named.
         row("who holds it", "", 3, false, {"SuspendWithFlags=" + blocked, "inhibitors=held"},
             {"CanSuspend", "SuspendWithFlags t 0", "ListInhibitors"},
-            {"org.freedesktop.login1 CanSuspend(): yes; org.freedesktop.login1 "
-             "SuspendWithFlags(0x0): " +
-             blocked + " (told by the mock)"},
+            {asked("Suspend", blocked + " (told by the mock)")},
             "Held by \"Firefox\" (PID 1234): Playing video\nHeld by \"backup\" (PID 99)");
         row("who holds it unknown", "", 2, false,
             {"absent=gnome", "RebootWithFlags=" + blocked, "ListInhibitors=" + denied},
             {"CanReboot", "RebootWithFlags t 0", "ListInhibitors"},
-            {"org.freedesktop.login1 CanReboot(): yes; org.freedesktop.login1 "
-             "RebootWithFlags(0x0): " +
-             blocked + " (told by the mock)"},
-            "told by the mock");
+            {asked("Reboot", blocked + " (told by the mock)")}, "told by the mock");
     }
     void request()
     {
@@ -127,6 +127,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("rules");
         QTest::addColumn<QStringList>("reasons");
+        const QString none = "No system service here can ";
+        const QString noHibernation = none + "hibernate the computer";
         QTest::newRow("GNOME runs")
             << QStringList{"CanPowerOff=challenge", "CanReboot=no",
                            "CanSuspend=challenge-inhibitor-blocked", "CanHibernate=na"}
@@ -137,10 +139,7 @@ private slots:
             << QStringList{"absent=gnome", "CanPowerOff=challenge", "CanReboot=inhibitor-blocked",
                            "CanSuspend=no", "CanHibernate=silent"}
             << QStringList{"", "Turning off the computer needs a password here", "",
-                           "This user may not put the computer to sleep",
-                           "No system service here can hibernate the computer"};
-        const QString noSleep = "No system service here can put the computer to sleep";
-        const QString noHibernation = "No system service here can hibernate the computer";
+                           "This user may not put the computer to sleep", noHibernation};
         // The screen's questions to a bus that is not there never end: the probe does.
         const QString noBus = "The system bus cannot be reached: Failed to connect to socket "
                               "/nonexistent/bus: No such file or directory";
@@ -149,9 +148,9 @@ private slots:
         QTest::newRow("neither") << QStringList{"absent=gnome,logind"}
                                  << QStringList{
                                         "No session manager or system service here can log off",
-                                        "No system service here can turn off the computer",
-                                        "No system service here can restart the computer", noSleep,
-                                        noHibernation};
+                                        none + "turn off the computer",
+                                        none + "restart the computer",
+                                        none + "put the computer to sleep", noHibernation};
     }
     void probe()
     {

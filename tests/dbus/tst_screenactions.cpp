@@ -44,54 +44,49 @@ private slots:
     void request_data()
     {
         QTest::addColumn<QStringList>("rules");
-        QTest::addColumn<bool>("lock"); // else display off
-        QTest::addColumn<bool>("canLock");
+        QTest::addColumn<bool>("lock"); // which the probe finds possible; else display off
         QTest::addColumn<bool>("canTurnOff");
         QTest::addColumn<QStringList>("calls"); // the probe's, then the request's
         QTest::addColumn<QString>("error");     // empty when accepted
         QTest::addColumn<int>("refusal");
-        const auto row = [](const char *name, const QStringList &rules, bool lock, bool canLock,
-                            bool canTurnOff, const QStringList &calls, const QString &error = {},
+        const auto row = [](const char *name, const QStringList &rules, bool lock, bool canTurnOff,
+                            const QStringList &calls, const QString &error = {},
                             Refusal refusal = Refusal::Other) {
-            QTest::newRow(name) << rules << lock << canLock << canTurnOff << calls << error
-                                << int(refusal);
+            QTest::newRow(name) << rules << lock << canTurnOff << calls << error << int(refusal);
         };
         const QString byPid = "GetSessionByPID u $pid";
         const QString noDisplayWay = "X server: no DPMS extension; "
                                      "org.gnome.Mutter.DisplayConfig: not on the session bus; "
                                      "org.kde.kglobalaccel: not on the session bus";
-        // Locked once a locker says so (and not until then: e2e sleep_lock_check).
-        row("a locker follows logind", {"follower"}, true, true, false,
+        // Locked once a locker says so (and not until then: e2e sleep_and_lock).
+        row("a locker follows logind", {"follower"}, true, false,
             {byPid, byPid, "Lock", "SetLockedHint b 1"});
         // Outside any logind session the desktop's locker is asked, at each of its paths.
-        row("the desktop's locker", {"session=none", "saver"}, true, true, false,
+        row("the desktop's locker", {"session=none", "saver"}, true, false,
             {byPid, byPid, "Lock", "Lock", "GetActive"});
-        row("nothing to ask", {"session=none"}, false, false, false, {byPid}, noDisplayWay,
+        row("nothing to ask", {"session=none"}, false, false, {byPid}, noDisplayWay,
             Refusal::NoService);
-        row("GNOME", {"session=none", "mutter=0"}, false, false, true,
+        row("GNOME", {"session=none", "mutter=0"}, false, true,
             {byPid, "Set ssv org.gnome.Mutter.DisplayConfig PowerSaveMode Int32(3)"});
-        row("GNOME leaves the display on", {"session=none", "mutter=stuck"}, false, false, true,
+        row("GNOME leaves the display on", {"session=none", "mutter=stuck"}, false, true,
             {byPid, "Set ssv org.gnome.Mutter.DisplayConfig PowerSaveMode Int32(3)"},
             "X server: no DPMS extension; org.gnome.Mutter.DisplayConfig PowerSaveMode=3: done; "
             "org.gnome.Mutter.DisplayConfig PowerSaveMode after 1000 ms: 0; "
             "org.kde.kglobalaccel: not on the session bus",
             Refusal::NotConfirmed);
         // A display that cannot save power (-1) is not asked to: Plasma's shortcut is.
-        row("Plasma", {"session=none", "mutter=-1", "kde"}, false, false, true,
+        row("Plasma", {"session=none", "mutter=-1", "kde"}, false, true,
             {byPid, "shortcutNames", "shortcutNames", "invokeShortcut s Turn Off Screen"});
     }
     void request()
     {
         QFETCH(QStringList, rules);
         QFETCH(bool, lock);
-        QFETCH(bool, canLock);
         QFETCH(bool, canTurnOff);
         QFETCH(QStringList, calls);
         QFETCH(QString, error);
         QFETCH(int, refusal);
-        const QString pid = QString::number(QCoreApplication::applicationPid());
-        calls.replaceInStrings("$pid", pid);
-        error.replace("$pid", pid);
+        calls.replaceInStrings("$pid", QString::number(QCoreApplication::applicationPid()));
 
         Child mocks;
         const QString *buses = m_buses.addresses;
@@ -108,7 +103,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(probed.size(), 2, 3 * BoundMs);
         QCOMPARE((QList<bool>{probed[0].possible, probed[0].reason.isEmpty(), probed[1].possible,
                               probed[1].reason.isEmpty()}),
-                 (QList<bool>{canLock, canLock, canTurnOff, canTurnOff}));
+                 (QList<bool>{lock, lock, canTurnOff, canTurnOff}));
         QStringList seen = mocks.lines();
 
         QList<PowerResult> results;

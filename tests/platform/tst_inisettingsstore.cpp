@@ -1,11 +1,10 @@
 // The settings file: in the format QSettings wrote, every value read as plain text, replaced
 // under QSettings' own lock without losing another writer's keys or any other byte, and never
 // read or rewritten when it is not ours.
+#include "../Files.h"
 #include "platform/linux/IniSettingsStore.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSettings>
@@ -19,21 +18,6 @@
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-void write(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
 
 class IniSettingsStoreTest : public QObject
 {

@@ -1,5 +1,6 @@
 // The platform's alarm on the wall clock: it goes off at the moment, not before, and a start
 // replaces the one before; stopped, it stays quiet. A new time zone makes it go off at once.
+#include "../Files.h"
 #include "core/Clock.h"
 #include "platform/Platform.h"
 
@@ -69,9 +70,7 @@ private slots:
 
         started->start(clock->now().addSecs(3600));
         qputenv("TZ", "Asia/Kolkata");
-        QFile rewritten(tokyo);
-        QVERIFY(rewritten.open(QIODevice::WriteOnly) && rewritten.write(kolkata.readAll()) > 0);
-        rewritten.close();
+        write(tokyo, kolkata.readAll());
         QTRY_COMPARE_WITH_TIMEOUT(offsets, (QList<int>{9 * 3600, 5 * 3600 + 1800}), 1000);
 #endif
     }

@@ -1,8 +1,8 @@
 // The desktop's opener is believed by its exit status, not by having started.
+#include "../Files.h"
 #include "core/WebOpener.h"
 #include "platform/Platform.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,11 +24,10 @@ private slots:
         QFETCH(QString, script);
         QFETCH(bool, opened);
         QTemporaryDir bin;
+        const QString opener = bin.filePath(QStringLiteral("xdg-open"));
         if (!script.isNull()) {
-            QFile opener(bin.filePath(QStringLiteral("xdg-open")));
-            QVERIFY(opener.open(QIODevice::WriteOnly));
-            opener.write(("#!/bin/sh\n" + script + "\n").toUtf8());
-            opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            write(opener, ("#!/bin/sh\n" + script + "\n").toUtf8());
+            QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner));
         }
         qputenv("PATH", bin.path().toLocal8Bit());
         std::optional<bool> answer;

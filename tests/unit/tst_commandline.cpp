@@ -26,7 +26,6 @@ private slots:
         row("time of day", "--reboot --at 23:00", "2 0 0 23:0:0");
         row("with seconds", "--logoff --at 7:05:09", "0 0 0 7:5:9");
         row("cancel alone", "--cancel", "-");
-        row("check alone", "--check", "-");
         no("check with an action", "--check --hibernate --in 5");
         no("two actions", "--logoff --reboot --in 5");
         no("no time", "--poweroff");
@@ -47,13 +46,10 @@ private slots:
             "W1 2 1 150000/5/20000/100");
         row("quiet, defaults", "--poweroff --when-quiet 1", "W1 1 0 60000/25/1000/10");
         row("idle", "--display-off --when-idle 10", "W2 6 0 600000");
-        no("wait without action", "--when-idle 5");
         no("no span", "--poweroff --when-idle 0");
-        no("wait and countdown", "--poweroff --in 5 --when-idle 5");
         no("cpu without quiet", "--poweroff --in 5 --cpu 5");
         no("cpu past 100", "--poweroff --when-quiet 5 --cpu 101");
         no("disk past 1 GB/s", "--poweroff --when-quiet 5 --disk 1000001");
-        no("disk without quiet", "--poweroff --when-idle 5 --disk 50");
         // Schedules: "S kind action force rule-or-number".
         row("add a schedule", "--schedule mon-fri,23:30 --poweroff --force",
             "S0 1 1 mon-fri,23:30");
