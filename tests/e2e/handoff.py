@@ -133,6 +133,17 @@ def first_starts_at_once(desk, binary):
     assert all(f"Every day {at} — Turn off computer" in said for at in times), said
 
 
+def hidden_without_tray(desk, binary):
+    """Started with the session, no tray to come back from: a start without arguments shows it."""
+    desk.stop_popen(desk.tray)
+    first = desk.start_program(binary, args=["--autostart"])
+    wait_for(lambda: os.path.exists(socket_path(desk)), 10, what="the channel")
+    time.sleep(1)
+    assert not desk.windows(first.pid), "shown before it was asked"
+    second = desk.start_program(binary)
+    assert second.wait(10) == 0 and desk.main_window(first, 5) and not desk.windows(second.pid)
+
+
 def tray_menu_places(desk, binary):
     """A right click on the icon opens the menu beside it; Exit, its last entry, ends it."""
     program, _, _, (_, (x, y, width, height)) = desk.launch(binary)
@@ -147,5 +158,5 @@ def tray_menu_places(desk, binary):
 
 SCENARIOS = {f.__name__: f for f in (hand_off_while_hidden, hand_off_unanswered,
                                      hostile_clients, unusable_paths, tray_menu_places,
-                                     first_starts_at_once)}
+                                     first_starts_at_once, hidden_without_tray)}
 POWERING = ("hand_off_while_hidden", "hostile_clients")

@@ -20,7 +20,6 @@ import handoff  # noqa: E402
 import harness as h  # noqa: E402
 from harness import Desktop, wait_for  # noqa: E402
 
-MESSAGE = "Another instance of Orvanta is already running.\r\nClosing this instance now."
 FORCED = ["UInt64"], [0x10]  # logind's flag to skip inhibitors, on the wire as 't'
 
 
@@ -39,19 +38,6 @@ def arm(desk, frame, due):  # clicks Start: how late the request came after due(
     clicked = desk.timed_release()[1]
     call = wait_for(desk.power_calls, due(clicked) - clicked + 5, what="a power request")[0]
     return call["t"] - due(clicked)
-
-
-def second_instance(desk, binary):
-    """A live instance's lock sends a second start away with a message box."""
-    first, wid, _, _ = desk.launch(binary)
-    second = desk.start_program(binary)
-    alert = h.find(h.accessible_app(second.pid), "alert", timeout=10)
-    texts = [label.name for label in h.find_all(alert, "label") if label.name]
-    assert (alert.name, texts) == ("Orvanta", [MESSAGE]), (alert.name, texts)
-    assert not desk.windows(second.pid) and not desk.tray_icons(second.pid)
-    desk.click(*h.point(h.find(alert, "push button", "OK")))
-    assert second.wait(5) == 0
-    assert first.poll() is None and desk.windows(first.pid) == [wid], "the first window"
 
 
 def notified(mock, count):
@@ -332,7 +318,7 @@ def schedules(desk, binary):
 
 SCENARIOS = {f.__name__: f for f in (
     schedules, sleep_lock_check,
-    second_instance, countdown_power_off, warning_postpone_cancel,
+    countdown_power_off, warning_postpone_cancel,
     command_line, tray_hide_restore, stuck_buses,
     wayland, waits)} | handoff.SCENARIOS
 POWERING = ("schedules", "sleep_lock_check", "countdown_power_off", "command_line", "waits",
