@@ -1,11 +1,13 @@
 #include "app/InstanceChannel.h"
 
 #include "core/Log.h"
+#include "core/RepeatRule.h"
 #include "platform/SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QThread>
 #include <QtEndian>
 
 #include <algorithm>
@@ -14,8 +16,16 @@
 namespace {
 
 constexpr int WaitMs = 5000;
+constexpr int ConnectMs = 5000;
 constexpr int RetryMs = 1000;
 constexpr int LengthBytes = 4;
+// Between attempts to reach a holder that does not listen yet: soon at first, as it is
+// about to, then less often.
+constexpr int FirstPauseMs = 10;
+constexpr int LastPauseMs = 200;
+
+static_assert(InstanceChannel::AnswerLimit >= RepeatRules::MaximumCount * 256 + 1024,
+              "the list of schedules must fit into an answer");
 
 QByteArray frame(const QByteArray &payload)
 {
@@ -25,14 +35,14 @@ QByteArray frame(const QByteArray &payload)
 }
 
 // The payload of a whole frame, once the bytes read so far hold one; an empty optional
-// while more is to come. *tooLong when the frame announces more than the limit.
-std::optional<QByteArray> payloadOf(const QByteArray &bytes, bool *tooLong)
+// while more is to come. *tooLong when the frame announces more than `limit`.
+std::optional<QByteArray> payloadOf(const QByteArray &bytes, int limit, bool *tooLong)
 {
     *tooLong = false;
     if (bytes.size() < LengthBytes)
         return std::nullopt;
     const quint32 length = qFromBigEndian<quint32>(bytes.constData());
-    *tooLong = length > quint32(InstanceChannel::MessageLimit);
+    *tooLong = length > quint32(limit);
     if (*tooLong || bytes.size() < LengthBytes + qsizetype(length))
         return std::nullopt;
     return bytes.mid(LengthBytes, length);
@@ -160,7 +170,7 @@ void InstanceChannel::read(QLocalSocket *client)
     bool tooLong = false;
     std::optional<QByteArray> payload;
     // Only as much as the frame still needs: each byte is looked at once.
-    while (!(payload = payloadOf(bytes, &tooLong)) && !tooLong) {
+    while (!(payload = payloadOf(bytes, MessageLimit, &tooLong)) && !tooLong) {
         const qint64 wanted =
             bytes.size() < LengthBytes
                 ? LengthBytes - bytes.size()
@@ -204,6 +214,30 @@ void InstanceChannel::applyPending()
     m_applying = false;
 }
 
+bool InstanceChannel::connectToHolder(QLocalSocket &socket, const QString &directory, QString *why)
+{
+    // Two first starts at the same moment: the one that lost the lock comes here while the
+    // other is still starting up, its channel not made yet (or a dead one's socket left).
+    const QDeadlineTimer deadline(ConnectMs);
+    for (int pause = FirstPauseMs;; pause = std::min(2 * pause, LastPauseMs)) {
+        socket.connectToServer(SingleInstance::channelName(directory));
+        if (socket.waitForConnected(int(std::max<qint64>(deadline.remainingTime(), 1))))
+            return true;
+        *why = socket.errorString();
+        const QLocalSocket::LocalSocketError error = socket.error();
+        if ((error != QLocalSocket::ServerNotFoundError &&
+             error != QLocalSocket::ConnectionRefusedError) ||
+            deadline.remainingTime() < pause)
+            return false;
+        // The system lets go of the lock when its holder ends: held, it lives.
+        if (SingleInstance(directory).acquire() != SingleInstance::Status::AlreadyRunning) {
+            *why = tr("it ended before it took the command");
+            return false;
+        }
+        QThread::msleep(pause);
+    }
+}
+
 InstanceChannel::Delivery InstanceChannel::send(const QString &directory,
                                                 const QStringList &arguments,
                                                 CommandOutcome *outcome, QString *why)
@@ -216,21 +250,20 @@ InstanceChannel::Delivery InstanceChannel::send(const QString &directory,
         return Delivery::Unreachable;
     }
     QLocalSocket socket;
-    socket.connectToServer(SingleInstance::channelName(directory));
-    if (!socket.waitForConnected(WaitMs)) {
-        *why = socket.errorString();
+    if (!connectToHolder(socket, directory, why))
         return Delivery::Unreachable;
-    }
     // Before a word goes out: its answer would be believed, and the arguments are nobody
     // else's business.
     if (!SingleInstance::servedByThisUser(socket.socketDescriptor(), why))
         return Delivery::Unreachable;
     socket.write(frame(payload));
     const QDeadlineTimer deadline(WaitMs);
+    // Never more kept than one whole answer holds.
+    socket.setReadBufferSize(LengthBytes + AnswerLimit);
     QByteArray answer;
     bool tooLong = false;
     std::optional<QByteArray> text;
-    while (!(text = payloadOf(answer, &tooLong)) && !tooLong) {
+    while (!(text = payloadOf(answer, AnswerLimit, &tooLong)) && !tooLong) {
         if (!socket.waitForReadyRead(int(deadline.remainingTime())))
             return Delivery::Unanswered;
         answer += socket.readAll();

@@ -43,12 +43,17 @@ public:
         Unreachable, // nothing was handed over (nobody listens, or not this user's); *why says why
         Unanswered,  // handed over, but no answer came: what was done is unknown
     };
-    // A later start.
+    // A later start. A lock holder that has only just started may not listen yet: it is
+    // waited for, a few seconds at most and only while it still holds the lock.
     static Delivery send(const QString &directory, const QStringList &arguments,
                          CommandOutcome *outcome, QString *why);
 
     // A message longer than this is no command line: its client is dropped.
     static constexpr int MessageLimit = 4096;
+    // An answer longer than this is not believed. The longest one is the list of schedules:
+    // RepeatRules::MaximumCount lines, each well under 256 bytes in any language, and the
+    // tool tip's two lines.
+    static constexpr int AnswerLimit = 64 * 1024;
     // Clients that have not sent their whole message yet, at most; later ones wait.
     static constexpr int ClientLimit = 16;
     // A client that has not sent its whole message by then is dropped.
@@ -66,6 +71,8 @@ private:
         QStringList arguments;
     };
 
+    // Connected to the channel of the lock's holder; *why says why not.
+    static bool connectToHolder(QLocalSocket &socket, const QString &directory, QString *why);
     bool listen();
     void relisten();
     void onSocketFileChanged();

@@ -2,6 +2,7 @@
 
 import contextlib
 import os
+import re
 import resource
 import signal
 import socket
@@ -114,6 +115,35 @@ def unusable_paths(desk, binary):
     assert os.stat(path).st_ino == inode and running.poll() is None
 
 
+def first_starts_at_once(desk, binary):
+    """Five first starts at once, each a command: all answered; a list of 100 past 4 KB too."""
+    os.makedirs(folder := os.path.join(desk.xdg["XDG_CONFIG_HOME"], "Orvanta"))
+    with open(os.path.join(folder, "Orvanta.conf"), "w") as f:  # 95 long lines, all off
+        f.write("[Schedules]\n" + "".join(
+            f'Schedule{n}="mon,wed,fri,sun {n % 24}:{n % 60:02}|1|1|off"\n' for n in range(1, 96)))
+    # The first to take the lock runs on with its schedule; the others hand theirs to it.
+    times = [time.strftime("%H:%M", time.localtime(time.time() + 3600 * n)) for n in range(3, 8)]
+    starts = [desk.start_program(binary, args=["--schedule", f"daily {at}", "--poweroff"])
+              for at in times]
+    wait_for(lambda: [s.poll() for s in starts].count(0) == 4, 20, what="four answered")
+    listing = desk.start_program(binary, args=["--schedules"])
+    assert listing.wait(15) == 0, desk.output(listing.log)
+    said = desk.output(listing.log)
+    assert len(said) > 4096 and len(re.findall(r"^ ?\d+  o", said, re.M)) == 100, said
+    assert all(f"Every day {at} — Turn off computer" in said for at in times), said
+
+
+def hidden_without_tray(desk, binary):
+    """Started with the session, no tray to come back from: a start without arguments shows it."""
+    desk.stop_popen(desk.tray)
+    first = desk.start_program(binary, args=["--autostart"])
+    wait_for(lambda: os.path.exists(socket_path(desk)), 10, what="the channel")
+    time.sleep(1)
+    assert not desk.windows(first.pid), "shown before it was asked"
+    second = desk.start_program(binary)
+    assert second.wait(10) == 0 and desk.main_window(first, 5) and not desk.windows(second.pid)
+
+
 def tray_menu_places(desk, binary):
     """A right click on the icon opens the menu beside it; Exit, its last entry, ends it."""
     program, _, _, (_, (x, y, width, height)) = desk.launch(binary)
@@ -127,5 +157,6 @@ def tray_menu_places(desk, binary):
 
 
 SCENARIOS = {f.__name__: f for f in (hand_off_while_hidden, hand_off_unanswered,
-                                     hostile_clients, unusable_paths, tray_menu_places)}
+                                     hostile_clients, unusable_paths, tray_menu_places,
+                                     first_starts_at_once, hidden_without_tray)}
 POWERING = ("hand_off_while_hidden", "hostile_clients")
