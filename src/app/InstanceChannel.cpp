@@ -1,7 +1,7 @@
 #include "app/InstanceChannel.h"
 
 #include "core/Log.h"
-#include "core/RepeatRule.h"
+#include "core/ScheduleRule.h"
 #include "platform/SingleInstance.h"
 
 #include <QDeadlineTimer>
@@ -24,7 +24,7 @@ constexpr int LengthBytes = 4;
 constexpr int FirstPauseMs = 10;
 constexpr int LastPauseMs = 200;
 
-static_assert(InstanceChannel::AnswerLimit >= RepeatRules::MaximumCount * 256 + 1024,
+static_assert(InstanceChannel::AnswerLimit >= ScheduleRules::MaximumCount * 256 + 1024,
               "the list of schedules must fit into an answer");
 
 QByteArray frame(const QByteArray &payload)

@@ -51,7 +51,7 @@ public:
     // A message longer than this is no command line: its client is dropped.
     static constexpr int MessageLimit = 4096;
     // An answer longer than this is not believed. The longest one is the list of schedules:
-    // RepeatRules::MaximumCount lines, each well under 256 bytes in any language, and the
+    // ScheduleRules::MaximumCount lines, each well under 256 bytes in any language, and the
     // tool tip's two lines.
     static constexpr int AnswerLimit = 64 * 1024;
     // Clients that have not sent their whole message yet, at most; later ones wait.
