@@ -464,6 +464,10 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
         <source>the arguments are too long to hand over</source>
         <translation>die Argumente sind zu lang für die Übergabe</translation>
     </message>
+    <message>
+        <source>it ended before it took the command</source>
+        <translation>es wurde beendet, bevor es den Befehl annahm</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampler</name>

@@ -464,6 +464,10 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
         <source>the arguments are too long to hand over</source>
         <translation>los argumentos son demasiado largos para transmitirlos</translation>
     </message>
+    <message>
+        <source>it ended before it took the command</source>
+        <translation>terminó antes de aceptar la orden</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampler</name>

@@ -464,6 +464,10 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
         <source>the arguments are too long to hand over</source>
         <translation>les arguments sont trop longs pour être transmis</translation>
     </message>
+    <message>
+        <source>it ended before it took the command</source>
+        <translation>il s&apos;est terminé avant de prendre la commande</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampler</name>
