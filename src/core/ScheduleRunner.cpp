@@ -53,6 +53,13 @@ void ScheduleRunner::setSchedules(std::vector<StoredSchedule> schedules)
             record(i, now);
     }
     // The next may keep its time and change its action: the tool tip changes all the same.
+    // One armed already stays the next; it is found again in the new list.
+    if (m_armed && m_controller.state() != ArmingController::State::Idle) {
+        const std::vector<std::size_t> due = dueAt(m_occurrence);
+        m_nextIndex = due.empty() ? -1 : int(due.front());
+        emit changed();
+        return;
+    }
     m_nextIndex = -1;
     plan();
 }

@@ -305,7 +305,9 @@ private slots:
             "Next: Monday 23:30 \u2014 Sleep (instead of Lock screen, due at the same time)");
         row("record from the future", daily, "2099-01-01T00:00:00Z", monday, "+121",
             armed + ", fire Mon 23:30:00", tuesday);
-        row("postponed, then another added", daily, "", monday, "+60 postpone add +700",
+        row("postponed, then another added", daily, "", monday, "+60 postpone add", armed,
+            "Next: Monday 23:30 \u2014 Lock screen");
+        row("postponed, then another added, fired", daily, "", monday, "+60 postpone add +700",
             armed + ", fire Mon 23:40:00", tuesday);
         row("not answered", daily, "", monday, "mute +121 +86400",
             armed + ", fire Mon 23:30:00, arm Tue 23:28:50 after 97, fire Tue 23:30:00",
