@@ -33,8 +33,8 @@ bool ArmingController::arm(const ArmOrder &order)
 {
     if (m_state == State::Requesting || !whyNot(order.action).isEmpty())
         return false;
-    if (order.moment.isValid() ? !order.moment.isValid()
-                               : !ArmedTime::accepts(order.mode, order.fields))
+    // A moment is taken as it is; fields are checked as the window's Start checks them.
+    if (!order.moment.isValid() && !ArmedTime::accepts(order.mode, order.fields))
         return false;
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
     dropCondition();
