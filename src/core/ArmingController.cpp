@@ -256,8 +256,12 @@ void ArmingController::setState(State state)
 
 void ArmingController::onWarning()
 {
-    if (!m_warningEnabled || m_warning)
+    if (!m_warningEnabled)
         return;
+    // Given again (the computer slept in its minute: nobody may have seen it): withdrawn and
+    // presented anew.
+    if (m_warning)
+        closeWarning();
     m_warning = true;
     emit warningChanged();
 }
