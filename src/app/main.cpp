@@ -262,8 +262,12 @@ int main(int argc, char *argv[])
     if (command.schedules) {
         // Nothing runs to hand it to: the stored schedules are changed here. While one is
         // on, this process goes on as the session would start it, to carry it out.
-        const std::optional<int> done = editStoredSchedules(
-            *command.schedules, *scheduleStore, *autostart, askCapabilities(*power), windows);
+        // Only what puts a schedule on asks the system first.
+        const ScheduleEdit::Kind kind = command.schedules->kind;
+        const bool puttingOn = kind == ScheduleEdit::Kind::Add || kind == ScheduleEdit::Kind::On;
+        const std::optional<int> done =
+            editStoredSchedules(*command.schedules, *scheduleStore, *autostart,
+                                puttingOn ? askCapabilities(*power) : Capabilities{}, windows);
         if (done)
             return *done;
         hidden = true;
