@@ -43,9 +43,6 @@ public:
     bool armed() const { return m_armed; }
     TimeMode mode() const { return m_mode; }
     int targetTime() const { return m_target; }
-    // The moment armAt() was given (in UTC), moved on by Postpone; invalid when armed from
-    // fields.
-    QDateTime moment() const { return m_moment; }
     // Milliseconds until the next tick as scheduled now; -1 while disarmed.
     qint64 msUntilNextTick() const { return m_alarm->remainingMs(); }
     // Whole seconds until the action is due, as of the last tick (or arming); -1 while

@@ -122,12 +122,13 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     MainWindowServices services()
     {
         service = std::make_unique<ArmingService>(
-            ArmingService::Seams{&clock, this, nullptr, nullptr, nullptr, &waits});
+            ArmingService::Seams{&clock, this, nullptr, &schedules, nullptr, &waits});
         return {service.get(), this, this, this, this};
     }
     ManualClock clock;
     Sources sources;
     Waits waits{sources, clock};
+    MemoryStore schedules;
     QList<QPair<Action, bool>> requests;
     Capabilities capabilities;
     int probes = 0;
@@ -414,19 +415,11 @@ private slots:
     // The icon says what comes next from the start, not only once the list changes.
     void toolTipSaysTheNextScheduleFromTheStart()
     {
-        window.reset();
-        MemoryStore schedules;
-        schedules.values.insert("Schedule1", "daily 23:30|1|0|on");
-        fakes->service = std::make_unique<ArmingService>(ArmingService::Seams{
-            &fakes->clock, fakes.get(), nullptr, &schedules, nullptr, &fakes->waits});
-        window = std::make_unique<MainWindow>(MainWindowServices{
-            fakes->service.get(), fakes.get(), fakes.get(), fakes.get(), fakes.get()});
+        fakes->schedules.values.insert("Schedule1", "daily 23:30|1|0|on");
         start();
         window->addTrayIcon(false, nullptr);
         QCOMPARE(window->findChild<TrayController *>()->toolTip(),
                  QStringLiteral("Next: Monday 23:30 \u2014 Turn off computer"));
-        window.reset();
-        fakes->service.reset(); // before the store it reads
     }
 
     void captionsFit_data()

@@ -3,6 +3,7 @@
 #include "core/ArmedTime.h"
 #include "core/ArmingController.h"
 #include "core/ArmingService.h"
+#include "core/CommandLine.h"
 #include "core/Condition.h"
 #include "core/IdleCondition.h"
 #include "core/Notifier.h"
@@ -210,7 +211,7 @@ private slots:
     // Every door goes through one service: a schedule and what is armed by hand never both
     // act, Cancel and --cancel stop whatever is about to act, and what the system cannot do
     // is never armed. Schedules as stored ("days time|action|force|on", ';' between), the
-    // hand's countdown ("action h m s"), steps: "+s", "cancel" (--cancel), "warncancel" (the
+    // hand's command line, steps: "+s", "cancel" (--cancel), "warncancel" (the
     // warning's Cancel). The log: each request, each message, what --cancel answered.
     void doors_data()
     {
@@ -227,20 +228,20 @@ private slots:
             << off + ", cancel: Stopped: the schedule's Turn off computer at Monday 14:31 / The "
                      "schedules stay on; the next is Tuesday 14:31.";
         QTest::newRow("same action, same moment: asked for once")
-            << sleep << "3 0 1 9"
+            << sleep << "--sleep --in 0:01:09"
             << "+75"
             << "warning: The computer will go to sleep in 60 seconds, " +
                    both.arg("The computer will go to sleep") +
                    "said: Sleep was due at the same moment twice: it was asked for once., request "
                    "sleep";
         QTest::newRow("the action that ends more goes out")
-            << sleep << "1 0 1 9"
+            << sleep << "--poweroff --in 0:01:09"
             << "+75"
             << off + ", " + both.arg("The computer will be turned off") +
                    "said: Sleep was left out: Turn off computer was due at the same moment., "
                    "request power off";
         QTest::newRow("one warning, its Cancel stops both")
-            << sleep << "1 0 1 9"
+            << sleep << "--poweroff --in 0:01:09"
             << "+20 warncancel +120"
             << off + ", " + both.arg("The computer will be turned off").chopped(2);
         QTest::newRow("a schedule the system cannot carry out") << "daily 14:31|4|0|on"
@@ -286,24 +287,19 @@ private slots:
         });
         service.probeCapabilities();
         service.loadSchedules();
-        if (!hand.isEmpty()) {
-            const QStringList order = hand.split(' ');
-            QVERIFY(service.hand().arm({Action(order[0].toInt()),
-                                        false,
-                                        TimeMode::Countdown,
-                                        {order[1], order[2], order[3]},
-                                        {}}));
-        }
+        // The hand arms as a command line would: through the same door.
+        const auto run = [&service](const QString &line) {
+            return service.apply(parseCommandLine(("orvanta " + line).split(' '), false));
+        };
+        if (!hand.isEmpty())
+            QCOMPARE(run(hand).kind, CommandOutcome::Kind::Applied);
         for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
-            if (step == "cancel") {
-                Command command;
-                command.cancel = true;
-                seen << "cancel: " + service.apply(command).text;
-            } else if (step == "warncancel") {
+            if (step == "cancel")
+                seen << "cancel: " + run("--cancel").text;
+            else if (step == "warncancel")
                 service.cancelWarned();
-            } else {
+            else
                 clock.advance(step.mid(1).toLongLong() * 1000);
-            }
         }
         QCOMPARE(seen.join(", ").replace("\r\n", " / ").replace('\n', " / "), log);
         QVERIFY(!service.anythingArmed());
