@@ -1105,7 +1105,7 @@ Serão usados os valores padrão.</translation>
     <name>ScheduleRunner</name>
     <message>
         <source> (instead of %1, due at the same time)</source>
-        <translation> (em vez de %1, marcado para o mesmo horário)</translation>
+        <translation> (em vez de: %1 — no mesmo horário)</translation>
     </message>
     <message>
         <source>, </source>
