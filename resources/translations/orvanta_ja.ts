@@ -317,6 +317,26 @@ It may still happen: save your work.</source>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -421,10 +441,6 @@ It may still happen: save your work.</source>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -450,6 +466,10 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -705,14 +725,6 @@ The defaults are used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -774,6 +786,18 @@ The defaults are used.</source>
     </message>
     <message>
         <source>at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1004,16 +1028,18 @@ The defaults are used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1085,9 +1111,11 @@ The defaults are used.</source>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
