@@ -172,7 +172,13 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // English as the program speaks it: "31 seconds", not the source's "31 second(s)".
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/orvanta_en")));
+        QApplication::installTranslator(&m_english);
+    }
     void init()
     {
         fakes = std::make_unique<Fakes>();
@@ -539,6 +545,7 @@ private:
 
     std::unique_ptr<Fakes> fakes;
     std::unique_ptr<MainWindow> window;
+    QTranslator m_english;
 };
 
 QTEST_MAIN(MainWindowTest)
