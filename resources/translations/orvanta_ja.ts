@@ -160,7 +160,7 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Turn off the display.</source>
-        <translation>ディスプレイの電源を切ります。</translation>
+        <translation>画面の電源を切ります。</translation>
     </message>
     <message>
         <source>Add a schedule that repeats, with an action (and --force): days and a time, e.g. &quot;mon-fri 23:30&quot;, &quot;daily 7:00&quot;, &quot;sat,sun 10:00&quot;.</source>
@@ -236,7 +236,7 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Logs off the user, turns off or restarts the computer, puts it to sleep, locks the screen or turns off the display after a countdown, at a time of day or when a job is done.</source>
-        <translation>カウントダウン後、指定時刻、または作業の終了時に、ログアウト、シャットダウン、再起動、スリープ、画面のロック、ディスプレイの電源オフを行います。</translation>
+        <translation>カウントダウン後、指定時刻、または作業の終了時に、ログアウト、シャットダウン、再起動、スリープ、画面のロック、画面の電源オフを行います。</translation>
     </message>
     <message>
         <source>--when-exits needs a PID or a program name</source>
@@ -663,7 +663,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Turn off display</source>
-        <translation>ディスプレイの電源を切る</translation>
+        <translation>画面の電源を切る</translation>
     </message>
     <message>
         <source>The user was not logged off.</source>
@@ -691,7 +691,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>The display was not turned off.</source>
-        <translation>ディスプレイの電源は切れませんでした。</translation>
+        <translation>画面の電源は切れませんでした。</translation>
     </message>
     <message>
         <source>The system did not allow it (access denied).</source>
@@ -759,7 +759,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>The display will be turned off in %1</source>
-        <translation>%1後にディスプレイの電源を切ります</translation>
+        <translation>%1後に画面の電源を切ります</translation>
     </message>
     <message>
         <source>logging off</source>
@@ -787,7 +787,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>turning off the display</source>
-        <translation>ディスプレイの電源オフ</translation>
+        <translation>画面の電源オフ</translation>
     </message>
     <message>
         <source>in %1</source>
@@ -1169,7 +1169,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>This desktop offers no way to turn off the display</source>
-        <translation>このデスクトップにはディスプレイの電源を切る方法がありません</translation>
+        <translation>このデスクトップには画面の電源を切る方法がありません</translation>
     </message>
 </context>
 <context>
@@ -1384,7 +1384,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>This computer sleeps only by turning off its display (Modern Standby).</source>
-        <translation>このコンピューターはディスプレイの電源を切ることでのみスリープします (モダン スタンバイ)。</translation>
+        <translation>このコンピューターは画面の電源を切ることでのみスリープします (モダン スタンバイ)。</translation>
     </message>
     <message>
         <source>This computer cannot sleep.</source>
