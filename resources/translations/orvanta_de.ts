@@ -808,7 +808,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>%1 %2</source>
         <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
-        <translation type="unfinished">%1 um %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

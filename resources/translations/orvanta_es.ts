@@ -808,7 +808,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>%1 %2</source>
         <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
-        <translation type="unfinished">%1 a las %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -808,7 +808,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>%1 %2</source>
         <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
-        <translation type="unfinished">%1 à %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
