@@ -15,6 +15,7 @@ test_packages=(
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64 nsis zip xz-utils
     desktop-file-utils appstream librsvg2-bin icoutils python3-xlib dpkg-dev file pkg-config lintian
+    fonts-wqy-zenhei
 )
 
 packages=("${build_packages[@]}")

@@ -322,6 +322,26 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
         <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
         <translation>--in, --at, --when-… und --force brauchen eine Aktion: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock oder --display-off</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>Tage Uhrzeit</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>PID|Name</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 enthält %L2 Bytes, weit mehr als eine Einstellungsdatei dieses Programms</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 ist keine gewöhnliche Datei</translation>
     </message>
@@ -456,6 +472,10 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 ist %2 groß, weit mehr als eine Einstellungsdatei dieses Programms</translation>
     </message>
 </context>
 <context>
@@ -658,14 +678,6 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <translation>Das System hat es abgelehnt.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 Sekunde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>Der Benutzer wird in %1 abgemeldet</translation>
     </message>
@@ -784,6 +796,19 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Another action was due at the same moment and went out instead.</source>
         <translation>Eine andere Aktion war zum selben Zeitpunkt fällig und wurde stattdessen angefordert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1015,16 +1040,19 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <translation>Keine Zeitpläne.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Es gibt bereits %1 Zeitpläne.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>Es gibt keinen Zeitplan %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Entfernt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Es gibt bereits %n Zeitplan.</numerusform>
+            <numerusform>Es gibt bereits %n Zeitpläne.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1092,13 +1120,16 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <translation>%1, %2 um %3</translation>
     </message>
     <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>Es können höchstens %1 Zeitpläne gespeichert werden.</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>day and month, as QDate::toString spells them</comment>
         <translation>d. MMMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>Es kann höchstens %n Zeitplan gespeichert werden.</numerusform>
+            <numerusform>Es können höchstens %n Zeitpläne gespeichert werden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,26 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
         <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
         <translation>--in, --at, --when-… y --force requieren una acción: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock o --display-off</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>días hora</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>pid|nombre</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>porcentaje</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 ocupa %L2 bytes, mucho más que un archivo de configuración de este programa</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 no es un archivo normal</translation>
     </message>
@@ -456,6 +472,10 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 no se puede escribir: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 ocupa %2, mucho más que un archivo de configuración de este programa</translation>
     </message>
 </context>
 <context>
@@ -658,14 +678,6 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
         <translation>El sistema lo rechazó.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>La sesión del usuario se cerrará en %1</translation>
     </message>
@@ -784,6 +796,19 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>Another action was due at the same moment and went out instead.</source>
         <translation>Otra acción estaba prevista para el mismo momento y se solicitó en su lugar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1015,16 +1040,19 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
         <translation>No hay programaciones.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Ya hay %1 programaciones.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>No existe la programación %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Eliminada: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Ya hay %n programación.</numerusform>
+            <numerusform>Ya hay %n programaciones.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1092,13 +1120,16 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
         <translation>%1 %2 a las %3</translation>
     </message>
     <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>No se pueden guardar más de %1 programaciones.</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>day and month, as QDate::toString spells them</comment>
         <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>No se puede guardar más de %n programación.</numerusform>
+            <numerusform>No se pueden guardar más de %n programaciones.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

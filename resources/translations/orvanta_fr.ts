@@ -322,6 +322,26 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
         <source>--in, --at, --when-… and --force need an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
         <translation>--in, --at, --when-… et --force demandent une action&#xa0;: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock ou --display-off</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>jours heure</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>heure</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>pid|nom</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pourcentage</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 contient %L2 octets, bien plus qu’un fichier de réglages de ce programme</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 n’est pas un fichier ordinaire</translation>
     </message>
@@ -456,6 +472,10 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 occupe %2, bien plus qu’un fichier de réglages de ce programme</translation>
     </message>
 </context>
 <context>
@@ -658,14 +678,6 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <translation>Le système l’a refusé.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>L’utilisateur sera déconnecté dans %1</translation>
     </message>
@@ -784,6 +796,19 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Another action was due at the same moment and went out instead.</source>
         <translation>Une autre action était prévue au même moment et a été demandée à sa place.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1015,16 +1040,19 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <translation>Aucune planification.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Il y a déjà %1 planifications.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>Il n’y a pas de planification %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Supprimée&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Il y a déjà %n planification.</numerusform>
+            <numerusform>Il y a déjà %n planifications.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1092,13 +1120,16 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <translation>%1 %2 à %3</translation>
     </message>
     <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>Impossible de conserver plus de %1 planifications.</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>day and month, as QDate::toString spells them</comment>
         <translation>d MMMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>Impossible de conserver plus de %n planification.</numerusform>
+            <numerusform>Impossible de conserver plus de %n planifications.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ struct Options
         QStringLiteral("schedule"),
         CommandLine::tr("Add a schedule that repeats, with an action (and --force): days and "
                         "a time, e.g. \"mon-fri 23:30\", \"daily 7:00\", \"sat,sun 10:00\"."),
-        QStringLiteral("days time")};
+        CommandLine::tr("days time")};
     QCommandLineOption schedules{QStringLiteral("schedules"),
                                  CommandLine::tr("List the schedules, numbered.")};
     QCommandLineOption scheduleOn{QStringLiteral("schedule-on"),
@@ -52,24 +52,24 @@ struct Options
                              CommandLine::tr("Do not let other programs hold the action up.")};
     QCommandLineOption in{QStringLiteral("in"),
                           CommandLine::tr("Count down H:MM:SS, or a number of minutes."),
-                          QStringLiteral("time")};
+                          CommandLine::tr("time")};
     QCommandLineOption at{QStringLiteral("at"),
                           CommandLine::tr("Wait for the time of day HH:MM[:SS]."),
-                          QStringLiteral("time")};
+                          CommandLine::tr("time")};
     QCommandLineOption whenExits{
         QStringLiteral("when-exits"),
         CommandLine::tr("Act when the program of that PID, or every program of that name, has "
                         "ended (may be given more than once)."),
-        QStringLiteral("pid|name")};
+        CommandLine::tr("pid|name")};
     QCommandLineOption whenQuiet{
         QStringLiteral("when-quiet"),
         CommandLine::tr("Act when CPU, disk and network use have stayed low for that many "
                         "minutes."),
-        QStringLiteral("minutes")};
+        CommandLine::tr("minutes")};
     QCommandLineOption cpu{
         QStringLiteral("cpu"),
         CommandLine::tr("With --when-quiet: CPU use of the busiest CPU below this (default 25)."),
-        QStringLiteral("percent")};
+        CommandLine::tr("percent")};
     QCommandLineOption disk{
         QStringLiteral("disk"),
         CommandLine::tr("With --when-quiet: reads and writes of the busiest disk below this "
@@ -82,7 +82,7 @@ struct Options
     QCommandLineOption whenIdle{
         QStringLiteral("when-idle"),
         CommandLine::tr("Act when nobody has used keyboard or mouse for that many minutes."),
-        QStringLiteral("minutes")};
+        CommandLine::tr("minutes")};
     QCommandLineOption cancel{QStringLiteral("cancel"),
                               CommandLine::tr("Disarm the running Orvanta, if one runs.")};
     QCommandLineOption show{QStringLiteral("show"),

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <climits>
+
 namespace PowerTexts {
 
 namespace {
@@ -146,8 +148,9 @@ QString refusalMessage(Action action, const PowerResult &result)
 
 QString warningText(Action action, qint64 secondsLeft)
 {
+    //: What follows "in" in "The computer will be turned off in %1"
     const QString seconds =
-        secondsLeft == 1 ? Power::tr("1 second") : Power::tr("%1 seconds").arg(secondsLeft);
+        Power::tr("%n second(s)", nullptr, int(qBound(qint64(0), secondsLeft, qint64(INT_MAX))));
     switch (action) {
     case Action::LogOff:
         return Power::tr("The user will be logged off in %1").arg(seconds);
@@ -204,7 +207,8 @@ QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targe
                         clock(secondsLeft / 3600, secondsLeft / 60 % 60, secondsLeft % 60, 1))
                   : Power::tr("at %1").arg(
                         clock(targetTime / 10000, targetTime / 100 % 100, targetTime % 100, 2));
-    return QStringLiteral("%1 %2").arg(doing, when);
+    return Power::tr("%1 %2", "what is done, and when: \"turning off\", \"in 0:05:00\"")
+        .arg(doing, when);
 }
 
 } // namespace PowerTexts

@@ -53,8 +53,8 @@ CommandOutcome apply(std::vector<StoredSchedule> &schedules, const ScheduleEdit 
     }
     case ScheduleEdit::Kind::Add: {
         if (schedules.size() >= std::size_t(ScheduleRules::MaximumCount))
-            return {Kind::Refused, ScheduleEditTexts::tr("There are %1 schedules already.")
-                                       .arg(ScheduleRules::MaximumCount)};
+            return {Kind::Refused, ScheduleEditTexts::tr("There are %n schedule(s) already.",
+                                                         nullptr, ScheduleRules::MaximumCount)};
         ScheduleRule base;
         base.action = edit.action;
         base.force = edit.force;

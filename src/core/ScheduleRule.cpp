@@ -336,7 +336,8 @@ std::vector<StoredSchedule> load(SettingsStore &store)
 bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString *error)
 {
     if (schedules.size() > std::size_t(MaximumCount)) {
-        *error = ScheduleTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
+        *error =
+            ScheduleTexts::tr("No more than %n schedule(s) can be kept.", nullptr, MaximumCount);
         return false;
     }
     std::vector<bool> taken(MaximumCount, false);
@@ -363,8 +364,8 @@ bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString 
             while (free < MaximumCount && taken[std::size_t(free)])
                 ++free;
             if (free == MaximumCount) {
-                *error =
-                    ScheduleTexts::tr("No more than %1 schedules can be kept.").arg(MaximumCount);
+                *error = ScheduleTexts::tr("No more than %n schedule(s) can be kept.", nullptr,
+                                           MaximumCount);
                 return false;
             }
             schedule.key = free;

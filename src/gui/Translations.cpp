@@ -27,11 +27,14 @@ void installTranslations(QCoreApplication &app)
     for (const QString &name : QLocale().uiLanguages()) {
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
-            return;
+            break;
         if (install(app, language, QStringLiteral("orvanta"), QStringLiteral(":/i18n"))) {
             install(app, language, QStringLiteral("qtbase"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return;
         }
     }
+    // English, asked for or as the fallback, has a file too: the forms of the texts a number
+    // decides ("%n second(s)").
+    install(app, QLocale(QLocale::English), QStringLiteral("orvanta"), QStringLiteral(":/i18n"));
 }

@@ -16,8 +16,10 @@
 #include "gui/AboutDialog.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
+#include "gui/SchedulesDialog.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayController.h"
+#include "gui/WaitDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,6 +30,7 @@
 #include <QListWidget>
 #include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
@@ -169,7 +172,13 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // English as the program speaks it: "31 seconds", not the source's "31 second(s)".
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/orvanta_en")));
+        QApplication::installTranslator(&m_english);
+    }
     void init()
     {
         fakes = std::make_unique<Fakes>();
@@ -426,7 +435,8 @@ private slots:
     {
         QTest::addColumn<int>("pointSize");
         QTest::addColumn<QString>("language");
-        for (const char *language : {"en", "de", "fr", "es"})
+        for (const char *language :
+             {"en", "de", "fr", "es", "zh_CN", "ru", "pt_BR", "ja", "ko", "pl", "tr"})
             for (int pt : {9, 12, 16})
                 QTest::addRow("%s %d pt", language, pt) << pt << QString::fromLatin1(language);
     }
@@ -434,24 +444,31 @@ private slots:
     {
         QFETCH(int, pointSize);
         QFETCH(QString, language);
-        // The translations as the program embeds them; English is the source text.
+        // The translations as the program embeds them; English has its plural forms only.
         QTranslator translator;
-        const bool english = language == QLatin1String("en");
-        QVERIFY(english || translator.load(QStringLiteral(":/i18n/orvanta_") + language));
+        QVERIFY(translator.load(QStringLiteral(":/i18n/orvanta_") + language));
         QApplication::installTranslator(&translator);
         QFont font;
         font.setPointSize(pointSize);
         QApplication::setFont(font);
         Fakes fakes;
+        fakes.stored = {{"TimeSetting", "1"}, {"CountDown2", "30"}};
         MainWindow main(fakes.services());
         main.start();
+        main.findChild<QAbstractButton *>(QStringLiteral("startButton"))->click(); // the warning
         AboutDialog about(&main, fakes, fakes);
+        // The dialogs, shown so that their layouts set their geometry; the window owns them.
+        for (auto kind :
+             {WaitOrder::Kind::ProgramEnd, WaitOrder::Kind::Quiet, WaitOrder::Kind::Idle})
+            (new WaitDialog(kind, {}, {}, Qt::CaseSensitive, &main))->show();
+        (new SchedulesDialog(&main))->show();
+        (new ScheduleEditor({}, {}, &main))->show();
         // Loaded and found under the windows' contexts, or the rows below check English again.
         auto *timeFrame = main.findChild<QGroupBox *>(QStringLiteral("timeFrame"));
-        QCOMPARE(timeFrame->title() == QLatin1String("Time settings"), english);
+        QCOMPARE(timeFrame->title() == QLatin1String("Time settings"), language == "en");
         for (QWidget *w : {static_cast<QWidget *>(&main), static_cast<QWidget *>(&about)})
             for (QWidget *child : w->findChildren<QWidget *>()) {
-                // A window of its own, laid out when it is shown (the warning).
+                // A window of its own, laid out when it is shown (the warning, the dialogs).
                 if (child->window() != w && !child->window()->isVisible())
                     continue;
                 QSize need;
@@ -464,8 +481,17 @@ private slots:
                 else if (auto *box = qobject_cast<QGroupBox *>(child))
                     need = QSize(box->fontMetrics().horizontalAdvance(box->title()), 0);
                 QVERIFY2(need.width() <= child->width() && need.height() <= child->height(),
-                         qPrintable(child->objectName()));
+                         qPrintable(child->objectName() + u' ' + child->window()->objectName()));
             }
+        QVERIFY(main.findChild<QWidget *>(QStringLiteral("warningWindow"))->isVisible());
+        // Every menu title inside the bar, clear of the schedules' note in its corner (none
+        // pushed behind the extension button).
+        const QMenuBar *bar = main.menuBar();
+        const QWidget *corner = bar->cornerWidget(Qt::TopRightCorner);
+        for (QAction *menu : bar->actions())
+            QVERIFY(bar->rect().contains(bar->actionGeometry(menu)) &&
+                    !(corner && corner->isVisible() &&
+                      corner->geometry().intersects(bar->actionGeometry(menu))));
     }
 
     // A blue link and black text on the default palette, every text at 4.5 : 1 or more on a
@@ -519,6 +545,7 @@ private:
 
     std::unique_ptr<Fakes> fakes;
     std::unique_ptr<MainWindow> window;
+    QTranslator m_english;
 };
 
 QTEST_MAIN(MainWindowTest)

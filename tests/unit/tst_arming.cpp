@@ -179,7 +179,7 @@ private slots:
         QVERIFY(arming.armWhen(Action::PowerOff, false,
                                new IdleCondition(5 * 60 * 1000, std::move(source), m_clock), &why));
         QCOMPARE(arming.state(), ArmingController::State::Armed);
-        QCOMPARE(fakes.shown, QStringList{"The computer will be turned off in 60 seconds"});
+        QCOMPARE(fakes.shown, QStringList{"The computer will be turned off in 60 second(s)"});
         QCOMPARE(fakes.captions, QStringList{"Start the wait again"});
         QSignalSpy withdrawn(&arming, &ArmingController::warningWithdrawn);
         m_clock.advance(59300);
@@ -218,9 +218,9 @@ private slots:
         for (const char *column : {"schedules", "hand", "steps", "log"})
             QTest::addColumn<QString>(column);
         const QString sleep = "daily 14:31|3|0|on";
-        const QString off = "warning: The computer will be turned off in 60 seconds";
-        const QString both = "warning: %1 in 60 seconds / The computer will go to sleep in 60 "
-                             "seconds, ";
+        const QString off = "warning: The computer will be turned off in 60 second(s)";
+        const QString both = "warning: %1 in 60 second(s) / The computer will go to sleep in 60 "
+                             "second(s), ";
         QTest::newRow("--cancel in a schedule's warning minute")
             << "daily 14:31|1|0|on"
             << ""
@@ -230,7 +230,7 @@ private slots:
         QTest::newRow("same action, same moment: asked for once")
             << sleep << "--sleep --in 0:01:09"
             << "+75"
-            << "warning: The computer will go to sleep in 60 seconds, " +
+            << "warning: The computer will go to sleep in 60 second(s), " +
                    both.arg("The computer will go to sleep") +
                    "said: Sleep was due at the same moment twice: it was asked for once., request "
                    "sleep";
@@ -317,11 +317,11 @@ private slots:
         QSignalSpy instead(&service, &ArmingService::present);
         QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "1", "29"}, {}}));
         m_clock.advance(30000);
-        QCOMPARE(fakes.shown, QStringList{"The computer will be restarted in 60 seconds"});
+        QCOMPARE(fakes.shown, QStringList{"The computer will be restarted in 60 second(s)"});
         m_clock.advance(3000); // a server that takes three seconds to say no
         fakes.shownDone(false);
         QCOMPARE(instead.takeFirst()[0].toString(),
-                 QStringLiteral("The computer will be restarted in 57 seconds"));
+                 QStringLiteral("The computer will be restarted in 57 second(s)"));
         QVERIFY(arming.stop());
         fakes.answerAtOnce = true;
         QVERIFY(arming.arm({Action::Restart, false, TimeMode::Countdown, {"0", "0", "30"}, {}}));

@@ -13,6 +13,9 @@ if [ ! -f "$prefix/.orvanta-ready" ]; then
     env -u DISPLAY -u WAYLAND_DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all \
         WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
     WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
+    # A CJK font among the prefix's own, as Chinese, Japanese and Korean Windows have.
+    cjk=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc
+    [ ! -f "$cjk" ] || cp "$cjk" "$prefix/drive_c/windows/Fonts/"
     touch "$prefix/.orvanta-ready"
 fi
 cmp -s "$recorder" "$boot" || cp "$recorder" "$boot"

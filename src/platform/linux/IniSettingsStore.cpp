@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -35,10 +36,9 @@ bool readText(const QString &path, QByteArray *text, QString *error)
     if (!info.exists())
         return true;
     const auto tooLarge = [&](qint64 size) {
-        *error = IniSettingsStore::tr("%1 holds %L2 bytes, far more than a settings file of this "
+        *error = IniSettingsStore::tr("%1 holds %2, far more than a settings file of this "
                                       "program")
-                     .arg(native(path))
-                     .arg(size);
+                     .arg(native(path), QLocale().formattedDataSize(size));
         return false;
     };
     if (!info.isFile()) {
