@@ -322,6 +322,26 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1: to nie jest godzina od 0:00:01 do 23:59:59</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>dni godzina</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>godzina</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>pid|nazwa</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuty</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>procent</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 ma %L2 bajtów, znacznie więcej niż plik ustawień tego programu</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
@@ -456,6 +472,10 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 zajmuje %2 — znacznie więcej niż plik ustawień tego programu</translation>
     </message>
 </context>
 <context>
@@ -714,14 +734,6 @@ Użyto wartości domyślnych.</translation>
         <translation>System odmówił.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 s</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>Użytkownik zostanie wylogowany za %1</translation>
     </message>
@@ -784,6 +796,20 @@ Użyto wartości domyślnych.</translation>
     <message>
         <source>at %1</source>
         <translation>o %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1017,16 +1043,20 @@ Użyto wartości domyślnych.</translation>
         <translation>Brak harmonogramów.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Liczba harmonogramów osiągnęła już %1.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>Nie ma harmonogramu %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Usunięto: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Istnieje już %n harmonogram.</numerusform>
+            <numerusform>Istnieją już %n harmonogramy.</numerusform>
+            <numerusform>Istnieje już %n harmonogramów.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1098,9 +1128,13 @@ Użyto wartości domyślnych.</translation>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>„%1” nie jest godziną: użyj godzin od 0 do 23 i minut od 00 do 59, np. 23:30</translation>
     </message>
-    <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>Można przechowywać najwyżej %1 harmonogramów.</translation>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>Można przechowywać najwyżej %n harmonogram.</numerusform>
+            <numerusform>Można przechowywać najwyżej %n harmonogramy.</numerusform>
+            <numerusform>Można przechowywać najwyżej %n harmonogramów.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

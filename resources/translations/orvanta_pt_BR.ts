@@ -322,6 +322,26 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1: não é um horário de 0:00:01 a 23:59:59</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>dias hora</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>pid|nome</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>porcentagem</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 tem %L2 bytes, muito mais do que um arquivo de configurações deste programa</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 não é um arquivo comum</translation>
     </message>
@@ -456,6 +472,10 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 ocupa %2, muito mais que um arquivo de configurações deste programa</translation>
     </message>
 </context>
 <context>
@@ -714,14 +734,6 @@ Serão usados os valores padrão.</translation>
         <translation>O sistema recusou.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>A sessão do usuário será encerrada em %1</translation>
     </message>
@@ -784,6 +796,19 @@ Serão usados os valores padrão.</translation>
     <message>
         <source>at %1</source>
         <translation>às %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1015,16 +1040,19 @@ Serão usados os valores padrão.</translation>
         <translation>Nenhum agendamento.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Já existem %1 agendamentos.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>Não existe o agendamento %1.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Removido: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Já existe %n agendamento.</numerusform>
+            <numerusform>Já existem %n agendamentos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1096,9 +1124,12 @@ Serão usados os valores padrão.</translation>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>“%1” não é um horário: use horas de 0 a 23 e minutos de 00 a 59, como em 23:30</translation>
     </message>
-    <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>Não é possível manter mais de %1 agendamentos.</translation>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>Não é possível manter mais de %n agendamento.</numerusform>
+            <numerusform>Não é possível manter mais de %n agendamentos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

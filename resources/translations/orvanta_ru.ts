@@ -322,6 +322,26 @@ It may still happen: save your work.</source>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1: не время суток от 0:00:01 до 23:59:59</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>дни время</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>время</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>pid|имя</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>минуты</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>проценты</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ It may still happen: save your work.</source>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 занимает %L2 байт — гораздо больше, чем файл настроек этой программы</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 не является обычным файлом</translation>
     </message>
@@ -456,6 +472,10 @@ It may still happen: save your work.</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 занимает %2 — гораздо больше, чем файл настроек этой программы</translation>
     </message>
 </context>
 <context>
@@ -714,14 +734,6 @@ The defaults are used.</source>
         <translation>Система отказала.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 сек.</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 сек.</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>Сеанс пользователя будет завершён через %1</translation>
     </message>
@@ -784,6 +796,20 @@ The defaults are used.</source>
     <message>
         <source>at %1</source>
         <translation>в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n секунду</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1017,16 +1043,20 @@ The defaults are used.</source>
         <translation>Расписаний нет.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Расписаний уже %1.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>Расписания %1 нет.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Удалено: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Уже есть %n расписание.</numerusform>
+            <numerusform>Уже есть %n расписания.</numerusform>
+            <numerusform>Уже есть %n расписаний.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1098,9 +1128,13 @@ The defaults are used.</source>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>«%1» — не время суток: используйте часы от 0 до 23 и минуты от 00 до 59, например 23:30</translation>
     </message>
-    <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>Можно хранить не более %1 расписаний.</translation>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>Можно хранить не более %n расписания.</numerusform>
+            <numerusform>Можно хранить не более %n расписаний.</numerusform>
+            <numerusform>Можно хранить не более %n расписаний.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

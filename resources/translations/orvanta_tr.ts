@@ -322,6 +322,26 @@ It may still happen: save your work.</source>
         <source>--at %1: not a time of day from 0:00:01 to 23:59:59</source>
         <translation>--at %1: 0:00:01 ile 23:59:59 arasında bir saat değil</translation>
     </message>
+    <message>
+        <source>days time</source>
+        <translation>günler saat</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>saat</translation>
+    </message>
+    <message>
+        <source>pid|name</source>
+        <translation>pid|ad</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>dakika</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>yüzde</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -426,10 +446,6 @@ It may still happen: save your work.</source>
 <context>
     <name>IniSettingsStore</name>
     <message>
-        <source>%1 holds %L2 bytes, far more than a settings file of this program</source>
-        <translation>%1 %L2 bayt içeriyor, bu programın bir ayar dosyasından çok daha fazla</translation>
-    </message>
-    <message>
         <source>%1 is not a regular file</source>
         <translation>%1 normal bir dosya değil</translation>
     </message>
@@ -456,6 +472,10 @@ It may still happen: save your work.</source>
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, far more than a settings file of this program</source>
+        <translation>%1 %2 boyutunda; bu programın bir ayar dosyası için çok fazla</translation>
     </message>
 </context>
 <context>
@@ -714,14 +734,6 @@ Varsayılan değerler kullanılıyor.</translation>
         <translation>Sistem bunu reddetti.</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 saniye</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 saniye</translation>
-    </message>
-    <message>
         <source>The user will be logged off in %1</source>
         <translation>Kullanıcının oturumu %1 sonra kapatılacak</translation>
     </message>
@@ -784,6 +796,18 @@ Varsayılan değerler kullanılıyor.</translation>
     <message>
         <source>at %1</source>
         <translation>saat %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>What follows &quot;in&quot; in &quot;The computer will be turned off in %1&quot;</extracomment>
+        <translation>
+            <numerusform>%n saniye</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1013,16 +1037,18 @@ Varsayılan değerler kullanılıyor.</translation>
         <translation>Zamanlama yok.</translation>
     </message>
     <message>
-        <source>There are %1 schedules already.</source>
-        <translation>Zaten %1 zamanlama var.</translation>
-    </message>
-    <message>
         <source>There is no schedule %1.</source>
         <translation>%1 numaralı zamanlama yok.</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <translation>Kaldırıldı: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n schedule(s) already.</source>
+        <translation>
+            <numerusform>Zaten %n zamanlama var.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1094,9 +1120,11 @@ Varsayılan değerler kullanılıyor.</translation>
         <source>&quot;%1&quot; is no time of day: use hours 0 to 23 and minutes 00 to 59, as in 23:30</source>
         <translation>“%1” bir saat değil: 0 ile 23 arası saatler ve 00 ile 59 arası dakikalar kullanın, ör. 23:30</translation>
     </message>
-    <message>
-        <source>No more than %1 schedules can be kept.</source>
-        <translation>En fazla %1 zamanlama saklanabilir.</translation>
+    <message numerus="yes">
+        <source>No more than %n schedule(s) can be kept.</source>
+        <translation>
+            <numerusform>En fazla %n zamanlama tutulabilir.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
