@@ -27,8 +27,11 @@ private slots:
         QTest::addColumn<QString>("holder");
         const QString gnome = "Inhibit susu Orvanta 0 An action is armed for later 4";
         const QStringList request{"CanSuspend", "SuspendWithFlags t 0"};
-        QTest::newRow("GNOME") << QStringList{} << true
-                               << QStringList{gnome, "Uninhibit u 7"} + request
+        // The request waits for the answer, given once the session manager has let go of
+        // its own sleep lock.
+        QTest::newRow("GNOME") << QStringList{"Uninhibit=late"} << true
+                               << QStringList{gnome, "Uninhibit u 7", "Uninhibit answered"} +
+                                      request
                                << "GNOME session manager";
         QTest::newRow("KDE or Xfce")
             << QStringList{"absent=gnome", "pm"} << true
@@ -45,8 +48,9 @@ private slots:
         QTest::newRow("stopped") << QStringList{} << false << QStringList{gnome, "Uninhibit u 7"}
                                  << "GNOME session manager";
         // Stopped before the answer came: let go as soon as it comes.
-        QTest::newRow("answered late") << QStringList{"Inhibit=late"} << false
-                                       << QStringList{gnome, "Uninhibit u 7"} << QString();
+        QTest::newRow("answered late")
+            << QStringList{"Inhibit=late"} << false
+            << QStringList{gnome, "Inhibit answered", "Uninhibit u 7"} << QString();
     }
     void hold()
     {
@@ -62,7 +66,7 @@ private slots:
             return QDBusConnection::connectToBus(address, address);
         };
         DBusPowerRequester power(bus(m_buses.addresses[0]), bus(m_buses.addresses[1]), QString());
-        DBusAwakeHold awake(bus(m_buses.addresses[0]), bus(m_buses.addresses[1]), 1000);
+        DBusAwakeHold awake(bus(m_buses.addresses[0]), bus(m_buses.addresses[1]));
         ManualClock clock;
         ArmingService::Seams seams;
         seams.clock = &clock;
@@ -70,14 +74,23 @@ private slots:
         seams.awake = &awake;
         ArmingService service(seams);
         service.setWarningEnabled(false);
-        QVERIFY(service.hand().arm({Action::Sleep, false, TimeMode::Countdown, {"0", "0", "5"}}));
+        QVERIFY(
+            service.hand().arm({Action::Sleep, false, TimeMode::Countdown, {"0", "0", "5"}, {}}));
         QTRY_COMPARE(awake.holder(), holder);
         if (due)
-            clock.advance(5000);
+            clock.advance(6000);
         else
             service.stopAll();
-        QStringList lines;
-        QTRY_VERIFY_WITH_TIMEOUT((lines += mocks.lines()).size() >= seen.size(), 4000);
+        // Read as it comes, the event loop running: the request waits for answers.
+        QString out;
+        const auto seenSoFar = [&] {
+            out += QString::fromUtf8(mocks.readAllStandardOutput());
+            return out.count(u'\n');
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(seenSoFar() >= seen.size(), qPrintable(out), 4000);
+        QTest::qWait(300); // and nothing more meanwhile
+        seenSoFar();
+        const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), seen.size());
         for (qsizetype i = 0; i < seen.size(); ++i)
             QVERIFY2(lines[i].startsWith(seen[i]), qPrintable(lines.join(" | ")));

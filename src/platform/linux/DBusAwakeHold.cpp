@@ -34,6 +34,7 @@ const char *const PortalRequest = "org.freedesktop.portal.Request";
 
 // The session manager's and the portal's flag for the automatic suspend, and nothing else.
 constexpr uint SuspendFlag = 4;
+constexpr int TakeBoundMs = 25000;
 
 QDBusMessage callTo(const Address &to, const QString &path, const char *method)
 {
@@ -72,8 +73,8 @@ bool isUint(const QVariant &value)
 
 } // namespace
 
-DBusAwakeHold::DBusAwakeHold(QDBusConnection systemBus, QDBusConnection sessionBus, int boundMs)
-    : m_system(std::move(systemBus)), m_session(std::move(sessionBus)), m_boundMs(boundMs),
+DBusAwakeHold::DBusAwakeHold(QDBusConnection systemBus, QDBusConnection sessionBus, int letGoMs)
+    : m_system(std::move(systemBus)), m_session(std::move(sessionBus)), m_letGoMs(letGoMs),
       m_portalTimer(new QTimer(this))
 {
     m_portalTimer->setSingleShot(true);
@@ -166,7 +167,7 @@ void DBusAwakeHold::take(Source source)
     case Source::None:
         return;
     }
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, m_boundMs), this);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, TakeBoundMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, source, attempt] {
         watcher->deleteLater();
         if (attempt != m_attempt || m_phase != Phase::Taking)
@@ -198,7 +199,7 @@ void DBusAwakeHold::taken(Source source, const QDBusMessage &reply)
         }
         // Held only once the request's answer says so.
         m_portalRequest = qvariant_cast<QDBusObjectPath>(value).path();
-        m_portalTimer->start(m_boundMs);
+        m_portalTimer->start(TakeBoundMs);
         return;
     case Source::Logind:
         m_descriptor = qvariant_cast<QDBusUnixFileDescriptor>(value);
@@ -296,7 +297,7 @@ void DBusAwakeHold::letGo()
     }
     // Whatever the answer: an error means nothing is held there either. The request waits
     // for it: the session manager lets go of its own system lock before it answers.
-    auto *watcher = new QDBusPendingCallWatcher(m_session.asyncCall(letGoCall(), m_boundMs), this);
+    auto *watcher = new QDBusPendingCallWatcher(m_session.asyncCall(letGoCall(), m_letGoMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         watcher->deleteLater();
         letGone();

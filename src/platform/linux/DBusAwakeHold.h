@@ -28,7 +28,10 @@ class DBusAwakeHold final : public AwakeHold
 {
     Q_OBJECT
 public:
-    DBusAwakeHold(QDBusConnection systemBus, QDBusConnection sessionBus, int boundMs = 3000);
+    // `letGoMs` bounds the wait for a service's answer to letting go, which the request
+    // waits for. Taking is bounded by the bus's usual 25 s: a late answer must still be
+    // seen, or what it holds could not be let go.
+    DBusAwakeHold(QDBusConnection systemBus, QDBusConnection sessionBus, int letGoMs = 3000);
     ~DBusAwakeHold() override;
 
     void hold(const QString &reason) override;
@@ -66,7 +69,7 @@ private:
     };
     QDBusConnection m_system;
     QDBusConnection m_session;
-    int m_boundMs;
+    int m_letGoMs;
     Phase m_phase = Phase::Idle;
     bool m_wanted = false;
     QString m_reason;
