@@ -135,7 +135,9 @@ void DBusAwakeHold::take(Source source)
     const quint64 attempt = ++m_attempt;
     QDBusConnection &bus = source == Source::Logind ? m_system : m_session;
     if (!bus.isConnected()) {
-        failed(source, QStringLiteral("no bus"));
+        failed(source, source == Source::Logind
+                           ? QStringLiteral("the system bus cannot be reached")
+                           : QStringLiteral("the session bus cannot be reached"));
         return;
     }
     QDBusMessage call;
