@@ -125,15 +125,9 @@ private slots:
     void save()
     {
         MemoryStore store;
-        QVERIFY(Settings::save(store,
-                               {std::nullopt,
-                                Qt::Unchecked,
-                                std::nullopt,
-                                {"1", "2", "3"},
-                                {"4", "5", "6"},
-                                true,
-                                false},
-                               nullptr));
+        const Choices choices{std::nullopt,    Qt::Unchecked, std::nullopt, {"1", "2", "3"},
+                              {"4", "5", "6"}, true,          false};
+        QVERIFY(Settings::save(store, choices, nullptr));
         QCOMPARE(store.saved,
                  (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2", "Time1=5",
                               "CountDown2=3", "Time2=6", "Warning=1", "KeepAwake=0"}));

@@ -109,9 +109,21 @@ void DBusAwakeHold::release(std::function<void()> released)
         return;
     }
     m_released.push_back(std::move(released));
-    // One on its way is let go when it comes (taken()).
     if (m_phase == Phase::Held)
         letGo();
+    // One on its way is let go when it comes (taken()); a service slow to answer keeps
+    // nobody waiting longer than letting go would.
+    if (m_phase == Phase::Taking)
+        QTimer::singleShot(m_letGoMs, this, [this] {
+            if (m_phase == Phase::Taking)
+                runReleased();
+        });
+}
+
+void DBusAwakeHold::runReleased()
+{
+    for (const auto &released : std::exchange(m_released, {}))
+        released();
 }
 
 QString DBusAwakeHold::holder() const
@@ -259,8 +271,7 @@ void DBusAwakeHold::failed(Source source, const QString &why)
         m_problem = m_failures.join(QStringLiteral("; "));
         emit changed();
     }
-    for (const auto &released : std::exchange(m_released, {}))
-        released();
+    runReleased();
 }
 
 QDBusMessage DBusAwakeHold::letGoCall() const

@@ -57,6 +57,7 @@ private:
     void failed(Source source, const QString &why);
     void letGo();
     void letGone();
+    void runReleased();
     QDBusMessage letGoCall() const;
     QString portalRequestPath(const QString &token) const;
 
