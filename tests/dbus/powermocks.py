@@ -4,7 +4,7 @@
 Usage: powermocks.py SYSTEM_ADDRESS SESSION_ADDRESS [RULE...]
 RULE: absent=gnome,logind (either or both), inhibitors=held (a few, of both modes and
 kinds), pm (the freedesktop power management's Inhibit), portal=refuse (the portal answers
-Inhibit with a failure), or Method=silent | Method=late (answered after a second, and said so) |
+Inhibit with a failure), or Method=silent | Method=late (answered after a second; said so for the inhibitors) |
 Method=ERROR.NAME | Method=WORD (a Can* answer). logind's Inhibit hands out a pipe's end and
 says "idle lock closed" when it is closed."""
 import os
@@ -52,7 +52,8 @@ def answer(conn, msg):
         reply = low.MethodReturnMessage(msg)
         if msg.get_member() == 'Inhibit':
             reply.append(dbus.UInt32(7), signature='u')
-        GLib.timeout_add(1000, lambda: print(msg.get_member(), 'answered', flush=True) or
+        said = msg.get_member() in ('Inhibit', 'Uninhibit') and msg.get_member() + ' answered'
+        GLib.timeout_add(1000, lambda: said and print(said, flush=True) or
                          conn.send_message(reply) and False)
     elif rule and rule != 'silent':
         reply = low.MethodReturnMessage(msg)

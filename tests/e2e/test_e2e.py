@@ -181,7 +181,8 @@ def waits(desk, binary):
     program = desk.start_program(binary, args=["--poweroff", "--when-exits", job.split("/")[-1]])
     frame = h.find(h.accessible_app(program.pid), "frame")
     for again in (True, False):  # the loop's next job keeps it waiting
-        h.find(frame, "label", f"{job.split('/')[-1]} ({run.pid}) still running", timeout=10)
+        h.find(frame, "label", f"{job.split('/')[-1]} ({run.pid}) still running\n"
+               "The computer is kept awake until then.", timeout=10)
         run.stdin.close()
         run.wait()
         ended = time.time()
