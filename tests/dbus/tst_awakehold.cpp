@@ -45,6 +45,9 @@ private slots:
             << QStringList{"Inhibit sua{sv} 4", "Inhibit ssss idle Orvanta", "idle lock closed"} +
                    request
             << "logind's idle lock";
+        // Not asked for (read by the test, not the mocks): nothing held, a wait aside.
+        QTest::newRow("countdown not kept awake")
+            << QStringList{"keepAwake=off"} << true << request << QString();
         QTest::newRow("stopped") << QStringList{} << false << QStringList{gnome, "Uninhibit u 7"}
                                  << "GNOME session manager";
         // Stopped before the answer came: let go as soon as it comes.
@@ -74,6 +77,7 @@ private slots:
         seams.awake = &awake;
         ArmingService service(seams);
         service.setWarningEnabled(false);
+        service.setKeepAwake(!rules.contains("keepAwake=off"));
         QVERIFY(
             service.hand().arm({Action::Sleep, false, TimeMode::Countdown, {"0", "0", "5"}, {}}));
         QTRY_COMPARE(awake.holder(), holder);
