@@ -2,6 +2,7 @@
 #include "core/AppInfo.h"
 #include "core/ArmingService.h"
 #include "core/Autostart.h"
+#include "core/AwakeHold.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
 #include "core/Log.h"
@@ -171,13 +172,29 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
     return window.apply(command);
 }
 
+// The last line of --check: what keeps the computer awake while armed, found by taking the
+// hold and letting it go at once.
+void printAwakeHold(AwakeHold &awake)
+{
+    QObject::connect(&awake, &AwakeHold::changed, &awake, [&awake] {
+        if (awake.holder().isEmpty() && awake.problem().isEmpty())
+            return;
+        printLines(QCoreApplication::translate("main", "Keep awake: %1")
+                       .arg(awake.problem().isEmpty() ? awake.holder()
+                                                      : QStringLiteral("no: ") + awake.problem()));
+        QObject::disconnect(&awake, &AwakeHold::changed, nullptr, nullptr);
+        awake.release([] { QCoreApplication::exit(Done); });
+    });
+    awake.hold(QCoreApplication::translate("main", "Checking what keeps the computer awake"));
+}
+
 // --check: what the system says it can carry out now, one action a line, on standard
 // output; a script reads "yes" or "no" after the option's name.
-int printCapabilities(PowerRequester &power)
+int printCapabilities(PowerRequester &power, AwakeHold &awake)
 {
     // Asked from inside the event loop: an answer given at once must still end it.
-    QTimer::singleShot(0, [&power] {
-        power.probe([](const Capabilities &capabilities) {
+    QTimer::singleShot(0, [&power, &awake] {
+        power.probe([&awake](const Capabilities &capabilities) {
             QString text;
             for (Action action : AllActions) {
                 const Capability &c = capabilities[static_cast<std::size_t>(action)];
@@ -188,7 +205,7 @@ int printCapabilities(PowerRequester &power)
                                         : QStringLiteral("no: ") + c.reason);
             }
             printLines(text.chopped(1));
-            QCoreApplication::exit(Done);
+            printAwakeHold(awake);
         });
     });
     return QCoreApplication::exec();
@@ -229,7 +246,7 @@ int main(int argc, char *argv[])
         return refuse(command.error);
     // Answered by this process, whether or not another one runs: the system is the same.
     if (command.check)
-        return printCapabilities(*Platform::makePowerRequester());
+        return printCapabilities(*Platform::makePowerRequester(), *Platform::makeAwakeHold());
 
     // One instance a user: decided before any window exists.
     const QString privateFolder = SingleInstance::defaultLockDirectory();
@@ -287,6 +304,7 @@ int main(int argc, char *argv[])
     // Which sources of idleness this session has is known before anybody asks for a wait.
     waitSources->probe();
     Waits waits(*waitSources, *clock);
+    const auto awake = Platform::makeAwakeHold();
 
     ArmingService::Seams seams;
     seams.clock = clock.get();
@@ -295,6 +313,7 @@ int main(int argc, char *argv[])
     seams.schedules = scheduleStore.get();
     seams.autostart = autostart.get();
     seams.waits = &waits;
+    seams.awake = awake.get();
     ArmingService arming(seams);
 
     MainWindowServices services;

@@ -2,6 +2,7 @@
 
 #include "core/ArmedTime.h"
 #include "core/Autostart.h"
+#include "core/AwakeHold.h"
 #include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
@@ -45,6 +46,15 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
         connect(m_seams.notifier, &Notifier::postponeRequested, this, [this] { postponeWarned(); });
         connect(m_seams.notifier, &Notifier::cancelRequested, this, &ArmingService::cancelWarned);
     }
+    if (m_seams.awake) {
+        for (ArmingController *controller : {m_hand, m_scheduled})
+            connect(controller, &ArmingController::stateChanged, this, &ArmingService::updateAwake);
+        connect(m_seams.awake, &AwakeHold::changed, this, &ArmingService::awakeChanged);
+        // The request leaves only once the hold is let go: a desktop that turns it into a
+        // sleep lock of its own would otherwise refuse the program's own sleep.
+        m_desk->setBeforeRequest(
+            [awake = m_seams.awake](std::function<void()> send) { awake->release(send); });
+    }
 }
 
 ArmingService::~ArmingService() = default;
@@ -75,6 +85,35 @@ void ArmingService::setWarningEnabled(bool enabled)
 {
     m_hand->setWarningEnabled(enabled);
     m_scheduled->setWarningEnabled(enabled);
+}
+
+void ArmingService::setKeepAwake(bool on)
+{
+    m_keepAwake = on;
+    updateAwake();
+}
+
+void ArmingService::updateAwake()
+{
+    if (!m_seams.awake)
+        return;
+    using State = ArmingController::State;
+    // A wait goes on while nobody is at the computer: it always keeps it awake.
+    const auto needs = [this](const ArmingController *c) {
+        return c->state() == State::Waiting ||
+               (c->state() == State::Armed && (m_keepAwake || c->condition()));
+    };
+    if (!requesting() && (needs(m_hand) || needs(m_scheduled)))
+        m_seams.awake->hold(tr("An action is armed for later"));
+    else
+        m_seams.awake->release([] {});
+}
+
+QString ArmingService::awakeNote() const
+{
+    return m_seams.awake && !m_seams.awake->holder().isEmpty()
+               ? tr("The computer is kept awake until then.")
+               : QString();
 }
 
 bool ArmingService::requesting() const

@@ -11,6 +11,7 @@
 #include <vector>
 
 class Autostart;
+class AwakeHold;
 class Clock;
 class Notifier;
 class RequestDesk;
@@ -47,6 +48,8 @@ public:
         Autostart *autostart = nullptr;
         // Waits besides the clock; may be null (none then).
         Waits *waits = nullptr;
+        // Holds off the desktop's automatic sleep while armed; may be null.
+        AwakeHold *awake = nullptr;
     };
 
     explicit ArmingService(const Seams &seams, QObject *parent = nullptr);
@@ -69,6 +72,11 @@ public:
 
     // Whether the warning minute is given.
     void setWarningEnabled(bool enabled);
+    // Whether a countdown, a time of day or a schedule keeps the computer awake until its
+    // moment; a wait always does.
+    void setKeepAwake(bool on);
+    // "The computer is kept awake." while it is; empty otherwise.
+    QString awakeNote() const;
 
     // Reads the stored schedules and plans the next occurrence; after connecting.
     void loadSchedules();
@@ -116,6 +124,8 @@ signals:
     void presentedTextChanged(const QString &text);
     // Nothing is in its warning minute any more.
     void presentationClosed();
+    // awakeNote() changed.
+    void awakeChanged();
     // A request that ends the session was accepted: the program ends.
     void sessionEnds();
     // Something the user must read that no window's own signal says: a schedule's request
@@ -130,6 +140,7 @@ private:
     void commit(std::vector<StoredSchedule> schedules);
     void updateAutostart();
     QString checkAction(Action action) const;
+    void updateAwake();
 
     Seams m_seams;
     std::unique_ptr<RequestDesk> m_desk;
@@ -143,4 +154,5 @@ private:
     std::vector<const ArmingController *> m_presented;
     bool m_presentedByWindow = false;
     QString m_autostartError;
+    bool m_keepAwake = true;
 };

@@ -67,14 +67,22 @@ void RequestDesk::request(Action action, bool force, Done done)
     const quint64 id = ++m_id;
     // An answer that comes after the desk has gone (the program ending) reaches nobody.
     const std::weak_ptr<bool> alive = m_alive;
-    m_power.request(action, force, [this, id, alive](const PowerResult &result) {
-        if (alive.expired() || !m_inFlight || id != m_id)
+    const auto send = [this, action, force, id, alive] {
+        if (alive.expired())
             return;
-        // Unanswered is no end: the system may still answer, and says so once more.
-        const std::vector<Done> waiting = m_inFlight->waiting;
-        if (!result.unanswered)
-            m_inFlight.reset();
-        for (const Done &answer : waiting)
-            answer(result);
-    });
+        m_power.request(action, force, [this, id, alive](const PowerResult &result) {
+            if (alive.expired() || !m_inFlight || id != m_id)
+                return;
+            // Unanswered is no end: the system may still answer, and says so once more.
+            const std::vector<Done> waiting = m_inFlight->waiting;
+            if (!result.unanswered)
+                m_inFlight.reset();
+            for (const Done &answer : waiting)
+                answer(result);
+        });
+    };
+    if (m_beforeRequest)
+        m_beforeRequest(send);
+    else
+        send();
 }

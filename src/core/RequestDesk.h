@@ -23,6 +23,12 @@ public:
 
     // The controllers whose requests come here, looked at for what is due at the same moment.
     void setPeers(const std::array<ArmingController *, 2> &peers) { m_peers = peers; }
+    // Runs before each request leaves, which goes once `send` is called (the hold that keeps
+    // the computer awake is let go first: it must never stand in the request's way).
+    void setBeforeRequest(std::function<void(std::function<void()> send)> before)
+    {
+        m_beforeRequest = std::move(before);
+    }
 
     void probe(Probed probed) override { m_power.probe(std::move(probed)); }
     void prepare() override { m_power.prepare(); }
@@ -37,6 +43,7 @@ private:
     PowerRequester &m_power;
     std::function<void(const QString &)> m_tell;
     std::array<ArmingController *, 2> m_peers{};
+    std::function<void(std::function<void()>)> m_beforeRequest;
     std::optional<InFlight> m_inFlight;
     quint64 m_id = 0;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

@@ -51,9 +51,9 @@ template <std::array<QString, 3> Choices::*member, int index> Row<Choices> field
 }
 
 // In the order the keys are written.
-const std::array<Row<Choices>, 10> &table()
+const std::array<Row<Choices>, 11> &table()
 {
-    static const std::array<Row<Choices>, 10> rows = {
+    static const std::array<Row<Choices>, 11> rows = {
         enumRow<Action, &Choices::action, ActionCount - 1>("Action"),
         Row<Choices>{"Force", "1",
                      [](Choices &c, const QString &stored) {
@@ -80,6 +80,13 @@ const std::array<Row<Choices>, 10> &table()
                      },
                      [](const Choices &c) -> std::optional<QString> {
                          return QString::number(c.warning ? 1 : 0);
+                     }},
+        Row<Choices>{"KeepAwake", "1",
+                     [](Choices &c, const QString &stored) {
+                         c.keepAwake = Settings::storedWholeNumber(stored, 1).value_or(1) == 1;
+                     },
+                     [](const Choices &c) -> std::optional<QString> {
+                         return QString::number(c.keepAwake ? 1 : 0);
                      }},
     };
     return rows;

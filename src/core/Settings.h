@@ -29,7 +29,8 @@ struct Choices
     std::array<QString, 3> countdown = {QStringLiteral("0"), QStringLiteral("0"),
                                         QStringLiteral("0")};
     std::array<QString, 3> timeOfDay = countdown;
-    bool warning = true; // a minute before the action
+    bool warning = true;   // a minute before the action
+    bool keepAwake = true; // a countdown, a time of day or a schedule keeps the computer awake
 
     bool operator==(const Choices &) const = default;
 };

@@ -83,6 +83,7 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     };
     connect(&m_service, &ArmingService::sessionEnds, this, sessionEnds);
     connect(&m_service, &ArmingService::schedulesChanged, this, &MainWindow::showStatus);
+    connect(&m_service, &ArmingService::awakeChanged, this, &MainWindow::showStatus);
     connect(&m_service, &ArmingService::message, this,
             [this](const QString &text) { m_services.messages->information(this, text); });
     connect(m_arming, &ArmingController::unanswered, this, [this] {
@@ -136,6 +137,7 @@ void MainWindow::buildMenus()
     file->addActions({m_settingsActions->saveAction(), m_settingsActions->loadAction()});
     file->addSeparator();
     file->addAction(m_settingsActions->warnAction());
+    file->addAction(m_settingsActions->keepAwakeAction());
     file->addAction(schedules);
     file->addSeparator();
     file->addAction(hide);
@@ -315,13 +317,15 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::showStatus()
 {
     // What is armed by hand first, then the next schedule.
-    QStringList tips{m_arming->toolTip(), m_service.schedulesToolTip()};
+    QStringList tips{m_arming->toolTip(), m_service.schedulesToolTip(), m_service.awakeNote()};
     tips.removeAll(QString());
     m_tray->setToolTip(tips.isEmpty() ? QStringLiteral("Carrowmelden") : tips.join(u'\n'));
     // A wait besides the clock shows what it waits for in place of the time rows.
     QString status = m_arming->condition() ? m_arming->status() : QString();
     if (!status.isEmpty() && !m_withdrawn.isEmpty())
         status = m_withdrawn + u'\n' + status;
+    if (!status.isEmpty() && !m_service.awakeNote().isEmpty())
+        status += u'\n' + m_service.awakeNote();
     m_panel->showWaiting(status);
 }
 

@@ -19,13 +19,22 @@ SettingsActions::SettingsActions(QWidget &window, ArmingService &service, Contro
       m_save(new QAction(QCoreApplication::translate("MainWindow", "Save settings"), &window)),
       m_load(new QAction(QCoreApplication::translate("MainWindow", "Load settings"), &window)),
       m_warn(
-          new QAction(QCoreApplication::translate("MainWindow", "Warn a minute before"), &window))
+          new QAction(QCoreApplication::translate("MainWindow", "Warn a minute before"), &window)),
+      m_keepAwake(new QAction(
+          QCoreApplication::translate("MainWindow", "Keep the computer awake until then"), &window))
 {
     m_save->setObjectName(QStringLiteral("saveAction"));
     m_load->setObjectName(QStringLiteral("loadAction"));
     m_warn->setObjectName(QStringLiteral("warnAction"));
     m_warn->setCheckable(true);
     m_warn->setChecked(true);
+    m_keepAwake->setObjectName(QStringLiteral("keepAwakeAction"));
+    m_keepAwake->setCheckable(true);
+    m_keepAwake->setChecked(true);
+    connect(m_keepAwake, &QAction::triggered, this, [this](bool on) {
+        m_service.setKeepAwake(on);
+        setChanged(true);
+    });
     connect(m_save, &QAction::triggered, this, &SettingsActions::save);
     connect(m_load, &QAction::triggered, this, &SettingsActions::load);
     connect(m_warn, &QAction::triggered, this, [this](bool on) {
@@ -57,6 +66,7 @@ void SettingsActions::save()
 {
     Choices choices = m_panel.choices();
     choices.warning = m_warn->isChecked();
+    choices.keepAwake = m_keepAwake->isChecked();
     QString error;
     if (!Settings::save(m_settings, choices, &error)) {
         // Nothing was written: the changes stay marked as unsaved.
@@ -83,5 +93,7 @@ void SettingsActions::load()
     m_panel.setChoices(choices);
     m_warn->setChecked(choices.warning);
     m_service.setWarningEnabled(choices.warning);
+    m_keepAwake->setChecked(choices.keepAwake);
+    m_service.setKeepAwake(choices.keepAwake);
     setChanged(false);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class Autostart;
+class AwakeHold;
 class Clock;
 class Notifier;
 class PowerRequester;
@@ -46,4 +47,6 @@ bool trayMenuDrawnByHost();
 std::unique_ptr<WaitSources> makeWaitSources();
 // The entry that starts this program with the user's session.
 std::unique_ptr<Autostart> makeAutostart();
+// Holds off the desktop's automatic sleep while something armed needs the computer awake.
+std::unique_ptr<AwakeHold> makeAwakeHold();
 } // namespace Platform

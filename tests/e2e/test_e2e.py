@@ -181,7 +181,8 @@ def waits(desk, binary):
     program = desk.start_program(binary, args=["--poweroff", "--when-exits", job.split("/")[-1]])
     frame = h.find(h.accessible_app(program.pid), "frame")
     for again in (True, False):  # the loop's next job keeps it waiting
-        h.find(frame, "label", f"{job.split('/')[-1]} ({run.pid}) still running", timeout=10)
+        h.find(frame, "label", f"{job.split('/')[-1]} ({run.pid}) still running\n"
+               "The computer is kept awake until then.", timeout=10)
         run.stdin.close()
         run.wait()
         ended = time.time()
@@ -295,8 +296,21 @@ def schedules(desk, binary):
     desk.main_window(again)  # a start with the session comes up when asked
 
 
+def awake_killed(desk, binary):
+    """Armed, it holds logind's idle lock; killed, the system closes the lock's descriptor."""
+    logind = dbus.Interface(dbus.bus.BusConnection(desk.system_address).get_object(
+        h.LOGIND, h.LOGIND_PATH), f"{h.LOGIND}.Manager")
+    program = desk.start_program(binary, args=["--sleep", "--in", "1:00:00"])
+    held = wait_for(logind.ListInhibitors, 15, what="the idle lock")
+    assert [tuple(map(str, i[:4])) for i in held] == [
+        ("idle", "Orvanta", "An action is armed for later", "block")], held
+    program.kill()
+    # The mock drops it when the other end of its pipe closes.
+    wait_for(lambda: not logind.ListInhibitors(), 5, what="the lock gone with the program")
+
+
 SCENARIOS = {f.__name__: f for f in (
-    schedules, sleep_and_lock,
+    schedules, sleep_and_lock, awake_killed,
     warning_postpone_cancel,
     command_line, tray_hide_restore, stuck_buses,
     wayland, waits)} | handoff.SCENARIOS
