@@ -11,6 +11,7 @@
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
+#include "core/WakeAlarm.h"
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
@@ -82,7 +83,7 @@ void printLines(const QString &text)
 // out (possible only with a display).
 std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &store,
                                        Autostart &autostart, const Capabilities &capabilities,
-                                       bool canRunOn)
+                                       const QString &wakeWhyNot, bool canRunOn)
 {
     QString error;
     if (!store.reload(&error)) {
@@ -90,7 +91,8 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
         return Failed;
     }
     std::vector<StoredSchedule> schedules = ScheduleRules::load(store);
-    if (const QString why = ScheduleEdits::refusal(schedules, edit, capabilities); !why.isEmpty())
+    if (const QString why = ScheduleEdits::refusal(schedules, edit, capabilities, wakeWhyNot);
+        !why.isEmpty())
         return refuse(why);
     const CommandOutcome outcome = ScheduleEdits::apply(schedules, edit);
     if (outcome.kind != CommandOutcome::Kind::Applied)
@@ -117,15 +119,19 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
     return std::nullopt;
 }
 
-// Runs the event loop until the system has said what it can carry out: never a wait in a
-// window's thread, for no window exists yet; the requester bounds the time itself.
-Capabilities askCapabilities(PowerRequester &power)
+// Runs the event loop until the system has said what it can carry out, and whether it can be
+// woken at a time: never a wait in a window's thread, for no window exists yet; the requester
+// and the wake alarm bound the time themselves.
+Capabilities askCapabilities(PowerRequester &power, WakeAlarm &wake, QString *wakeWhyNot)
 {
     Capabilities answer{};
-    QTimer::singleShot(0, [&power, &answer] {
-        power.probe([&answer](const Capabilities &capabilities) {
+    QTimer::singleShot(0, [&power, &wake, &answer, wakeWhyNot] {
+        power.probe([&wake, &answer, wakeWhyNot](const Capabilities &capabilities) {
             answer = capabilities;
-            QCoreApplication::exit(Done);
+            wake.probe([wakeWhyNot](const QString &whyNot) {
+                *wakeWhyNot = whyNot;
+                QCoreApplication::exit(Done);
+            });
         });
     });
     QCoreApplication::exec();
@@ -171,13 +177,14 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
     return window.apply(command);
 }
 
-// --check: what the system says it can carry out now, one action a line, on standard
-// output; a script reads "yes" or "no" after the option's name.
-int printCapabilities(PowerRequester &power)
+// --check: what the system says it can carry out now, one action a line, and whether it can
+// wake the computer at a time, on standard output; a script reads "yes" or "no" after the
+// option's name.
+int printCapabilities(PowerRequester &power, WakeAlarm &wake)
 {
     // Asked from inside the event loop: an answer given at once must still end it.
-    QTimer::singleShot(0, [&power] {
-        power.probe([](const Capabilities &capabilities) {
+    QTimer::singleShot(0, [&power, &wake] {
+        power.probe([&wake](const Capabilities &capabilities) {
             QString text;
             for (Action action : AllActions) {
                 const Capability &c = capabilities[static_cast<std::size_t>(action)];
@@ -187,8 +194,14 @@ int printCapabilities(PowerRequester &power)
                              c.possible ? QStringLiteral("yes")
                                         : QStringLiteral("no: ") + c.reason);
             }
-            printLines(text.chopped(1));
-            QCoreApplication::exit(Done);
+            wake.probe([text](const QString &whyNot) {
+                printLines(text + QStringLiteral("%1 (--wake): %2")
+                                      .arg(QCoreApplication::translate("main",
+                                                                       "Wake the computer"),
+                                           whyNot.isEmpty() ? QStringLiteral("yes")
+                                                            : QStringLiteral("no: ") + whyNot));
+                QCoreApplication::exit(Done);
+            });
         });
     });
     return QCoreApplication::exec();
@@ -229,7 +242,7 @@ int main(int argc, char *argv[])
         return refuse(command.error);
     // Answered by this process, whether or not another one runs: the system is the same.
     if (command.check)
-        return printCapabilities(*Platform::makePowerRequester());
+        return printCapabilities(*Platform::makePowerRequester(), *Platform::makeWakeAlarm());
 
     // One instance a user: decided before any window exists.
     const QString privateFolder = SingleInstance::defaultLockDirectory();
@@ -265,9 +278,12 @@ int main(int argc, char *argv[])
         // Only what puts a schedule on asks the system first.
         const ScheduleEdit::Kind kind = command.schedules->kind;
         const bool puttingOn = kind == ScheduleEdit::Kind::Add || kind == ScheduleEdit::Kind::On;
-        const std::optional<int> done =
-            editStoredSchedules(*command.schedules, *scheduleStore, *autostart,
-                                puttingOn ? askCapabilities(*power) : Capabilities{}, windows);
+        QString wakeWhyNot;
+        const Capabilities capabilities =
+            puttingOn ? askCapabilities(*power, *Platform::makeWakeAlarm(), &wakeWhyNot)
+                      : Capabilities{};
+        const std::optional<int> done = editStoredSchedules(
+            *command.schedules, *scheduleStore, *autostart, capabilities, wakeWhyNot, windows);
         if (done)
             return *done;
         hidden = true;
@@ -287,6 +303,7 @@ int main(int argc, char *argv[])
     // Which sources of idleness this session has is known before anybody asks for a wait.
     waitSources->probe();
     Waits waits(*waitSources, *clock);
+    const auto wake = Platform::makeWakeAlarm();
 
     ArmingService::Seams seams;
     seams.clock = clock.get();
@@ -295,6 +312,7 @@ int main(int argc, char *argv[])
     seams.schedules = scheduleStore.get();
     seams.autostart = autostart.get();
     seams.waits = &waits;
+    seams.wake = wake.get();
     ArmingService arming(seams);
 
     MainWindowServices services;

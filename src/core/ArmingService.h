@@ -16,6 +16,7 @@ class Notifier;
 class RequestDesk;
 class ScheduleRunner;
 class SettingsStore;
+class WakeAlarm;
 class Waits;
 
 // The one owner of everything armed, whichever door it came from: the window, the Schedules
@@ -47,6 +48,8 @@ public:
         Autostart *autostart = nullptr;
         // Waits besides the clock; may be null (none then).
         Waits *waits = nullptr;
+        // Wakes the computer from sleep for a time of day; may be null (it cannot then).
+        WakeAlarm *wake = nullptr;
     };
 
     explicit ArmingService(const Seams &seams, QObject *parent = nullptr);
@@ -66,6 +69,12 @@ public:
     const Capabilities &capabilities() const { return m_capabilities; }
     // Empty when the system can carry `action` out, as far as it said; else why not.
     QString whyNot(Action action) const;
+
+    // Empty when the computer can be woken from sleep for a time of day, as far as the system
+    // said; else why not.
+    QString wakeWhyNot() const;
+    // How long before the time the computer is woken: time to wake, and the warning minute.
+    static constexpr int WakeLeadSeconds = 120;
 
     // Whether the warning minute is given.
     void setWarningEnabled(bool enabled);
@@ -130,6 +139,9 @@ private:
     void commit(std::vector<StoredSchedule> schedules);
     void updateAutostart();
     QString checkAction(Action action) const;
+    QString checkRule(const ScheduleRule &rule) const;
+    // Sets the wake for the first time of day armed that asks for it, or clears it.
+    void updateWake();
 
     Seams m_seams;
     std::unique_ptr<RequestDesk> m_desk;
@@ -139,6 +151,10 @@ private:
     Capabilities m_capabilities{};
     bool m_probed = false;
     quint64 m_probeId = 0;
+    int m_probesOut = 0;
+    QString m_wakeWhyNot;
+    // The time the wake is set for now (the wake comes WakeLeadSeconds before); invalid: none.
+    QDateTime m_wakeFor;
     // The controllers the warning presents now, and whether it is the window's own.
     std::vector<const ArmingController *> m_presented;
     bool m_presentedByWindow = false;

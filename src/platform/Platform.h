@@ -13,6 +13,7 @@ class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
 class WaitSources;
+class WakeAlarm;
 class WebOpener;
 
 // The seams' implementations of the platform this program is built for; CMake compiles
@@ -46,4 +47,6 @@ bool trayMenuDrawnByHost();
 std::unique_ptr<WaitSources> makeWaitSources();
 // The entry that starts this program with the user's session.
 std::unique_ptr<Autostart> makeAutostart();
+// Wakes the computer from sleep at a time, where the system lets this user do so.
+std::unique_ptr<WakeAlarm> makeWakeAlarm();
 } // namespace Platform
