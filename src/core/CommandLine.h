@@ -25,8 +25,8 @@ struct ScheduleEdit
     QString rule; // Add: days and time as given ("mon-fri 23:30")
     Action action = Action::PowerOff;
     bool force = false;
-    bool wake = false; // Add: the computer is woken from sleep for each occurrence
     int number = 0;    // On, Off, Remove: as the list numbers them, from 1
+    bool wake = false; // Add: the computer is woken from sleep for each occurrence
 };
 
 // What the program is asked to do from a script: arm as if the user had chosen the same in
