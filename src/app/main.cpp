@@ -196,8 +196,7 @@ int printCapabilities(PowerRequester &power, WakeAlarm &wake)
             }
             wake.probe([text](const QString &whyNot) {
                 printLines(text + QStringLiteral("%1 (--wake): %2")
-                                      .arg(QCoreApplication::translate("main",
-                                                                       "Wake the computer"),
+                                      .arg(QCoreApplication::translate("main", "Wake the computer"),
                                            whyNot.isEmpty() ? QStringLiteral("yes")
                                                             : QStringLiteral("no: ") + whyNot));
                 QCoreApplication::exit(Done);

@@ -120,8 +120,7 @@ void ArmingService::updateWake()
             !controller->condition())
             consider(controller->armedTime().dueAt());
     // Until shortly before its occurrence a schedule arms nothing; the wake comes earlier.
-    if (m_runner && m_scheduled->state() == ArmingController::State::Idle &&
-        m_runner->nextWakes())
+    if (m_runner && m_scheduled->state() == ArmingController::State::Idle && m_runner->nextWakes())
         consider(m_runner->next());
     if (due == m_wakeFor)
         return;

@@ -323,8 +323,8 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     if (command.schedules) {
         const bool add = command.schedules->kind == ScheduleEdit::Kind::Add;
         if (others || command.check || command.autostart ||
-            (!add && (actionCount > 0 || parser.isSet(options.force) ||
-                      parser.isSet(options.wake))))
+            (!add &&
+             (actionCount > 0 || parser.isSet(options.force) || parser.isSet(options.wake))))
             return refuse(CommandLine::tr("the schedule options stand alone (--schedule with an "
                                           "action, --force and --wake)"));
         if (add && actionCount != 1)

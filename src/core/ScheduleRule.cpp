@@ -373,13 +373,14 @@ bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString 
             taken[std::size_t(free)] = true;
         }
         const ScheduleRule &rule = schedule.rule;
-        entries.emplace_back(scheduleKey(schedule.key),
-                             QStringLiteral("%1|%2|%3|%4")
-                                 .arg(format(rule))
-                                 .arg(int(rule.action))
-                                 .arg(rule.force ? 1 : 0)
-                                 .arg(rule.enabled ? QStringLiteral("on") : QStringLiteral("off")) +
-                                 (rule.wake ? QStringLiteral("|wake") : QString()));
+        entries.emplace_back(
+            scheduleKey(schedule.key),
+            QStringLiteral("%1|%2|%3|%4")
+                    .arg(format(rule))
+                    .arg(int(rule.action))
+                    .arg(rule.force ? 1 : 0)
+                    .arg(rule.enabled ? QStringLiteral("on") : QStringLiteral("off")) +
+                (rule.wake ? QStringLiteral("|wake") : QString()));
         entries.emplace_back(settledKey(schedule.key), settledText(schedule.settledUntil));
     }
     return store.save(entries, error);

@@ -79,9 +79,8 @@ bool ScheduleRunner::nextWakes() const
     if (!m_next.isValid())
         return false;
     const std::vector<std::size_t> due = dueAt(m_next);
-    return std::any_of(due.begin(), due.end(), [this](std::size_t i) {
-        return m_schedules[i].rule.wake;
-    });
+    return std::any_of(due.begin(), due.end(),
+                       [this](std::size_t i) { return m_schedules[i].rule.wake; });
 }
 
 QDateTime ScheduleRunner::nextAfter(const QDateTime &after) const

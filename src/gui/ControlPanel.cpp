@@ -201,8 +201,8 @@ ArmOrder ControlPanel::order() const
 {
     const TimeMode mode = selectedMode();
     // A countdown stands still while the computer sleeps: only a time of day is woken for.
-    const bool wake = mode == TimeMode::TimeOfDay && m_wakeBox->isChecked() &&
-                      m_wakeWhyNot.isEmpty();
+    const bool wake =
+        mode == TimeMode::TimeOfDay && m_wakeBox->isChecked() && m_wakeWhyNot.isEmpty();
     return {selectedAction(), m_forceBox->forces(), mode, row(mode)->texts(), {}, wake};
 }
 

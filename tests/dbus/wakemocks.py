@@ -4,8 +4,8 @@
 Usage: wakemocks.py - SESSION_ADDRESS [RULE...]
 RULE: version=TEXT (the manager's Version; default 256.5-1), late (StartTransientUnit answers
 after a second, its unit made at once as systemd makes it), leftover=NAME (a unit of an earlier
-run). Units() answers the timers loaded now as "name|OnCalendar spec|WakeSystem|service
-ExecStart", for the test to read."""
+run). Units() answers the timers loaded now as "name|OnCalendar spec|WakeSystem|AccuracyUSec|
+service ExecStart", for the test to read."""
 import sys
 
 import dbus
@@ -28,10 +28,9 @@ def describe(props, aux):
     return f"{calendar}|{bool(props.get('WakeSystem'))}|{int(props.get('AccuracyUSec', 0))}|{execs}"
 
 
-def reply(conn, msg, signature=None, *values):
+def reply(conn, msg, signature, value):
     answer = low.MethodReturnMessage(msg)
-    if signature:
-        answer.append(*values, signature=signature)
+    answer.append(value, signature=signature)
     conn.send_message(answer)
 
 
@@ -44,12 +43,10 @@ def answer(conn, msg):
     if not isinstance(msg, low.MethodCallMessage):
         return low.HANDLER_RESULT_NOT_YET_HANDLED
     member, args = msg.get_member(), msg.get_args_list()
-    if member == 'StartTransientUnit':
-        name = str(args[0])
-        if name in units:
-            fail(conn, msg, 'org.freedesktop.systemd1.UnitExists', f'Unit {name} exists')
-            return low.HANDLER_RESULT_HANDLED
-        units[name] = describe(args[2], args[3])
+    if member == 'StartTransientUnit' and str(args[0]) in units:
+        fail(conn, msg, 'org.freedesktop.systemd1.UnitExists', f'Unit {args[0]} exists')
+    elif member == 'StartTransientUnit':
+        units[str(args[0])] = describe(args[2], args[3])
         job = dbus.ObjectPath(f'/org/freedesktop/systemd1/job/{len(units)}')
         GLib.timeout_add(1000 if 'late' in rules else 0,
                          lambda: reply(conn, msg, 'o', job) and False)

@@ -249,10 +249,9 @@ private slots:
                "Schedule4=daily 7:00|1|x|on;Schedule5=daily 7:00|1|0|on;Schedule5Settled=today"
             << QStringList{"daily 07:00|1|0|on|"};
         // Waking is a fifth part, left out where it is off: older versions read the rest.
-        QTest::newRow("waking")
-            << "Schedule1=daily 8:00|1|0|on|sleep;Schedule2=daily 7:00|1|0|on;"
-               "Schedule3=daily 9:00|3|0|off|wake"
-            << QStringList{"daily 07:00|1|0|on|", "daily 09:00|3|0|off|wake|"};
+        QTest::newRow("waking") << "Schedule1=daily 8:00|1|0|on|sleep;Schedule2=daily 7:00|1|0|on;"
+                                   "Schedule3=daily 9:00|3|0|off|wake"
+                                << QStringList{"daily 07:00|1|0|on|", "daily 09:00|3|0|off|wake|"};
         QTest::newRow("past a gap") << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
                                     << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"};
     }

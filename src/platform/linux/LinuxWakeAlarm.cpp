@@ -232,9 +232,8 @@ public:
     {
         if (!m_bus.isConnected())
             return;
-        QDBusMessage list =
-            QDBusMessage::createMethodCall(Systemd, SystemdPath, SystemdManager,
-                                           QStringLiteral("ListUnitsByPatterns"));
+        QDBusMessage list = QDBusMessage::createMethodCall(Systemd, SystemdPath, SystemdManager,
+                                                           QStringLiteral("ListUnitsByPatterns"));
         list << QStringList() << QStringList{UnitPrefix + u'*'};
         list.setAutoStartService(false);
         whenAnswered(list, [this](const QDBusMessage &reply) {
@@ -277,15 +276,11 @@ private:
         return WakeTexts::tr("This system cannot wake the computer at a time: %1").arg(detail);
     }
 
-    static QString ownPrefix()
-    {
-        return UnitPrefix + QString::number(getpid()) + u'-';
-    }
+    static QString ownPrefix() { return UnitPrefix + QString::number(getpid()) + u'-'; }
 
     void whenAnswered(const QDBusMessage &message, std::function<void(const QDBusMessage &)> then)
     {
-        auto *watcher =
-            new QDBusPendingCallWatcher(m_bus.asyncCall(message, CallTimeoutMs), this);
+        auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, CallTimeoutMs), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this,
                 [watcher, then = std::move(then)] {
                     watcher->deleteLater();
@@ -348,15 +343,14 @@ private:
         const quint64 serial = m_serial;
         const QString unit = ownPrefix() + QString::number(serial);
         m_unit = unit;
-        const QString calendar = utc.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-                                 QStringLiteral(" UTC");
-        const QString description = QStringLiteral("Orvanta: wake the computer for %1")
-                                        .arg(utc.toString(Qt::ISODate));
+        const QString calendar =
+            utc.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" UTC");
+        const QString description =
+            QStringLiteral("Orvanta: wake the computer for %1").arg(utc.toString(Qt::ISODate));
         QList<UnitProperty> timer = {
             unitProperty("Description", description),
-            unitProperty("TimersCalendar",
-                     QVariant::fromValue(QList<CalendarTimer>{
-                         {QStringLiteral("OnCalendar"), calendar}})),
+            unitProperty("TimersCalendar", QVariant::fromValue(QList<CalendarTimer>{
+                                               {QStringLiteral("OnCalendar"), calendar}})),
             unitProperty("WakeSystem", true),
             // The default of a minute would let the wake come late.
             unitProperty("AccuracyUSec", QVariant::fromValue(qulonglong(1000000))),
@@ -367,7 +361,7 @@ private:
             {unit + QStringLiteral(".service"),
              {unitProperty("Description", description),
               unitProperty("ExecStart", QVariant::fromValue(QList<ExecCommand>{
-                                        {true_, QStringList{true_}, false}}))}}};
+                                            {true_, QStringList{true_}, false}}))}}};
         QDBusMessage start = QDBusMessage::createMethodCall(Systemd, SystemdPath, SystemdManager,
                                                             QStringLiteral("StartTransientUnit"));
         start << unit + QStringLiteral(".timer") << QStringLiteral("fail")

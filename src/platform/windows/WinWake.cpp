@@ -13,8 +13,10 @@ struct WakeTexts
 
 // The power plan's Sleep group and its "Allow wake timers" setting: 0 off, 1 on, 2 important
 // wake timers only (the system's own, not a program's).
-constexpr GUID SleepGroup = {0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
-constexpr GUID AllowWakeTimers = {0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
+constexpr GUID SleepGroup = {
+    0x238c9fa8, 0x0aad, 0x41ed, {0x83, 0xf4, 0x97, 0xbe, 0x24, 0x2c, 0x8f, 0x20}};
+constexpr GUID AllowWakeTimers = {
+    0xbd3b718a, 0x0680, 0x4d9d, {0x8a, 0xb2, 0xe1, 0xd2, 0xb4, 0xac, 0x80, 0x6d}};
 
 } // namespace
 
@@ -29,10 +31,9 @@ QString wakeTimersWhyNot()
     // On battery the plan's DC value holds; plugged in, or unknown, the AC value.
     const bool battery = GetSystemPowerStatus(&power) && power.ACLineStatus == 0;
     DWORD value = 1;
-    const DWORD read = battery ? PowerReadDCValueIndex(nullptr, scheme, &SleepGroup,
-                                                       &AllowWakeTimers, &value)
-                               : PowerReadACValueIndex(nullptr, scheme, &SleepGroup,
-                                                       &AllowWakeTimers, &value);
+    const DWORD read =
+        battery ? PowerReadDCValueIndex(nullptr, scheme, &SleepGroup, &AllowWakeTimers, &value)
+                : PowerReadACValueIndex(nullptr, scheme, &SleepGroup, &AllowWakeTimers, &value);
     LocalFree(scheme);
     if (read != ERROR_SUCCESS || value == 1)
         return QString();

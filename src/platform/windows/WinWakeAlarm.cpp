@@ -46,8 +46,8 @@ public:
             why = cannot(WakeTexts::tr("no timer could be made"));
         } else if (const win32::WakeTimerResult result = win32::setWakeTimer(m_timer, at);
                    !result.set) {
-            why = cannot(WakeTexts::tr("Windows refused the wake timer (error %1)")
-                             .arg(result.error));
+            why = cannot(
+                WakeTexts::tr("Windows refused the wake timer (error %1)").arg(result.error));
         } else if (result.error == ERROR_NOT_SUPPORTED) {
             CancelWaitableTimer(m_timer);
             why = cannot(WakeTexts::tr("this computer does not support waking by a timer"));
