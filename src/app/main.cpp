@@ -12,6 +12,7 @@
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
+#include "core/WakeAlarm.h"
 #include "core/WebOpener.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBox.h"
@@ -83,7 +84,7 @@ void printLines(const QString &text)
 // out (possible only with a display).
 std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &store,
                                        Autostart &autostart, const Capabilities &capabilities,
-                                       bool canRunOn)
+                                       const QString &wakeWhyNot, bool canRunOn)
 {
     QString error;
     if (!store.reload(&error)) {
@@ -91,7 +92,8 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
         return Failed;
     }
     std::vector<StoredSchedule> schedules = ScheduleRules::load(store);
-    if (const QString why = ScheduleEdits::refusal(schedules, edit, capabilities); !why.isEmpty())
+    if (const QString why = ScheduleEdits::refusal(schedules, edit, capabilities, wakeWhyNot);
+        !why.isEmpty())
         return refuse(why);
     const CommandOutcome outcome = ScheduleEdits::apply(schedules, edit);
     if (outcome.kind != CommandOutcome::Kind::Applied)
@@ -118,15 +120,19 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
     return std::nullopt;
 }
 
-// Runs the event loop until the system has said what it can carry out: never a wait in a
-// window's thread, for no window exists yet; the requester bounds the time itself.
-Capabilities askCapabilities(PowerRequester &power)
+// Runs the event loop until the system has said what it can carry out, and whether it can be
+// woken at a time: never a wait in a window's thread, for no window exists yet; the requester
+// and the wake alarm bound the time themselves.
+Capabilities askCapabilities(PowerRequester &power, WakeAlarm &wake, QString *wakeWhyNot)
 {
     Capabilities answer{};
-    QTimer::singleShot(0, [&power, &answer] {
-        power.probe([&answer](const Capabilities &capabilities) {
+    QTimer::singleShot(0, [&power, &wake, &answer, wakeWhyNot] {
+        power.probe([&wake, &answer, wakeWhyNot](const Capabilities &capabilities) {
             answer = capabilities;
-            QCoreApplication::exit(Done);
+            wake.probe([wakeWhyNot](const QString &whyNot) {
+                *wakeWhyNot = whyNot;
+                QCoreApplication::exit(Done);
+            });
         });
     });
     QCoreApplication::exec();
@@ -188,13 +194,14 @@ void printAwakeHold(AwakeHold &awake)
     awake.hold(QCoreApplication::translate("main", "Checking what keeps the computer awake"));
 }
 
-// --check: what the system says it can carry out now, one action a line, on standard
-// output; a script reads "yes" or "no" after the option's name.
-int printCapabilities(PowerRequester &power, AwakeHold &awake)
+// --check: what the system says it can carry out now, one action a line, whether it can
+// wake the computer at a time, and what keeps it awake, on standard output; a script reads
+// "yes" or "no" after the option's name.
+int printCapabilities(PowerRequester &power, WakeAlarm &wake, AwakeHold &awake)
 {
     // Asked from inside the event loop: an answer given at once must still end it.
-    QTimer::singleShot(0, [&power, &awake] {
-        power.probe([&awake](const Capabilities &capabilities) {
+    QTimer::singleShot(0, [&power, &wake, &awake] {
+        power.probe([&wake, &awake](const Capabilities &capabilities) {
             QString text;
             for (Action action : AllActions) {
                 const Capability &c = capabilities[static_cast<std::size_t>(action)];
@@ -204,8 +211,13 @@ int printCapabilities(PowerRequester &power, AwakeHold &awake)
                              c.possible ? QStringLiteral("yes")
                                         : QStringLiteral("no: ") + c.reason);
             }
-            printLines(text.chopped(1));
-            printAwakeHold(awake);
+            wake.probe([text, &awake](const QString &whyNot) {
+                printLines(text + QStringLiteral("%1 (--wake): %2")
+                                      .arg(QCoreApplication::translate("main", "Wake the computer"),
+                                           whyNot.isEmpty() ? QStringLiteral("yes")
+                                                            : QStringLiteral("no: ") + whyNot));
+                printAwakeHold(awake);
+            });
         });
     });
     return QCoreApplication::exec();
@@ -246,7 +258,8 @@ int main(int argc, char *argv[])
         return refuse(command.error);
     // Answered by this process, whether or not another one runs: the system is the same.
     if (command.check)
-        return printCapabilities(*Platform::makePowerRequester(), *Platform::makeAwakeHold());
+        return printCapabilities(*Platform::makePowerRequester(), *Platform::makeWakeAlarm(),
+                                 *Platform::makeAwakeHold());
 
     // One instance a user: decided before any window exists.
     const QString privateFolder = SingleInstance::defaultLockDirectory();
@@ -282,9 +295,12 @@ int main(int argc, char *argv[])
         // Only what puts a schedule on asks the system first.
         const ScheduleEdit::Kind kind = command.schedules->kind;
         const bool puttingOn = kind == ScheduleEdit::Kind::Add || kind == ScheduleEdit::Kind::On;
-        const std::optional<int> done =
-            editStoredSchedules(*command.schedules, *scheduleStore, *autostart,
-                                puttingOn ? askCapabilities(*power) : Capabilities{}, windows);
+        QString wakeWhyNot;
+        const Capabilities capabilities =
+            puttingOn ? askCapabilities(*power, *Platform::makeWakeAlarm(), &wakeWhyNot)
+                      : Capabilities{};
+        const std::optional<int> done = editStoredSchedules(
+            *command.schedules, *scheduleStore, *autostart, capabilities, wakeWhyNot, windows);
         if (done)
             return *done;
         hidden = true;
@@ -305,6 +321,7 @@ int main(int argc, char *argv[])
     waitSources->probe();
     Waits waits(*waitSources, *clock);
     const auto awake = Platform::makeAwakeHold();
+    const auto wake = Platform::makeWakeAlarm();
 
     ArmingService::Seams seams;
     seams.clock = clock.get();
@@ -314,6 +331,7 @@ int main(int argc, char *argv[])
     seams.autostart = autostart.get();
     seams.waits = &waits;
     seams.awake = awake.get();
+    seams.wake = wake.get();
     ArmingService arming(seams);
 
     MainWindowServices services;

@@ -107,6 +107,18 @@ qint64 ArmedTime::secondsUntilDue() const
     return seconds > 0 ? seconds : seconds + 24 * 3600;
 }
 
+QDateTime ArmedTime::dueAt() const
+{
+    if (!m_armed || m_mode != TimeMode::TimeOfDay)
+        return {};
+    if (m_moment.isValid())
+        return m_moment;
+    // The next time the clock shows the target, in the clock's own time zone.
+    QDateTime at = m_lastCheck;
+    at.setTime(QTime(m_target / 10000, m_target / 100 % 100, m_target % 100));
+    return at > m_lastCheck ? at : at.addDays(1);
+}
+
 void ArmedTime::postpone(int seconds)
 {
     if (!m_armed)

@@ -48,6 +48,9 @@ public:
     // Whole seconds until the action is due, as of the last tick (or arming); -1 while
     // disarmed.
     qint64 secondsUntilDue() const;
+    // The moment a time of day is due, as its clock face shows it now; invalid for a countdown
+    // (which counts running time: a sleep stops it) and while disarmed.
+    QDateTime dueAt() const;
     // Moves the due moment `seconds` on: a countdown gets them added to its fields, a time
     // of day keeps its fields and fires that much after the time they show.
     void postpone(int seconds);

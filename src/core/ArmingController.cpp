@@ -90,7 +90,7 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
     dropCondition();
     m_time->disarm();
     closeWarning();
-    m_order = ArmOrder{action, force, TimeMode::Countdown, {}, {}};
+    m_order = ArmOrder{action, force, TimeMode::Countdown, {}, {}, false};
     m_condition = condition;
     m_power.prepare();
     emit ordered();

@@ -21,6 +21,8 @@ struct ArmOrder
     std::array<QString, 3> fields; // hours, minutes, seconds of the row in use
     // A schedule's occurrence: armed for this moment in real time, not from the fields.
     QDateTime moment;
+    // A time of day: the computer is woken from sleep for it.
+    bool wake = false;
 };
 
 // The life of one armed action: Idle, Waiting (for a condition besides the clock: a

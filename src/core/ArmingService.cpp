@@ -11,6 +11,7 @@
 #include "core/ScheduleRunner.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
+#include "core/WakeAlarm.h"
 
 #include <QPointer>
 
@@ -55,24 +56,96 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
         m_desk->setBeforeRequest(
             [awake = m_seams.awake](std::function<void()> send) { awake->release(send); });
     }
+    if (m_seams.wake) {
+        // A wake left by a run that crashed would wake the computer for nothing.
+        m_seams.wake->clearLeftovers();
+        for (ArmingController *controller : {m_hand, m_scheduled}) {
+            connect(controller, &ArmingController::stateChanged, this, &ArmingService::updateWake);
+            connect(controller, &ArmingController::ordered, this, &ArmingService::updateWake);
+            // Postponing says so by a tick.
+            connect(controller, &ArmingController::ticked, this, &ArmingService::updateWake);
+        }
+        if (m_runner)
+            connect(m_runner, &ScheduleRunner::changed, this, &ArmingService::updateWake);
+        connect(m_seams.wake, &WakeAlarm::failed, this, [this](const QString &reason) {
+            emit message(tr("The computer will not be woken from sleep for the time armed:\r\n%1")
+                             .arg(reason));
+        });
+    }
 }
 
-ArmingService::~ArmingService() = default;
+ArmingService::~ArmingService()
+{
+    // Nothing is left to act once the program ends: no wake for it either.
+    if (m_seams.wake && m_wakeFor.isValid())
+        m_seams.wake->clear();
+}
 
 void ArmingService::probeCapabilities()
 {
     const quint64 id = ++m_probeId;
     const QPointer<ArmingService> self(this);
-    m_seams.power->probe([self, id](const Capabilities &capabilities) {
+    // Known once the power actions and the wake have both answered.
+    m_probesOut = m_seams.wake ? 2 : 1;
+    const auto answered = [self] {
+        if (--self->m_probesOut > 0)
+            return;
+        self->m_probed = true;
+        emit self->capabilitiesChanged();
+    };
+    m_seams.power->probe([self, id, answered](const Capabilities &capabilities) {
         // Only the newest question's answer counts.
         if (!self || id != self->m_probeId)
             return;
         self->m_capabilities = capabilities;
-        self->m_probed = true;
         self->m_hand->setCapabilities(capabilities);
         self->m_scheduled->setCapabilities(capabilities);
-        emit self->capabilitiesChanged();
+        answered();
     });
+    if (m_seams.wake)
+        m_seams.wake->probe([self, id, answered](const QString &whyNot) {
+            if (!self || id != self->m_probeId)
+                return;
+            self->m_wakeWhyNot = whyNot;
+            answered();
+        });
+}
+
+QString ArmingService::wakeWhyNot() const
+{
+    if (!m_seams.wake)
+        return tr("This system cannot wake the computer at a time.");
+    return m_wakeWhyNot;
+}
+
+void ArmingService::updateWake()
+{
+    QDateTime due;
+    const auto consider = [&due](const QDateTime &at) {
+        if (at.isValid() && (!due.isValid() || at < due))
+            due = at;
+    };
+    for (const ArmingController *controller : {m_hand, m_scheduled})
+        if (controller->state() == ArmingController::State::Armed && controller->order().wake &&
+            !controller->condition())
+            consider(controller->armedTime().dueAt());
+    // Until shortly before its occurrence a schedule arms nothing; the wake comes earlier.
+    if (m_runner && m_scheduled->state() == ArmingController::State::Idle && m_runner->nextWakes())
+        consider(m_runner->next());
+    if (due == m_wakeFor)
+        return;
+    m_wakeFor = due;
+    if (!due.isValid()) {
+        m_seams.wake->clear();
+        return;
+    }
+    // Armed less than the lead before its time: woken as soon as may be, if still before it.
+    const QDateTime soonest = m_seams.clock->now().addSecs(10);
+    const QDateTime wakeAt = std::max(due.addSecs(-WakeLeadSeconds), soonest);
+    if (wakeAt < due)
+        m_seams.wake->set(wakeAt);
+    else
+        m_seams.wake->clear();
 }
 
 QString ArmingService::whyNot(Action action) const
@@ -253,7 +326,8 @@ CommandOutcome ArmingService::apply(const Command &command)
             return {Kind::Refused, tr("schedules are not available here")};
         std::vector<StoredSchedule> schedules = m_runner->schedules();
         // What the system cannot carry out is never put on.
-        if (const QString why = ScheduleEdits::refusal(schedules, edit, m_capabilities);
+        if (const QString why =
+                ScheduleEdits::refusal(schedules, edit, m_capabilities, wakeWhyNot());
             !why.isEmpty())
             return {Kind::Refused, why};
         CommandOutcome outcome = ScheduleEdits::apply(schedules, edit);
@@ -281,7 +355,9 @@ CommandOutcome ArmingService::apply(const Command &command)
         if (const QString why = whyNot(command.arm->action); !why.isEmpty())
             return {Kind::Refused, why};
         const Command::Arm &arm = *command.arm;
-        if (!m_hand->arm({arm.action, arm.force, arm.mode, arm.fields, {}}))
+        if (const QString why = arm.wake ? wakeWhyNot() : QString(); !why.isEmpty())
+            return {Kind::Refused, why};
+        if (!m_hand->arm({arm.action, arm.force, arm.mode, arm.fields, {}, arm.wake}))
             return {Kind::Refused, tr("the time was refused")};
         return {};
     }
@@ -318,10 +394,17 @@ QString ArmingService::checkAction(Action action) const
     return whyNot(action);
 }
 
+QString ArmingService::checkRule(const ScheduleRule &rule) const
+{
+    if (QString why = checkAction(rule.action); !why.isEmpty())
+        return why;
+    return rule.wake ? wakeWhyNot() : QString();
+}
+
 bool ArmingService::addSchedule(const ScheduleRule &rule, QString *error)
 {
     if (rule.enabled)
-        *error = checkAction(rule.action);
+        *error = checkRule(rule);
     if (!error->isEmpty())
         return false;
     std::vector<StoredSchedule> schedules = m_runner->schedules();
@@ -333,7 +416,7 @@ bool ArmingService::addSchedule(const ScheduleRule &rule, QString *error)
 bool ArmingService::changeSchedule(int key, const ScheduleRule &rule, QString *error)
 {
     if (rule.enabled)
-        *error = checkAction(rule.action);
+        *error = checkRule(rule);
     if (!error->isEmpty())
         return false;
     std::vector<StoredSchedule> schedules = m_runner->schedules();

@@ -17,6 +17,7 @@ class Notifier;
 class RequestDesk;
 class ScheduleRunner;
 class SettingsStore;
+class WakeAlarm;
 class Waits;
 
 // The one owner of everything armed, whichever door it came from: the window, the Schedules
@@ -50,6 +51,8 @@ public:
         Waits *waits = nullptr;
         // Holds off the desktop's automatic sleep while armed; may be null.
         AwakeHold *awake = nullptr;
+        // Wakes the computer from sleep for a time of day; may be null (it cannot then).
+        WakeAlarm *wake = nullptr;
     };
 
     explicit ArmingService(const Seams &seams, QObject *parent = nullptr);
@@ -69,6 +72,12 @@ public:
     const Capabilities &capabilities() const { return m_capabilities; }
     // Empty when the system can carry `action` out, as far as it said; else why not.
     QString whyNot(Action action) const;
+
+    // Empty when the computer can be woken from sleep for a time of day, as far as the system
+    // said; else why not.
+    QString wakeWhyNot() const;
+    // How long before the time the computer is woken: time to wake, and the warning minute.
+    static constexpr int WakeLeadSeconds = 120;
 
     // Whether the warning minute is given.
     void setWarningEnabled(bool enabled);
@@ -141,6 +150,9 @@ private:
     void updateAutostart();
     QString checkAction(Action action) const;
     void updateAwake();
+    QString checkRule(const ScheduleRule &rule) const;
+    // Sets the wake for the first time of day armed that asks for it, or clears it.
+    void updateWake();
 
     Seams m_seams;
     std::unique_ptr<RequestDesk> m_desk;
@@ -150,6 +162,10 @@ private:
     Capabilities m_capabilities{};
     bool m_probed = false;
     quint64 m_probeId = 0;
+    int m_probesOut = 0;
+    QString m_wakeWhyNot;
+    // The time the wake is set for now (the wake comes WakeLeadSeconds before); invalid: none.
+    QDateTime m_wakeFor;
     // The controllers the warning presents now, and whether it is the window's own.
     std::vector<const ArmingController *> m_presented;
     bool m_presentedByWindow = false;

@@ -50,6 +50,10 @@ struct Options
         CommandLine::tr("Print which actions this computer can carry out now, and why not.")};
     QCommandLineOption force{QStringLiteral("force"),
                              CommandLine::tr("Do not let other programs hold the action up.")};
+    QCommandLineOption wake{
+        QStringLiteral("wake"),
+        CommandLine::tr("With --at or --schedule: wake the computer from sleep (not from "
+                        "hibernation or when turned off) shortly before the time.")};
     QCommandLineOption in{QStringLiteral("in"),
                           CommandLine::tr("Count down H:MM:SS, or a number of minutes."),
                           CommandLine::tr("time")};
@@ -96,7 +100,7 @@ struct Options
              displayOff, force,     in,         at,          whenExits,      whenQuiet,
              cpu,        disk,      net,        whenIdle,    cancel,         show,
              schedule,   schedules, scheduleOn, scheduleOff, scheduleRemove, autostart,
-             check});
+             check,      wake});
     }
 };
 
@@ -305,6 +309,7 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             edit.rule = parser.value(*option);
             edit.action = arm.action;
             edit.force = parser.isSet(options.force);
+            edit.wake = parser.isSet(options.wake);
         } else if (kind != ScheduleEdit::Kind::List) {
             const std::optional<int> number = wholeFrom(parser.value(*option), 1, 9999);
             if (!number)
@@ -318,15 +323,19 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     if (command.schedules) {
         const bool add = command.schedules->kind == ScheduleEdit::Kind::Add;
         if (others || command.check || command.autostart ||
-            (!add && (actionCount > 0 || parser.isSet(options.force))))
+            (!add &&
+             (actionCount > 0 || parser.isSet(options.force) || parser.isSet(options.wake))))
             return refuse(CommandLine::tr("the schedule options stand alone (--schedule with an "
-                                          "action and --force)"));
+                                          "action, --force and --wake)"));
         if (add && actionCount != 1)
             return refuse(CommandLine::tr("--schedule needs an action: --logoff, --poweroff, "
                                           "--reboot, --sleep, --hibernate, --lock or "
                                           "--display-off"));
         return command;
     }
+    // Only a moment of the wall clock can be woken for: a countdown stands still in a sleep.
+    if (parser.isSet(options.wake) && !at)
+        return refuse(CommandLine::tr("--wake goes with --at or --schedule"));
     if (whens > 1)
         return refuse(CommandLine::tr(
             "choose one of --in, --at, --when-exits, --when-quiet and --when-idle"));
@@ -361,6 +370,7 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             in ? CommandLine::tr("--in %1: not a countdown from 0:00:01 to 99:59:59").arg(time)
                : CommandLine::tr("--at %1: not a time of day from 0:00:01 to 23:59:59").arg(time));
     arm.fields = *fields;
+    arm.wake = parser.isSet(options.wake);
     command.arm = arm;
     return command;
 }

@@ -25,7 +25,8 @@ struct ScheduleEdit
     QString rule; // Add: days and time as given ("mon-fri 23:30")
     Action action = Action::PowerOff;
     bool force = false;
-    int number = 0; // On, Off, Remove: as the list numbers them, from 1
+    int number = 0;    // On, Off, Remove: as the list numbers them, from 1
+    bool wake = false; // Add: the computer is woken from sleep for each occurrence
 };
 
 // What the program is asked to do from a script: arm as if the user had chosen the same in
@@ -38,6 +39,7 @@ struct Command
         bool force = false;
         TimeMode mode = TimeMode::Countdown;
         std::array<QString, 3> fields; // hours, minutes, seconds as the fields will show them
+        bool wake = false;             // a time of day: the computer is woken from sleep for it
     };
     // Or the action follows something besides the clock (--when-exits, --when-quiet,
     // --when-idle).

@@ -25,7 +25,8 @@ QString describe(const ScheduleRule &rule)
                              .arg(ScheduleRules::daysText(rule.days),
                                   QTime(rule.hour, rule.minute).toString(QStringLiteral("HH:mm")),
                                   PowerTexts::actionCaption(rule.action));
-    return rule.force ? ScheduleEditTexts::tr("%1 (Force)").arg(text) : text;
+    const QString forced = rule.force ? ScheduleEditTexts::tr("%1 (Force)").arg(text) : text;
+    return rule.wake ? ScheduleEditTexts::tr("%1, waking the computer").arg(forced) : forced;
 }
 
 bool anyEnabled(const std::vector<StoredSchedule> &schedules)
@@ -58,6 +59,7 @@ CommandOutcome apply(std::vector<StoredSchedule> &schedules, const ScheduleEdit 
         ScheduleRule base;
         base.action = edit.action;
         base.force = edit.force;
+        base.wake = edit.wake;
         QString why;
         const std::optional<ScheduleRule> rule = ScheduleRules::parse(edit.rule, &why, base);
         if (!rule)
@@ -87,18 +89,22 @@ CommandOutcome apply(std::vector<StoredSchedule> &schedules, const ScheduleEdit 
 }
 
 QString refusal(const std::vector<StoredSchedule> &schedules, const ScheduleEdit &edit,
-                const Capabilities &capabilities)
+                const Capabilities &capabilities, const QString &wakeWhyNot)
 {
     Action action = edit.action;
+    bool wake = edit.wake;
     if (edit.kind == ScheduleEdit::Kind::On) {
         if (edit.number < 1 || std::size_t(edit.number) > schedules.size())
             return QString(); // apply() says there is no such schedule
         action = schedules[std::size_t(edit.number - 1)].rule.action;
+        wake = schedules[std::size_t(edit.number - 1)].rule.wake;
     } else if (edit.kind != ScheduleEdit::Kind::Add) {
         return QString();
     }
     const Capability &can = capabilities[static_cast<std::size_t>(action)];
-    return can.possible ? QString() : can.reason;
+    if (!can.possible)
+        return can.reason;
+    return wake ? wakeWhyNot : QString();
 }
 
 } // namespace ScheduleEdits

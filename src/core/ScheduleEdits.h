@@ -16,8 +16,9 @@ bool anyEnabled(const std::vector<StoredSchedule> &schedules);
 // as it was. A schedule added or switched on counts from now: nothing earlier is missed.
 CommandOutcome apply(std::vector<StoredSchedule> &schedules, const ScheduleEdit &edit);
 // Why `edit` must not be done where the system can carry out what `capabilities` say: a
-// schedule added or switched on for an action it cannot; empty when it may.
+// schedule added or switched on for an action it cannot, or one that wakes the computer where
+// it cannot be woken (`wakeWhyNot` says why not; empty where it can); empty when it may.
 QString refusal(const std::vector<StoredSchedule> &schedules, const ScheduleEdit &edit,
-                const Capabilities &capabilities);
+                const Capabilities &capabilities, const QString &wakeWhyNot);
 
 } // namespace ScheduleEdits

@@ -139,7 +139,8 @@ QString settledText(const QDateTime &settledUntil)
 std::optional<ScheduleRule> parseStored(const QString &text)
 {
     const QStringList parts = text.split(u'|');
-    if (parts.size() != 4 || (parts[3] != u"on" && parts[3] != u"off"))
+    if (parts.size() < 4 || parts.size() > 5 || (parts[3] != u"on" && parts[3] != u"off") ||
+        (parts.size() == 5 && parts[4] != u"wake"))
         return std::nullopt;
     const std::optional<int> action = Settings::storedWholeNumber(parts[1], ActionCount - 1);
     const std::optional<int> force = Settings::storedWholeNumber(parts[2], 1);
@@ -150,6 +151,7 @@ std::optional<ScheduleRule> parseStored(const QString &text)
     rule->action = Action(*action);
     rule->force = *force == 1;
     rule->enabled = parts[3] == u"on";
+    rule->wake = parts.size() == 5;
     return rule;
 }
 
@@ -372,12 +374,14 @@ bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString 
             taken[std::size_t(free)] = true;
         }
         const ScheduleRule &rule = schedule.rule;
-        entries.emplace_back(scheduleKey(schedule.key),
-                             QStringLiteral("%1|%2|%3|%4")
-                                 .arg(format(rule))
-                                 .arg(int(rule.action))
-                                 .arg(rule.force ? 1 : 0)
-                                 .arg(rule.enabled ? QStringLiteral("on") : QStringLiteral("off")));
+        entries.emplace_back(
+            scheduleKey(schedule.key),
+            QStringLiteral("%1|%2|%3|%4")
+                    .arg(format(rule))
+                    .arg(int(rule.action))
+                    .arg(rule.force ? 1 : 0)
+                    .arg(rule.enabled ? QStringLiteral("on") : QStringLiteral("off")) +
+                (rule.wake ? QStringLiteral("|wake") : QString()));
         entries.emplace_back(settledKey(schedule.key), settledText(schedule.settledUntil));
     }
     return store.save(entries, error);

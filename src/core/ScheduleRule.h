@@ -21,6 +21,8 @@ struct ScheduleRule
     Action action = Action::PowerOff;
     bool force = false;
     bool enabled = true;
+    // The computer is woken from sleep for each occurrence.
+    bool wake = false;
 
     static constexpr quint8 EveryDay = 0x7f;
 
@@ -75,7 +77,8 @@ std::optional<ScheduleRule> parse(const QString &text, QString *error,
 QString format(const ScheduleRule &rule);
 
 // The schedules stored beside the window's settings: "Schedule1" = "mon-fri 23:30|1|0|on"
-// (format(), the stored Action value, force 0 or 1, on or off), "Schedule1Settled" =
+// (format(), the stored Action value, force 0 or 1, on or off; then "|wake" where the computer
+// is woken for it, left out otherwise so that earlier versions read the rest), "Schedule1Settled" =
 // settledUntil in UTC ("2026-12-07T22:30:00Z"); numbers 1 to MaximumCount, an empty one
 // skipped. Each keeps its number as its key. A damaged entry is left out (and said on
 // standard error) and its number left alone; a damaged record counts as none.

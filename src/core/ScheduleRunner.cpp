@@ -74,6 +74,15 @@ std::vector<std::size_t> ScheduleRunner::dueAt(const QDateTime &at) const
     return due;
 }
 
+bool ScheduleRunner::nextWakes() const
+{
+    if (!m_next.isValid())
+        return false;
+    const std::vector<std::size_t> due = dueAt(m_next);
+    return std::any_of(due.begin(), due.end(),
+                       [this](std::size_t i) { return m_schedules[i].rule.wake; });
+}
+
 QDateTime ScheduleRunner::nextAfter(const QDateTime &after) const
 {
     QDateTime next;
@@ -145,8 +154,11 @@ bool ScheduleRunner::armFor(const QDateTime &occurrence)
             chosen = rule;
     }
     bool force = false;
-    for (std::size_t i : due)
+    bool wake = false;
+    for (std::size_t i : due) {
         force = force || (m_schedules[i].rule.action == chosen.action && m_schedules[i].rule.force);
+        wake = wake || m_schedules[i].rule.wake;
+    }
     m_occurrence = occurrence;
     m_armedRule = chosen;
     m_armed = true;
@@ -156,6 +168,7 @@ bool ScheduleRunner::armFor(const QDateTime &occurrence)
     order.force = force;
     order.mode = TimeMode::TimeOfDay;
     order.moment = occurrence;
+    order.wake = wake;
     if (m_controller.arm(order))
         return true;
     m_armed = false;

@@ -54,6 +54,8 @@ public:
     // The next occurrence and the schedule it belongs to; invalid and -1 when none is due.
     QDateTime next() const { return m_next; }
     int nextIndex() const { return m_nextIndex; }
+    // Whether a schedule due at next() wakes the computer for it.
+    bool nextWakes() const;
     // The occurrence armed now (in its warning minute or about to be); invalid when none.
     QDateTime armedOccurrence() const { return m_armed ? m_occurrence : QDateTime(); }
     // The first occurrence of any schedule that is on, strictly after `after`.

@@ -17,8 +17,10 @@ ActionFeedback::ActionFeedback(QWidget &window, ArmingService &service, ControlP
     : QObject(&window), m_window(window), m_service(service), m_panel(panel), m_tray(tray),
       m_messages(messages)
 {
-    connect(&m_service, &ArmingService::capabilitiesChanged, this,
-            [this] { m_panel.showCapabilities(m_service.hand()); });
+    connect(&m_service, &ArmingService::capabilitiesChanged, this, [this] {
+        m_panel.showCapabilities(m_service.hand());
+        m_panel.showWakeCapability(m_service.wakeWhyNot());
+    });
     connect(&m_service.hand(), &ArmingController::refused, this,
             [this](Action action, bool, const PowerResult &result) { onRefused(action, result); });
     // A countdown ran its fields down to zero: after a sleep or a lock they show what was

@@ -10,6 +10,7 @@
 #include "gui/TimeField.h"
 #include "gui/TimeRow.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -99,6 +100,14 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
             }
         });
 
+    // Beside the time of day it belongs to.
+    m_wakeBox = new QCheckBox(tr("Wake the computer"), timeFrame);
+    m_wakeBox->setObjectName(QStringLiteral("wakeBox"));
+    m_wakeBox->setAccessibleName(tr("Wake the computer for this"));
+    layout.add(m_wakeBox, QRect(1935, 1320, 1920, 255), true);
+    connect(m_wakeBox, &QCheckBox::toggled, this, [this] { emit edited(); });
+    enableWake();
+
     m_countdownFields = new TimeRow(TimeMode::Countdown, timeFrame, layout, 600);
     m_clockFields = new TimeRow(TimeMode::TimeOfDay, timeFrame, layout, 1680);
     for (TimeRow *row : {m_countdownFields, m_clockFields})
@@ -153,7 +162,7 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
             tabOrder << row->field(i);
     for (int i = 0; i < 3; ++i)
         tabOrder << m_clockFields->spinner(i);
-    tabOrder << m_forceBox;
+    tabOrder << m_wakeBox << m_forceBox;
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -185,12 +194,16 @@ void ControlPanel::setMode(TimeMode mode)
     m_clockFields->setActive(timeOfDay);
     m_modeButtons[at(TimeMode::Countdown)]->setSelected(!timeOfDay);
     m_countdownFields->setActive(!timeOfDay);
+    enableWake();
 }
 
 ArmOrder ControlPanel::order() const
 {
     const TimeMode mode = selectedMode();
-    return {selectedAction(), m_forceBox->forces(), mode, row(mode)->texts(), {}};
+    // A countdown stands still while the computer sleeps: only a time of day is woken for.
+    const bool wake =
+        mode == TimeMode::TimeOfDay && m_wakeBox->isChecked() && m_wakeWhyNot.isEmpty();
+    return {selectedAction(), m_forceBox->forces(), mode, row(mode)->texts(), {}, wake};
 }
 
 void ControlPanel::setOrder(const ArmOrder &order)
@@ -199,6 +212,8 @@ void ControlPanel::setOrder(const ArmOrder &order)
     m_forceBox->setValue(order.force ? 1 : 0);
     m_modeButtons[at(order.mode)]->setSelected(true);
     row(order.mode)->setTexts(order.fields);
+    if (order.mode == TimeMode::TimeOfDay)
+        m_wakeBox->setChecked(order.wake);
 }
 
 Choices ControlPanel::choices() const
@@ -261,6 +276,29 @@ void ControlPanel::setEntryEnabled(bool enabled)
     for (auto *button : m_modeButtons)
         button->setEnabled(enabled);
     m_forceBox->setEnabled(enabled);
+    enableWake();
+}
+
+void ControlPanel::showWakeCapability(const QString &whyNot)
+{
+    m_wakeWhyNot = whyNot;
+    enableWake();
+}
+
+// Open for a time of day while idle, where the computer can be woken; greyed with the reason
+// otherwise. What it can do is said where it is offered: sleep only.
+void ControlPanel::enableWake()
+{
+    const QString tip =
+        m_wakeWhyNot.isEmpty()
+            ? tr("Wake the computer from sleep about two minutes before the time, so that the "
+                 "warning and the action come. It cannot wake a computer that hibernates or "
+                 "is turned off.")
+            : m_wakeWhyNot;
+    m_wakeBox->setToolTip(tip);
+    m_wakeBox->setAccessibleDescription(tip);
+    m_wakeBox->setEnabled(m_entryEnabled && m_wakeWhyNot.isEmpty() &&
+                          selectedMode() == TimeMode::TimeOfDay);
 }
 
 void ControlPanel::showCapabilities(const ArmingController &arming)
@@ -324,6 +362,7 @@ void ControlPanel::showWaiting(const QString &status)
         return;
     for (auto *button : m_modeButtons)
         button->setVisible(!waiting);
+    m_wakeBox->setVisible(!waiting);
     m_countdownFields->setVisible(!waiting);
     m_clockFields->setVisible(!waiting);
     m_waitStatus->setVisible(waiting);

@@ -10,6 +10,7 @@
 class DesignLayout;
 class ForceCheckBox;
 class OptionButton;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class TimeRow;
@@ -45,6 +46,8 @@ public:
     void showWaiting(const QString &status);
     // Greys the actions the system cannot carry out, each with the reason as its tool tip.
     void showCapabilities(const ArmingController &arming);
+    // Greys "Wake the computer" with `whyNot` as its tool tip where it cannot be woken.
+    void showWakeCapability(const QString &whyNot);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -59,6 +62,7 @@ private:
     void setMode(TimeMode mode);
     void setEntryEnabled(bool enabled);
     void enableActions();
+    void enableWake();
 
     std::array<OptionButton *, ActionCount> m_actionButtons{}; // indexed by Action
     std::array<QString, ActionCount> m_whyNot;                 // empty: possible
@@ -70,4 +74,6 @@ private:
     QPushButton *m_startButton = nullptr;
     QPushButton *m_hideButton = nullptr;
     QLabel *m_waitStatus = nullptr;
+    QCheckBox *m_wakeBox = nullptr;
+    QString m_wakeWhyNot;
 };

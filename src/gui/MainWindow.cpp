@@ -289,8 +289,8 @@ void MainWindow::onOrdered()
     // Armed from the panel itself: nothing to show, and nothing marked as changed.
     const ArmOrder shown = m_panel->order();
     if (shown.action != order.action || shown.force != order.force || shown.mode != mode ||
-        shown.fields != fields)
-        m_panel->setOrder({order.action, order.force, mode, fields, {}});
+        shown.fields != fields || shown.wake != order.wake)
+        m_panel->setOrder({order.action, order.force, mode, fields, {}, order.wake});
     // One wait replacing another stays Waiting, and nothing says so: Postpone may have
     // changed its meaning, the status its subject.
     onStateChanged(m_arming->state());

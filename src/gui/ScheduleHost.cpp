@@ -93,6 +93,7 @@ void ScheduleHost::refreshDialog()
     if (!m_dialog)
         return;
     m_dialog->setCapabilities(m_service.capabilities());
+    m_dialog->setWakeWhyNot(m_service.wakeWhyNot());
     m_dialog->setSchedules(m_service.schedules());
     m_dialog->setStartNote(m_service.startNote());
 }

@@ -22,7 +22,7 @@ constexpr quint8 Weekdays = 0x1f;
 } // namespace
 
 ScheduleEditor::ScheduleEditor(const ScheduleRule &rule, const Capabilities &capabilities,
-                               QWidget *parent)
+                               const QString &wakeWhyNot, QWidget *parent)
     : QDialog(parent), m_enabled(rule.enabled)
 {
     setWindowTitle(tr("Schedule"));
@@ -79,10 +79,23 @@ ScheduleEditor::ScheduleEditor(const ScheduleRule &rule, const Capabilities &cap
     m_force->setChecked(rule.force);
     grid->addWidget(m_force, 4, 1);
 
+    m_wake = new QCheckBox(tr("Wake the computer for this"), this);
+    m_wake->setObjectName(QStringLiteral("wakeBox"));
+    // Where the computer cannot be woken, a schedule that wakes may still be told not to.
+    m_wake->setChecked(rule.wake);
+    m_wake->setEnabled(wakeWhyNot.isEmpty() || rule.wake);
+    m_wake->setToolTip(wakeWhyNot.isEmpty()
+                           ? tr("Wake the computer from sleep about two minutes before the "
+                                "time, so that the warning and the action come. It cannot wake "
+                                "a computer that hibernates or is turned off.")
+                           : wakeWhyNot);
+    m_wake->setAccessibleDescription(m_wake->toolTip());
+    grid->addWidget(m_wake, 5, 1);
+
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    grid->addWidget(m_buttons, 5, 0, 1, 2);
+    grid->addWidget(m_buttons, 6, 0, 1, 2);
     setDays(rule.days);
 }
 
@@ -110,6 +123,7 @@ ScheduleRule ScheduleEditor::rule() const
     rule.minute = m_time->time().minute();
     rule.action = static_cast<Action>(m_action->currentData().toInt());
     rule.force = m_force->isChecked();
+    rule.wake = m_wake->isChecked();
     rule.enabled = m_enabled;
     return rule;
 }
@@ -202,7 +216,7 @@ void SchedulesDialog::edit(int row)
     }
     // Window-modal and answered through its signal: no nested event loop. The schedule is
     // named by its key, not by the row it had when the editor opened.
-    auto *editor = new ScheduleEditor(rule, m_capabilities, this);
+    auto *editor = new ScheduleEditor(rule, m_capabilities, m_wakeWhyNot, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &QDialog::accepted, this, [this, editor, key] {
         if (key < 0)

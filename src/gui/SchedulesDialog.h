@@ -20,8 +20,10 @@ class ScheduleEditor final : public QDialog
 {
     Q_OBJECT
 public:
-    // An action the system cannot carry out is offered greyed, with the reason.
-    ScheduleEditor(const ScheduleRule &rule, const Capabilities &capabilities, QWidget *parent);
+    // An action the system cannot carry out is offered greyed, with the reason; so is waking
+    // the computer where `wakeWhyNot` says why it cannot be woken.
+    ScheduleEditor(const ScheduleRule &rule, const Capabilities &capabilities,
+                   const QString &wakeWhyNot, QWidget *parent);
     ScheduleRule rule() const;
 
 private:
@@ -32,6 +34,7 @@ private:
     QTimeEdit *m_time = nullptr;
     QComboBox *m_action = nullptr;
     QCheckBox *m_force = nullptr;
+    QCheckBox *m_wake = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
     bool m_enabled = true;
 };
@@ -48,6 +51,7 @@ public:
     // The line under the list: whether and where the program starts with the session.
     void setStartNote(const QString &note);
     void setCapabilities(const Capabilities &capabilities) { m_capabilities = capabilities; }
+    void setWakeWhyNot(const QString &whyNot) { m_wakeWhyNot = whyNot; }
 
 signals:
     // Each change names the schedule by its key: a list changed meanwhile (by a script) never
@@ -62,6 +66,7 @@ private:
 
     std::vector<StoredSchedule> m_schedules;
     Capabilities m_capabilities{};
+    QString m_wakeWhyNot;
     QListWidget *m_list = nullptr;
     QPushButton *m_editButton = nullptr;
     QPushButton *m_removeButton = nullptr;

@@ -14,6 +14,7 @@ class SettingsStore;
 class TrayAnimator;
 class TrayWatcher;
 class WaitSources;
+class WakeAlarm;
 class WebOpener;
 
 // The seams' implementations of the platform this program is built for; CMake compiles
@@ -49,4 +50,6 @@ std::unique_ptr<WaitSources> makeWaitSources();
 std::unique_ptr<Autostart> makeAutostart();
 // Holds off the desktop's automatic sleep while something armed needs the computer awake.
 std::unique_ptr<AwakeHold> makeAwakeHold();
+// Wakes the computer from sleep at a time, where the system lets this user do so.
+std::unique_ptr<WakeAlarm> makeWakeAlarm();
 } // namespace Platform

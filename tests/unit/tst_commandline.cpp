@@ -26,6 +26,9 @@ private slots:
         row("time of day", "--reboot --at 23:00", "2 0 0 23:0:0");
         row("with seconds", "--logoff --at 7:05:09", "0 0 0 7:5:9");
         row("cancel alone", "--cancel", "-");
+        row("a time of day that wakes", "--sleep --at 6:30 --wake", "3 0 0 6:30:0 wake");
+        no("wake for a countdown, which a sleep stops", "--poweroff --in 5 --wake");
+        no("wake alone", "--wake");
         no("check with an action", "--check --hibernate --in 5");
         no("two actions", "--logoff --reboot --in 5");
         no("no time", "--poweroff");
@@ -54,6 +57,9 @@ private slots:
         row("add a schedule", "--schedule mon-fri,23:30 --poweroff --force",
             "S0 1 1 mon-fri,23:30");
         row("switch one off", "--schedule-off 2", "S3 1 0 2");
+        row("a schedule that wakes", "--schedule daily,7:00 --poweroff --wake",
+            "S0 1 0 daily,7:00 wake");
+        no("wake with the list", "--schedules --wake");
         no("a schedule without an action", "--schedule daily,7:00");
         no("a schedule and a countdown", "--schedule daily,7:00 --sleep --in 5");
         no("two schedule options", "--schedules --schedule-remove 1");
@@ -76,7 +82,8 @@ private slots:
         if (const auto &arm = command.arm)
             got = QStringList{n(arm->action), n(arm->force), n(arm->mode),
                               QStringList(arm->fields.begin(), arm->fields.end()).join(':')}
-                      .join(' ');
+                      .join(' ') +
+                  (arm->wake ? " wake" : "");
         if (const auto &wait = command.wait) {
             const WaitOrder &order = wait->order;
             const QuietThresholds &q = order.quiet;
@@ -91,7 +98,8 @@ private slots:
         if (const auto &edit = command.schedules)
             got = QStringList{'S' + n(edit->kind), n(edit->action), n(edit->force),
                               edit->rule.isEmpty() ? n(edit->number) : edit->rule}
-                      .join(' ');
+                      .join(' ') +
+                  (edit->wake ? " wake" : "");
         QCOMPARE(got, armed);
     }
 };

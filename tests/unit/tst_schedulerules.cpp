@@ -41,7 +41,7 @@ struct CountingClock final : Clock
     mutable int wakes = 0;
 };
 
-// Days and time, action, force, on, record (UTC): one schedule as the store spells it.
+// Days and time, action, force, on (and wake), record (UTC): one schedule as the store spells it.
 QStringList flat(const std::vector<StoredSchedule> &schedules)
 {
     QStringList out;
@@ -50,7 +50,7 @@ QStringList flat(const std::vector<StoredSchedule> &schedules)
                    .arg(ScheduleRules::format(s.rule))
                    .arg(int(s.rule.action))
                    .arg(s.rule.force)
-                   .arg(s.rule.enabled ? "on" : "off",
+                   .arg(QString(s.rule.enabled ? "on" : "off") + (s.rule.wake ? "|wake" : ""),
                         s.settledUntil.toUTC().toString(Qt::ISODate));
     return out;
 }
@@ -249,6 +249,10 @@ private slots:
             << "Schedule1=mon 25:00|1|0|on;Schedule2=daily 7:00|7|0|on;Schedule3=daily 7:00|1|0;"
                "Schedule4=daily 7:00|1|x|on;Schedule5=daily 7:00|1|0|on;Schedule5Settled=today"
             << QStringList{"daily 07:00|1|0|on|"};
+        // Waking is a fifth part, left out where it is off: older versions read the rest.
+        QTest::newRow("waking") << "Schedule1=daily 8:00|1|0|on|sleep;Schedule2=daily 7:00|1|0|on;"
+                                   "Schedule3=daily 9:00|3|0|off|wake"
+                                << QStringList{"daily 07:00|1|0|on|", "daily 09:00|3|0|off|wake|"};
         QTest::newRow("past a gap") << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
                                     << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"};
     }
