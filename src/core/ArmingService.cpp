@@ -171,10 +171,11 @@ void ArmingService::updateAwake()
     if (!m_seams.awake)
         return;
     using State = ArmingController::State;
-    // A wait goes on while nobody is at the computer: it always keeps it awake.
+    // A wait goes on while nobody is at the computer: it always keeps it awake. So does a
+    // time the computer is woken for: after a wake nobody is at, the system sleeps again soon.
     const auto needs = [this](const ArmingController *c) {
         return c->state() == State::Waiting ||
-               (c->state() == State::Armed && (m_keepAwake || c->condition()));
+               (c->state() == State::Armed && (m_keepAwake || c->condition() || c->order().wake));
     };
     if (!requesting() && (needs(m_hand) || needs(m_scheduled)))
         m_seams.awake->hold(tr("An action is armed for later"));
