@@ -23,8 +23,9 @@ CAPTION, CLIENT, TIME_FRAME = "Orvanta v1.2", (4335, 5325), (120, 2280)  # desig
 SETTINGS_KEY = r"HKCU\Software\Orvanta\Orvanta\Settings"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta"
 # WORKAROUND: wine runs its built-in wineboot.exe unless told "native"; the recorder then
-# also gets the "--init" that begins each wine session.
-OVERRIDES = "mscoree,mshtml=;wineboot.exe=n"
+# also gets the "--init" that begins each wine session. The menu builder stays off: it would
+# write desktop entries, menus and icons into the user's home.
+OVERRIDES = "mscoree,mshtml=;wineboot.exe=n;winemenubuilder.exe=d"
 EWX = {"logoff": 0, "poweroff": 8, "reboot": 2}
 
 
