@@ -143,6 +143,15 @@ class Window:
         return sum(abs(luma(x, y) - base) > 60
                    for y in range(rect[1], rect[3]) for x in range(rect[0], rect[2]))
 
+    def ink_span(self, left, right=None):
+        """How wide the text in the menu bar between left and right is, in pixels."""
+        width, data = self.wine.image(self.wid)
+        luma = lambda x, y: sum(data[(y * width + x) * 4 + c] for c in range(3)) / 3
+        base = luma(width - 1, self.menu // 2)
+        ink = [x for x in range(left, right or width - 1) for y in range(2, self.menu - 2)
+               if abs(luma(x, y) - base) > 60]
+        return max(ink) - min(ink) + 1 if ink else 0
+
     def fields(self, row):
         width, data = self.wine.image(self.wid)
         return [bytes(data[(y * width + l) * 4:(y * width + r) * 4]) for i in range(3)
@@ -210,6 +219,13 @@ def scenario_window(wine):
     check(second.returncode == 0 and "cannot use the lock" not in wine.output(program.log),
           "a second start hands over to the running one and ends with status 0")
 
+    # The menu bar's corner says what comes next in full as soon as a schedule is added.
+    handed(wine, "--schedule", "daily 23:30", "--poweroff")
+    time.sleep(0.5)  # the repaint
+    file_title, corner = window.ink_span(0, window.width // 4), window.ink_span(window.width // 2)
+    check(corner > 2.5 * file_title, f"the corner's 'Next: …' is {corner} px wide at once "
+          f"('File' {file_title} px)")
+    handed(wine, "--schedule-remove", "1")
     handed(wine, "--poweroff", "--in", "1:00:00")
     before = window.fields("countdown")
     time.sleep(1.2)
