@@ -45,10 +45,12 @@ bool write(HANDLE handle, const QString &text)
         for (qsizetype done = 0; done < text.size();) {
             // In pieces: older consoles refuse very long writes. A pair of surrogates stays whole.
             qsizetype piece = std::min<qsizetype>(text.size() - done, 8192);
-            if (piece > 1 && done + piece < text.size() && text.at(done + piece - 1).isHighSurrogate())
+            if (piece > 1 && done + piece < text.size() &&
+                text.at(done + piece - 1).isHighSurrogate())
                 --piece;
             DWORD written = 0;
-            if (!WriteConsoleW(handle, data + done, DWORD(piece), &written, nullptr) || written == 0)
+            if (!WriteConsoleW(handle, data + done, DWORD(piece), &written, nullptr) ||
+                written == 0)
                 return false;
             done += written;
         }
@@ -70,10 +72,24 @@ bool write(HANDLE handle, const QString &text)
     return true;
 }
 
+// WORKAROUND: the toolkit asks for per-monitor awareness version 2 as it starts, and says so
+// on every start where that is refused. Wine (8) does not know version 2, while the manifest
+// has already made the process aware per monitor (its second choice): then the line only
+// tells that the process is as it should be, before every command's answer.
+bool awareAlready(const QMessageLogContext &context, const QString &message)
+{
+    return qstrcmp(context.category, "qt.qpa.windows") == 0 &&
+           message.startsWith(u"SetProcessDpiAwarenessContext(") &&
+           GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()) ==
+               DPI_AWARENESS_PER_MONITOR_AWARE;
+}
+
 // The toolkit's messages take the same way as the program's own lines; with no standard error
 // at all (started from the desktop) they go to the debugger, as the toolkit's own handler does.
 void writeMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    if (type == QtWarningMsg && awareAlready(context, message))
+        return;
     const QString line = qFormatLogMessage(type, context, message) + u'\n';
     const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
     if (!usable(handle) || !write(handle, line))
@@ -107,8 +123,8 @@ void Platform::useParentConsole(bool use)
         if (redirected(StreamIds[i]))
             continue;
         const HANDLE console =
-            CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                        nullptr, OPEN_EXISTING, 0, nullptr);
+            CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
         if (!usable(console))
             continue;
         g_opened[i] = console;
