@@ -191,7 +191,7 @@ QByteArray withoutKeys(QByteArrayView text, const QString &group, const QSet<QSt
             copied = pastBreak(text, line.end);
         }
     }
-    return out + text.sliced(copied);
+    return out.append(text.sliced(copied));
 }
 
 } // namespace
