@@ -143,15 +143,6 @@ class Window:
         return sum(abs(luma(x, y) - base) > 60
                    for y in range(rect[1], rect[3]) for x in range(rect[0], rect[2]))
 
-    def ink_span(self, left, right=None):
-        """How wide the text in the menu bar between left and right is, in pixels."""
-        width, data = self.wine.image(self.wid)
-        luma = lambda x, y: sum(data[(y * width + x) * 4 + c] for c in range(3)) / 3
-        base = luma(width - 1, self.menu // 2)
-        ink = [x for x in range(left, right or width - 1) for y in range(2, self.menu - 2)
-               if abs(luma(x, y) - base) > 60]
-        return max(ink) - min(ink) + 1 if ink else 0
-
     def fields(self, row):
         width, data = self.wine.image(self.wid)
         return [bytes(data[(y * width + l) * 4:(y * width + r) * 4]) for i in range(3)
@@ -219,13 +210,6 @@ def scenario_window(wine):
     check(second.returncode == 0 and "cannot use the lock" not in wine.output(program.log),
           "a second start hands over to the running one and ends with status 0")
 
-    # The menu bar's corner says what comes next in full as soon as a schedule is added.
-    handed(wine, "--schedule", "daily 23:30", "--poweroff")
-    time.sleep(0.5)  # the repaint
-    file_title, corner = window.ink_span(0, window.width // 4), window.ink_span(window.width // 2)
-    check(corner > 2.5 * file_title, f"the corner's 'Next: …' is {corner} px wide at once "
-          f"('File' {file_title} px)")
-    handed(wine, "--schedule-remove", "1")
     handed(wine, "--poweroff", "--in", "1:00:00")
     before = window.fields("countdown")
     time.sleep(1.2)
@@ -392,11 +376,10 @@ def scenario_installer(wine):
               and all(map(os.path.isfile, files)) and wine.wine("reg", "query", other).returncode
               and os.path.exists(os.path.join(drive, "Program Files", "Orvanta")) == everyone,
               f"{args}: into {folder}, its Start menu entry, listed under {key[:4]} alone")
-        with open(f"{folder}/LICENSE.txt", "rb") as shown, \
-                open(os.path.join(PACKAGING, "windows", "LICENSE.txt"), "rb") as plain:
-            text = shown.read()
-            check(text == plain.read() and text.count(b"\n") == text.count(b"\r\n") > 10 and
-                  b"Format:" not in text, "the licence is the plain text, with CRLF")
+        with open(f"{folder}/LICENSE.txt", "rb") as f:  # what the licence page showed
+            text = f.read()
+        check(text.count(b"\n") == text.count(b"\r\n") > 10 and b"Format:" not in text,
+              "the licence is a plain text (not Debian's copyright file), with CRLF")
         program = wine.run(exe=f"{folder}/orvanta.exe")
         Window(wine).close(program)
         if everyone:  # another copy's start with the session is not this uninstaller's
