@@ -9,7 +9,7 @@ list() {
     for dir in "$data/applications" "$data/icons" "$data/mime" "$data/desktop-directories" \
         "$config/menus"; do
         if [ -d "$dir" ]; then
-            find "$dir" -printf '%y %p %s\n' | sort
+            find "$dir" -printf '%y %p %s %T@\n' | sort
         else
             echo "absent $dir"
         fi
