@@ -254,7 +254,6 @@ Section "Uninstall"
     Delete "$INSTDIR\copyright.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 
     ; The start with the session that the program wrote, when it starts this copy; another
     ; copy's entry is that copy's. Compared as Windows compares paths, ignoring case.
@@ -267,4 +266,9 @@ Section "Uninstall"
     SetShellVarContext current
     Delete "$LOCALAPPDATA\Orvanta\orvanta-*.lock"
     RMDir "$LOCALAPPDATA\Orvanta"
+    ; Last: an uninstall cut short stays listed, to be run again.
+    ${If} $AllUsers = 1
+        SetShellVarContext all
+    ${EndIf}
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

@@ -392,9 +392,9 @@ def scenario_installer(wine):
             other = None
         locks = glob.glob(f"{drive}/users/*/AppData/Local/Orvanta/orvanta-*.lock")
         check(len(locks) == 1, f"the program left its lock: {locks}")
-        wine.wine(f"{folder}/uninstall.exe", "/S")
-        wait_for(lambda: not os.path.exists(folder), 30, what="the uninstaller to remove it")
-        check(not os.path.exists(menu) and wine.wine("reg", "query", key).returncode,
+        wine.wine(f"{folder}/uninstall.exe", "/S")  # its copy in %TEMP% goes on; the listing last
+        wait_for(lambda: wine.wine("reg", "query", key).returncode, 30, what="the uninstall")
+        check(not os.path.exists(menu) and not os.path.exists(folder),
               f"{args}: the program starts; its uninstaller removes it, its entry, its listing")
         check(run_value(wine) == other and not os.path.exists(os.path.dirname(locks[0])),
               f"{args}: the uninstaller removes this copy's Run value and lock, no other's")
@@ -415,7 +415,8 @@ def scenario_installer(wine):
         check(comment.encode("utf-16-le") in f.read(), f"the Start menu entry says '{comment}'")
     uninstaller = glob.glob(f"{drive}/users/*/AppData/Local/Programs/Orvanta/uninstall.exe")
     subprocess.run([WINE, uninstaller[0], "/S"], env=russian, timeout=60)
-    wait_for(lambda: not os.path.exists(uninstaller[0]), 30, what="the Russian uninstall")
+    wait_for(lambda: wine.wine("reg", "query", user_key).returncode, 30,
+             what="the Russian uninstall")
     print(f"figure: installer {os.path.getsize(wine.setup)} bytes")
 
 
