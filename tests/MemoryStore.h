@@ -15,8 +15,11 @@ struct MemoryStore : SettingsStore
     bool save(const Entries &entries, QString *) override
     {
         for (const auto &[key, text] : entries) {
-            saved << key + '=' + text;
-            values.insert(key, text);
+            saved << key + (text ? '=' + *text : QString(" removed"));
+            if (text)
+                values.insert(key, *text);
+            else
+                values.remove(key);
         }
         return true;
     }

@@ -2,7 +2,9 @@
 ; uninstaller listed in Apps & features; either for the current user alone (their own
 ; programs folder, no administrator needed) or for all users (Program Files, as an
 ; administrator). The user's settings in HKEY_CURRENT_USER\Software\Orvanta stay when the
-; program is removed.
+; program is removed; what this copy left for the user who removes it goes (the start with
+; the session, when it starts this copy, and the single-instance lock). The pages speak the
+; user's language where NSIS has it.
 ;   /S            silent, for the current user: a silent run can show no prompt, and a user
 ;                 without an administrator's rights could not answer one anyway
 ;   /AllUsers     for all users; silent, only from an elevated process (else exit code 740)
@@ -26,6 +28,7 @@ RequestExecutionLevel user
 !include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 
 Name "Orvanta"
 OutFile "${OUTFILE}"
@@ -57,12 +60,7 @@ Page custom UsersPage UsersPageLeave
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-; The users page's texts, in every language, are the ones NSIS has for MultiUser.nsh.
-!define MULTIUSER_INSTALLMODEPAGE
-!insertmacro MUI_LANGUAGE "English"
-!insertmacro MUI_LANGUAGE "German"
-!insertmacro MUI_LANGUAGE "French"
-!insertmacro MUI_LANGUAGE "Spanish"
+!include /CHARSET=UTF8 "languages.nsh"
 
 ; The installer again, as an administrator (Windows asks), going on for all users; this one
 ; ends. Returns when Windows could not start it or the user said no.
@@ -101,7 +99,7 @@ FunctionEnd
 Function .onInit
     ; A 64-bit program: its registry view and Program Files, not the 32-bit ones.
     ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "Orvanta needs a 64-bit Windows." /SD IDOK
+        MessageBox MB_ICONSTOP "$(NEEDS_64BIT)" /SD IDOK
         Abort
     ${EndIf}
     SetRegView 64
@@ -126,8 +124,7 @@ Function .onInit
             ${IfNot} ${Silent}
                 Call Elevate
             ${EndIf}
-            MessageBox MB_ICONSTOP "Installing Orvanta for all users needs an administrator." \
-                /SD IDOK
+            MessageBox MB_ICONSTOP "$(INSTALL_NEEDS_ADMIN)" /SD IDOK
             SetErrorLevel ${ERROR_ELEVATION_REQUIRED}
             Quit
         ${EndIf}
@@ -201,9 +198,11 @@ FunctionEnd
 Section "Orvanta"
     SetOutPath "$INSTDIR"
     File "${EXE}"
-    File /oname=copyright.txt "${LICENSE}"
+    File /oname=LICENSE.txt "${LICENSE}"
+    Delete "$INSTDIR\copyright.txt" ; an earlier version's
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    CreateShortcut "$SMPROGRAMS\Orvanta.lnk" "$INSTDIR\orvanta.exe" "" "$INSTDIR\orvanta.exe" 0
+    CreateShortcut "$SMPROGRAMS\Orvanta.lnk" "$INSTDIR\orvanta.exe" "" "$INSTDIR\orvanta.exe" 0 \
+        SW_SHOWNORMAL "" "$(SHORTCUT_COMMENT)"
 
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Orvanta"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -236,8 +235,7 @@ Function un.onInit
                     Quit
                 ${EndIf}
             ${EndIf}
-            MessageBox MB_ICONSTOP "Removing Orvanta for all users needs an administrator." \
-                /SD IDOK
+            MessageBox MB_ICONSTOP "$(REMOVE_NEEDS_ADMIN)" /SD IDOK
             SetErrorLevel ${ERROR_ELEVATION_REQUIRED}
             Quit
         ${EndIf}
@@ -252,8 +250,25 @@ FunctionEnd
 Section "Uninstall"
     Delete "$SMPROGRAMS\Orvanta.lnk"
     Delete "$INSTDIR\orvanta.exe"
+    Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\copyright.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+
+    ; The start with the session that the program wrote, when it starts this copy; another
+    ; copy's entry is that copy's. Compared as Windows compares paths, ignoring case.
+    ReadRegStr $0 HKCU "${RUN_KEY}" "Orvanta"
+    ${If} $0 == '"$INSTDIR\orvanta.exe" --autostart'
+        DeleteRegValue HKCU "${RUN_KEY}" "Orvanta"
+    ${EndIf}
+    ; The single-instance lock in the user's own local folder (with "all", $LOCALAPPDATA
+    ; would be ProgramData's); a lock still held by a running copy stays.
+    SetShellVarContext current
+    Delete "$LOCALAPPDATA\Orvanta\orvanta-*.lock"
+    RMDir "$LOCALAPPDATA\Orvanta"
+    ; Last: an uninstall cut short stays listed, to be run again.
+    ${If} $AllUsers = 1
+        SetShellVarContext all
+    ${EndIf}
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

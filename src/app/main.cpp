@@ -26,7 +26,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -48,7 +48,11 @@ void answerHelpAndVersion(int &argc, char *argv[])
             QCoreApplication text(argc, argv);
             installTranslations(text);
             nameTheApplication();
-            parseCommandLine(QCoreApplication::arguments());
+            if (const Command command = parseCommandLine(QCoreApplication::arguments());
+                !command.answer.isEmpty()) {
+                Platform::print(Platform::StandardStream::Output, command.answer);
+                std::exit(0);
+            }
         }
     }
 }
@@ -72,10 +76,8 @@ int refuse(const QString &why)
 // What a command answered (the list of schedules), on standard output.
 void printLines(const QString &text)
 {
-    if (text.isEmpty())
-        return;
-    std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
+    if (!text.isEmpty())
+        Platform::print(Platform::StandardStream::Output, text + u'\n');
 }
 
 // --schedule, --schedules … with no program running: done to the stored schedules, once the

@@ -256,10 +256,15 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             CommandLine::tr("--help and --version are answered by the program that is asked"));
     if (helpAll)
         parser.process(arguments); // prints the toolkit's options too, and ends
-    if (help)
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    if (help) {
+        command.answer = parser.helpText();
+        return command;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        command.answer = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                       QCoreApplication::applicationVersion());
+        return command;
+    }
     if (!parser.positionalArguments().isEmpty())
         return refuse(
             CommandLine::tr("unexpected argument: %1").arg(parser.positionalArguments().first()));

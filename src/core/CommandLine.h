@@ -59,11 +59,13 @@ struct Command
     // Started with the session: hidden in the notification area, never showing the window.
     bool autostart = false;
     QString error; // why the arguments were refused; nothing is done then
+    // --help or --version: the text to print on standard output; nothing else is done.
+    QString answer;
 
     bool isEmpty() const
     {
         return !arm && !wait && !schedules && !cancel && !show && !check && !autostart &&
-               error.isEmpty();
+               error.isEmpty() && answer.isEmpty();
     }
 };
 
@@ -80,9 +82,9 @@ struct CommandOutcome
     QString text;
 };
 
-// Reads the arguments (the program name first). --help, --help-all and --version are
-// answered by printing and ending the process, as the platform's programs do, where
-// mayExit; else they are refused.
+// Reads the arguments (the program name first). Where mayExit, --help and --version give
+// the text to print as the answer, and --help-all (the toolkit's options too) is printed by
+// the toolkit, which ends the process; else they are refused.
 Command parseCommandLine(const QStringList &arguments, bool mayExit = true);
 
 // The usage text printed with a refusal.

@@ -131,9 +131,12 @@ QString settledKey(int index)
     return scheduleKey(index) + QStringLiteral("Settled");
 }
 
-QString settledText(const QDateTime &settledUntil)
+// No record, no value.
+std::optional<QString> settledText(const QDateTime &settledUntil)
 {
-    return settledUntil.isValid() ? settledUntil.toUTC().toString(Qt::ISODate) : QString();
+    if (!settledUntil.isValid())
+        return std::nullopt;
+    return settledUntil.toUTC().toString(Qt::ISODate);
 }
 
 std::optional<ScheduleRule> parseStored(const QString &text)
@@ -347,15 +350,15 @@ bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString 
         if (schedule.key >= 0 && schedule.key < MaximumCount)
             taken[std::size_t(schedule.key)] = true;
     SettingsStore::Entries entries;
-    // A number that held a schedule no longer listed is emptied; one whose entry is damaged
-    // is the user's to mend, and never given to a new schedule.
+    // A number that held a schedule no longer listed is removed with its record; one whose
+    // entry is damaged is the user's to mend, and never given to a new schedule.
     for (int index = 0; index < MaximumCount; ++index) {
         const QString text = store.value(scheduleKey(index), QString());
         if (text.isEmpty() || taken[std::size_t(index)])
             continue;
         if (parseStored(text)) {
-            entries.emplace_back(scheduleKey(index), QString());
-            entries.emplace_back(settledKey(index), QString());
+            entries.emplace_back(scheduleKey(index), std::nullopt);
+            entries.emplace_back(settledKey(index), std::nullopt);
         } else {
             taken[std::size_t(index)] = true;
         }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -9,7 +10,8 @@
 class SettingsStore
 {
 public:
-    using Entries = std::vector<std::pair<QString, QString>>;
+    // A key with its text; without one, the key is removed (a store keeps no empty leftovers).
+    using Entries = std::vector<std::pair<QString, std::optional<QString>>>;
     virtual ~SettingsStore() = default;
     // Reads the stored settings afresh: they may have changed since the last read. On
     // failure says why in `error` (in the user's language) and returns false; every value()
@@ -21,7 +23,8 @@ public:
     }
     // The stored text, or defaultText when the key is missing or holds no text.
     virtual QString value(const QString &key, const QString &defaultText) = 0;
-    // Writes every entry; on failure says why in `error` and returns false.
+    // Writes every entry, and removes the keys of those without text, in one step where the
+    // store can; on failure says why in `error` and returns false.
     virtual bool save(const Entries &entries, QString *error) = 0;
     // Where the settings live, as the user would look for them.
     virtual QString location() const = 0;

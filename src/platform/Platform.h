@@ -26,6 +26,16 @@ namespace Platform {
 // go of it: closing that prompt, or Ctrl+C in it, would end the program too. Nothing to do
 // elsewhere.
 void useParentConsole(bool use);
+enum class StandardStream : quint8
+{
+    Output,
+    Error,
+};
+// Text for whoever started the program, on standard output or error: a console shows it in
+// its own characters (Windows' consoles take it as UTF-16, whatever their code page), a file
+// or a pipe gets UTF-8. Everything the program prints goes through here, and on Windows the
+// toolkit's messages too.
+void print(StandardStream stream, const QString &text);
 // Why no window could be shown (no display, or one without a server); empty when fine.
 // Asked before the toolkit starts, which would abort instead.
 QString displayProblem();

@@ -110,8 +110,10 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     {
         *error = QStringLiteral("the disk is full");
         for (const auto &[key, text] : entries)
-            if (saveWorks)
-                stored[key] = text;
+            if (saveWorks && text)
+                stored[key] = *text;
+            else if (saveWorks)
+                stored.remove(key);
         return saveWorks;
     }
     QString location() const override { return QStringLiteral("/home/u/Orvanta.conf"); }

@@ -29,7 +29,8 @@ private slots:
     void init() { m_path = m_dir.emplace().filePath("Orvanta.conf"); }
 
     // A file QSettings wrote for earlier versions loads the same texts, and a save changes it
-    // byte for byte as QSettings would have (the groups and keys sorted by name).
+    // byte for byte as QSettings would have (the groups and keys sorted by name, a key
+    // removed with its line).
     void formatAsBefore_data()
     {
         QTest::addColumn<QString>("group");
@@ -67,8 +68,10 @@ private slots:
             QSettings old(reference, QSettings::IniFormat);
             old.setValue("Settings/Time0", text);
             old.setValue("Settings/Action", "2");
+            old.remove("Settings/Warning");
         }
-        QVERIFY2(store.save({{"Time0", text}, {"Action", "2"}}, &error), qPrintable(error));
+        QVERIFY2(store.save({{"Time0", text}, {"Action", "2"}, {"Warning", std::nullopt}}, &error),
+                 qPrintable(error));
         QCOMPARE(contents(m_path), contents(reference));
     }
 

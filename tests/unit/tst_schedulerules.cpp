@@ -240,26 +240,32 @@ private slots:
     {
         QTest::addColumn<QString>("stored"); // "key=text", ';' between
         QTest::addColumn<QStringList>("loaded");
-        QTest::newRow("nothing") << "" << QStringList();
+        QTest::addColumn<QStringList>("left"); // the keys once the first is removed
+        QTest::newRow("nothing") << "" << QStringList() << QStringList();
         QTest::newRow("two, one record")
             << "Schedule1=mon-fri 23:30|1|0|on;Schedule1Settled=2026-12-07T22:30:00Z;"
                "Schedule2=sat,sun 10:00|5|1|off"
-            << QStringList{"mon-fri 23:30|1|0|on|2026-12-07T22:30:00Z", "sat,sun 10:00|5|1|off|"};
+            << QStringList{"mon-fri 23:30|1|0|on|2026-12-07T22:30:00Z", "sat,sun 10:00|5|1|off|"}
+            << QStringList{"Schedule2"};
         QTest::newRow("damaged left out")
             << "Schedule1=mon 25:00|1|0|on;Schedule2=daily 7:00|7|0|on;Schedule3=daily 7:00|1|0;"
                "Schedule4=daily 7:00|1|x|on;Schedule5=daily 7:00|1|0|on;Schedule5Settled=today"
-            << QStringList{"daily 07:00|1|0|on|"};
+            << QStringList{"daily 07:00|1|0|on|"}
+            << QStringList{"Schedule1", "Schedule2", "Schedule3", "Schedule4"};
         // Waking is a fifth part, left out where it is off: older versions read the rest.
         QTest::newRow("waking") << "Schedule1=daily 8:00|1|0|on|sleep;Schedule2=daily 7:00|1|0|on;"
                                    "Schedule3=daily 9:00|3|0|off|wake"
-                                << QStringList{"daily 07:00|1|0|on|", "daily 09:00|3|0|off|wake|"};
+                                << QStringList{"daily 07:00|1|0|on|", "daily 09:00|3|0|off|wake|"}
+                                << QStringList{"Schedule1", "Schedule3"};
         QTest::newRow("past a gap") << "Schedule1=daily 7:00|1|0|on;Schedule3=daily 8:00|1|0|on"
-                                    << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"};
+                                    << QStringList{"daily 07:00|1|0|on|", "daily 08:00|1|0|on|"}
+                                    << QStringList{"Schedule3"};
     }
     void storage()
     {
         QFETCH(QString, stored);
         QFETCH(QStringList, loaded);
+        QFETCH(QStringList, left);
         MemoryStore store;
         store.fill(stored);
         std::vector<StoredSchedule> schedules = ScheduleRules::load(store);
@@ -270,6 +276,7 @@ private slots:
         QString error;
         QVERIFY(ScheduleRules::save(store, schedules, &error));
         QCOMPARE(flat(ScheduleRules::load(store)), flat(schedules));
+        QCOMPARE(store.values.keys(), left); // no empty values left behind
     }
 
     // Steps: "+s" awake, "zs" asleep, "js" the clock set on (the monotonic clock stands),

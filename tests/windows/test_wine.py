@@ -5,6 +5,7 @@ whose wineboot.exe is the recorder; the flags from wine's relay trace of ExitWin
 import contextlib
 import fcntl
 import filecmp
+import glob
 import os
 import re
 import subprocess
@@ -21,10 +22,14 @@ from harness import Desktop, wait_for  # noqa: E402
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
 CAPTION, CLIENT, TIME_FRAME = "Orvanta v1.2", (4335, 5325), (120, 2280)  # design in twips
 SETTINGS_KEY = r"HKCU\Software\Orvanta\Orvanta\Settings"
+SCHEDULES_KEY = SETTINGS_KEY.replace("Settings", "Schedules")
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta"
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+PACKAGING = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging")
 # WORKAROUND: wine runs its built-in wineboot.exe unless told "native"; the recorder then
-# also gets the "--init" that begins each wine session.
-OVERRIDES = "mscoree,mshtml=;wineboot.exe=n"
+# also gets the "--init" that begins each wine session. The menu builder stays off: it would
+# write desktop entries, menus and icons into the user's home.
+OVERRIDES = "mscoree,mshtml=;wineboot.exe=n;winemenubuilder.exe=d"
 EWX = {"logoff": 0, "poweroff": 8, "reboot": 2}
 
 
@@ -326,9 +331,27 @@ def scenario_waits(wine):
     print(f"figure: an idle wait of 3 s asked {after * 1000:.0f} ms after the last input")
 
 
+def hidden_with_schedule(wine, exe):
+    """The program with a schedule on, running on hidden with its icon; the Run value made.
+    WORKAROUND: wine's desktop process, started by the first program that needs it, keeps
+    that program's standard handles: started by this one, it holds no test's pipe open."""
+    program = wine.run("--schedule", "daily 23:30", "--poweroff", exe=exe)
+    wait_for(wine.docked, 30, what="the icon of the program running on hidden")
+    return program
+
+
+def run_value(wine):
+    found = re.search(r"REG_SZ\s+(.*?)\s*$", wine.wine("reg", "query", RUN_KEY, "/v",
+                                                       "Orvanta").stdout, re.M)
+    return found and found.group(1)
+
+
 def scenario_installer(wine):
     """/S /AllUsers into Program Files and HKLM; /S alone, no elevation, for the user alone
-    (LocalAppData\Programs, HKCU). Each uninstaller removes its own install."""
+    (LocalAppData\Programs, HKCU). Each uninstaller removes its own install, and what its
+    program left for the user: the start with the session when it is this copy's, the lock.
+    The licence shown is the plain one with Windows' line breaks. A Russian Windows gets the
+    Start menu entry's comment in Russian."""
     with open(wine.setup, "rb") as setup:
         check(b'requestedExecutionLevel level="asInvoker"' in setup.read(),
               "the installer asks for no elevation as it starts")
@@ -353,12 +376,47 @@ def scenario_installer(wine):
               and all(map(os.path.isfile, files)) and wine.wine("reg", "query", other).returncode
               and os.path.exists(os.path.join(drive, "Program Files", "Orvanta")) == everyone,
               f"{args}: into {folder}, its Start menu entry, listed under {key[:4]} alone")
+        with open(f"{folder}/LICENSE.txt", "rb") as f:  # what the licence page showed
+            text = f.read()
+        check(text.count(b"\n") == text.count(b"\r\n") > 10 and b"Format:" not in text,
+              "the licence is a plain text (not Debian's copyright file), with CRLF")
         program = wine.run(exe=f"{folder}/orvanta.exe")
         Window(wine).close(program)
-        wine.wine(f"{folder}/uninstall.exe", "/S")
-        wait_for(lambda: not os.path.exists(folder), 30, what="the uninstaller to remove it")
-        check(not os.path.exists(menu) and wine.wine("reg", "query", key).returncode,
+        if everyone:  # another copy's start with the session is not this uninstaller's
+            other = r'"C:\Other\orvanta.exe" --autostart'
+            wine.wine("reg", "add", RUN_KEY, "/v", "Orvanta", "/d", other, "/f")
+        else:  # a schedule made it start with the session; then it ended as in a power cut
+            program = hidden_with_schedule(wine, f"{folder}/orvanta.exe")
+            program.kill()
+            program.wait(10)
+            other = None
+        locks = glob.glob(f"{drive}/users/*/AppData/Local/Orvanta/orvanta-*.lock")
+        check(len(locks) == 1, f"the program left its lock: {locks}")
+        wine.wine(f"{folder}/uninstall.exe", "/S")  # its copy in %TEMP% goes on; the listing last
+        wait_for(lambda: wine.wine("reg", "query", key).returncode, 30, what="the uninstall")
+        check(not os.path.exists(menu) and not os.path.exists(folder),
               f"{args}: the program starts; its uninstaller removes it, its entry, its listing")
+        check(run_value(wine) == other and not os.path.exists(os.path.dirname(locks[0])),
+              f"{args}: the uninstaller removes this copy's Run value and lock, no other's")
+        wine.wine("reg", "delete", RUN_KEY, "/v", "Orvanta", "/f")
+
+    # A Russian Windows: its language from a locale of the test's own (none is installed).
+    locales = os.path.join(wine.tmp, "locales")
+    os.mkdir(locales)
+    subprocess.run(["localedef", "-i", "ru_RU", "-f", "UTF-8", f"{locales}/ru_RU.UTF-8"],
+                   check=True, timeout=60)
+    russian = dict(wine.env, LOCPATH=locales, LANG="ru_RU.UTF-8")
+    check(subprocess.run([WINE, wine.setup, "/S"], env=russian, timeout=120).returncode == 0,
+          "installed on a Russian Windows")
+    with open(os.path.join(PACKAGING, "windows", "languages.nsh"), encoding="utf-8-sig") as f:
+        comment = re.search(r'SHORTCUT_COMMENT \$\{LANG_RUSSIAN\} "(.*)"', f.read()).group(1)
+    link = glob.glob(f"{drive}/users/*/AppData/Roaming/{start_menu}")
+    with open(link[0], "rb") as f:
+        check(comment.encode("utf-16-le") in f.read(), f"the Start menu entry says '{comment}'")
+    uninstaller = glob.glob(f"{drive}/users/*/AppData/Local/Programs/Orvanta/uninstall.exe")
+    subprocess.run([WINE, uninstaller[0], "/S"], env=russian, timeout=60)
+    wait_for(lambda: wine.wine("reg", "query", user_key).returncode, 30,
+             what="the Russian uninstall")
     print(f"figure: installer {os.path.getsize(wine.setup)} bytes")
 
 
@@ -366,7 +424,6 @@ def scenario_console(wine):
     """`start /wait` from cmd: no message box for --help (it attaches to the prompt's console),
     the status reaches the script; with no console the reason goes to standard error. The
     lock is named after the user and the session."""
-    import glob
     exe = "Z:" + wine.exe.replace("/", "\\")
     for args, status in (("--help", 0), ("--bogus", 2)):
         line = f"{WINE} cmd /c 'start /wait {exe} {args} & echo status %ERRORLEVEL%'"
@@ -381,6 +438,25 @@ def scenario_console(wine):
     check(len(locks) == 1 and re.fullmatch(r"orvanta-S-1-5-21(-\d+)+-\d+\.lock",
                                            os.path.basename(locks[0])),
           f"the lock is named after the user and the session: {locks}")
+
+    # The running program's list of schedules: UTF-8 into a pipe, with nothing from the
+    # toolkit before it; the characters themselves on a console (code page 437).
+    hidden_with_schedule(wine, wine.exe)
+    listed = subprocess.run([WINE, wine.exe, "--schedules"], env=wine.env, capture_output=True,
+                            timeout=60)
+    check(listed.returncode == 0 and "Next: ".encode() in listed.stdout and
+          "23:30 \u2014 ".encode() in listed.stdout and not listed.stderr.strip(),
+          f"--schedules into a pipe: UTF-8, nothing on standard error {listed.stderr[:200]}")
+    line = f"{WINE} cmd /c 'start /wait {exe} --schedules'"
+    shown = subprocess.run(["script", "-qc", line, "/dev/null"], env=wine.env, text=True,
+                           capture_output=True, errors="replace", timeout=60).stdout
+    check("23:30 \u2014 " in shown, f"--schedules on a console: the em dash as itself {shown!r}")
+    # The last schedule removed: no values left behind, nor the start with the session.
+    stored = wine.wine("reg", "query", SCHEDULES_KEY).stdout
+    handed(wine, "--schedule-remove", "1")
+    left = wine.wine("reg", "query", SCHEDULES_KEY).stdout
+    check("Schedule1Settled" in stored and not re.search(r"^\s+Schedule", left, re.M) and
+          not run_value(wine), f"removing the last schedule leaves no values: {left!r}")
 
 
 def scenario_check(wine):

@@ -11,7 +11,7 @@ flock 9
 if [ ! -f "$prefix/.orvanta-ready" ]; then
     rm -rf "$prefix"
     env -u DISPLAY -u WAYLAND_DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all \
-        WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" "$WINE" wineboot -i >/dev/null 2>&1
     WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
     # A CJK font among the prefix's own, as Chinese, Japanese and Korean Windows have.
     cjk=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc

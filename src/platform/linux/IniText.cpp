@@ -2,6 +2,7 @@
 
 #include "platform/linux/IniValues.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -164,6 +165,35 @@ QString groupOf(QByteArrayView line)
     return unescapedKey(line.first(close < 0 ? line.size() : close).sliced(1).trimmed());
 }
 
+// Where the line that ends at `end` is over: past its comment and its line break.
+qsizetype pastBreak(QByteArrayView text, qsizetype end)
+{
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+        ++end;
+    if (end < text.size())
+        end += text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+    return end;
+}
+
+// `text` without the lines of `keys` in the group (QSettings leaves no empty key behind).
+QByteArray withoutKeys(QByteArrayView text, const QString &group, const QSet<QString> &keys)
+{
+    QByteArray out;
+    qsizetype copied = 0;
+    IniLines scan(text);
+    bool ours = false;
+    for (IniLine line; !keys.isEmpty() && scan.next(&line);) {
+        const QByteArrayView bytes = text.sliced(line.start, line.end - line.start);
+        if (bytes.startsWith('[')) {
+            ours = groupOf(bytes) == group;
+        } else if (ours && line.equals >= 0 && keys.contains(keyOf(text, line))) {
+            out += text.sliced(copied, line.start - copied);
+            copied = pastBreak(text, line.end);
+        }
+    }
+    return out.append(text.sliced(copied));
+}
+
 } // namespace
 
 QHash<QString, QString> IniText::parse(QByteArrayView text, const QString &group)
@@ -189,7 +219,7 @@ QHash<QString, QString> IniText::parse(QByteArrayView text, const QString &group
 // Only the lines of our group's keys change. QSettings wrote groups and keys sorted by name:
 // a new key goes where it sorts among ours, a new group where it sorts among the groups, so a
 // file this program wrote before comes out as QSettings would have written it.
-QByteArray IniText::merged(QByteArrayView text, const QString &group,
+QByteArray IniText::merged(QByteArrayView original, const QString &group,
                            const SettingsStore::Entries &entries)
 {
     struct Line
@@ -198,10 +228,17 @@ QByteArray IniText::merged(QByteArrayView text, const QString &group,
         bool present = false;
     };
     std::map<QString, Line> lines;
-    for (const auto &[key, value] : entries)
-        lines[key] = {escapedKey(key) + '=' + IniValues::escaped(value)};
+    QSet<QString> removed;
+    for (const auto &[key, value] : entries) {
+        if (value)
+            lines[key] = {escapedKey(key) + '=' + IniValues::escaped(*value)};
+        else
+            removed.insert(key);
+    }
+    const QByteArray kept = withoutKeys(original, group, removed);
+    const QByteArrayView text = kept;
     if (lines.empty())
-        return text.toByteArray();
+        return kept;
 
     bool found = false;    // our group is there
     qsizetype before = -1; // the first group that sorts after ours
@@ -252,11 +289,7 @@ QByteArray IniText::merged(QByteArrayView text, const QString &group,
     const auto writeRest = [&](qsizetype after, bool rewritten) {
         if (pending == lines.end())
             return;
-        qsizetype at = after;
-        while (at < text.size() && text[at] != '\n' && text[at] != '\r')
-            ++at;
-        if (at < text.size())
-            at += text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+        const qsizetype at = pastBreak(text, after);
         copyTo(at);
         if (at == text.size())
             out += after == at && rewritten ? QByteArray("\n") : scan.closing();

@@ -15,6 +15,6 @@
 namespace IniText {
 // The group's values in `text`.
 QHash<QString, QString> parse(QByteArrayView text, const QString &group);
-// `text` with `entries` written into the group.
+// `text` with `entries` written into the group, and the lines of those without text removed.
 QByteArray merged(QByteArrayView text, const QString &group, const SettingsStore::Entries &entries);
 } // namespace IniText

@@ -64,8 +64,15 @@ public:
                                          KEY_SET_VALUE, nullptr, &key, nullptr);
         for (auto entry = entries.begin(); status == ERROR_SUCCESS && entry != entries.end();
              ++entry) {
-            const std::wstring text = wide(entry->second);
-            status = RegSetValueExW(key, wide(entry->first).c_str(), 0, REG_SZ,
+            const std::wstring name = wide(entry->first);
+            if (!entry->second) {
+                status = RegDeleteValueW(key, name.c_str());
+                if (status == ERROR_FILE_NOT_FOUND)
+                    status = ERROR_SUCCESS; // gone already
+                continue;
+            }
+            const std::wstring text = wide(*entry->second);
+            status = RegSetValueExW(key, name.c_str(), 0, REG_SZ,
                                     reinterpret_cast<const BYTE *>(text.c_str()),
                                     DWORD((text.size() + 1) * sizeof(wchar_t)));
         }
