@@ -131,6 +131,23 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
         <source>Orvanta starts with your session while a schedule is on.</source>
         <translation>Orvanta startet mit Ihrer Sitzung, solange ein Zeitplan eingeschaltet ist.</translation>
     </message>
+    <message>
+        <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot wake the computer at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An action is armed for later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer is kept awake until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -311,10 +328,6 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
         <translation>%1 %2: keine Nummer eines Zeitplans</translation>
     </message>
     <message>
-        <source>the schedule options stand alone (--schedule with an action and --force)</source>
-        <translation>die Zeitplan-Optionen werden allein angegeben (--schedule mit einer Aktion und --force)</translation>
-    </message>
-    <message>
         <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
         <translation>--schedule braucht eine Aktion: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock oder --display-off</translation>
     </message>
@@ -341,6 +354,18 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     <message>
         <source>percent</source>
         <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wake goes with --at or --schedule</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -412,6 +437,37 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     <message>
         <source>The request is on its way to the system</source>
         <translation>Die Anforderung ist an das System unterwegs</translation>
+    </message>
+    <message>
+        <source>Wake the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer for this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DBusAwakeHold</name>
+    <message>
+        <source>GNOME session manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s power management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logind&apos;s idle lock</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -588,6 +644,10 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Schedules…</source>
         <translation>Zeitpläne…</translation>
+    </message>
+    <message>
+        <source>Keep the computer awake until then</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1076,14 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
         <source>Force (no warnings by other programs, etc.)</source>
         <translation>Erzwingen (Rückfragen übergehen usw.)</translation>
     </message>
+    <message>
+        <source>Wake the computer for this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScheduleEdits</name>
@@ -1053,6 +1121,10 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
             <numerusform>Es gibt bereits %n Zeitplan.</numerusform>
             <numerusform>Es gibt bereits %n Zeitpläne.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, waking the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1429,53 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
 </context>
 <context>
+    <name>WakeAlarm</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no systemd user manager answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>systemd %1 does not let a user&apos;s timer wake it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system was not asked yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot wake the computer at a time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no timer could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows refused the wake timer (error %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer does not support waking by a timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WarningWindow</name>
     <message>
         <source>Orvanta warning</source>
@@ -1402,6 +1521,13 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Hibernation is turned off on this computer.</source>
         <translation>Der Ruhezustand ist auf diesem Computer ausgeschaltet.</translation>
+    </message>
+</context>
+<context>
+    <name>WinAwakeHold</name>
+    <message>
+        <source>Windows&apos; execution state</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1603,18 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <message>
         <source>Orvanta carries the schedules out once it runs with your session.</source>
         <translation>Orvanta führt die Zeitpläne aus, sobald es mit Ihrer Sitzung gestartet ist.</translation>
+    </message>
+    <message>
+        <source>Keep awake: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking what keeps the computer awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,23 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
         <source>Orvanta starts with your session while a schedule is on.</source>
         <translation>Orvanta démarre avec votre session tant qu’une planification est active.</translation>
     </message>
+    <message>
+        <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot wake the computer at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An action is armed for later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer is kept awake until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -311,10 +328,6 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
         <translation>%1 %2&#xa0;: pas un numéro de planification</translation>
     </message>
     <message>
-        <source>the schedule options stand alone (--schedule with an action and --force)</source>
-        <translation>les options de planification s’emploient seules (--schedule avec une action et --force)</translation>
-    </message>
-    <message>
         <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
         <translation>--schedule demande une action&#xa0;: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock ou --display-off</translation>
     </message>
@@ -341,6 +354,18 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     <message>
         <source>percent</source>
         <translation>pourcentage</translation>
+    </message>
+    <message>
+        <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wake goes with --at or --schedule</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -412,6 +437,37 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     <message>
         <source>The request is on its way to the system</source>
         <translation>La demande est en cours auprès du système</translation>
+    </message>
+    <message>
+        <source>Wake the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer for this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DBusAwakeHold</name>
+    <message>
+        <source>GNOME session manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s power management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logind&apos;s idle lock</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -588,6 +644,10 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Schedules…</source>
         <translation>Planifications…</translation>
+    </message>
+    <message>
+        <source>Keep the computer awake until then</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1076,14 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
         <source>Force (no warnings by other programs, etc.)</source>
         <translation>Forcer (sans alertes des programmes, etc.)</translation>
     </message>
+    <message>
+        <source>Wake the computer for this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScheduleEdits</name>
@@ -1053,6 +1121,10 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
             <numerusform>Il y a déjà %n planification.</numerusform>
             <numerusform>Il y a déjà %n planifications.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, waking the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1429,53 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
 </context>
 <context>
+    <name>WakeAlarm</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no systemd user manager answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>systemd %1 does not let a user&apos;s timer wake it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system was not asked yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot wake the computer at a time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no timer could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows refused the wake timer (error %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer does not support waking by a timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WarningWindow</name>
     <message>
         <source>Orvanta warning</source>
@@ -1402,6 +1521,13 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Hibernation is turned off on this computer.</source>
         <translation>La veille prolongée est désactivée sur cet ordinateur.</translation>
+    </message>
+</context>
+<context>
+    <name>WinAwakeHold</name>
+    <message>
+        <source>Windows&apos; execution state</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1603,18 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <message>
         <source>Orvanta carries the schedules out once it runs with your session.</source>
         <translation>Orvanta exécutera les planifications dès qu’il sera lancé avec votre session.</translation>
+    </message>
+    <message>
+        <source>Keep awake: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking what keeps the computer awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

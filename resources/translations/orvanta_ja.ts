@@ -131,6 +131,23 @@ It may still happen: save your work.</source>
         <source>Orvanta starts with your session while a schedule is on.</source>
         <translation>スケジュールが有効な間、Orvanta はセッションと一緒に起動します。</translation>
     </message>
+    <message>
+        <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot wake the computer at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An action is armed for later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer is kept awake until then.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -287,10 +304,6 @@ It may still happen: save your work.</source>
         <translation>%1 %2: スケジュールの番号ではありません</translation>
     </message>
     <message>
-        <source>the schedule options stand alone (--schedule with an action and --force)</source>
-        <translation>スケジュールのオプションは単独で使います (--schedule は操作と --force と共に)</translation>
-    </message>
-    <message>
         <source>--schedule needs an action: --logoff, --poweroff, --reboot, --sleep, --hibernate, --lock or --display-off</source>
         <translation>--schedule には操作が必要です: --logoff、--poweroff、--reboot、--sleep、--hibernate、--lock、--display-off</translation>
     </message>
@@ -341,6 +354,18 @@ It may still happen: save your work.</source>
     <message>
         <source>percent</source>
         <translation>パーセント</translation>
+    </message>
+    <message>
+        <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wake goes with --at or --schedule</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -412,6 +437,37 @@ It may still happen: save your work.</source>
     <message>
         <source>The request is on its way to the system</source>
         <translation>要求をシステムに送信中です</translation>
+    </message>
+    <message>
+        <source>Wake the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer for this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DBusAwakeHold</name>
+    <message>
+        <source>GNOME session manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s power management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logind&apos;s idle lock</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -588,6 +644,10 @@ The defaults are used.</source>
         <translation>設定を読み込めませんでした:<byte value="xd"/>
 %1<byte value="xd"/>
 既定値を使います。</translation>
+    </message>
+    <message>
+        <source>Keep the computer awake until then</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1073,14 @@ The defaults are used.</source>
         <source>Force (no warnings by other programs, etc.)</source>
         <translation>強制 (他のプログラムの警告などを無視)</translation>
     </message>
+    <message>
+        <source>Wake the computer for this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScheduleEdits</name>
@@ -1049,6 +1117,10 @@ The defaults are used.</source>
         <translation>
             <numerusform>すでに %n 個のスケジュールがあります。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, waking the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1424,53 @@ The defaults are used.</source>
     </message>
 </context>
 <context>
+    <name>WakeAlarm</name>
+    <message>
+        <source>there is no session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no systemd user manager answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>systemd %1 does not let a user&apos;s timer wake it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system was not asked yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot wake the computer at a time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no timer could be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows refused the wake timer (error %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer does not support waking by a timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WarningWindow</name>
     <message>
         <source>Orvanta warning</source>
@@ -1397,6 +1516,13 @@ The defaults are used.</source>
     <message>
         <source>Hibernation is turned off on this computer.</source>
         <translation>このコンピューターでは休止状態が無効になっています。</translation>
+    </message>
+</context>
+<context>
+    <name>WinAwakeHold</name>
+    <message>
+        <source>Windows&apos; execution state</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1598,18 @@ The defaults are used.</source>
     <message>
         <source>Orvanta runs on in the notification area to carry the schedules out.</source>
         <translation>Orvanta はスケジュールを実行するため通知領域で動作を続けます。</translation>
+    </message>
+    <message>
+        <source>Keep awake: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking what keeps the computer awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake the computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
