@@ -71,10 +71,16 @@ QString ArmingService::whyNot(Action action) const
     return capability.possible ? QString() : capability.reason;
 }
 
-void ArmingService::setWarningEnabled(bool enabled)
+void ArmingService::setWarning(int leadSeconds, bool sound, const QString &note)
 {
-    m_hand->setWarningEnabled(enabled);
-    m_scheduled->setWarningEnabled(enabled);
+    m_hand->setWarningLead(leadSeconds);
+    m_scheduled->setWarningLead(leadSeconds);
+    if (m_runner)
+        m_runner->setWarningLeadMs(qint64(leadSeconds) * 1000);
+    m_warningSound = sound;
+    m_warningNote = note.trimmed();
+    if (m_seams.notifier)
+        m_seams.notifier->setSound(sound);
 }
 
 bool ArmingService::requesting() const
@@ -88,17 +94,22 @@ bool ArmingService::requesting() const
 QString ArmingService::presentedText() const
 {
     QStringList lines;
-    for (const ArmingController *controller : m_presented)
+    bool warning = false;
+    for (const ArmingController *controller : m_presented) {
         lines << (controller->warning() ? controller->warningText() : controller->notice());
+        warning = warning || controller->warning();
+    }
+    // The user's own reminder goes with a warning, not with a wait's notice alone.
+    if (warning && !m_warningNote.isEmpty())
+        lines << m_warningNote;
     return lines.join(u'\n');
 }
 
 QString ArmingService::postponeCaption() const
 {
-    // A wait with a span starts again; anything else is postponed.
     for (const ArmingController *controller : m_presented)
         if (controller->warning() && controller->canPostpone())
-            return controller->postponeCaption();
+            return tr("+10 minutes");
     return QString();
 }
 
@@ -248,7 +259,25 @@ CommandOutcome ArmingService::apply(const Command &command)
     }
     if (command.cancel)
         return stopAll();
+    if (command.postpone > 0)
+        return postponeCommand(command.postpone);
     return {};
+}
+
+CommandOutcome ArmingService::postponeCommand(int seconds)
+{
+    using Kind = CommandOutcome::Kind;
+    if (requesting())
+        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
+    if (!canPostpone())
+        return {Kind::Refused, tr("nothing is armed that could be given more time")};
+    postponeAll(seconds);
+    QStringList said;
+    if (m_hand->armed())
+        said << m_hand->status();
+    if (m_scheduled->armed())
+        said << m_scheduled->status();
+    return {Kind::Applied, said.join(u'\n')};
 }
 
 // ---- the schedules ----

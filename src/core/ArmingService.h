@@ -67,8 +67,10 @@ public:
     // Empty when the system can carry `action` out, as far as it said; else why not.
     QString whyNot(Action action) const;
 
-    // Whether the warning minute is given.
-    void setWarningEnabled(bool enabled);
+    // The warning: how long before the action it comes (0: none), whether it asks the
+    // desktop for its sound, and the user's own line shown in it (may be empty).
+    void setWarning(int leadSeconds, bool sound, const QString &note);
+    bool warningSound() const { return m_warningSound; }
 
     // Reads the stored schedules and plans the next occurrence; after connecting.
     void loadSchedules();
@@ -89,16 +91,17 @@ public:
     // in its minute (the schedule stays on for its next). Says what was stopped; TooLate
     // when a request is on its way (nothing is stopped then).
     CommandOutcome stopAll();
-    // The warning's Postpone: every item it shows is due `seconds` later.
+    // The warning's more time: every item it shows is due `seconds` later.
     void postponeWarned(int seconds = ArmingController::PostponeSeconds);
     // The warning's Cancel: every item it shows is stopped (a schedule stays on for its next).
     void cancelWarned();
-    // The tray's and the window's Postpone: whatever is armed and can be is postponed.
-    void postponeAll(int seconds = ArmingController::PostponeSeconds);
+    // The tray's, the window's and --postpone's more time: whatever is armed is moved on.
+    void postponeAll(int seconds);
     bool canPostpone() const { return m_hand->canPostpone() || m_scheduled->canPostpone(); }
     bool anythingArmed() const { return m_hand->armed() || m_scheduled->armed(); }
     bool requesting() const;
-    // The warning's Postpone caption for what it shows now.
+    // The notification's more time caption ("+10 minutes"); empty when it shows nothing
+    // that can be moved on.
     QString postponeCaption() const;
 
     // What a command line asks, done as the user would in a window (the window follows by
@@ -127,6 +130,7 @@ private:
     void onWarningChanged();
     void presentationTick();
     QString presentedText() const;
+    CommandOutcome postponeCommand(int seconds);
     void commit(std::vector<StoredSchedule> schedules);
     void updateAutostart();
     QString checkAction(Action action) const;
@@ -143,4 +147,6 @@ private:
     std::vector<const ArmingController *> m_presented;
     bool m_presentedByWindow = false;
     QString m_autostartError;
+    bool m_warningSound = false;
+    QString m_warningNote;
 };

@@ -146,8 +146,19 @@ QString refusalMessage(Action action, const PowerResult &result)
 
 QString warningText(Action action, qint64 secondsLeft)
 {
-    const QString seconds =
-        secondsLeft == 1 ? Power::tr("1 second") : Power::tr("%1 seconds").arg(secondsLeft);
+    // "4 minutes 12 seconds", "4 minutes", "60 seconds": the real time left, as it runs down;
+    // the last minute in seconds.
+    const auto inSeconds = [](qint64 n) {
+        return n == 1 ? Power::tr("1 second") : Power::tr("%1 seconds").arg(n);
+    };
+    const qint64 minutes = secondsLeft / 60, rest = secondsLeft % 60;
+    QString seconds = inSeconds(secondsLeft);
+    if (secondsLeft > 60) {
+        seconds =
+            minutes == 1 ? Power::tr("1 minute") : Power::tr("%n minutes", nullptr, int(minutes));
+        if (rest > 0)
+            seconds = Power::tr("%1 %2", "minutes and seconds left").arg(seconds, inSeconds(rest));
+    }
     switch (action) {
     case Action::LogOff:
         return Power::tr("The user will be logged off in %1").arg(seconds);

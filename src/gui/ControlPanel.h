@@ -54,6 +54,8 @@ signals:
     void edited();
     void startClicked();
     void hideClicked();
+    // More time, in seconds, for whatever is armed (the button beside Stop).
+    void moreTimeChosen(int seconds);
 
 private:
     void setMode(TimeMode mode);
@@ -69,5 +71,6 @@ private:
     TimeRow *m_clockFields = nullptr;
     QPushButton *m_startButton = nullptr;
     QPushButton *m_hideButton = nullptr;
+    QPushButton *m_moreTimeButton = nullptr;
     QLabel *m_waitStatus = nullptr;
 };

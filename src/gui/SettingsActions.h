@@ -8,8 +8,9 @@ class MessageBoxService;
 class QAction;
 class QWidget;
 class SettingsStore;
+class WarningMenu;
 
-// The File menu's Save settings, Load settings and "Warn a minute before": what the window's
+// The File menu's Save settings, Load settings and the warning's menu: what the window's
 // choices are saved as and loaded from, and whether they changed since. Load is offered only
 // while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
 class SettingsActions final : public QObject
@@ -21,7 +22,8 @@ public:
 
     QAction *saveAction() const { return m_save; }
     QAction *loadAction() const { return m_load; }
-    QAction *warnAction() const { return m_warn; }
+    // The warning's submenu (WarningMenu) as an entry of the File menu.
+    QAction *warnAction() const;
 
     void load();
     void save();
@@ -30,6 +32,7 @@ public:
 
 private:
     void setChanged(bool changed);
+    void applyWarning();
 
     QWidget &m_window;
     ArmingService &m_service;
@@ -38,6 +41,6 @@ private:
     MessageBoxService &m_messages;
     QAction *m_save;
     QAction *m_load;
-    QAction *m_warn;
+    WarningMenu *m_warn;
     bool m_changed = false;
 };

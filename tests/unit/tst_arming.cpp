@@ -12,6 +12,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 
@@ -150,7 +151,7 @@ private slots:
         wait->hold(true); // a wait given up says nothing any more
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QCOMPARE(arming.order().action, Action::PowerOff);
-        arming.setWarningEnabled(false);
+        arming.setWarningLead(0);
         auto *held = new FakeCondition;
         QVERIFY(arming.armWhen(Action::LogOff, false, held, &why));
         QCOMPARE(arming.toolTip(), QStringLiteral("Orvanta \u2014 make (7) still running"));
@@ -167,7 +168,8 @@ private slots:
     // A real wait's warning minute. A user away since before the idle wait was armed gets it
     // at once, from a source that told the idleness inside start(); input in that minute
     // withdraws the warning and the wait goes on. Counters that become unreadable in a quiet
-    // wait's minute, then Postpone: the wait ends with the reason, nothing is left half-armed.
+    // wait's minute after more time: the wait ends with the reason, nothing is left
+    // half-armed.
     void waitsInTheirWarningMinute()
     {
         Fakes fakes;
@@ -180,7 +182,7 @@ private slots:
                                new IdleCondition(5 * 60 * 1000, std::move(source), m_clock), &why));
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QCOMPARE(fakes.shown, QStringList{"The computer will be turned off in 60 seconds"});
-        QCOMPARE(fakes.captions, QStringList{"Start the wait again"});
+        QCOMPARE(fakes.captions, QStringList{"+10 minutes"});
         QSignalSpy withdrawn(&arming, &ArmingController::warningWithdrawn);
         m_clock.advance(59300);
         const int closed = fakes.closed;
@@ -199,8 +201,10 @@ private slots:
         m_clock.advance(QuietCondition::SampleMs);
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QSignalSpy failed(&arming, &ArmingController::conditionFailed);
-        counters->readable = false;
         arming.postpone(ArmingController::PostponeSeconds);
+        QCOMPARE(arming.armedTime().secondsUntilDue(), 60 + 600);
+        counters->readable = false;
+        m_clock.advance(QuietCondition::SampleMs);
         QCOMPARE(arming.state(), ArmingController::State::Idle);
         QCOMPARE(failed.value(0).value(0).toString(), "counters gone");
         QVERIFY(!arming.canPostpone());
@@ -303,6 +307,133 @@ private slots:
         }
         QCOMPARE(seen.join(", ").replace("\r\n", " / ").replace('\n', " / "), log);
         QVERIFY(!service.anythingArmed());
+    }
+
+    // The warning's lead, and more time for each kind of armed item, on the clock seam. The
+    // clock starts on Monday at `start` in `zone`; `arm` is the hand's command line, a
+    // schedule ("daily 14:31|3|0|on") or "wait" (a job that ends when "met"). Steps: "+s",
+    // "more H:MM" (--postpone), "met". The log: each warning with the wall clock when it came,
+    // what --postpone answered, the hand's fields and the tool tip after it, each request
+    // with the real seconds since the start, and the schedules' tool tip at the end.
+    void leadAndMoreTime_data()
+    {
+        for (const char *column : {"zone", "start", "lead", "arm", "steps", "log"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char *name, const char *zone, const char *start, const char *lead,
+                            const char *arm, const char *steps, const QString &log) {
+            QTest::newRow(name) << zone << start << lead << arm << steps << log;
+        };
+        row("the lead before a countdown", "UTC", "2026-12-07T14:29:50", "5", "--sleep --in 0:10",
+            "+700", "14:34:51 The computer will go to sleep in 5 minutes, request sleep +601 s");
+        row("a countdown shorter than the lead warns at once", "UTC", "2026-12-07T14:29:50", "5",
+            "--sleep --in 0:02", "+700",
+            "14:29:50 The computer will go to sleep in 2 minutes 1 second, request sleep +121 s");
+        row("no warning", "UTC", "2026-12-07T14:29:50", "0", "--sleep --in 0:00:30", "+700",
+            "request sleep +31 s");
+        row("a countdown", "UTC", "2026-12-07T14:29:50", "1", "--sleep --in 0:01",
+            "+10 more 0:10 +700",
+            "14:29:50 The computer will go to sleep in 1 minute 1 second, more: going to sleep "
+            "in 0:10:50, fields 0:10:50, 14:39:51 The computer will go to sleep in 60 seconds, "
+            "request sleep +661 s");
+        row("a time of day across midnight", "UTC", "2026-12-07T23:49:30", "1",
+            "--sleep --at 23:50", "+10 more 0:30 +1900",
+            "23:49:30 The computer will go to sleep in 30 seconds, more: going to sleep at "
+            "00:20:00, fields 0:20:0, 00:19:00 The computer will go to sleep in 60 seconds, "
+            "request sleep +1830 s");
+        row("a time of day as daylight saving time begins", "Europe/Berlin", "2026-03-29T01:49:30",
+            "1", "--sleep --at 1:50", "+10 more 0:30 +1900",
+            "01:49:30 The computer will go to sleep in 30 seconds, more: going to sleep at "
+            "03:20:00, fields 3:20:0, 03:19:00 The computer will go to sleep in 60 seconds, "
+            "request sleep +1830 s");
+        row("a time of day as daylight saving time ends", "Europe/Berlin", "2026-10-25T02:49:30",
+            "1", "--sleep --at 2:50", "+10 more 0:30 +1900",
+            "02:49:30 The computer will go to sleep in 30 seconds, more: going to sleep at "
+            "02:20:00, fields 2:20:0, 02:19:00 The computer will go to sleep in 60 seconds, "
+            "request sleep +1830 s");
+        row("a schedule's occurrence only", "Europe/Berlin", "2026-12-07T14:29:50", "1",
+            "daily 14:31|3|0|on", "+20 more 0:10 +700",
+            "14:30:00 The computer will go to sleep in 60 seconds, more: going to sleep at "
+            "14:41:00, tool tip Next: Monday 14:31 \u2014 Sleep (given more time: Monday "
+            "14:41), 14:40:00 The computer will go to sleep in 60 seconds, request sleep +670 s, "
+            "next: Next: Tuesday 14:31 \u2014 Sleep");
+        row("a wait: that much longer after the job", "UTC", "2026-12-07T14:29:50", "1", "wait",
+            "more 0:30 +100 met +1900",
+            "more: make (7) still running, then 0:30:00 more, 15:00:30 The computer will go to "
+            "sleep in 60 seconds, request sleep +1960 s");
+        row("nothing armed", "UTC", "2026-12-07T14:29:50", "1", "", "more 0:10",
+            "more: nothing is armed that could be given more time");
+    }
+    void leadAndMoreTime()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, start);
+        QFETCH(QString, lead);
+        QFETCH(QString, arm);
+        QFETCH(QString, steps);
+        QFETCH(QString, log);
+        ManualClock clock;
+        clock.wall = QDateTime::fromString(start, Qt::ISODate);
+        clock.wall.setTimeZone(QTimeZone(zone.toLatin1()));
+        const QDateTime began = clock.wall;
+        QStringList seen;
+        struct Recorder final : PowerRequester
+        {
+            void request(Action action, bool, Done done) override
+            {
+                *seen << QStringLiteral("request %1 +%2 s")
+                             .arg(PowerTexts::actionName(action))
+                             .arg(began.secsTo(clock->now()));
+                done({true, {}, Refusal::Other, {}, false});
+            }
+            QStringList *seen = nullptr;
+            const ManualClock *clock = nullptr;
+            QDateTime began;
+        } power;
+        power.seen = &seen;
+        power.clock = &clock;
+        power.began = began;
+        MemoryStore store;
+        const bool scheduled = arm.contains('|');
+        if (scheduled)
+            store.values.insert(QStringLiteral("Schedule1"), arm);
+        ArmingService service({&clock, &power, nullptr, &store, nullptr, nullptr});
+        service.setWarning(lead.toInt() * 60, false, QString());
+        connect(&service, &ArmingService::present, this,
+                [&](const QString &text) { seen << clock.now().toString("HH:mm:ss ") + text; });
+        ArmingController &hand = service.hand();
+        std::array<QString, 3> fields;
+        connect(&hand, &ArmingController::fieldWritten, this,
+                [&](int i, const QString &text) { fields.at(std::size_t(i)) = text; });
+        service.loadSchedules();
+        const auto run = [&service](const QString &line) {
+            return service.apply(parseCommandLine(("orvanta " + line).split(' '), false));
+        };
+        auto *job = new FakeCondition;
+        QString why;
+        if (arm == "wait")
+            QVERIFY(hand.armWhen(Action::Sleep, false, job, &why));
+        else if (!scheduled && !arm.isEmpty())
+            QCOMPARE(run(arm).kind, CommandOutcome::Kind::Applied);
+        if (arm != "wait")
+            delete job;
+        fields = hand.order().fields;
+        const QStringList list = steps.split(' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (list[i] == "met") {
+                job->hold(true);
+            } else if (list[i] == "more") {
+                seen << "more: " + run("--postpone " + list[++i]).text;
+                if (hand.armedTime().armed())
+                    seen << "fields " + QStringList(fields.begin(), fields.end()).join(':');
+                if (scheduled)
+                    seen << "tool tip " + service.schedulesToolTip();
+            } else {
+                clock.advance(list[i].mid(1).toLongLong() * 1000);
+            }
+        }
+        if (scheduled)
+            seen << "next: " + service.schedulesToolTip();
+        QCOMPARE(seen.join(", "), log);
     }
 
     // A warning no server showed is handed to the window with the seconds left when it is

@@ -26,6 +26,13 @@ private slots:
         row("time of day", "--reboot --at 23:00", "2 0 0 23:0:0");
         row("with seconds", "--logoff --at 7:05:09", "0 0 0 7:5:9");
         row("cancel alone", "--cancel", "-");
+        // More time: "P seconds".
+        row("more time H:MM", "--postpone 0:30", "P 1800");
+        row("more time in minutes", "--postpone 90", "P 5400");
+        no("more time of nothing", "--postpone 0:00");
+        no("more time, minutes past 59", "--postpone 1:60");
+        no("more time and an action", "--postpone 0:10 --poweroff --in 5");
+        no("more time and cancel", "--cancel --postpone 0:10");
         no("check with an action", "--check --hibernate --in 5");
         no("two actions", "--logoff --reboot --in 5");
         no("no time", "--poweroff");
@@ -92,6 +99,8 @@ private slots:
             got = QStringList{'S' + n(edit->kind), n(edit->action), n(edit->force),
                               edit->rule.isEmpty() ? n(edit->number) : edit->rule}
                       .join(' ');
+        if (command.postpone > 0)
+            got = "P " + n(command.postpone);
         QCOMPARE(got, armed);
     }
 };
