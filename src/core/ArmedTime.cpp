@@ -144,15 +144,23 @@ QDateTime ArmedTime::timeOfDayMoment() const
     // The clock's own zone, not the process's: the same wall clock the ticks compare.
     const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
     const QTime now = m_lastCheck.time();
-    QDateTime at = m_lastCheck;
+    QDateTime day = m_lastCheck;
     if (QTime(now.hour(), now.minute(), now.second()) >= target)
-        at = at.addDays(1);
-    at.setTime(target);
+        day = day.addDays(1);
+    day.setTime(target);
+    // The first moment after the last check that the clock shows as the target, under the
+    // offset of now or of that day: in the hour repeated when daylight saving time ends,
+    // the first pass.
+    QDateTime first;
+    for (const int offset : {m_lastCheck.offsetFromUtc(), day.offsetFromUtc()}) {
+        const QDateTime at(day.date(), target, Qt::OffsetFromUTC, offset);
+        if (at > m_lastCheck && at.toTimeZone(m_lastCheck.timeZone()).time() == target &&
+            (!first.isValid() || at < first))
+            first = at;
+    }
     // A time in the hour skipped when daylight saving time begins is due when the clock
     // jumps past it.
-    if (!at.isValid() || at <= m_lastCheck)
-        return m_lastCheck.addSecs(secondsUntilDue());
-    return at;
+    return first.isValid() ? first : m_lastCheck.addSecs(secondsUntilDue());
 }
 
 void ArmedTime::writeClockFields(const QDateTime &moment)

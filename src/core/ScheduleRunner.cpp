@@ -5,6 +5,7 @@
 #include "core/Log.h"
 
 #include <QStringList>
+#include <QTimeZone>
 
 #include <algorithm>
 
@@ -235,7 +236,11 @@ QString ScheduleRunner::toolTip() const
             if (weight(m_schedules[i].rule.action) > weight(chosen.action))
                 chosen = m_schedules[i].rule;
         QString line = ScheduleRules::toolTipLine(chosen, m_next, m_clock.now());
-        const QDateTime moved = m_armed ? m_controller.armedTime().moment() : QDateTime();
+        // On the clock's own zone, as the occurrence is shown.
+        const QDateTime moved =
+            m_armed && m_next == m_occurrence
+                ? m_controller.armedTime().moment().toTimeZone(m_clock.now().timeZone())
+                : QDateTime();
         if (moved.isValid() && moved != m_occurrence)
             line += tr(" (given more time: %1)")
                         .arg(ScheduleRules::occurrenceText(moved, m_clock.now()));

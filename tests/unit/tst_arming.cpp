@@ -323,44 +323,44 @@ private slots:
                             const char *arm, const char *steps, const QString &log) {
             QTest::newRow(name) << zone << start << lead << arm << steps << log;
         };
-        row("the lead before a countdown", "UTC", "2026-12-07T14:29:50", "5", "--sleep --in 0:10",
+        row("the lead before a countdown", "UTC", "2026-12-07T14:29:50Z", "5", "--sleep --in 0:10",
             "+700", "14:34:51 The computer will go to sleep in 5 minutes, request sleep +601 s");
-        row("a countdown shorter than the lead warns at once", "UTC", "2026-12-07T14:29:50", "5",
+        row("a countdown shorter than the lead warns at once", "UTC", "2026-12-07T14:29:50Z", "5",
             "--sleep --in 0:02", "+700",
             "14:29:50 The computer will go to sleep in 2 minutes 1 second, request sleep +121 s");
-        row("no warning", "UTC", "2026-12-07T14:29:50", "0", "--sleep --in 0:00:30", "+700",
+        row("no warning", "UTC", "2026-12-07T14:29:50Z", "0", "--sleep --in 0:00:30", "+700",
             "request sleep +31 s");
-        row("a countdown", "UTC", "2026-12-07T14:29:50", "1", "--sleep --in 0:01",
+        row("a countdown", "UTC", "2026-12-07T14:29:50Z", "1", "--sleep --in 0:01",
             "+10 more 0:10 +700",
-            "14:29:50 The computer will go to sleep in 1 minute 1 second, more: going to sleep "
+            "14:29:51 The computer will go to sleep in 60 seconds, more: going to sleep "
             "in 0:10:50, fields 0:10:50, 14:39:51 The computer will go to sleep in 60 seconds, "
             "request sleep +661 s");
-        row("a time of day across midnight", "UTC", "2026-12-07T23:49:30", "1",
+        row("a time of day across midnight", "UTC", "2026-12-07T23:49:30Z", "1",
             "--sleep --at 23:50", "+10 more 0:30 +1900",
             "23:49:30 The computer will go to sleep in 30 seconds, more: going to sleep at "
             "00:20:00, fields 0:20:0, 00:19:00 The computer will go to sleep in 60 seconds, "
             "request sleep +1830 s");
-        row("a time of day as daylight saving time begins", "Europe/Berlin", "2026-03-29T01:49:30",
-            "1", "--sleep --at 1:50", "+10 more 0:30 +1900",
+        row("a time of day as daylight saving time begins", "Europe/Berlin",
+            "2026-03-29T01:49:30+01:00", "1", "--sleep --at 1:50", "+10 more 0:30 +1900",
             "01:49:30 The computer will go to sleep in 30 seconds, more: going to sleep at "
             "03:20:00, fields 3:20:0, 03:19:00 The computer will go to sleep in 60 seconds, "
             "request sleep +1830 s");
-        row("a time of day as daylight saving time ends", "Europe/Berlin", "2026-10-25T02:49:30",
-            "1", "--sleep --at 2:50", "+10 more 0:30 +1900",
+        row("a time of day as daylight saving time ends", "Europe/Berlin",
+            "2026-10-25T02:49:30+02:00", "1", "--sleep --at 2:50", "+10 more 0:30 +1900",
             "02:49:30 The computer will go to sleep in 30 seconds, more: going to sleep at "
             "02:20:00, fields 2:20:0, 02:19:00 The computer will go to sleep in 60 seconds, "
             "request sleep +1830 s");
-        row("a schedule's occurrence only", "Europe/Berlin", "2026-12-07T14:29:50", "1",
+        row("a schedule's occurrence only", "Europe/Berlin", "2026-12-07T14:29:50+01:00", "1",
             "daily 14:31|3|0|on", "+20 more 0:10 +700",
             "14:30:00 The computer will go to sleep in 60 seconds, more: going to sleep at "
             "14:41:00, tool tip Next: Monday 14:31 \u2014 Sleep (given more time: Monday "
             "14:41), 14:40:00 The computer will go to sleep in 60 seconds, request sleep +670 s, "
             "next: Next: Tuesday 14:31 \u2014 Sleep");
-        row("a wait: that much longer after the job", "UTC", "2026-12-07T14:29:50", "1", "wait",
+        row("a wait: that much longer after the job", "UTC", "2026-12-07T14:29:50Z", "1", "wait",
             "more 0:30 +100 met +1900",
-            "more: make (7) still running, then 0:30:00 more, 15:00:30 The computer will go to "
+            "more: make (7) still running, then 0:30:00 more, 15:01:30 The computer will go to "
             "sleep in 60 seconds, request sleep +1960 s");
-        row("nothing armed", "UTC", "2026-12-07T14:29:50", "1", "", "more 0:10",
+        row("nothing armed", "UTC", "2026-12-07T14:29:50Z", "1", "", "more 0:10",
             "more: nothing is armed that could be given more time");
     }
     void leadAndMoreTime()
@@ -372,8 +372,8 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, log);
         ManualClock clock;
-        clock.wall = QDateTime::fromString(start, Qt::ISODate);
-        clock.wall.setTimeZone(QTimeZone(zone.toLatin1()));
+        clock.wall =
+            QDateTime::fromString(start, Qt::ISODate).toTimeZone(QTimeZone(zone.toLatin1()));
         const QDateTime began = clock.wall;
         QStringList seen;
         struct Recorder final : PowerRequester

@@ -325,7 +325,7 @@ private slots:
         row("record from the future", daily, "2099-01-01T00:00:00Z", monday, "+121",
             armed + ", fire Mon 23:30:00", tuesday);
         row("postponed, then another added", daily, "", monday, "+60 postpone add", armed,
-            "Next: Monday 23:30 \u2014 Lock screen");
+            "Next: Monday 23:30 \u2014 Lock screen (given more time: Monday 23:40)");
         row("postponed, then another added, fired", daily, "", monday, "+60 postpone add +700",
             armed + ", fire Mon 23:40:00", tuesday);
         row("not answered", daily, "", monday, "mute +121 +86400",
