@@ -45,7 +45,6 @@ void MoreTimeMenu::askOther()
     time->setMinimumTime(QTime(0, 1));
     time->setMaximumTime(QTime(23, 59));
     time->setTime(QTime(0, 15));
-    time->setCurrentSection(QDateTimeEdit::MinuteSection);
     form->addRow(tr("Later by (H:MM):"), time);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     form->addRow(buttons);

@@ -33,7 +33,7 @@ WarningWindow::WarningWindow(ArmingService &service, QWidget *parent)
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("warningText"));
     m_text->setWordWrap(true);
-    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 56);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 64);
     layout->addWidget(m_text);
     auto *buttons = new QDialogButtonBox(this);
     m_postpone = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
