@@ -75,7 +75,6 @@ struct FakeCondition final : Condition
         return startable;
     }
     bool startable = true;
-    bool beginAgain(QString *) override { return true; }
     void end() override {}
 };
 
