@@ -32,8 +32,11 @@ MoreTimeMenu::MoreTimeMenu(QWidget *parent) : QMenu(tr("More time"), parent)
 void MoreTimeMenu::askOther()
 {
     // Opened, never run in a loop of its own: the countdown goes on meanwhile, and what is
-    // chosen applies to whatever is armed when OK is pressed.
-    QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    // chosen applies to whatever is armed when OK is pressed. Over the main window, not over
+    // the menu it came from or the warning, which may go before OK is pressed.
+    QWidget *owner = parentWidget();
+    while (owner && owner->parentWidget())
+        owner = owner->parentWidget();
     auto *dialog = new QDialog(owner);
     dialog->setObjectName(QStringLiteral("moreTimeDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
