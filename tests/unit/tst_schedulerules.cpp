@@ -55,18 +55,15 @@ QStringList flat(const std::vector<StoredSchedule> &schedules)
     return out;
 }
 
-// Action, force, time setting, the warning's lead, sound and text, the count-down texts and the
-// time texts, as stored.
+// Action, force, time setting, the warning (lead, sound, own text), the count-down texts and
+// the time texts, as stored.
 QStringList flat(const Choices &c)
 {
     const auto index = [](auto value) { return value ? QString::number(int(*value)) : "-"; };
     const int force = c.force == Qt::Checked ? 1 : c.force == Qt::PartiallyChecked ? 2 : 0;
-    return QStringList{index(c.action),
-                       QString::number(force),
-                       index(c.timeMode),
-                       QString::number(c.warningMinutes),
-                       QString::number(c.warningSound),
-                       c.warningNote} +
+    const QString warning = QStringLiteral("%1 %2 %3").arg(c.warningMinutes).arg(c.warningSound);
+    return QStringList{index(c.action), QString::number(force), index(c.timeMode),
+                       warning.arg(c.warningNote)} +
            QStringList{c.countdown.begin(), c.countdown.end()} +
            QStringList{c.timeOfDay.begin(), c.timeOfDay.end()};
 }
@@ -95,17 +92,17 @@ private slots:
     {
         QTest::addColumn<QString>("stored"); // "key=text", ';' between
         QTest::addColumn<QString>("loaded"); // what flat() gives, '|' between
-        const QString defaults = "0|1|0|1|0||0|0|0|0|0|0|", waits = "|5|25|1000|10|5";
+        const QString defaults = "0|1|0|1 0 |0|0|0|0|0|0|", waits = "|5|25|1000|10|5";
         QTest::newRow("nothing stored") << "" << defaults + waits;
         QTest::newRow("texts verbatim, no time setting 2")
             << "Action=2;Force=0;TimeSetting=2;Warning=0;CountDown0= 07 ;Time2=x"
-            << "2|0|0|0|0|| 07 |0|0|0|0|x|" + waits;
+            << "2|0|0|0 0 | 07 |0|0|0|0|x|" + waits;
         // The warning's lead from the older key where the new one holds no choice.
         QTest::newRow("the older warning key") << "Warning=0;WarningMinutes=3"
-                                               << "0|1|0|0|0||0|0|0|0|0|0|" + waits;
+                                               << "0|1|0|0 0 |0|0|0|0|0|0|" + waits;
         QTest::newRow("the warning's keys")
             << "Warning=0;WarningMinutes=15;WarningSound=1;WarningText= Save\n your work "
-            << "0|1|0|15|1|Save your work|0|0|0|0|0|0|" + waits;
+            << "0|1|0|15 1 Save your work|0|0|0|0|0|0|" + waits;
         QTest::newRow("the last action") << "Action=6"
                                          << "6" + defaults.mid(1) + waits;
         for (const QString bad : {"x", "1.5", "-1", "7", "", "4294967297", "1, 2"})
@@ -135,19 +132,13 @@ private slots:
     void save()
     {
         MemoryStore store;
-        QVERIFY(Settings::save(store,
-                               {std::nullopt,
-                                Qt::Unchecked,
-                                std::nullopt,
-                                {"1", "2", "3"},
-                                {"4", "5", "6"},
-                                5,
-                                true,
-                                "Save"},
-                               nullptr));
+        const Choices choices{
+            std::nullopt, Qt::Unchecked, std::nullopt, {"1", "2", "3"}, {"4", "5", "6"}, 0,
+            true,         "Save"};
+        QVERIFY(Settings::save(store, choices, nullptr));
         QCOMPARE(store.saved,
                  (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2", "Time1=5",
-                              "CountDown2=3", "Time2=6", "Warning=1", "WarningMinutes=5",
+                              "CountDown2=3", "Time2=6", "Warning=0", "WarningMinutes=0",
                               "WarningSound=1", "WarningText=Save"}));
         // The waits write their own keys only.
         store.saved.clear();
