@@ -78,6 +78,27 @@ struct FakeCondition final : Condition
     void end() override {}
 };
 
+// Logs each request (with the real seconds since `began` where it has a clock) and takes it;
+// hibernation is turned off.
+struct Recorder final : PowerRequester
+{
+    void probe(Probed probed) override
+    {
+        Capabilities can{};
+        can[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
+        probed(can);
+    }
+    void request(Action action, bool, Done done) override
+    {
+        *seen << "request " + PowerTexts::actionName(action) +
+                     (clock ? QStringLiteral(" +%1 s").arg(began.secsTo(clock->now())) : "");
+        done({true, {}, Refusal::Other, {}, false});
+    }
+    QStringList *seen = nullptr;
+    const Clock *clock = nullptr;
+    QDateTime began;
+};
+
 } // namespace
 
 // Idle -> Armed -> Requesting -> accepted or refused, on a clock the test moves.
@@ -167,7 +188,7 @@ private slots:
     // A real wait's warning minute. A user away since before the idle wait was armed gets it
     // at once, from a source that told the idleness inside start(); input in that minute
     // withdraws the warning and the wait goes on. Counters that become unreadable in a quiet
-    // wait's minute after more time: the wait ends with the reason, nothing is left
+    // wait's minute given more time: the wait ends with the reason, nothing is left
     // half-armed.
     void waitsInTheirWarningMinute()
     {
@@ -200,7 +221,7 @@ private slots:
         m_clock.advance(QuietCondition::SampleMs);
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QSignalSpy failed(&arming, &ArmingController::conditionFailed);
-        arming.postpone(ArmingController::PostponeSeconds);
+        arming.postpone(ArmingController::PostponeSeconds); // the job is done: 10 minutes more
         QCOMPARE(arming.armedTime().secondsUntilDue(), 60 + 600);
         counters->readable = false;
         m_clock.advance(QuietCondition::SampleMs);
@@ -258,21 +279,6 @@ private slots:
         QFETCH(QString, hand);
         QFETCH(QString, steps);
         QFETCH(QString, log);
-        struct Recorder final : PowerRequester
-        {
-            void probe(Probed probed) override
-            {
-                Capabilities can{};
-                can[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
-                probed(can);
-            }
-            void request(Action action, bool, Done done) override
-            {
-                *seen << "request " + PowerTexts::actionName(action);
-                done({true, {}, Refusal::Other, {}, false});
-            }
-            QStringList *seen = nullptr;
-        };
         QStringList seen;
         Recorder power;
         power.seen = &seen;
@@ -308,12 +314,10 @@ private slots:
         QVERIFY(!service.anythingArmed());
     }
 
-    // The warning's lead, and more time for each kind of armed item, on a clock in Berlin
-    // from `start`. `arm`: the hand's command line, a schedule ("daily 14:31|3|0|on"), or
-    // "wait" for a job that ends at "met". Steps: "+s", "more H:MM" (--postpone), "met". The
-    // log: each warning with the wall clock, what --postpone answered with the hand's fields
-    // (or the schedules' tool tip) after it, each request with the real seconds since the
-    // start, and at the end the schedules' next occurrence.
+    // The warning's lead, and more time for each kind of armed item, on a clock in Berlin.
+    // `arm`: a command line, a schedule, or "wait" for a job done at "met". Steps: "+s", "more
+    // H:MM" (--postpone), "met". Logged: each warning at its wall-clock time, what --postpone
+    // answered with the fields (or the tool tip), the requests, the schedules' tool tip.
     void leadAndMoreTime_data()
     {
         for (const char *column : {"start", "lead", "arm", "steps", "log"})
@@ -326,34 +330,31 @@ private slots:
         const QString sleep = " The computer will go to sleep in ",
                       more = ", more: going to sleep ";
         row("the lead before a countdown", monday, "5", "--sleep --in 0:10", "+700",
-            "14:34:51" + sleep + "5 minutes, request +601 s");
+            "14:34:51" + sleep + "5 minutes, request sleep +601 s");
         row("a countdown shorter than the lead warns at once", monday, "5", "--sleep --in 0:02",
-            "+700", "14:29:50" + sleep + "2 minutes 1 second, request +121 s");
-        row("no warning", monday, "0", "--sleep --in 0:00:30", "+700", "request +31 s");
-        row("a countdown", monday, "1", "--sleep --in 0:01", "+10 more 0:10 +700",
-            "14:29:51" + sleep + "60 seconds" + more + "in 0:10:50 0:10:50, 14:39:51" + sleep +
-                "60 seconds, request +661 s");
+            "+700", "14:29:50" + sleep + "2 minutes 1 second, request sleep +121 s");
+        row("no warning", monday, "0", "--sleep --in 0:00:30", "+700", "request sleep +31 s");
         row("a time of day across midnight", "2026-12-07T23:49:30+01:00", "1", "--sleep --at 23:50",
             "+10 more 0:30 +1900",
             "23:49:30" + sleep + "30 seconds" + more + "at 00:20:00 0:20:0, 00:19:00" + sleep +
-                "60 seconds, request +1830 s");
+                "60 seconds, request sleep +1830 s");
         row("a time of day as daylight saving time begins", "2026-03-29T01:49:30+01:00", "1",
             "--sleep --at 1:50", "+10 more 0:30 +1900",
             "01:49:30" + sleep + "30 seconds" + more + "at 03:20:00 3:20:0, 03:19:00" + sleep +
-                "60 seconds, request +1830 s");
+                "60 seconds, request sleep +1830 s");
         row("a time of day as daylight saving time ends", "2026-10-25T02:49:30+02:00", "1",
             "--sleep --at 2:50", "+10 more 0:30 +1900",
             "02:49:30" + sleep + "30 seconds" + more + "at 02:20:00 2:20:0, 02:19:00" + sleep +
-                "60 seconds, request +1830 s");
+                "60 seconds, request sleep +1830 s");
         row("a schedule's occurrence only", monday, "1", "daily 14:31|3|0|on", "+20 more 0:10 +700",
             "14:30:00" + sleep + "60 seconds" + more +
                 "at 14:41:00 Next: Monday 14:31 \u2014 Sleep (given more time: Monday 14:41), "
                 "14:40:00" +
-                sleep + "60 seconds, request +670 s, Next: Tuesday 14:31 \u2014 Sleep");
+                sleep + "60 seconds, request sleep +670 s, Next: Tuesday 14:31 \u2014 Sleep");
         row("a wait: that much longer after the job", monday, "1", "wait",
             "more 0:30 +100 met +1900",
             "more: make (7) still running, then 0:30:00 more, 15:01:30" + sleep +
-                "60 seconds, request +1960 s");
+                "60 seconds, request sleep +1960 s");
         row("nothing armed", monday, "1", "", "more 0:10",
             "more: nothing is armed that could be given more time");
     }
@@ -368,17 +369,7 @@ private slots:
         clock.wall =
             QDateTime::fromString(start, Qt::ISODate).toTimeZone(QTimeZone("Europe/Berlin"));
         QStringList seen;
-        struct Recorder final : PowerRequester
-        {
-            void request(Action, bool, Done done) override
-            {
-                *seen << QStringLiteral("request +%1 s").arg(began.secsTo(clock->now()));
-                done({true, {}, Refusal::Other, {}, false});
-            }
-            QStringList *seen = nullptr;
-            const ManualClock *clock = nullptr;
-            QDateTime began;
-        } power;
+        Recorder power;
         power.seen = &seen;
         power.clock = &clock;
         power.began = clock.wall;

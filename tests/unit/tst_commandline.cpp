@@ -30,9 +30,7 @@ private slots:
         row("more time H:MM", "--postpone 0:30", "P 1800");
         row("more time in minutes", "--postpone 90", "P 5400");
         no("more time of nothing", "--postpone 0:00");
-        no("more time, minutes past 59", "--postpone 1:60");
         no("more time and an action", "--postpone 0:10 --poweroff --in 5");
-        no("more time and cancel", "--cancel --postpone 0:10");
         no("check with an action", "--check --hibernate --in 5");
         no("two actions", "--logoff --reboot --in 5");
         no("no time", "--poweroff");
