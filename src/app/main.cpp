@@ -287,6 +287,12 @@ int main(int argc, char *argv[])
         qCWarning(lcOrvanta, "Orvanta is not running: nothing is armed");
         return Done;
     }
+    // Nor is there anything to give more time: refused, so that a script notices.
+    if (command.postpone > 0) {
+        qCWarning(lcOrvanta, "Orvanta is not running: nothing is armed that could be given "
+                             "more time");
+        return status == SingleInstance::Status::Unusable ? Failed : Refused;
+    }
     const auto scheduleStore = Platform::makeSettingsStore(QStringLiteral("Schedules"));
     const auto autostart = Platform::makeAutostart();
     const auto power = Platform::makePowerRequester();

@@ -3,6 +3,8 @@
 #include "core/TimeRules.h"
 #include "core/TimeText.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 
 namespace {
@@ -41,6 +43,7 @@ bool ArmedTime::arm(TimeMode mode, const std::array<QString, 3> &fields)
         return false;
     m_mode = mode;
     m_target = target;
+    m_moment = QDateTime();
     m_countdown = countdown;
     m_armed = true;
     m_armedAtMs = m_clock.monotonicMs();
@@ -124,15 +127,15 @@ void ArmedTime::postpone(int seconds)
     if (!m_armed)
         return;
     m_warned = false;
-    if (m_moment.isValid()) {
-        m_moment = m_moment.addSecs(seconds);
-        m_target = TimeRules::timeNumberOf(m_moment.toLocalTime().time());
-    } else if (m_mode == TimeMode::TimeOfDay) {
-        const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
-        // The one time of day no clock shows as a target: 0:00:00 is a second later.
-        m_target = std::max(1, TimeRules::timeNumberOf(target.addSecs(seconds)));
+    if (m_mode == TimeMode::TimeOfDay) {
+        // Counted from the moment it was due at, in real seconds: the wall clock may jump
+        // meanwhile (midnight, daylight saving time), the seconds left may not.
+        const QDateTime due = m_moment.isValid() ? m_moment : timeOfDayMoment();
+        m_moment = due.toUTC().addSecs(seconds);
+        writeClockFields(m_moment);
     } else {
-        const qint64 total = secondsUntilDue() - 1 + seconds;
+        // No more than the fields can show: 99:59:59.
+        const qint64 total = std::min<qint64>(secondsUntilDue() - 1 + seconds, 359999);
         const std::array<QString, 3> longer = {QString::number(total / 3600),
                                                QString::number(total / 60 % 60),
                                                QString::number(total % 60)};
@@ -148,10 +151,47 @@ void ArmedTime::postpone(int seconds)
     warnIfNear();
 }
 
+QDateTime ArmedTime::timeOfDayMoment() const
+{
+    // The clock's own zone, not the process's: the same wall clock the ticks compare.
+    const QTime target(m_target / 10000, m_target / 100 % 100, m_target % 100);
+    const QTime now = m_lastCheck.time();
+    QDateTime day = m_lastCheck;
+    if (QTime(now.hour(), now.minute(), now.second()) >= target)
+        day = day.addDays(1);
+    day.setTime(target);
+    // The first moment after the last check that the clock shows as the target, under the
+    // offset of now or of that day: in the hour repeated when daylight saving time ends,
+    // the first pass.
+    QDateTime first;
+    for (const int offset : {m_lastCheck.offsetFromUtc(), day.offsetFromUtc()}) {
+        const QDateTime at(day.date(), target, Qt::OffsetFromUTC, offset);
+        if (at > m_lastCheck && at.toTimeZone(m_lastCheck.timeZone()).time() == target &&
+            (!first.isValid() || at < first))
+            first = at;
+    }
+    // A time in the hour skipped when daylight saving time begins is due when the clock
+    // jumps past it.
+    return first.isValid() ? first : m_lastCheck.addSecs(secondsUntilDue());
+}
+
+void ArmedTime::writeClockFields(const QDateTime &moment)
+{
+    const QTime shown = moment.toTimeZone(m_clock.now().timeZone()).time();
+    const int before = m_target;
+    // The one time of day no clock shows as a target: 0:00:00 is a second later.
+    m_target = std::max(1, TimeRules::timeNumberOf(shown));
+    const int parts[2][3] = {{before / 10000, before / 100 % 100, before % 100},
+                             {m_target / 10000, m_target / 100 % 100, m_target % 100}};
+    for (int i = 0; i < 3; ++i)
+        if (parts[0][i] != parts[1][i])
+            emit fieldWritten(i, QString::number(parts[1][i]));
+}
+
 void ArmedTime::warnIfNear()
 {
     const qint64 left = secondsUntilDue();
-    if (m_warned || left < 0 || left > WarningSeconds)
+    if (m_warned || m_leadSeconds == 0 || left < 0 || left > m_leadSeconds)
         return;
     m_warned = true;
     emit warning(left);
@@ -228,6 +268,6 @@ void ArmedTime::warnAgain()
     // during the sleep warns again before the next day's.
     m_warned = false;
     const qint64 left = secondsUntilDue();
-    if (left <= WarningSeconds)
-        postpone(int(WarningSeconds - left));
+    if (left <= m_leadSeconds)
+        postpone(int(m_leadSeconds - left));
 }

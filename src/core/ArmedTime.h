@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -51,12 +52,19 @@ public:
     // The moment a time of day is due, as its clock face shows it now; invalid for a countdown
     // (which counts running time: a sleep stops it) and while disarmed.
     QDateTime dueAt() const;
-    // Moves the due moment `seconds` on: a countdown gets them added to its fields, a time
-    // of day keeps its fields and fires that much after the time they show.
+    // Moves the due moment `seconds` of real time on, and writes the fields that show it: a
+    // countdown gets them added; a time of day becomes the moment it was due at plus the
+    // seconds (across midnight or a daylight saving change alike), shown as the wall-clock
+    // time it lands on. A time of day moved on is a moment from then on: like a schedule's
+    // occurrence, it is never carried out late after a sleep.
     void postpone(int seconds);
+    // The moment armed for (armAt(), or a time of day moved on); invalid otherwise.
+    QDateTime moment() const { return m_moment; }
 
-    // How long before the due moment the warning comes.
-    static constexpr qint64 WarningSeconds = 60;
+    // How long before the due moment the warning comes; 0: never.
+    void setLeadSeconds(qint64 seconds) { m_leadSeconds = std::max<qint64>(0, seconds); }
+    qint64 leadSeconds() const { return m_leadSeconds; }
+    static constexpr qint64 DefaultLeadSeconds = 60;
 
 signals:
     // `text` belongs into field `index` of the row in use (arming rewrote it, or a
@@ -64,8 +72,8 @@ signals:
     void fieldWritten(int index, const QString &text);
     // The time has come. The schedule is already disarmed when this is emitted.
     void due();
-    // Once per arming or postponing, WarningSeconds before the due moment (at once when
-    // less is left).
+    // Once per arming or postponing, leadSeconds() before the due moment (at once when less
+    // is left).
     void warning(qint64 secondsLeft);
     // After every tick that did not end the schedule.
     void ticked();
@@ -78,6 +86,9 @@ private:
     void warnIfNear();
     // After the computer slept through part of the warning minute.
     void warnAgain();
+    // The moment a time of day is due at next, as of the last check.
+    QDateTime timeOfDayMoment() const;
+    void writeClockFields(const QDateTime &moment);
 
     const Clock &m_clock;
     std::unique_ptr<Alarm> m_alarm;
@@ -93,4 +104,5 @@ private:
     // The clock's sleep as of the last check.
     qint64 m_sleptMs = 0;
     QDateTime m_moment;
+    qint64 m_leadSeconds = DefaultLeadSeconds;
 };

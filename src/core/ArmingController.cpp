@@ -41,6 +41,7 @@ bool ArmingController::arm(const ArmOrder &order)
     m_time->disarm();
     closeWarning();
     m_order = order;
+    m_extraSeconds = 0;
     emit ordered();
     enterArmed(order.mode, order.fields);
     return true;
@@ -91,6 +92,7 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
     m_time->disarm();
     closeWarning();
     m_order = ArmOrder{action, force, TimeMode::Countdown, {}, {}, false};
+    m_extraSeconds = 0;
     m_condition = condition;
     m_power.prepare();
     emit ordered();
@@ -105,13 +107,17 @@ void ArmingController::onConditionMet()
 {
     if (m_state != State::Waiting)
         return;
-    if (!m_warningEnabled) {
+    // The time asked for after the job and the warning's lead, counted like a countdown:
+    // without more time the warning comes at once.
+    const qint64 total = m_extraSeconds + (m_warningEnabled ? m_time->leadSeconds() : 0);
+    if (total <= 1) {
         onDue();
         return;
     }
-    // The warning minute, counted like a countdown: the warning comes at once.
-    enterArmed(TimeMode::Countdown, {QStringLiteral("0"), QStringLiteral("0"),
-                                     QString::number(ArmedTime::WarningSeconds - 1)});
+    const qint64 fields = total - 1;
+    enterArmed(TimeMode::Countdown,
+               {QString::number(fields / 3600), QString::number(fields / 60 % 60),
+                QString::number(fields % 60)});
 }
 
 void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &fields)
@@ -186,37 +192,26 @@ bool ArmingController::abandon()
     return true;
 }
 
-bool ArmingController::canPostpone() const
+void ArmingController::setWarningLead(int seconds)
 {
-    return m_state == State::Armed ||
-           (m_state == State::Waiting && m_condition && m_condition->hasSpan());
-}
-
-QString ArmingController::postponeCaption() const
-{
-    if (m_condition && m_condition->hasSpan())
-        return tr("Start the wait again");
-    return tr("Postpone 10 minutes");
+    m_warningEnabled = seconds > 0;
+    m_time->setLeadSeconds(seconds);
 }
 
 void ArmingController::postpone(int seconds)
 {
-    if (!canPostpone())
+    if (!canPostpone() || seconds <= 0)
         return;
     closeWarning();
-    // A wait with a span begins it again; a program's end, which has none, waits the seconds.
-    if (m_condition && m_condition->hasSpan()) {
-        QString error;
-        m_time->disarm();
-        if (!m_condition->restart(&error)) {
-            onConditionFailed(error);
-            return;
-        }
-        setState(State::Waiting);
-        emit ticked();
-        return;
+    if (m_condition) {
+        m_extraSeconds = std::min(MaximumSeconds, m_extraSeconds + seconds);
+        // The job is done already: the countdown to the action grows.
+        if (m_state == State::Armed)
+            m_time->postpone(seconds);
+    } else {
+        m_time->postpone(seconds);
     }
-    m_time->postpone(seconds);
+    emit moved();
     emit ticked();
 }
 
@@ -226,7 +221,16 @@ QString ArmingController::status() const
     case State::Idle:
         return QString();
     case State::Waiting:
-        return m_condition ? m_condition->progress() : QString();
+        if (!m_condition)
+            return QString();
+        if (m_extraSeconds > 0)
+            return tr("%1, then %2 more")
+                .arg(m_condition->progress(),
+                     QStringLiteral("%1:%2:%3")
+                         .arg(m_extraSeconds / 3600)
+                         .arg(m_extraSeconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                         .arg(m_extraSeconds % 60, 2, 10, QLatin1Char('0')));
+        return m_condition->progress();
     case State::Armed:
         return PowerTexts::armedStatus(m_order.action, m_time->mode() == TimeMode::Countdown,
                                        m_time->secondsUntilDue() - 1, m_time->targetTime());

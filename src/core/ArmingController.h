@@ -76,17 +76,14 @@ public:
     // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
     // late, false.
     bool stop();
-    // Armed: the action is due `seconds` later. In a condition's warning minute, and while
-    // waiting for a quiet or idle span, the span begins again instead (a program's end,
-    // which has none, waits the seconds once it has come).
+    // More time: armed for a time, the action is due `seconds` of real time later (a
+    // schedule's occurrence only, not its schedule); waiting for a job, the action comes
+    // that much longer after the job is done (in its warning minute too).
     void postpone(int seconds);
-    // Whether postpone() would change anything now.
-    bool canPostpone() const;
-    // What Postpone does now, as its button says it: "Postpone 10 minutes", or for a
-    // wait with a span "Wait again for 5:00 of quiet".
-    QString postponeCaption() const;
-    // Whether the warning a minute before is given.
-    void setWarningEnabled(bool enabled) { m_warningEnabled = enabled; }
+    // Whether postpone() would change anything now: armed or waiting.
+    bool canPostpone() const { return armed(); }
+    // How long before the action the warning comes; 0: none, the action follows at once.
+    void setWarningLead(int seconds);
     // What is being waited for, as the window and the tray icon's tool tip say it:
     // "turning off in 0:12:34", "firefox (1234) still running"; empty while idle.
     QString status() const;
@@ -94,13 +91,15 @@ public:
     QString toolTip() const;
     // The warning minute has begun and was not answered yet.
     bool warning() const { return m_warning; }
-    // "The computer will be turned off in 42 seconds", as the seconds run down.
+    // "The computer will be turned off in 4 minutes 12 seconds", as the seconds run down.
     QString warningText() const;
     // Why a wait's warning was withdrawn; shown until anything else happens.
     const QString &notice() const { return m_notice; }
 
-    // What Postpone in the warning gives.
+    // What the notification's one "more time" action gives.
     static constexpr int PostponeSeconds = 10 * 60;
+    // The most a countdown, or a wait's time after its job, can be moved on to.
+    static constexpr int MaximumSeconds = 99 * 3600 + 59 * 60 + 59;
 
 signals:
     void stateChanged(ArmingController::State state);
@@ -110,6 +109,8 @@ signals:
     void fieldWritten(int index, const QString &text);
     // Once a second while armed: the tool tip may have changed.
     void ticked();
+    // postpone() moved the action on: whatever shows its time shows it anew.
+    void moved();
     // warning() or notice() changed: the warning minute began, or is over (disarmed,
     // postponed, replaced, due), or a wait began again.
     void warningChanged();
@@ -149,6 +150,9 @@ private:
     ArmOrder m_order;
     Condition *m_condition = nullptr;
     bool m_warningEnabled = true;
+    // A wait's more time: how long after the job is done the action comes (besides the
+    // warning's lead).
+    int m_extraSeconds = 0;
     // Which request an answer belongs to; a late answer of an abandoned one is ignored.
     quint64 m_requestId = 0;
     bool m_unanswered = false;

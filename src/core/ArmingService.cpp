@@ -141,7 +141,8 @@ void ArmingService::updateWake()
     }
     // Armed less than the lead before its time: woken as soon as may be, if still before it.
     const QDateTime soonest = m_seams.clock->now().addSecs(10);
-    const QDateTime wakeAt = std::max(due.addSecs(-WakeLeadSeconds), soonest);
+    const QDateTime wakeAt =
+        std::max(due.addSecs(-std::max(WakeLeadSeconds, m_warningLead + 60)), soonest);
     if (wakeAt < due)
         m_seams.wake->set(wakeAt);
     else
@@ -154,10 +155,22 @@ QString ArmingService::whyNot(Action action) const
     return capability.possible ? QString() : capability.reason;
 }
 
-void ArmingService::setWarningEnabled(bool enabled)
+void ArmingService::setWarning(int leadSeconds, bool sound, const QString &note)
 {
-    m_hand->setWarningEnabled(enabled);
-    m_scheduled->setWarningEnabled(enabled);
+    m_hand->setWarningLead(leadSeconds);
+    m_scheduled->setWarningLead(leadSeconds);
+    if (m_runner)
+        m_runner->setWarningLeadMs(qint64(leadSeconds) * 1000);
+    m_warningSound = sound;
+    m_warningNote = note.trimmed();
+    // The wake comes before the warning: set anew for the new lead.
+    m_warningLead = leadSeconds;
+    if (m_seams.wake && m_wakeFor.isValid()) {
+        m_wakeFor = {};
+        updateWake();
+    }
+    if (m_seams.notifier)
+        m_seams.notifier->setSound(sound);
 }
 
 void ArmingService::setKeepAwake(bool on)
@@ -201,17 +214,22 @@ bool ArmingService::requesting() const
 QString ArmingService::presentedText() const
 {
     QStringList lines;
-    for (const ArmingController *controller : m_presented)
+    bool warning = false;
+    for (const ArmingController *controller : m_presented) {
         lines << (controller->warning() ? controller->warningText() : controller->notice());
+        warning = warning || controller->warning();
+    }
+    // The user's own reminder goes with a warning, not with a wait's notice alone.
+    if (warning && !m_warningNote.isEmpty())
+        lines << m_warningNote;
     return lines.join(u'\n');
 }
 
 QString ArmingService::postponeCaption() const
 {
-    // A wait with a span starts again; anything else is postponed.
     for (const ArmingController *controller : m_presented)
         if (controller->warning() && controller->canPostpone())
-            return controller->postponeCaption();
+            return tr("+10 minutes");
     return QString();
 }
 
@@ -364,7 +382,25 @@ CommandOutcome ArmingService::apply(const Command &command)
     }
     if (command.cancel)
         return stopAll();
+    if (command.postpone > 0)
+        return postponeCommand(command.postpone);
     return {};
+}
+
+CommandOutcome ArmingService::postponeCommand(int seconds)
+{
+    using Kind = CommandOutcome::Kind;
+    if (requesting())
+        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
+    if (!canPostpone())
+        return {Kind::Refused, tr("nothing is armed that could be given more time")};
+    postponeAll(seconds);
+    QStringList said;
+    if (m_hand->armed())
+        said << m_hand->status();
+    if (m_scheduled->armed())
+        said << m_scheduled->status();
+    return {Kind::Applied, said.join(u'\n')};
 }
 
 // ---- the schedules ----

@@ -76,11 +76,14 @@ public:
     // Empty when the computer can be woken from sleep for a time of day, as far as the system
     // said; else why not.
     QString wakeWhyNot() const;
-    // How long before the time the computer is woken: time to wake, and the warning minute.
+    // How long before the time the computer is woken at least: time to wake, and the warning
+    // minute; earlier by a longer warning.
     static constexpr int WakeLeadSeconds = 120;
 
-    // Whether the warning minute is given.
-    void setWarningEnabled(bool enabled);
+    // The warning: how long before the action it comes (0: none), whether it asks the
+    // desktop for its sound, and the user's own line shown in it (may be empty).
+    void setWarning(int leadSeconds, bool sound, const QString &note);
+    bool warningSound() const { return m_warningSound; }
     // Whether a countdown, a time of day or a schedule keeps the computer awake until its
     // moment; a wait always does.
     void setKeepAwake(bool on);
@@ -106,16 +109,17 @@ public:
     // in its minute (the schedule stays on for its next). Says what was stopped; TooLate
     // when a request is on its way (nothing is stopped then).
     CommandOutcome stopAll();
-    // The warning's Postpone: every item it shows is due `seconds` later.
+    // The warning's more time: every item it shows is due `seconds` later.
     void postponeWarned(int seconds = ArmingController::PostponeSeconds);
     // The warning's Cancel: every item it shows is stopped (a schedule stays on for its next).
     void cancelWarned();
-    // The tray's and the window's Postpone: whatever is armed and can be is postponed.
-    void postponeAll(int seconds = ArmingController::PostponeSeconds);
+    // The tray's, the window's and --postpone's more time: whatever is armed is moved on.
+    void postponeAll(int seconds);
     bool canPostpone() const { return m_hand->canPostpone() || m_scheduled->canPostpone(); }
     bool anythingArmed() const { return m_hand->armed() || m_scheduled->armed(); }
     bool requesting() const;
-    // The warning's Postpone caption for what it shows now.
+    // The notification's more time caption ("+10 minutes"); empty when it shows nothing
+    // that can be moved on.
     QString postponeCaption() const;
 
     // What a command line asks, done as the user would in a window (the window follows by
@@ -146,6 +150,7 @@ private:
     void onWarningChanged();
     void presentationTick();
     QString presentedText() const;
+    CommandOutcome postponeCommand(int seconds);
     void commit(std::vector<StoredSchedule> schedules);
     void updateAutostart();
     QString checkAction(Action action) const;
@@ -171,4 +176,7 @@ private:
     bool m_presentedByWindow = false;
     QString m_autostartError;
     bool m_keepAwake = true;
+    bool m_warningSound = false;
+    int m_warningLead = 60;
+    QString m_warningNote;
 };

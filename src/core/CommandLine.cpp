@@ -89,18 +89,23 @@ struct Options
         CommandLine::tr("minutes")};
     QCommandLineOption cancel{QStringLiteral("cancel"),
                               CommandLine::tr("Disarm the running Orvanta, if one runs.")};
+    QCommandLineOption postpone{
+        QStringLiteral("postpone"),
+        CommandLine::tr("Give what the running Orvanta has armed more time: H:MM, or a number "
+                        "of minutes (a time of day or a schedule's occurrence comes that much "
+                        "later, a wait acts that much longer after its job is done)."),
+        QStringLiteral("time")};
     QCommandLineOption show{QStringLiteral("show"),
                             CommandLine::tr("Bring the running Orvanta's window up, or start "
                                             "it.")};
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions(
-            {logOff,     powerOff,  reboot,     sleep,       hibernate,      lock,
-             displayOff, force,     in,         at,          whenExits,      whenQuiet,
-             cpu,        disk,      net,        whenIdle,    cancel,         show,
-             schedule,   schedules, scheduleOn, scheduleOff, scheduleRemove, autostart,
-             check,      wake});
+        parser.addOptions({logOff,     powerOff, reboot,    sleep,      hibernate,   lock,
+                           displayOff, force,    in,        at,         whenExits,   whenQuiet,
+                           cpu,        disk,     net,       whenIdle,   cancel,      postpone,
+                           show,       schedule, schedules, scheduleOn, scheduleOff, scheduleRemove,
+                           autostart,  check,    wake});
     }
 };
 
@@ -149,6 +154,24 @@ std::optional<std::array<QString, 3>> clockFrom(const QString &text)
     if (h > 23 || m > 59 || s > 59 || h + m + s == 0)
         return std::nullopt;
     return std::array<QString, 3>{QString::number(h), QString::number(m), QString::number(s)};
+}
+
+// More time: "0:30" (H:MM) or "30" (minutes), from a minute to 99:59; seconds, or nothing.
+std::optional<int> moreTimeFrom(const QString &text)
+{
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,4})(?::(\\d{2}))?")));
+    const auto match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    int h = match.captured(1).toInt(), m = match.captured(2).toInt();
+    if (!match.hasCaptured(2)) { // plain minutes
+        m = h % 60;
+        h /= 60;
+    }
+    if (h > 99 || m > 59 || h + m == 0)
+        return std::nullopt;
+    return (h * 60 + m) * 60;
 }
 
 // A span in minutes, fractions allowed, up to a week: milliseconds, or nothing.
@@ -285,6 +308,18 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     const int whens = int(in) + int(at) + int(parser.isSet(options.whenExits)) +
                       int(parser.isSet(options.whenQuiet)) + int(parser.isSet(options.whenIdle));
     command.cancel = parser.isSet(options.cancel);
+    if (parser.isSet(options.postpone)) {
+        const std::optional<int> seconds = moreTimeFrom(parser.value(options.postpone));
+        if (!seconds)
+            return refuse(CommandLine::tr("--postpone %1: not H:MM from 0:01 to 99:59, nor a "
+                                          "number of minutes")
+                              .arg(parser.value(options.postpone)));
+        // Alone: more time for what is armed, nothing else.
+        if (parser.optionNames().size() != 1)
+            return refuse(CommandLine::tr("--postpone stands alone"));
+        command.postpone = *seconds;
+        return command;
+    }
     command.show = parser.isSet(options.show);
     command.check = parser.isSet(options.check);
     if (actionCount > 1)

@@ -53,6 +53,8 @@ struct Command
     std::optional<Wait> wait;
     std::optional<ScheduleEdit> schedules;
     bool cancel = false;
+    // More time for whatever is armed, in seconds (--postpone); 0: none asked.
+    int postpone = 0;
     bool show = false;
     // Print what the system can carry out, and end; never handed to a running program.
     bool check = false;
@@ -64,8 +66,8 @@ struct Command
 
     bool isEmpty() const
     {
-        return !arm && !wait && !schedules && !cancel && !show && !check && !autostart &&
-               error.isEmpty() && answer.isEmpty();
+        return !arm && !wait && !schedules && !cancel && postpone == 0 && !show && !check &&
+               !autostart && error.isEmpty() && answer.isEmpty();
     }
 };
 

@@ -9,13 +9,6 @@ bool Condition::start(QString *error)
     return begin(error);
 }
 
-bool Condition::restart(QString *error)
-{
-    const QScopedValueRollback quietly(m_quietly, true);
-    m_holds = false;
-    return beginAgain(error);
-}
-
 void Condition::setHolds(bool holds, const QString &why)
 {
     if (holds == m_holds)

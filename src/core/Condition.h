@@ -9,8 +9,8 @@
 // keeps watching while it holds: a job that starts again, or a user back at the keyboard,
 // says lapsed(), and the wait begins again.
 //
-// No signal comes from inside start() or restart(): whoever calls them connects first and
-// asks holds() afterwards.
+// No signal comes from inside start(): whoever calls it connects first and asks holds()
+// afterwards.
 class Condition : public QObject
 {
     Q_OBJECT
@@ -22,13 +22,7 @@ public:
     // is watched then.
     bool start(QString *error);
     void stop() { end(); }
-    // Begins the span again (Postpone). False, with the reason, when watching has become
-    // impossible; nothing is watched then. A wait without a span (a program's end)
-    // changes nothing: its Postpone is a matter of time.
-    bool restart(QString *error);
     bool holds() const { return m_holds; }
-    // Whether restart() begins a span again (a program's end has none).
-    virtual bool hasSpan() const { return true; }
     // Whether progress() moves on with the clock between signals (an idle span counted
     // from the last input): a window in view refreshes it itself.
     virtual bool progressesWithTime() const { return false; }
@@ -37,7 +31,7 @@ public:
     virtual QString progress() const = 0;
 
 signals:
-    // The condition holds; once per start() or restart(), or after lapsed().
+    // The condition holds; once per start(), or after lapsed().
     void met();
     // It held and holds no more (busy again, input); `why` is for the user. It is watched
     // on: met() may come again.
@@ -50,10 +44,9 @@ signals:
 
 protected:
     virtual bool begin(QString *error) = 0;
-    virtual bool beginAgain(QString *error) = 0;
     virtual void end() = 0;
-    // Records that the condition holds, or not, and says so unless inside start() or
-    // restart(). `why` goes with a lapse.
+    // Records that the condition holds, or not, and says so unless inside start(). `why`
+    // goes with a lapse.
     void setHolds(bool holds, const QString &why = QString());
 
 private:

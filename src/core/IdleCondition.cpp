@@ -2,8 +2,6 @@
 
 #include "core/SpanText.h"
 
-#include <limits>
-
 namespace {
 // Readings of the same idleness taken at intervals differ by this much at most.
 constexpr qint64 SameInputMs = 1000;
@@ -26,16 +24,7 @@ bool IdleCondition::begin(QString *)
 {
     end();
     m_idleSinceMs.reset();
-    m_restartedAtMs = std::numeric_limits<qint64>::min();
     m_source->start(m_spanMs);
-    return true;
-}
-
-bool IdleCondition::beginAgain(QString *)
-{
-    m_restartedAtMs = m_clock.monotonicMs();
-    emit progressChanged();
-    checkSpan();
     return true;
 }
 
@@ -71,7 +60,7 @@ void IdleCondition::checkSpan()
 {
     if (!m_idleSinceMs || holds())
         return;
-    const qint64 left = qMax(*m_idleSinceMs, m_restartedAtMs) + m_spanMs - m_clock.monotonicMs();
+    const qint64 left = *m_idleSinceMs + m_spanMs - m_clock.monotonicMs();
     if (left <= 0) {
         m_spanEnd->stop();
         setHolds(true);
@@ -84,7 +73,6 @@ QString IdleCondition::progress() const
 {
     qint64 idle = 0;
     if (m_idleSinceMs)
-        idle = qBound<qint64>(0, m_clock.monotonicMs() - qMax(*m_idleSinceMs, m_restartedAtMs),
-                              m_spanMs);
+        idle = qBound<qint64>(0, m_clock.monotonicMs() - *m_idleSinceMs, m_spanMs);
     return tr("nobody at the computer for %1 of %2").arg(spanText(idle), spanText(m_spanMs));
 }

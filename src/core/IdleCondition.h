@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-// Holds when nobody has used keyboard or mouse for the span, counted from the last input
-// (or the last restart(), whichever is later): a user who has been away since before the
+// Holds when nobody has used keyboard or mouse for the span, counted from the last input: a
+// user who has been away since before the
 // wait was armed is away already. Input while it holds says lapsed(), and the span begins
 // again from that input. Readings a second apart count as the same input: a source read at
 // intervals is off by a few milliseconds each time.
@@ -24,7 +24,6 @@ public:
 
 protected:
     bool begin(QString *error) override;
-    bool beginAgain(QString *error) override;
     void end() override;
 
 private:
@@ -40,5 +39,4 @@ private:
     // Since when nobody has used the computer; nothing while someone does (or before the
     // first report).
     std::optional<qint64> m_idleSinceMs;
-    qint64 m_restartedAtMs = 0;
 };

@@ -19,8 +19,15 @@ public:
     virtual void show(const QString &text, const QString &postpone,
                       std::function<void(bool shown)> done) = 0;
     virtual void close() = 0;
+    // Whether a warning shown from now on asks for the desktop's notification sound; the
+    // desktop decides whether it is heard.
+    void setSound(bool on) { m_sound = on; }
+    bool sound() const { return m_sound; }
 
 signals:
     void postponeRequested();
     void cancelRequested();
+
+private:
+    bool m_sound = false;
 };

@@ -148,9 +148,19 @@ QString refusalMessage(Action action, const PowerResult &result)
 
 QString warningText(Action action, qint64 secondsLeft)
 {
-    //: What follows "in" in "The computer will be turned off in %1"
-    const QString seconds =
-        Power::tr("%n second(s)", nullptr, int(qBound(qint64(0), secondsLeft, qint64(INT_MAX))));
+    // "4 minutes 12 seconds", "4 minutes", "60 seconds": the real time left, as it runs down;
+    // the last minute in seconds.
+    const auto inSeconds = [](qint64 n) {
+        //: What follows "in" in "The computer will be turned off in %1"
+        return Power::tr("%n second(s)", nullptr, int(qBound(qint64(0), n, qint64(INT_MAX))));
+    };
+    const qint64 minutes = secondsLeft / 60, rest = secondsLeft % 60;
+    QString seconds = inSeconds(secondsLeft);
+    if (secondsLeft > 60) {
+        seconds = Power::tr("%n minute(s)", nullptr, int(qMin(minutes, qint64(INT_MAX))));
+        if (rest > 0)
+            seconds = Power::tr("%1 %2", "minutes and seconds left").arg(seconds, inSeconds(rest));
+    }
     switch (action) {
     case Action::LogOff:
         return Power::tr("The user will be logged off in %1").arg(seconds);

@@ -117,7 +117,7 @@ public:
 };
 
 namespace PowerTexts {
-// "The computer will be turned off in 60 seconds": the warning before the action.
+// "The computer will be turned off in 4 minutes 12 seconds": the warning before the action.
 QString warningText(Action action, qint64 secondsLeft);
 } // namespace PowerTexts
 

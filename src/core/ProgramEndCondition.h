@@ -31,12 +31,10 @@ public:
                         Lookup lookup, std::unique_ptr<ProcessWatcher> watcher, const Clock &clock,
                         QObject *parent = nullptr);
 
-    bool hasSpan() const override { return false; }
     QString progress() const override;
 
 protected:
     bool begin(QString *error) override;
-    bool beginAgain(QString *) override { return true; }
     void end() override;
 
 private:

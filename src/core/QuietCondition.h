@@ -11,7 +11,7 @@
 // thresholds for the span: the end of a render, a copy or a download. The counters are read
 // at start and then every SampleMs while started, never more often; each reading judges the
 // time since the one before. A busy interval, or one whose counters cannot be compared (a
-// CPU taken offline), begins the span again from its end; so does restart(). It is read on
+// CPU taken offline), begins the span again from its end. It is read on
 // while it holds: a busy interval in the warning minute says lapsed().
 class QuietCondition final : public Condition
 {
@@ -26,7 +26,6 @@ public:
 
 protected:
     bool begin(QString *error) override;
-    bool beginAgain(QString *error) override { return begin(error); }
     void end() override;
 
 private:

@@ -5,6 +5,7 @@
 #include "core/Log.h"
 
 #include <QStringList>
+#include <QTimeZone>
 
 #include <algorithm>
 
@@ -16,6 +17,8 @@ ScheduleRunner::ScheduleRunner(const Clock &clock, ArmingController &controller,
 {
     connect(&m_controller, &ArmingController::stateChanged, this, &ScheduleRunner::onStateChanged);
     connect(&m_controller, &ArmingController::passedUnseen, this, [this] { m_passed = true; });
+    // Given more time: the tool tip says when it comes now.
+    connect(&m_controller, &ArmingController::moved, this, &ScheduleRunner::changed);
     // Not refused, not carried out as far as anybody knows: said by the owner, and given up
     // here, so that the next occurrence is not lost to it.
     connect(&m_controller, &ArmingController::unanswered, this, [this] {
@@ -128,9 +131,9 @@ void ScheduleRunner::plan()
             next.isValid() ? dueAt(next) : std::vector<std::size_t>();
         const int index = due.empty() ? -1 : int(due.front());
         const qint64 left = next.isValid() ? now.msecsTo(next) : -1;
-        if (left > ArmLeadMs)
-            m_wallAlarm->start(next.addMSecs(-ArmLeadMs));
-        if (left <= ArmLeadMs && next.isValid() && !armFor(next)) {
+        if (left > armLeadMs())
+            m_wallAlarm->start(next.addMSecs(-armLeadMs()));
+        if (left <= armLeadMs() && next.isValid() && !armFor(next)) {
             // The system said it cannot carry the action out: as good as missed.
             missed = next;
             settle(next);
@@ -198,6 +201,14 @@ void ScheduleRunner::onStateChanged(ArmingController::State state)
     }
 }
 
+void ScheduleRunner::setWarningLeadMs(qint64 ms)
+{
+    m_warningLeadMs = std::max<qint64>(0, ms);
+    // An occurrence already armed keeps its warning; one planned is armed early enough.
+    if (m_controller.state() == ArmingController::State::Idle)
+        plan();
+}
+
 void ScheduleRunner::settle(const QDateTime &at)
 {
     for (std::size_t i : dueAt(at))
@@ -238,6 +249,14 @@ QString ScheduleRunner::toolTip() const
             if (weight(m_schedules[i].rule.action) > weight(chosen.action))
                 chosen = m_schedules[i].rule;
         QString line = ScheduleRules::toolTipLine(chosen, m_next, m_clock.now());
+        // On the clock's own zone, as the occurrence is shown.
+        const QDateTime moved =
+            m_armed && m_next == m_occurrence
+                ? m_controller.armedTime().moment().toTimeZone(m_clock.now().timeZone())
+                : QDateTime();
+        if (moved.isValid() && moved != m_occurrence)
+            line += tr(" (given more time: %1)")
+                        .arg(ScheduleRules::occurrenceText(moved, m_clock.now()));
         QStringList left;
         for (std::size_t i : due)
             if (m_schedules[i].rule.action != chosen.action &&

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -17,7 +18,8 @@ class SettingsStore;
 // Runs the repeating schedules through an ArmingController of their own, beside the one the
 // user arms by hand. While the next occurrence is far it only sets an alarm on the wall clock
 // (which also goes off after a sleep, and where the platform can, when the clock or its zone
-// is set, so the plan is looked at again); ArmLeadMs before the occurrence it arms the
+// is set, so the plan is looked at again); ArmLeadMs (more with a longer warning) before the
+// occurrence it arms the
 // controller for that moment in real time, so the warning minute, Postpone and Cancel are the
 // usual ones and count real seconds (Cancel skips this occurrence; the schedule stays). Once
 // the request goes out or the controller is Idle again, the occurrence is settled, written to
@@ -62,9 +64,11 @@ public:
     QDateTime nextAfter(const QDateTime &after) const;
     // The last occurrence missed, until an occurrence is carried out or cancelled.
     QDateTime missed() const { return m_missed; }
-    // "Next: Monday 23:30 — Turn off computer", and "Missed: Sunday 23:30" below when one
-    // was missed; empty when neither.
+    // "Next: Monday 23:30 — Turn off computer" (and where given more time, when it comes
+    // now), and "Missed: Sunday 23:30" below when one was missed; empty when neither.
     QString toolTip() const;
+    // How long before the action its warning comes: the occurrence is armed before that.
+    void setWarningLeadMs(qint64 ms);
 
     static constexpr qint64 ArmLeadMs = 70 * 1000;
     // A record further ahead than this cannot come from a clock set back: it is damaged.
@@ -85,8 +89,11 @@ private:
     // The schedules on with an occurrence at `at`.
     std::vector<std::size_t> dueAt(const QDateTime &at) const;
 
+    qint64 armLeadMs() const { return std::max(ArmLeadMs, m_warningLeadMs + 10 * 1000); }
+
     const Clock &m_clock;
     ArmingController &m_controller;
+    qint64 m_warningLeadMs = 0;
     SettingsStore *m_store;
     std::unique_ptr<Alarm> m_alarm;
     std::unique_ptr<WallAlarm> m_wallAlarm;

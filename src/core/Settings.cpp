@@ -51,9 +51,9 @@ template <std::array<QString, 3> Choices::*member, int index> Row<Choices> field
 }
 
 // In the order the keys are written.
-const std::array<Row<Choices>, 11> &table()
+const std::array<Row<Choices>, 14> &table()
 {
-    static const std::array<Row<Choices>, 11> rows = {
+    static const std::array<Row<Choices>, 14> rows = {
         enumRow<Action, &Choices::action, ActionCount - 1>("Action"),
         Row<Choices>{"Force", "1",
                      [](Choices &c, const QString &stored) {
@@ -76,11 +76,35 @@ const std::array<Row<Choices>, 11> &table()
         fieldRow<&Choices::timeOfDay, 2>("Time2"),
         Row<Choices>{"Warning", "1",
                      [](Choices &c, const QString &stored) {
-                         c.warning = Settings::storedWholeNumber(stored, 1).value_or(1) == 1;
+                         c.warningMinutes = Settings::storedWholeNumber(stored, 1).value_or(1);
                      },
                      [](const Choices &c) -> std::optional<QString> {
-                         return QString::number(c.warning ? 1 : 0);
+                         return QString::number(c.warningMinutes > 0 ? 1 : 0);
                      }},
+        // After "Warning": where it holds no lead the user can choose, that one counts.
+        Row<Choices>{"WarningMinutes", "",
+                     [](Choices &c, const QString &stored) {
+                         const std::optional<int> minutes = Settings::storedWholeNumber(stored, 60);
+                         if (minutes && std::find(WarningLeads.begin(), WarningLeads.end(),
+                                                  *minutes) != WarningLeads.end())
+                             c.warningMinutes = *minutes;
+                     },
+                     [](const Choices &c) -> std::optional<QString> {
+                         return QString::number(c.warningMinutes);
+                     }},
+        Row<Choices>{"WarningSound", "0",
+                     [](Choices &c, const QString &stored) {
+                         c.warningSound = Settings::storedWholeNumber(stored, 1).value_or(0) == 1;
+                     },
+                     [](const Choices &c) -> std::optional<QString> {
+                         return QString::number(c.warningSound ? 1 : 0);
+                     }},
+        // One line: a stored line break would not fit the warning's text.
+        Row<Choices>{"WarningText", "",
+                     [](Choices &c, const QString &stored) {
+                         c.warningNote = stored.simplified().left(Settings::MaximumNoteLength);
+                     },
+                     [](const Choices &c) -> std::optional<QString> { return c.warningNote; }},
         Row<Choices>{"KeepAwake", "1",
                      [](Choices &c, const QString &stored) {
                          c.keepAwake = Settings::storedWholeNumber(stored, 1).value_or(1) == 1;

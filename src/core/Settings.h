@@ -29,7 +29,11 @@ struct Choices
     std::array<QString, 3> countdown = {QStringLiteral("0"), QStringLiteral("0"),
                                         QStringLiteral("0")};
     std::array<QString, 3> timeOfDay = countdown;
-    bool warning = true;   // a minute before the action
+    // The warning: minutes before the action (one of WarningLeads; 0: none), whether it asks
+    // for the desktop's sound, and the user's own line shown in it.
+    int warningMinutes = 1;
+    bool warningSound = false;
+    QString warningNote;
     bool keepAwake = true; // a countdown, a time of day or a schedule keeps the computer awake
 
     bool operator==(const Choices &) const = default;
@@ -54,13 +58,17 @@ struct WaitChoices
     bool operator==(const WaitChoices &) const = default;
 };
 
+// The lead times the File menu offers, in minutes; 0 turns the warning off.
+inline constexpr std::array<int, 6> WarningLeads = {1, 2, 5, 10, 15, 0};
+
 namespace Settings {
 
-// The choices as the store holds them. Every key is read through one table: a stored
-// index or check value is a whole number by the time fields' number rule ("2", " 2 ",
-// "2.0") within its range, anything else ("x", "1.5", "-1", "7") counts as missing and
-// gives the default; field texts are taken verbatim (the fields are checked when the user
-// leaves them).
+// The choices as the store holds them. The warning's lead is read from "WarningMinutes"
+// (a value of WarningLeads), and where that is missing from the older "Warning" (0 off,
+// 1 a minute); both are written, so an older version still finds its key. Every key is read through
+// one table: a stored index or check value is a whole number by the time fields' number rule ("2",
+// " 2 ", "2.0") within its range, anything else ("x", "1.5", "-1", "7") counts as missing and gives
+// the default; field texts are taken verbatim (the fields are checked when the user leaves them).
 Choices load(SettingsStore &store);
 // Writes every key of the table, in its order; on failure says why in `error`.
 bool save(SettingsStore &store, const Choices &choices, QString *error);
@@ -71,6 +79,9 @@ bool save(SettingsStore &store, const Choices &choices, QString *error);
 WaitChoices loadWaits(SettingsStore &store);
 // Writes the wait choices' keys only; the window's stay as they are.
 bool saveWaits(SettingsStore &store, const WaitChoices &waits, QString *error);
+
+// The longest own line the warning shows.
+inline constexpr int MaximumNoteLength = 200;
 
 // A stored whole number from 0 to `maximum`, or nothing.
 std::optional<int> storedWholeNumber(const QString &stored, int maximum);

@@ -2,6 +2,7 @@
 
 #include "gui/DesignLayout.h"
 #include "gui/ForceCheckBox.h"
+#include "gui/MoreTimeMenu.h"
 #include "gui/OptionButton.h"
 #include "gui/SeparatorLine.h"
 #include "gui/SpinButtons.h"
@@ -121,6 +122,18 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
     // Only the first countdown field has the button face at first.
     m_countdownFields->field(0)->setBaseColour(
         SystemColour::resolve(SystemColour::ButtonFace, palette()));
+
+    // Beside Stop while anything is armed: more time, from a menu.
+    m_moreTimeButton = new QPushButton(tr("More time"), client);
+    m_moreTimeButton->setObjectName(QStringLiteral("moreTimeButton"));
+    m_moreTimeButton->setAutoDefault(false);
+    m_moreTimeButton->setToolTip(tr("Give what is armed more time"));
+    m_moreTimeButton->setAccessibleDescription(m_moreTimeButton->toolTip());
+    auto *moreTime = new MoreTimeMenu(m_moreTimeButton);
+    m_moreTimeButton->setMenu(moreTime);
+    m_moreTimeButton->hide();
+    layout.add(m_moreTimeButton, QRect(120, 4800, 1200, 375), true);
+    connect(moreTime, &MoreTimeMenu::chosen, this, &ControlPanel::moreTimeChosen);
 
     m_startButton = new QPushButton(tr("Start"), client);
     m_startButton->setObjectName(QStringLiteral("startButton"));
@@ -262,6 +275,8 @@ void ControlPanel::showState(ArmingController::State state)
     m_startButton->setAccessibleName(caption);
     m_startButton->setAccessibleDescription(toolTip);
     m_startButton->setEnabled(state != State::Requesting);
+    if (m_moreTimeButton)
+        m_moreTimeButton->setVisible(state == State::Armed || state == State::Waiting);
     if (m_forceBox)
         setEntryEnabled(state == State::Idle);
 }

@@ -57,6 +57,8 @@ signals:
     void edited();
     void startClicked();
     void hideClicked();
+    // More time, in seconds, for whatever is armed (the button beside Stop).
+    void moreTimeChosen(int seconds);
 
 private:
     void setMode(TimeMode mode);
@@ -73,6 +75,7 @@ private:
     TimeRow *m_clockFields = nullptr;
     QPushButton *m_startButton = nullptr;
     QPushButton *m_hideButton = nullptr;
+    QPushButton *m_moreTimeButton = nullptr;
     QLabel *m_waitStatus = nullptr;
     QCheckBox *m_wakeBox = nullptr;
     QString m_wakeWhyNot;

@@ -95,6 +95,8 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     });
     connect(m_panel, &ControlPanel::startClicked, this, &MainWindow::onStartClicked);
     connect(m_panel, &ControlPanel::hideClicked, this, [this] { m_tray->hideWindow(); });
+    connect(m_panel, &ControlPanel::moreTimeChosen, this,
+            [this](int seconds) { m_service.postponeAll(seconds); });
     m_feedback = new ActionFeedback(*this, m_service, *m_panel, *m_tray, *m_services.messages);
     m_panel->startButton()->setFocus(Qt::OtherFocusReason);
 }
@@ -123,7 +125,8 @@ void MainWindow::buildMenus()
     m_tray = new TrayController(this, *m_services.trayAnimator, this);
     connect(m_tray, &TrayController::aboutRequested, this, &MainWindow::showAbout);
     connect(m_tray, &TrayController::exitRequested, this, &MainWindow::close);
-    connect(m_tray, &TrayController::postponeRequested, this, [this] { m_service.postponeAll(); });
+    connect(m_tray, &TrayController::moreTimeRequested, this,
+            [this](int seconds) { m_service.postponeAll(seconds); });
     connect(m_tray, &TrayController::stopRequested, this, [this] { m_service.stopAll(); });
     QAction *schedules = action(tr("Schedules…"), "schedulesAction", [this] {
         if (m_schedules)
@@ -271,9 +274,7 @@ void MainWindow::onStateChanged(ArmingController::State state)
 
 void MainWindow::updateTrayEntries()
 {
-    const ArmingController &which = m_arming->canPostpone() ? *m_arming : m_service.scheduled();
-    m_tray->setArmedEntries(m_service.anythingArmed(), m_service.canPostpone(),
-                            which.postponeCaption());
+    m_tray->setArmedEntries(m_service.anythingArmed());
     m_panel->showState(m_service.scheduled().armed() && !m_arming->armed()
                            ? ArmingController::State::Armed
                            : m_arming->state());
@@ -291,8 +292,8 @@ void MainWindow::onOrdered()
     if (shown.action != order.action || shown.force != order.force || shown.mode != mode ||
         shown.fields != fields || shown.wake != order.wake)
         m_panel->setOrder({order.action, order.force, mode, fields, {}, order.wake});
-    // One wait replacing another stays Waiting, and nothing says so: Postpone may have
-    // changed its meaning, the status its subject.
+    // One wait replacing another stays Waiting, and nothing says so: the status may have
+    // changed its subject.
     onStateChanged(m_arming->state());
 }
 

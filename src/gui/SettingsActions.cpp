@@ -5,6 +5,7 @@
 #include "core/SettingsStore.h"
 #include "gui/ControlPanel.h"
 #include "gui/MessageBox.h"
+#include "gui/WarningMenu.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,16 +19,12 @@ SettingsActions::SettingsActions(QWidget &window, ArmingService &service, Contro
       m_messages(messages),
       m_save(new QAction(QCoreApplication::translate("MainWindow", "Save settings"), &window)),
       m_load(new QAction(QCoreApplication::translate("MainWindow", "Load settings"), &window)),
-      m_warn(
-          new QAction(QCoreApplication::translate("MainWindow", "Warn a minute before"), &window)),
+      m_warn(new WarningMenu(&window)),
       m_keepAwake(new QAction(
           QCoreApplication::translate("MainWindow", "Keep the computer awake until then"), &window))
 {
     m_save->setObjectName(QStringLiteral("saveAction"));
     m_load->setObjectName(QStringLiteral("loadAction"));
-    m_warn->setObjectName(QStringLiteral("warnAction"));
-    m_warn->setCheckable(true);
-    m_warn->setChecked(true);
     m_keepAwake->setObjectName(QStringLiteral("keepAwakeAction"));
     m_keepAwake->setCheckable(true);
     m_keepAwake->setChecked(true);
@@ -37,11 +34,21 @@ SettingsActions::SettingsActions(QWidget &window, ArmingService &service, Contro
     });
     connect(m_save, &QAction::triggered, this, &SettingsActions::save);
     connect(m_load, &QAction::triggered, this, &SettingsActions::load);
-    connect(m_warn, &QAction::triggered, this, [this](bool on) {
-        m_service.setWarningEnabled(on);
+    connect(m_warn, &WarningMenu::changed, this, [this] {
+        applyWarning();
         setChanged(true);
     });
     connect(&m_panel, &ControlPanel::edited, this, [this] { setChanged(true); });
+}
+
+QAction *SettingsActions::warnAction() const
+{
+    return m_warn->menuAction();
+}
+
+void SettingsActions::applyWarning()
+{
+    m_service.setWarning(m_warn->leadMinutes() * 60, m_warn->sound(), m_warn->note());
 }
 
 void SettingsActions::updateLoad()
@@ -65,7 +72,9 @@ void SettingsActions::setChanged(bool changed)
 void SettingsActions::save()
 {
     Choices choices = m_panel.choices();
-    choices.warning = m_warn->isChecked();
+    choices.warningMinutes = m_warn->leadMinutes();
+    choices.warningSound = m_warn->sound();
+    choices.warningNote = m_warn->note();
     choices.keepAwake = m_keepAwake->isChecked();
     QString error;
     if (!Settings::save(m_settings, choices, &error)) {
@@ -91,8 +100,8 @@ void SettingsActions::load()
                            .arg(error));
     const Choices choices = Settings::load(m_settings);
     m_panel.setChoices(choices);
-    m_warn->setChecked(choices.warning);
-    m_service.setWarningEnabled(choices.warning);
+    m_warn->setChoices(choices.warningMinutes, choices.warningSound, choices.warningNote);
+    applyWarning();
     m_keepAwake->setChecked(choices.keepAwake);
     m_service.setKeepAwake(choices.keepAwake);
     setChanged(false);

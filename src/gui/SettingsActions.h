@@ -8,9 +8,10 @@ class MessageBoxService;
 class QAction;
 class QWidget;
 class SettingsStore;
+class WarningMenu;
 
-// The File menu's Save settings, Load settings, "Warn a minute before" and "Keep the
-// computer awake until then": what the window's
+// The File menu's Save settings, Load settings, the warning's menu and "Keep the computer
+// awake until then": what the window's
 // choices are saved as and loaded from, and whether they changed since. Load is offered only
 // while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
 class SettingsActions final : public QObject
@@ -22,7 +23,8 @@ public:
 
     QAction *saveAction() const { return m_save; }
     QAction *loadAction() const { return m_load; }
-    QAction *warnAction() const { return m_warn; }
+    // The warning's submenu (WarningMenu) as an entry of the File menu.
+    QAction *warnAction() const;
     QAction *keepAwakeAction() const { return m_keepAwake; }
 
     void load();
@@ -32,6 +34,7 @@ public:
 
 private:
     void setChanged(bool changed);
+    void applyWarning();
 
     QWidget &m_window;
     ArmingService &m_service;
@@ -40,7 +43,7 @@ private:
     MessageBoxService &m_messages;
     QAction *m_save;
     QAction *m_load;
-    QAction *m_warn;
+    WarningMenu *m_warn;
     QAction *m_keepAwake;
     bool m_changed = false;
 };

@@ -1,5 +1,6 @@
 #include "gui/TrayController.h"
 
+#include "gui/MoreTimeMenu.h"
 #include "gui/TrayAnimator.h"
 #include "gui/TrayWatcher.h"
 
@@ -22,14 +23,15 @@ TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject 
         return a;
     };
     // Shown above the usual entries only while something is armed.
-    m_postponeAction = action(tr("Postpone 10 minutes"), "postponeAction");
+    auto *moreTime = new MoreTimeMenu(m_menu);
+    m_moreTimeAction = moreTime->menuAction();
     m_stopAction = action(tr("Stop"), "stopAction");
     m_armedSeparator = new QAction(m_menu);
     m_armedSeparator->setSeparator(true);
-    m_menu->addActions({m_postponeAction, m_stopAction, m_armedSeparator});
-    connect(m_postponeAction, &QAction::triggered, this, &TrayController::postponeRequested);
+    m_menu->addActions({m_moreTimeAction, m_stopAction, m_armedSeparator});
+    connect(moreTime, &MoreTimeMenu::chosen, this, &TrayController::moreTimeRequested);
     connect(m_stopAction, &QAction::triggered, this, &TrayController::stopRequested);
-    setArmedEntries(false, false, QString());
+    setArmedEntries(false);
     QAction *restore = action(tr("Restore"), "restoreAction");
     QAction *schedules = action(tr("Schedules…"), "schedulesAction");
     QAction *about = action(tr("About Orvanta"), "aboutAction");
@@ -43,13 +45,10 @@ TrayController::TrayController(QWidget *window, TrayAnimator &animator, QObject 
     connect(exit, &QAction::triggered, this, &TrayController::exitRequested);
 }
 
-void TrayController::setArmedEntries(bool armed, bool postponable, const QString &postpone)
+void TrayController::setArmedEntries(bool armed)
 {
-    for (QAction *action : {m_postponeAction, m_stopAction, m_armedSeparator})
+    for (QAction *action : {m_moreTimeAction, m_stopAction, m_armedSeparator})
         action->setVisible(armed);
-    m_postponeAction->setEnabled(postponable);
-    if (!postpone.isEmpty())
-        m_postponeAction->setText(postpone);
 }
 
 TrayController::~TrayController()

@@ -46,15 +46,15 @@ public:
     // says so.
     bool windowOutOfSight() const;
 
-    // Postpone (captioned `postpone`) and "Stop" above the usual entries, while something
-    // is armed; Postpone greyed where there is nothing to postpone.
-    void setArmedEntries(bool armed, bool postponable, const QString &postpone);
+    // "More time" and "Stop" above the usual entries, while something is armed.
+    void setArmedEntries(bool armed);
 
 signals:
     void aboutRequested();
     void schedulesRequested();
     void exitRequested();
-    void postponeRequested();
+    // More time, in seconds, for whatever is armed.
+    void moreTimeRequested(int seconds);
     void stopRequested();
 
 private:
@@ -68,7 +68,7 @@ private:
     QWidget *m_window;
     TrayAnimator &m_animator;
     QMenu *m_menu;
-    QAction *m_postponeAction = nullptr;
+    QAction *m_moreTimeAction = nullptr;
     QAction *m_stopAction = nullptr;
     QAction *m_armedSeparator = nullptr;
     std::unique_ptr<QSystemTrayIcon> m_icon;

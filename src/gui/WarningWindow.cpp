@@ -2,9 +2,11 @@
 
 #include "core/AppInfo.h"
 #include "core/ArmingService.h"
+#include "gui/MoreTimeMenu.h"
 #include "gui/Resources.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,22 +33,30 @@ WarningWindow::WarningWindow(ArmingService &service, QWidget *parent)
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("warningText"));
     m_text->setWordWrap(true);
-    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 56);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 64);
     layout->addWidget(m_text);
     auto *buttons = new QDialogButtonBox(this);
     m_postpone = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     m_postpone->setObjectName(QStringLiteral("warningPostponeButton"));
+    // The other choices: a menu opens only when the user clicks for it.
+    m_moreTime = buttons->addButton(tr("More time"), QDialogButtonBox::ActionRole);
+    m_moreTime->setObjectName(QStringLiteral("warningMoreTimeButton"));
+    auto *moreTime = new MoreTimeMenu(m_moreTime);
+    m_moreTime->setMenu(moreTime);
+    connect(moreTime, &MoreTimeMenu::chosen, this, [this](int seconds) {
+        withdraw();
+        m_service.postponeWarned(seconds);
+    });
     m_cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("warningCancelButton"));
     // Neither is a default: Enter typed into another window must never reach them, and in
     // this one only a deliberate press does.
-    for (QPushButton *button : {m_postpone, m_cancel}) {
+    for (QPushButton *button : {m_postpone, m_moreTime, m_cancel}) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        button->setFocusPolicy(Qt::NoFocus);
     }
     layout->addWidget(buttons);
-    for (QPushButton *button : {m_postpone, m_cancel})
-        button->setFocusPolicy(Qt::NoFocus);
     connect(m_postpone, &QPushButton::clicked, this, [this] {
         withdraw();
         m_service.postponeWarned();
@@ -67,7 +77,12 @@ void WarningWindow::present(const QString &text, const QString &postpone)
 {
     m_postpone->setText(postpone);
     m_postpone->setVisible(!postpone.isEmpty());
+    m_moreTime->setVisible(!postpone.isEmpty());
     setText(text);
+    // The desktop's own alert (the system's sound on Windows, the bell on X11): silent
+    // where the user turned it off.
+    if (!postpone.isEmpty() && m_service.warningSound())
+        QApplication::beep();
     // Laid out before it is placed: the first showing's frame is only known once shown, so
     // the size hint, not the frame, decides how far from the edge it goes.
     ensurePolished();

@@ -8,10 +8,11 @@ class QPushButton;
 
 // The warning before the action where no notification with actions can be shown: a small
 // window on top, in the corner where notifications appear, with the action, the time left,
-// Postpone and Cancel. It never takes the keyboard focus from what the user is typing (a key
+// more time and Cancel. It never takes the keyboard focus from what the user is typing (a key
 // press must not cancel or postpone by accident); a click, or switching to it, reaches its
 // buttons, and a screen reader hears it as an alert. It shows what the arming service hands to
-// the window instead of a notification: every item in its warning minute, with Postpone, or
+// the window instead of a notification: every item in its warning minute, with "+10 minutes"
+// and the other choices of more time, or
 // why a wait began again, with Cancel alone; Cancel stops everything it shows. It goes when
 // nothing is in its warning minute any more.
 class WarningWindow final : public QWidget
@@ -20,7 +21,8 @@ class WarningWindow final : public QWidget
 public:
     WarningWindow(ArmingService &service, QWidget *parent);
 
-    // Shows `text` without taking the focus; an empty `postpone` leaves Cancel alone.
+    // Shows `text` without taking the focus, with the desktop's alert sound where the user
+    // asked for it; an empty `postpone` leaves Cancel alone.
     void present(const QString &text, const QString &postpone);
     // The text as the seconds run down; nothing when withdrawn.
     void setText(const QString &text);
@@ -33,5 +35,6 @@ private:
 
     QLabel *m_text = nullptr;
     QPushButton *m_postpone = nullptr;
+    QPushButton *m_moreTime = nullptr;
     QPushButton *m_cancel = nullptr;
 };

@@ -76,7 +76,7 @@ private slots:
         seams.power = &power;
         seams.awake = &awake;
         ArmingService service(seams);
-        service.setWarningEnabled(false);
+        service.setWarning(0, false, {});
         service.setKeepAwake(!rules.contains("keepAwake=off"));
         QVERIFY(
             service.hand().arm({Action::Sleep, false, TimeMode::Countdown, {"0", "0", "5"}, {}}));

@@ -57,7 +57,7 @@ def warning_postpone_cancel(desk, binary):
     desk.click(*h.point(h.find(frame, "push button", "Start")))
     args = notified(notifications, 1)
     assert args[4] == "The computer will be turned off in 31 seconds", args
-    assert args[5] == ["postpone", "Postpone 10 minutes", "cancel", "Cancel"], args
+    assert args[5] == ["postpone", "+10 minutes", "cancel", "Cancel"], args
     notifications.EmitSignal(h.NOTIFICATIONS, "ActionInvoked", "us", [1, "postpone"])
     minutes = h.find(frame, "text", "Countdown minutes")
     wait_for(lambda: h.text(minutes) == "10", 5, what="ten minutes more in the fields")
@@ -75,7 +75,8 @@ def command_line(desk, binary):
     """No window for a refusal or --cancel alone; later starts' commands, till it has asked."""
     with desk.maps() as mapped:
         for args, status, said in ((["--poweroff", "--when-exits", "nosuch"], 2, "Usage:"),
-                                   (["--cancel"], 0, "not running")):
+                                   (["--cancel"], 0, "not running"),
+                                   (["--postpone", "0:10"], 2, "not running")):
             alone = desk.start_program(binary, args=args)
             assert alone.wait(10) == status and said in desk.output(alone.log), alone.log
     assert not mapped, mapped

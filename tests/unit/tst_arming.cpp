@@ -12,6 +12,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 
@@ -74,8 +75,28 @@ struct FakeCondition final : Condition
         return startable;
     }
     bool startable = true;
-    bool beginAgain(QString *) override { return true; }
     void end() override {}
+};
+
+// Logs each request (with the real seconds since `began` where it has a clock) and takes it;
+// hibernation is turned off.
+struct Recorder final : PowerRequester
+{
+    void probe(Probed probed) override
+    {
+        Capabilities can{};
+        can[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
+        probed(can);
+    }
+    void request(Action action, bool, Done done) override
+    {
+        *seen << "request " + PowerTexts::actionName(action) +
+                     (clock ? QStringLiteral(" +%1 s").arg(began.secsTo(clock->now())) : "");
+        done({true, {}, Refusal::Other, {}, false});
+    }
+    QStringList *seen = nullptr;
+    const Clock *clock = nullptr;
+    QDateTime began;
 };
 
 } // namespace
@@ -150,7 +171,7 @@ private slots:
         wait->hold(true); // a wait given up says nothing any more
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QCOMPARE(arming.order().action, Action::PowerOff);
-        arming.setWarningEnabled(false);
+        arming.setWarningLead(0);
         auto *held = new FakeCondition;
         QVERIFY(arming.armWhen(Action::LogOff, false, held, &why));
         QCOMPARE(arming.toolTip(), QStringLiteral("Orvanta \u2014 make (7) still running"));
@@ -167,7 +188,8 @@ private slots:
     // A real wait's warning minute. A user away since before the idle wait was armed gets it
     // at once, from a source that told the idleness inside start(); input in that minute
     // withdraws the warning and the wait goes on. Counters that become unreadable in a quiet
-    // wait's minute, then Postpone: the wait ends with the reason, nothing is left half-armed.
+    // wait's minute given more time: the wait ends with the reason, nothing is left
+    // half-armed.
     void waitsInTheirWarningMinute()
     {
         Fakes fakes;
@@ -180,7 +202,7 @@ private slots:
                                new IdleCondition(5 * 60 * 1000, std::move(source), m_clock), &why));
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QCOMPARE(fakes.shown, QStringList{"The computer will be turned off in 60 second(s)"});
-        QCOMPARE(fakes.captions, QStringList{"Start the wait again"});
+        QCOMPARE(fakes.captions, QStringList{"+10 minutes"});
         QSignalSpy withdrawn(&arming, &ArmingController::warningWithdrawn);
         m_clock.advance(59300);
         const int closed = fakes.closed;
@@ -199,8 +221,10 @@ private slots:
         m_clock.advance(QuietCondition::SampleMs);
         QCOMPARE(arming.state(), ArmingController::State::Armed);
         QSignalSpy failed(&arming, &ArmingController::conditionFailed);
+        arming.postpone(ArmingController::PostponeSeconds); // the job is done: 10 minutes more
+        QCOMPARE(arming.armedTime().secondsUntilDue(), 60 + 600);
         counters->readable = false;
-        arming.postpone(ArmingController::PostponeSeconds);
+        m_clock.advance(QuietCondition::SampleMs);
         QCOMPARE(arming.state(), ArmingController::State::Idle);
         QCOMPARE(failed.value(0).value(0).toString(), "counters gone");
         QVERIFY(!arming.canPostpone());
@@ -255,21 +279,6 @@ private slots:
         QFETCH(QString, hand);
         QFETCH(QString, steps);
         QFETCH(QString, log);
-        struct Recorder final : PowerRequester
-        {
-            void probe(Probed probed) override
-            {
-                Capabilities can{};
-                can[std::size_t(Action::Hibernate)] = {false, "Hibernation is turned off"};
-                probed(can);
-            }
-            void request(Action action, bool, Done done) override
-            {
-                *seen << "request " + PowerTexts::actionName(action);
-                done({true, {}, Refusal::Other, {}, false});
-            }
-            QStringList *seen = nullptr;
-        };
         QStringList seen;
         Recorder power;
         power.seen = &seen;
@@ -303,6 +312,108 @@ private slots:
         }
         QCOMPARE(seen.join(", ").replace("\r\n", " / ").replace('\n', " / "), log);
         QVERIFY(!service.anythingArmed());
+    }
+
+    // The warning's lead, and more time for each kind of armed item, on a clock in Berlin.
+    // `arm`: a command line, a schedule, or "wait" for a job done at "met". Steps: "+s", "more
+    // H:MM" (--postpone), "met". Logged: each warning at its wall-clock time, what --postpone
+    // answered with the fields (or the tool tip), the requests, the schedules' tool tip.
+    void leadAndMoreTime_data()
+    {
+        for (const char *column : {"start", "lead", "arm", "steps", "log"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char *name, const char *start, const char *lead, const char *arm,
+                            const char *steps, const QString &log) {
+            QTest::newRow(name) << start << lead << arm << steps << log;
+        };
+        const char *monday = "2026-12-07T14:29:50+01:00";
+        const QString sleep = " The computer will go to sleep in ",
+                      more = ", more: going to sleep ";
+        row("the lead before a countdown", monday, "5", "--sleep --in 0:10", "+700",
+            "14:34:51" + sleep + "5 minutes, request sleep +601 s");
+        row("a countdown shorter than the lead warns at once", monday, "5", "--sleep --in 0:02",
+            "+700", "14:29:50" + sleep + "2 minutes 1 second, request sleep +121 s");
+        row("no warning", monday, "0", "--sleep --in 0:00:30", "+700", "request sleep +31 s");
+        row("a time of day across midnight", "2026-12-07T23:49:30+01:00", "1", "--sleep --at 23:50",
+            "+10 more 0:30 +1900",
+            "23:49:30" + sleep + "30 seconds" + more + "at 00:20:00 0:20:0, 00:19:00" + sleep +
+                "60 seconds, request sleep +1830 s");
+        row("a time of day as daylight saving time begins", "2026-03-29T01:49:30+01:00", "1",
+            "--sleep --at 1:50", "+10 more 0:30 +1900",
+            "01:49:30" + sleep + "30 seconds" + more + "at 03:20:00 3:20:0, 03:19:00" + sleep +
+                "60 seconds, request sleep +1830 s");
+        row("a time of day as daylight saving time ends", "2026-10-25T02:49:30+02:00", "1",
+            "--sleep --at 2:50", "+10 more 0:30 +1900",
+            "02:49:30" + sleep + "30 seconds" + more + "at 02:20:00 2:20:0, 02:19:00" + sleep +
+                "60 seconds, request sleep +1830 s");
+        row("a schedule's occurrence only", monday, "1", "daily 14:31|3|0|on", "+20 more 0:10 +700",
+            "14:30:00" + sleep + "60 seconds" + more +
+                "at 14:41:00 Next: Monday 14:31 \u2014 Sleep (given more time: Monday 14:41), "
+                "14:40:00" +
+                sleep + "60 seconds, request sleep +670 s, Next: Tuesday 14:31 \u2014 Sleep");
+        row("a wait: that much longer after the job", monday, "1", "wait",
+            "more 0:30 +100 met +1900",
+            "more: make (7) still running, then 0:30:00 more, 15:01:30" + sleep +
+                "60 seconds, request sleep +1960 s");
+        row("nothing armed", monday, "1", "", "more 0:10",
+            "more: nothing is armed that could be given more time");
+    }
+    void leadAndMoreTime()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, lead);
+        QFETCH(QString, arm);
+        QFETCH(QString, steps);
+        QFETCH(QString, log);
+        ManualClock clock;
+        clock.wall =
+            QDateTime::fromString(start, Qt::ISODate).toTimeZone(QTimeZone("Europe/Berlin"));
+        QStringList seen;
+        Recorder power;
+        power.seen = &seen;
+        power.clock = &clock;
+        power.began = clock.wall;
+        MemoryStore store;
+        const bool scheduled = arm.contains('|');
+        if (scheduled)
+            store.values.insert(QStringLiteral("Schedule1"), arm);
+        ArmingService service({&clock, &power, nullptr, &store, nullptr, nullptr});
+        service.setWarning(lead.toInt() * 60, false, QString());
+        connect(&service, &ArmingService::present, this,
+                [&](const QString &text) { seen << clock.now().toString("HH:mm:ss ") + text; });
+        ArmingController &hand = service.hand();
+        std::array<QString, 3> fields;
+        connect(&hand, &ArmingController::fieldWritten, this,
+                [&](int i, const QString &text) { fields.at(std::size_t(i)) = text; });
+        service.loadSchedules();
+        const auto run = [&service](const QString &line) {
+            return service.apply(parseCommandLine(("orvanta " + line).split(' '), false));
+        };
+        auto *job = new FakeCondition;
+        job->setParent(&service);
+        QString why;
+        if (arm == "wait")
+            QVERIFY(hand.armWhen(Action::Sleep, false, job, &why));
+        else if (!scheduled && !arm.isEmpty())
+            QCOMPARE(run(arm).kind, CommandOutcome::Kind::Applied);
+        fields = hand.order().fields;
+        const QStringList list = steps.split(' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (list[i] == "met") {
+                job->hold(true);
+            } else if (list[i] == "more") {
+                seen << "more: " + run("--postpone " + list[++i]).text;
+                if (scheduled)
+                    seen.last() += ' ' + service.schedulesToolTip();
+                else if (hand.armedTime().armed())
+                    seen.last() += ' ' + QStringList(fields.begin(), fields.end()).join(':');
+            } else {
+                clock.advance(list[i].mid(1).toLongLong() * 1000);
+            }
+        }
+        if (scheduled)
+            seen << service.schedulesToolTip();
+        QCOMPARE(seen.join(", "), log);
     }
 
     // A warning no server showed is handed to the window with the seconds left when it is

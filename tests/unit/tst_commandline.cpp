@@ -29,6 +29,11 @@ private slots:
         row("a time of day that wakes", "--sleep --at 6:30 --wake", "3 0 0 6:30:0 wake");
         no("wake for a countdown, which a sleep stops", "--poweroff --in 5 --wake");
         no("wake alone", "--wake");
+        // More time: "P seconds".
+        row("more time H:MM", "--postpone 0:30", "P 1800");
+        row("more time in minutes", "--postpone 90", "P 5400");
+        no("more time of nothing", "--postpone 0:00");
+        no("more time and an action", "--postpone 0:10 --poweroff --in 5");
         no("check with an action", "--check --hibernate --in 5");
         no("two actions", "--logoff --reboot --in 5");
         no("no time", "--poweroff");
@@ -100,6 +105,8 @@ private slots:
                               edit->rule.isEmpty() ? n(edit->number) : edit->rule}
                       .join(' ') +
                   (edit->wake ? " wake" : "");
+        if (command.postpone > 0)
+            got = "P " + n(command.postpone);
         QCOMPARE(got, armed);
     }
 };

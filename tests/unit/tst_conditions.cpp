@@ -66,7 +66,7 @@ class ConditionsTest : public QObject
 private slots:
     // Steps at their second after the start: "load CPU0 OTHERS DISK NET" (the interval's use:
     // percents of CPU 0 and of each other CPU, KB/s), "netreset", "cpuback", "broken"
-    // (unreadable), "idle S" or "use" from the idle source, "restart" (Postpone), "ended
+    // (unreadable), "idle S" or "use" from the idle source, "ended
     // PID" from the process watcher, "runs PID…" (what a lookup by name finds now), or
     // nothing. Quiet is under 25 % CPU, 100 KB/s disk and 10 KB/s network for 15 s; the idle
     // span is 60 s; "exits" waits for firefox (1234) and thunderbird (20), "loop" for every
@@ -104,15 +104,11 @@ private slots:
         row("busy again in the warning minute", "quiet",
             loads({5, 10, 15}, idle) + ", 20 load 0 0 500 0, " + loads({25, 30, 35}, idle),
             "met@15 lapsed@20 met@35", quiet);
-        row("postpone restarts the span", "quiet",
-            loads({5, 10}, idle) + ", 12 restart, " + loads({17, 22, 27}, idle), "met@27", quiet);
         row("a sampler that stops answering", "quiet", "5 " + idle + ", 10 broken", "failed@10",
             "quiet for 0:05 of 0:15 — CPU 0 %, disk 0 KB/s, network 0 KB/s");
         row("no figures before a sample", "quiet", "", "", "quiet for 0:00 of 0:15");
         row("a second off is the same input", "idle", "0 idle 0, 30 idle 29.1, 60 idle 59.1",
             "met@60", away);
-        row("postpone while away counts from the postpone", "idle",
-            "0 idle 60, 10 restart, 40 idle 100, 69.9, 70", "met@0 met@70", away);
         row("input in the last moment lapses at once", "idle", "0 idle 60, 59.3 use, 119.3 idle 60",
             "met@0 lapsed@59.3 met@119.3", away);
         row("input between two reports lapses", "idle", "0 idle 60, 5 idle 1, 64",
@@ -187,9 +183,7 @@ private slots:
             load->readable = what != "broken";
             loadedTo = at;
             clock.advance(at - clock.mono);
-            if (what == "restart")
-                QVERIFY(wait->restart(nullptr));
-            else if (what == "idle")
+            if (what == "idle")
                 emit input->idleFor(ms(n[2]));
             else if (what == "use")
                 emit input->inUse();

@@ -55,13 +55,15 @@ QStringList flat(const std::vector<StoredSchedule> &schedules)
     return out;
 }
 
-// Action, force, time setting, warning, the count-down texts and the time texts, as stored.
+// Action, force, time setting, the warning (lead, sound, own text), the count-down texts and
+// the time texts, as stored.
 QStringList flat(const Choices &c)
 {
     const auto index = [](auto value) { return value ? QString::number(int(*value)) : "-"; };
     const int force = c.force == Qt::Checked ? 1 : c.force == Qt::PartiallyChecked ? 2 : 0;
+    const QString warning = QStringLiteral("%1 %2 %3").arg(c.warningMinutes).arg(c.warningSound);
     return QStringList{index(c.action), QString::number(force), index(c.timeMode),
-                       QString::number(c.warning)} +
+                       warning.arg(c.warningNote)} +
            QStringList{c.countdown.begin(), c.countdown.end()} +
            QStringList{c.timeOfDay.begin(), c.timeOfDay.end()} +
            QStringList{QString::number(c.keepAwake)};
@@ -91,11 +93,17 @@ private slots:
     {
         QTest::addColumn<QString>("stored"); // "key=text", ';' between
         QTest::addColumn<QString>("loaded"); // what flat() gives, '|' between
-        const QString defaults = "0|1|0|1|0|0|0|0|0|0|1|", waits = "|5|25|1000|10|5";
+        const QString defaults = "0|1|0|1 0 |0|0|0|0|0|0|1|", waits = "|5|25|1000|10|5";
         QTest::newRow("nothing stored") << "" << defaults + waits;
         QTest::newRow("texts verbatim, no time setting 2")
             << "Action=2;Force=0;TimeSetting=2;Warning=0;CountDown0= 07 ;Time2=x;KeepAwake=0"
-            << "2|0|0|0| 07 |0|0|0|0|x|0|" + waits;
+            << "2|0|0|0 0 | 07 |0|0|0|0|x|0|" + waits;
+        // The warning's lead from the older key where the new one holds no choice.
+        QTest::newRow("the older warning key") << "Warning=0;WarningMinutes=3"
+                                               << "0|1|0|0 0 |0|0|0|0|0|0|1|" + waits;
+        QTest::newRow("the warning's keys")
+            << "Warning=0;WarningMinutes=15;WarningSound=1;WarningText= Save\n your work "
+            << "0|1|0|15 1 Save your work|0|0|0|0|0|0|1|" + waits;
         QTest::newRow("the last action") << "Action=6"
                                          << "6" + defaults.mid(1) + waits;
         for (const QString bad : {"x", "1.5", "-1", "7", "", "4294967297", "1, 2"})
@@ -125,12 +133,14 @@ private slots:
     void save()
     {
         MemoryStore store;
-        const Choices choices{std::nullopt,    Qt::Unchecked, std::nullopt, {"1", "2", "3"},
-                              {"4", "5", "6"}, true,          false};
+        const Choices choices{
+            std::nullopt, Qt::Unchecked, std::nullopt, {"1", "2", "3"}, {"4", "5", "6"}, 0,
+            true,         "Save",        false};
         QVERIFY(Settings::save(store, choices, nullptr));
         QCOMPARE(store.saved,
                  (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2", "Time1=5",
-                              "CountDown2=3", "Time2=6", "Warning=1", "KeepAwake=0"}));
+                              "CountDown2=3", "Time2=6", "Warning=0", "WarningMinutes=0",
+                              "WarningSound=1", "WarningText=Save", "KeepAwake=0"}));
         // The waits write their own keys only.
         store.saved.clear();
         QVERIFY(Settings::saveWaits(store, {{"make", "backup job.sh"}, 1, 100, 7, 1000000, 1440},
@@ -318,7 +328,7 @@ private slots:
         row("record from the future", daily, "2099-01-01T00:00:00Z", monday, "+121",
             armed + ", fire Mon 23:30:00", tuesday);
         row("postponed, then another added", daily, "", monday, "+60 postpone add", armed,
-            "Next: Monday 23:30 \u2014 Lock screen");
+            "Next: Monday 23:30 \u2014 Lock screen (given more time: Monday 23:40)");
         row("postponed, then another added, fired", daily, "", monday, "+60 postpone add +700",
             armed + ", fire Mon 23:40:00", tuesday);
         row("not answered", daily, "", monday, "mute +121 +86400",

@@ -36,7 +36,7 @@ public:
         const QPointer<DesktopNotifier> self(this);
         call(
             QStringLiteral("GetCapabilities"), {},
-            [self, text, postpone, done](const QDBusMessage &caps) {
+            [self, text, postpone, done, sound = sound()](const QDBusMessage &caps) {
                 if (!self || caps.type() != QDBusMessage::ReplyMessage) {
                     done(false);
                     return;
@@ -51,9 +51,19 @@ public:
                 if (!postpone.isEmpty())
                     actions = {PostponeKey, postpone};
                 actions << CancelKey << Notifier::tr("Cancel");
-                const QVariantList args = {AppInfo::title(), self->m_id, AppInfo::applicationId(),
-                                           AppInfo::title(), text,       actions,
-                                           QVariantMap(),    0 /* until closed */};
+                // The desktop's own warning sound, by its name in the sound theme: the server
+                // plays it as the user set sounds up, or not at all.
+                QVariantMap hints;
+                if (sound)
+                    hints.insert(QStringLiteral("sound-name"), QStringLiteral("dialog-warning"));
+                const QVariantList args = {AppInfo::title(),
+                                           self->m_id,
+                                           AppInfo::applicationId(),
+                                           AppInfo::title(),
+                                           text,
+                                           actions,
+                                           hints,
+                                           0 /* until closed */};
                 self->call(QStringLiteral("Notify"), args, [self, done](const QDBusMessage &reply) {
                     const bool shown = self && reply.type() == QDBusMessage::ReplyMessage;
                     if (shown)
