@@ -449,7 +449,7 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation>Reactivar el equipo de la suspensión unos dos minutos antes de la hora, para que lleguen el aviso y la acción. No puede reactivar un equipo que hiberna o está apagado.</translation>
+        <translation>Reactivar el equipo de la suspensión unos dos minutos antes de la hora, para que se produzcan el aviso y la acción. No puede reactivar un equipo que hiberna o está apagado.</translation>
     </message>
 </context>
 <context>
@@ -1083,7 +1083,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation>Reactivar el equipo de la suspensión unos dos minutos antes de la hora, para que lleguen el aviso y la acción. No puede reactivar un equipo que hiberna o está apagado.</translation>
+        <translation>Reactivar el equipo de la suspensión unos dos minutos antes de la hora, para que se produzcan el aviso y la acción. No puede reactivar un equipo que hiberna o está apagado.</translation>
     </message>
 </context>
 <context>
