@@ -134,19 +134,20 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird für die eingestellte Zeit nicht aus dem Energiesparmodus geweckt:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses System kann den Computer nicht zu einer Uhrzeit wecken.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aktion ist für später scharf geschaltet</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird bis dahin wach gehalten.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --at oder --schedule: den Computer kurz vor der Uhrzeit aus dem Energiesparmodus wecken (nicht aus dem Ruhezustand und nicht, wenn er ausgeschaltet ist).</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeitplan-Optionen werden allein angegeben (--schedule mit einer Aktion, --force und --wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake gehört zu --at oder --schedule</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer wecken</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer dafür wecken</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer etwa zwei Minuten vor der Uhrzeit aus dem Energiesparmodus wecken, damit die Warnung und die Aktion erfolgen. Ein Computer im Ruhezustand oder ein ausgeschalteter Computer kann nicht geweckt werden.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Sitzungsverwaltung</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>die Energieverwaltung der Arbeitsumgebung</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>das Desktop-Portal</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>die Leerlauf-Sperre von logind</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer bis dahin wach halten</translation>
     </message>
 </context>
 <context>
@@ -1078,11 +1079,11 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer dafür wecken</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer etwa zwei Minuten vor der Uhrzeit aus dem Energiesparmodus wecken, damit die Warnung und die Aktion erfolgen. Ein Computer im Ruhezustand oder ein ausgeschalteter Computer kann nicht geweckt werden.</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1125,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, weckt den Computer</translation>
     </message>
 </context>
 <context>
@@ -1432,47 +1433,47 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Sitzungsbus</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>keine systemd-Benutzerinstanz antwortet</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>bei systemd %1 kann der Timer eines Benutzers den Computer nicht wecken</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>das System wurde noch nicht gefragt</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses System kann den Computer nicht zu einer Uhrzeit wecken: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, und die Energieverwaltung von KDE kann ihn womöglich nicht wecken (ihr fehlt CAP_WAKE_ALARM)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Energiesparplan erlaubt nur wichtige Reaktivierungszeitgeber (Energieoptionen, Energie sparen, Zeitgeber zur Aktivierung zulassen)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Energiesparplan erlaubt keine Zeitgeber zur Aktivierung (Energieoptionen, Energie sparen, Zeitgeber zur Aktivierung zulassen)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>es ließ sich kein Zeitgeber anlegen</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows hat den Reaktivierungszeitgeber abgelehnt (Fehler %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Computer unterstützt kein Wecken per Zeitgeber</translation>
     </message>
 </context>
 <context>
@@ -1527,7 +1528,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführungszustand von Windows</translation>
     </message>
 </context>
 <context>
@@ -1606,15 +1607,15 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird geprüft, was den Computer wach hält</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer wecken</translation>
     </message>
 </context>
 </TS>

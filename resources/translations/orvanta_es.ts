@@ -134,19 +134,20 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no se reactivará de la suspensión para la hora programada:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema no puede reactivar el equipo a una hora determinada.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una acción armada para más tarde</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se mantiene activo hasta entonces.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --at o --schedule: reactivar el equipo de la suspensión (no de la hibernación ni si está apagado) poco antes de la hora.</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>las opciones de programación se usan solas (--schedule con una acción, --force y --wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake va con --at o --schedule</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo para esto</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo de la suspensión unos dos minutos antes de la hora, para que se produzcan el aviso y la acción. No puede reactivar un equipo que hiberna o está apagado.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>gestor de sesión de GNOME</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>la gestión de energía del escritorio</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal del escritorio</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloqueo de inactividad de logind</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el equipo activo hasta entonces</translation>
     </message>
 </context>
 <context>
@@ -1078,11 +1079,11 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo para esto</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo de la suspensión unos dos minutos antes de la hora, para que se produzcan el aviso y la acción. No puede reactivar un equipo que hiberna o está apagado.</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1125,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, reactivando el equipo</translation>
     </message>
 </context>
 <context>
@@ -1432,47 +1433,47 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay bus de sesión</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>no responde ningún gestor de usuario de systemd</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1 no permite que el temporizador de un usuario reactive el equipo</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no se ha consultado al sistema</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema no puede reactivar el equipo a una hora determinada: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, y puede que la gestión de energía de KDE no lo reactive (le falta CAP_WAKE_ALARM)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>el plan de energía solo permite temporizadores de reactivación importantes (Opciones de energía, Suspender, Permitir temporizadores de reactivación)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>el plan de energía no permite temporizadores de reactivación (Opciones de energía, Suspender, Permitir temporizadores de reactivación)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear ningún temporizador</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows rechazó el temporizador de reactivación (error %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>este equipo no admite la reactivación mediante temporizador</translation>
     </message>
 </context>
 <context>
@@ -1527,7 +1528,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>el estado de ejecución de Windows</translation>
     </message>
 </context>
 <context>
@@ -1606,15 +1607,15 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener activo: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando qué mantiene activo el equipo</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo</translation>
     </message>
 </context>
 </TS>

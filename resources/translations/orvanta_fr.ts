@@ -134,19 +134,20 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur ne sera pas sorti de veille pour l’heure programmée&#xa0;:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce système ne peut pas réveiller l’ordinateur à une heure donnée.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Une action est armée pour plus tard</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur est maintenu éveillé jusque-là.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --at ou --schedule&#xa0;: sortir l’ordinateur de veille (pas de la veille prolongée, ni s’il est éteint) peu avant l’heure.</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>les options de planification s’emploient seules (--schedule avec une action, --force et --wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake va avec --at ou --schedule</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveiller l’ordinateur</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveiller l’ordinateur pour cela</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortir l’ordinateur de veille environ deux minutes avant l’heure, pour que l’avertissement et l’action aient lieu. Un ordinateur en veille prolongée ou éteint ne peut pas être réveillé.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>gestionnaire de session GNOME</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>la gestion de l’alimentation du bureau</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail du bureau</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>le verrou d’inactivité de logind</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’ordinateur éveillé jusque-là</translation>
     </message>
 </context>
 <context>
@@ -1078,11 +1079,11 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveiller l’ordinateur pour cela</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortir l’ordinateur de veille environ deux minutes avant l’heure, pour que l’avertissement et l’action aient lieu. Un ordinateur en veille prolongée ou éteint ne peut pas être réveillé.</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1125,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, avec réveil de l’ordinateur</translation>
     </message>
 </context>
 <context>
@@ -1432,47 +1433,47 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de bus de session</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun gestionnaire utilisateur de systemd ne répond</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1 ne permet pas au minuteur d’un utilisateur de réveiller l’ordinateur</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>le système n’a pas encore été interrogé</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce système ne peut pas réveiller l’ordinateur à une heure donnée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, et la gestion de l’alimentation de KDE risque de ne pas le réveiller (il lui manque CAP_WAKE_ALARM)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>le mode de gestion de l’alimentation n’autorise que les minuteurs de mise en éveil importants (Options d’alimentation, Veille, Autoriser les minuteurs de mise en éveil)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>le mode de gestion de l’alimentation n’autorise pas les minuteurs de mise en éveil (Options d’alimentation, Veille, Autoriser les minuteurs de mise en éveil)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun minuteur n’a pu être créé</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows a refusé le minuteur de mise en éveil (erreur %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>cet ordinateur ne permet pas le réveil par un minuteur</translation>
     </message>
 </context>
 <context>
@@ -1527,7 +1528,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>l’état d’exécution de Windows</translation>
     </message>
 </context>
 <context>
@@ -1606,15 +1607,15 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien éveillé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de ce qui garde l’ordinateur éveillé</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveiller l’ordinateur</translation>
     </message>
 </context>
 </TS>

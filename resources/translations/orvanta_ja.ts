@@ -134,19 +134,20 @@ It may still happen: save your work.</source>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定した時刻にコンピューターのスリープは解除されません:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムでは指定した時刻にスリープを解除できません。</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で実行する操作が設定されています</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>それまでコンピューターはスリープしません。</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>--at または --schedule と共に: 時刻の少し前にコンピューターのスリープを解除します (休止状態や電源が切れている状態からは解除できません)。</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>スケジュールのオプションは単独で使います (--schedule と操作、--force、--wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake は --at または --schedule と一緒に使います</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープを解除</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>実行に合わせてスリープを解除</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻の約 2 分前にコンピューターのスリープを解除し、警告と操作が行われるようにします。休止状態や電源が切れているコンピューターのスリープは解除できません。</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME セッションマネージャー</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの電源管理</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップポータル</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>logind のアイドル抑止ロック</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>それまでコンピューターをスリープさせない</translation>
     </message>
 </context>
 <context>
@@ -1075,11 +1076,11 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>実行に合わせてスリープを解除</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻の約 2 分前にコンピューターのスリープを解除し、警告と操作が行われるようにします。休止状態や電源が切れているコンピューターのスリープは解除できません。</translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1121,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、スリープ解除あり</translation>
     </message>
 </context>
 <context>
@@ -1427,47 +1428,47 @@ The defaults are used.</source>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションバスがありません</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd のユーザーマネージャーが応答しません</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1 ではユーザーのタイマーでスリープを解除できません</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>まだシステムに問い合わせていません</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムでは指定した時刻にスリープを解除できません: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。また、KDE の電源管理でもスリープを解除できない可能性があります (CAP_WAKE_ALARM がありません)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>電源プランで重要なスリープ解除タイマーのみが許可されています ([電源オプション] &gt; [スリープ] &gt; [スリープ解除タイマーの許可])</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>電源プランでスリープ解除タイマーが許可されていません ([電源オプション] &gt; [スリープ] &gt; [スリープ解除タイマーの許可])</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマーを作成できませんでした</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows がスリープ解除タイマーを拒否しました (エラー %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターはタイマーによるスリープ解除に対応していません</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1523,7 @@ The defaults are used.</source>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows の実行状態</translation>
     </message>
 </context>
 <context>
@@ -1601,15 +1602,15 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ防止: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターのスリープを防ぐものを確認しています</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ解除</translation>
     </message>
 </context>
 </TS>

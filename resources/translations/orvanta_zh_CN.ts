@@ -134,19 +134,20 @@ It may still happen: save your work.</source>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>计算机不会为所设定的时间从睡眠中唤醒：<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>此系统无法在指定时间唤醒计算机。</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>有一个操作已设定在稍后执行</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此之前计算机将保持唤醒。</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>与 --at 或 --schedule 一起使用：在该时间前不久将计算机从睡眠中唤醒（不能从休眠或关机状态唤醒）。</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>计划选项只能单独使用（--schedule 及一个操作、--force 和 --wake）</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake 需与 --at 或 --schedule 一起使用</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>唤醒计算机</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>为此唤醒计算机</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>在该时间前约两分钟将计算机从睡眠中唤醒，以便发出警告并执行操作。无法唤醒处于休眠或关机状态的计算机。</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME 会话管理器</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面的电源管理</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面门户</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>logind 的空闲抑制锁</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>在此之前保持计算机唤醒</translation>
     </message>
 </context>
 <context>
@@ -1075,11 +1076,11 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>为此唤醒计算机</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>在该时间前约两分钟将计算机从睡眠中唤醒，以便发出警告并执行操作。无法唤醒处于休眠或关机状态的计算机。</translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1121,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，唤醒计算机</translation>
     </message>
 </context>
 <context>
@@ -1427,47 +1428,47 @@ The defaults are used.</source>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>没有会话总线</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>没有 systemd 用户管理器响应</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1 不允许用户的定时器唤醒计算机</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未询问系统</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>此系统无法在指定时间唤醒计算机：%1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，且 KDE 的电源管理可能无法唤醒计算机（它缺少 CAP_WAKE_ALARM）</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>电源计划仅允许重要的唤醒定时器（电源选项 &gt; 睡眠 &gt; 允许使用唤醒定时器）</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>电源计划不允许使用唤醒定时器（电源选项 &gt; 睡眠 &gt; 允许使用唤醒定时器）</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建定时器</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 拒绝了唤醒定时器（错误 %1）</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>这台计算机不支持通过定时器唤醒</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1523,7 @@ The defaults are used.</source>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 的执行状态</translation>
     </message>
 </context>
 <context>
@@ -1601,15 +1602,15 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保持唤醒：%1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>正在检查是什么使计算机保持唤醒</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>唤醒计算机</translation>
     </message>
 </context>
 </TS>
