@@ -3,6 +3,7 @@
 #include "core/ArmingService.h"
 #include "core/Autostart.h"
 #include "core/Clock.h"
+#include "core/CommandJob.h"
 #include "core/CommandLine.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
@@ -180,6 +181,8 @@ int printCapabilities(PowerRequester &power)
         power.probe([](const Capabilities &capabilities) {
             QString text;
             for (Action action : AllActions) {
+                if (!isPowerAction(action))
+                    continue;
                 const Capability &c = capabilities[static_cast<std::size_t>(action)];
                 text +=
                     QStringLiteral("%1 (%2): %3\n")
@@ -287,6 +290,7 @@ int main(int argc, char *argv[])
     // Which sources of idleness this session has is known before anybody asks for a wait.
     waitSources->probe();
     Waits waits(*waitSources, *clock);
+    const auto commands = Platform::makeCommandRunner();
 
     ArmingService::Seams seams;
     seams.clock = clock.get();
@@ -296,6 +300,7 @@ int main(int argc, char *argv[])
     seams.autostart = autostart.get();
     seams.waits = &waits;
     ArmingService arming(seams);
+    arming.setCommandRunner(commands.get());
 
     MainWindowServices services;
     services.arming = &arming;

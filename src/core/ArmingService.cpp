@@ -2,6 +2,7 @@
 
 #include "core/ArmedTime.h"
 #include "core/Autostart.h"
+#include "core/CommandJob.h"
 #include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
@@ -75,6 +76,17 @@ void ArmingService::setWarningEnabled(bool enabled)
 {
     m_hand->setWarningEnabled(enabled);
     m_scheduled->setWarningEnabled(enabled);
+}
+
+void ArmingService::setCommandRunner(CommandRunner *runner)
+{
+    m_commands = runner;
+    m_hand->setCommandRunner(runner);
+}
+
+QString ArmingService::commandLogPath() const
+{
+    return m_commands ? m_commands->logPath() : QString();
 }
 
 bool ArmingService::requesting() const
@@ -232,8 +244,8 @@ CommandOutcome ArmingService::apply(const Command &command)
             return {Kind::Refused, tr("waits besides the clock are not available here")};
         QString why;
         std::unique_ptr<Condition> condition = m_seams.waits->make(command.wait->order, &why);
-        if (!condition ||
-            !m_hand->armWhen(command.wait->action, command.wait->force, condition.release(), &why))
+        if (!condition || !m_hand->armWhen(command.wait->action, command.wait->force,
+                                           condition.release(), &why, command.run))
             return {Kind::Refused, why};
         return {};
     }
@@ -242,7 +254,10 @@ CommandOutcome ArmingService::apply(const Command &command)
         if (const QString why = whyNot(command.arm->action); !why.isEmpty())
             return {Kind::Refused, why};
         const Command::Arm &arm = *command.arm;
-        if (!m_hand->arm({arm.action, arm.force, arm.mode, arm.fields, {}}))
+        const ArmOrder order{arm.action, arm.force, arm.mode, arm.fields, {}, command.run};
+        if (const QString why = m_hand->commandProblem(order); !why.isEmpty())
+            return {Kind::Refused, why};
+        if (!m_hand->arm(order))
             return {Kind::Refused, tr("the time was refused")};
         return {};
     }

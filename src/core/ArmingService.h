@@ -12,6 +12,7 @@
 
 class Autostart;
 class Clock;
+class CommandRunner;
 class Notifier;
 class RequestDesk;
 class ScheduleRunner;
@@ -69,6 +70,11 @@ public:
 
     // Whether the warning minute is given.
     void setWarningEnabled(bool enabled);
+    // The platform's way to run the user's command, for what is armed by hand; the
+    // schedules run none.
+    void setCommandRunner(CommandRunner *runner);
+    // Where the command's output goes; empty where commands cannot be run.
+    QString commandLogPath() const;
 
     // Reads the stored schedules and plans the next occurrence; after connecting.
     void loadSchedules();
@@ -143,4 +149,5 @@ private:
     std::vector<const ArmingController *> m_presented;
     bool m_presentedByWindow = false;
     QString m_autostartError;
+    CommandRunner *m_commands = nullptr;
 };

@@ -28,6 +28,11 @@ struct Options
     QCommandLineOption lock{QStringLiteral("lock"), CommandLine::tr("Lock the screen.")};
     QCommandLineOption displayOff{QStringLiteral("display-off"),
                                   CommandLine::tr("Turn off the display.")};
+    QCommandLineOption run{
+        QStringLiteral("run"),
+        CommandLine::tr("Run this command line instead of a power action (Orvanta stays); a "
+                        "shell only where the line names one (sh -c \"…\")."),
+        QStringLiteral("command")};
     QCommandLineOption schedule{
         QStringLiteral("schedule"),
         CommandLine::tr("Add a schedule that repeats, with an action (and --force): days and "
@@ -96,7 +101,7 @@ struct Options
              displayOff, force,     in,         at,          whenExits,      whenQuiet,
              cpu,        disk,      net,        whenIdle,    cancel,         show,
              schedule,   schedules, scheduleOn, scheduleOff, scheduleRemove, autostart,
-             check});
+             check,      run});
     }
 };
 
@@ -264,7 +269,7 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
         {&options.logOff, Action::LogOff},        {&options.powerOff, Action::PowerOff},
         {&options.reboot, Action::Restart},       {&options.sleep, Action::Sleep},
         {&options.hibernate, Action::Hibernate},  {&options.lock, Action::Lock},
-        {&options.displayOff, Action::DisplayOff}};
+        {&options.displayOff, Action::DisplayOff}, {&options.run, Action::RunCommand}};
     int actionCount = 0;
     Command::Arm arm;
     for (const auto &[option, action] : actions)
@@ -317,6 +322,9 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     }
     if (command.schedules) {
         const bool add = command.schedules->kind == ScheduleEdit::Kind::Add;
+        if (parser.isSet(options.run))
+            return refuse(CommandLine::tr("a schedule runs no command: --run goes with --in, "
+                                          "--at or --when-…"));
         if (others || command.check || command.autostart ||
             (!add && (actionCount > 0 || parser.isSet(options.force))))
             return refuse(CommandLine::tr("the schedule options stand alone (--schedule with an "
@@ -345,6 +353,11 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
         return command;
 
     arm.force = parser.isSet(options.force);
+    if (parser.isSet(options.run)) {
+        command.run = parser.value(options.run);
+        if (command.run.trimmed().isEmpty())
+            return refuse(CommandLine::tr("--run needs a command line"));
+    }
     if (!in && !at) {
         QString why;
         const std::optional<WaitOrder> order = waitFrom(parser, options, &why);

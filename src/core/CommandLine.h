@@ -50,6 +50,8 @@ struct Command
     std::optional<Arm> arm;
     std::optional<Wait> wait;
     std::optional<ScheduleEdit> schedules;
+    // --run: the command line run as the action (Action::RunCommand).
+    QString run;
     bool cancel = false;
     bool show = false;
     // Print what the system can carry out, and end; never handed to a running program.

@@ -141,7 +141,7 @@ std::optional<ScheduleRule> parseStored(const QString &text)
     const QStringList parts = text.split(u'|');
     if (parts.size() != 4 || (parts[3] != u"on" && parts[3] != u"off"))
         return std::nullopt;
-    const std::optional<int> action = Settings::storedWholeNumber(parts[1], ActionCount - 1);
+    const std::optional<int> action = Settings::storedWholeNumber(parts[1], PowerActionCount - 1);
     const std::optional<int> force = Settings::storedWholeNumber(parts[2], 1);
     QString error;
     std::optional<ScheduleRule> rule = ScheduleRules::parse(parts[0], &error);

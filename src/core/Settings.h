@@ -3,6 +3,7 @@
 #include "core/Power.h"
 #include "core/QuietThresholds.h"
 #include "core/TimeRules.h"
+#include "core/UserCommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,7 @@ struct Choices
                                         QStringLiteral("0")};
     std::array<QString, 3> timeOfDay = countdown;
     bool warning = true; // a minute before the action
+    CommandChoices command;
 
     bool operator==(const Choices &) const = default;
 };

@@ -3,6 +3,8 @@
 #include "core/ArmingService.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
+#include "core/CommandJob.h"
+#include "gui/CommandDialog.h"
 #include "gui/ControlPanel.h"
 #include "gui/MessageBox.h"
 
@@ -19,8 +21,27 @@ SettingsActions::SettingsActions(QWidget &window, ArmingService &service, Contro
       m_save(new QAction(QCoreApplication::translate("MainWindow", "Save settings"), &window)),
       m_load(new QAction(QCoreApplication::translate("MainWindow", "Load settings"), &window)),
       m_warn(
-          new QAction(QCoreApplication::translate("MainWindow", "Warn a minute before"), &window))
+          new QAction(QCoreApplication::translate("MainWindow", "Warn a minute before"), &window)),
+      m_command(new QAction(QCoreApplication::translate("MainWindow", "Command…"), &window))
 {
+    m_command->setObjectName(QStringLiteral("commandAction"));
+    connect(m_command, &QAction::triggered, this, [this] {
+        ArmingController &hand = m_service.hand();
+        auto *dialog = new CommandDialog(
+            hand.command(), m_service.commandLogPath(),
+            [&hand](const QString &line) {
+                return hand.commandProblem({Action::RunCommand, false, {}, {}, {}, line});
+            },
+            &m_window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &CommandDialog::chosen, this, [this](const CommandChoices &choices) {
+            if (choices == m_service.hand().command())
+                return;
+            m_service.hand().setCommand(choices);
+            setChanged(true);
+        });
+        dialog->open();
+    });
     m_save->setObjectName(QStringLiteral("saveAction"));
     m_load->setObjectName(QStringLiteral("loadAction"));
     m_warn->setObjectName(QStringLiteral("warnAction"));
@@ -57,6 +78,7 @@ void SettingsActions::save()
 {
     Choices choices = m_panel.choices();
     choices.warning = m_warn->isChecked();
+    choices.command = m_service.hand().command();
     QString error;
     if (!Settings::save(m_settings, choices, &error)) {
         // Nothing was written: the changes stay marked as unsaved.
@@ -83,5 +105,6 @@ void SettingsActions::load()
     m_panel.setChoices(choices);
     m_warn->setChecked(choices.warning);
     m_service.setWarningEnabled(choices.warning);
+    m_service.hand().setCommand(choices.command);
     setChanged(false);
 }

@@ -9,7 +9,7 @@ class QAction;
 class QWidget;
 class SettingsStore;
 
-// The File menu's Save settings, Load settings and "Warn a minute before": what the window's
+// The File menu's Save settings, Load settings, "Warn a minute before" and Command: what the window's
 // choices are saved as and loaded from, and whether they changed since. Load is offered only
 // while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
 class SettingsActions final : public QObject
@@ -22,6 +22,8 @@ public:
     QAction *saveAction() const { return m_save; }
     QAction *loadAction() const { return m_load; }
     QAction *warnAction() const { return m_warn; }
+    // Opens the command's dialog (CommandDialog).
+    QAction *commandAction() const { return m_command; }
 
     void load();
     void save();
@@ -39,5 +41,6 @@ private:
     QAction *m_save;
     QAction *m_load;
     QAction *m_warn;
+    QAction *m_command;
     bool m_changed = false;
 };

@@ -7,6 +7,7 @@
 
 class Autostart;
 class Clock;
+class CommandRunner;
 class Notifier;
 class PowerRequester;
 class SettingsStore;
@@ -46,4 +47,6 @@ bool trayMenuDrawnByHost();
 std::unique_ptr<WaitSources> makeWaitSources();
 // The entry that starts this program with the user's session.
 std::unique_ptr<Autostart> makeAutostart();
+// Runs the user's command so that it and everything it starts can be ended together.
+std::unique_ptr<CommandRunner> makeCommandRunner();
 } // namespace Platform
