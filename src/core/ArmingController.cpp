@@ -417,7 +417,7 @@ void ArmingController::startCommand()
     m_commandTick->start();
     // As the action, the command has all the time it takes; before one, its limit.
     if (m_order.action != Action::RunCommand)
-        m_commandLimit->start(std::chrono::minutes(m_armedChoices.limitMinutes));
+        m_commandLimit->start(std::chrono::seconds(m_armedChoices.limitSeconds));
 }
 
 void ArmingController::endCommand()

@@ -27,7 +27,7 @@ struct ArmOrder
     // A schedule's occurrence: armed for this moment in real time, not from the fields.
     QDateTime moment;
     // Action::RunCommand: the line to run; empty for the settings' (see setCommand()).
-    QString command;
+    QString command{};
 };
 
 // The life of one armed action: Idle, Waiting (for a condition besides the clock: a

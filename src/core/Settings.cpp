@@ -98,14 +98,15 @@ const std::array<Row<Choices>, 15> &table()
                      [](Choices &c, const QString &stored) { c.command.line = stored; },
                      [](const Choices &c) -> std::optional<QString> { return c.command.line; }},
         commandFlagRow<&CommandChoices::before>("CommandBefore"),
-        Row<Choices>{"CommandLimit", "60",
+        // In seconds; the dialog offers whole minutes.
+        Row<Choices>{"CommandLimit", "3600",
                      [](Choices &c, const QString &stored) {
-                         const std::optional<int> minutes =
-                             Settings::storedWholeNumber(stored, CommandChoices::MaximumMinutes);
-                         c.command.limitMinutes = minutes && *minutes >= 1 ? *minutes : 60;
+                         const std::optional<int> seconds =
+                             Settings::storedWholeNumber(stored, CommandChoices::MaximumSeconds);
+                         c.command.limitSeconds = seconds && *seconds >= 1 ? *seconds : 3600;
                      },
                      [](const Choices &c) -> std::optional<QString> {
-                         return QString::number(c.command.limitMinutes);
+                         return QString::number(c.command.limitSeconds);
                      }},
         commandFlagRow<&CommandChoices::actAtLimit>("CommandAtLimit"),
         commandFlagRow<&CommandChoices::actOnFailure>("CommandOnFailure"),

@@ -9,11 +9,11 @@
 // action itself (Action::RunCommand). Saved with the window's choices.
 struct CommandChoices
 {
-    static constexpr int MaximumMinutes = 24 * 60;
+    static constexpr int MaximumSeconds = 24 * 3600;
 
     QString line;            // as the user wrote it; split by the platform's rules
     bool before = false;     // run before every action armed by hand
-    int limitMinutes = 60;   // how long it may run before the action, 1..MaximumMinutes
+    int limitSeconds = 3600; // how long it may run before the action, 1..MaximumSeconds
     bool actAtLimit = false; // at the limit: end it and act (else end it and cancel)
     bool actOnFailure = false; // a failing command: act anyway (else cancel)
 

@@ -11,9 +11,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CommandDialog::CommandDialog(const CommandChoices &choices, const QString &logPath, Check check,
                              QWidget *parent)
-    : QDialog(parent), m_check(std::move(check))
+    : QDialog(parent), m_check(std::move(check)), m_limitSeconds(choices.limitSeconds)
 {
     setObjectName(QStringLiteral("commandDialog"));
     setWindowTitle(tr("Command"));
@@ -45,9 +47,9 @@ CommandDialog::CommandDialog(const CommandChoices &choices, const QString &logPa
     form->setContentsMargins(20, 0, 0, 0);
     m_limit = new QSpinBox(this);
     m_limit->setObjectName(QStringLiteral("commandLimit"));
-    m_limit->setRange(1, CommandChoices::MaximumMinutes);
+    m_limit->setRange(1, CommandChoices::MaximumSeconds / 60);
     m_limit->setSuffix(tr(" min"));
-    m_limit->setValue(choices.limitMinutes);
+    m_limit->setValue(std::max(1, (choices.limitSeconds + 59) / 60));
     form->addRow(tr("Time limit:"), m_limit);
     m_atLimit = new QComboBox(this);
     m_atLimit->setObjectName(QStringLiteral("commandAtLimit"));
@@ -87,7 +89,9 @@ CommandDialog::CommandDialog(const CommandChoices &choices, const QString &logPa
 
 CommandChoices CommandDialog::choices() const
 {
-    return {m_line->text().trimmed(), m_before->isChecked(), m_limit->value(),
+    const int shown = std::max(1, (m_limitSeconds + 59) / 60);
+    return {m_line->text().trimmed(), m_before->isChecked(),
+            m_limit->value() == shown ? m_limitSeconds : m_limit->value() * 60,
             m_atLimit->currentIndex() == 1, m_onFailure->isChecked()};
 }
 

@@ -35,6 +35,7 @@ private:
     void updateEnabled();
 
     Check m_check;
+    int m_limitSeconds; // as stored: kept unless the minutes are changed
     QLineEdit *m_line;
     QCheckBox *m_before;
     QSpinBox *m_limit;
