@@ -444,8 +444,8 @@ void ArmingController::onCommandEnded(const CommandEnd &end)
                                : tr("It ran out of its time limit: the action was cancelled."));
     } else if (!asAction && failed) {
         act = m_armedChoices.actOnFailure;
-        report += u'\n' + (act ? tr("The action goes ahead anyway.")
-                               : tr("The action was cancelled."));
+        report +=
+            u'\n' + (act ? tr("The action goes ahead anyway.") : tr("The action was cancelled."));
     }
     qCWarning(lcOrvanta).noquote() << report;
     if (act) {

@@ -86,17 +86,17 @@ public:
     // on its way; nothing changes then.
     bool arm(const ArmOrder &order);
     // Waits for `condition` (taken over, not started), then gives the warning minute and
-    // requests the action (`command`: Action::RunCommand's line, as in ArmOrder); what was armed or waited for is replaced once the condition
-    // has started. False with the reason when it cannot be waited for (a program gone
-    // already, nothing to read), the action cannot be carried out, or a request is on its
-    // way; nothing changes then.
+    // requests the action (`command`: Action::RunCommand's line, as in ArmOrder); what was
+    // armed or waited for is replaced once the condition has started. False with the reason
+    // when it cannot be waited for (a program gone already, nothing to read), the action
+    // cannot be carried out, or a request is on its way; nothing changes then.
     bool armWhen(Action action, bool force, Condition *condition, QString *error,
                  const QString &command = QString());
     // Requesting, and the system has not answered in time: given up, back to Idle, so that
     // something else may be armed; a late answer is ignored. False in any other state.
     bool abandon();
-    // Armed, Waiting or Running (the command is ended): back to Idle, true. Idle: nothing to stop, true. Requesting: too
-    // late, false.
+    // Armed, Waiting or Running (the command is ended): back to Idle, true. Idle: nothing
+    // to stop, true. Requesting: too late, false.
     bool stop();
     // Armed: the action is due `seconds` later. In a condition's warning minute, and while
     // waiting for a quiet or idle span, the span begins again instead (a program's end,

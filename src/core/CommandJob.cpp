@@ -34,7 +34,7 @@ CommandJob::CommandJob(std::unique_ptr<ProcessGroup> group, QObject *parent)
     });
     connect(m_process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
         CommandEnd end;
-        end.kind = m_stopping                         ? CommandEnd::Kind::Stopped
+        end.kind = m_stopping                       ? CommandEnd::Kind::Stopped
                    : status == QProcess::NormalExit ? CommandEnd::Kind::Exited
                                                     : CommandEnd::Kind::Crashed;
         end.exitCode = code;
@@ -53,8 +53,7 @@ CommandJob::~CommandJob()
         m_group->kill();
 }
 
-void CommandJob::start(const QString &program, const QStringList &arguments,
-                       const QString &logPath)
+void CommandJob::start(const QString &program, const QStringList &arguments, const QString &logPath)
 {
     m_clock.start();
     QDir().mkpath(QFileInfo(logPath).absolutePath());

@@ -266,9 +266,9 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             CommandLine::tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     const QList<std::pair<const QCommandLineOption *, Action>> actions = {
-        {&options.logOff, Action::LogOff},        {&options.powerOff, Action::PowerOff},
-        {&options.reboot, Action::Restart},       {&options.sleep, Action::Sleep},
-        {&options.hibernate, Action::Hibernate},  {&options.lock, Action::Lock},
+        {&options.logOff, Action::LogOff},         {&options.powerOff, Action::PowerOff},
+        {&options.reboot, Action::Restart},        {&options.sleep, Action::Sleep},
+        {&options.hibernate, Action::Hibernate},   {&options.lock, Action::Lock},
         {&options.displayOff, Action::DisplayOff}, {&options.run, Action::RunCommand}};
     int actionCount = 0;
     Command::Arm arm;

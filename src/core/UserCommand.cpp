@@ -190,8 +190,8 @@ QString CommandTexts::report(const QString &name, const CommandEnd &end, const Q
         how = UserCommand::tr("%1 was ended after %2.").arg(name, clock(end.elapsedMs));
         break;
     }
-    QString text = how + u' ' +
-                   UserCommand::tr("Its output: %1").arg(QDir::toNativeSeparators(logPath));
+    QString text =
+        how + u' ' + UserCommand::tr("Its output: %1").arg(QDir::toNativeSeparators(logPath));
     if (!lastLines.isEmpty())
         text += QStringLiteral("\n\n") + lastLines;
     return text;

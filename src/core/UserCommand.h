@@ -11,10 +11,10 @@ struct CommandChoices
 {
     static constexpr int MaximumSeconds = 24 * 3600;
 
-    QString line;            // as the user wrote it; split by the platform's rules
-    bool before = false;     // run before every action armed by hand
-    int limitSeconds = 3600; // how long it may run before the action, 1..MaximumSeconds
-    bool actAtLimit = false; // at the limit: end it and act (else end it and cancel)
+    QString line;              // as the user wrote it; split by the platform's rules
+    bool before = false;       // run before every action armed by hand
+    int limitSeconds = 3600;   // how long it may run before the action, 1..MaximumSeconds
+    bool actAtLimit = false;   // at the limit: end it and act (else end it and cancel)
     bool actOnFailure = false; // a failing command: act anyway (else cancel)
 
     bool operator==(const CommandChoices &) const = default;

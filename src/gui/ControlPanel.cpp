@@ -38,8 +38,8 @@ constexpr std::array<Action, ActionCount> ReadingOrder = {
 // The row and column of an action in the frame.
 std::pair<int, bool> placeOf(Action action)
 {
-    const auto index = std::find(ReadingOrder.begin(), ReadingOrder.end(), action) -
-                       ReadingOrder.begin();
+    const auto index =
+        std::find(ReadingOrder.begin(), ReadingOrder.end(), action) - ReadingOrder.begin();
     return {int(index % 4), index < 4};
 }
 
@@ -66,8 +66,8 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
                                            PowerTexts::actionCaption(Action::Lock),
                                            PowerTexts::actionCaption(Action::DisplayOff),
                                            PowerTexts::actionCaption(Action::RunCommand)};
-    const char *actionNames[ActionCount] = {"logOffButton",    "powerOffButton",  "restartButton",
-                                            "sleepButton",     "hibernateButton", "lockButton",
+    const char *actionNames[ActionCount] = {"logOffButton",     "powerOffButton",  "restartButton",
+                                            "sleepButton",      "hibernateButton", "lockButton",
                                             "displayOffButton", "runCommandButton"};
     for (Action action : AllActions) {
         const std::size_t i = at(action);
@@ -77,7 +77,7 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
         const auto [row, left] = placeOf(action);
         layout.add(button,
                    left ? QRect(240, 240 + 360 * row, 1935, 255)
-                       : QRect(RightColumn, 240 + 360 * row, RightColumnEnd - RightColumn, 255),
+                        : QRect(RightColumn, 240 + 360 * row, RightColumnEnd - RightColumn, 255),
                    true);
         connect(button, &QAbstractButton::toggled, this, [this](bool checked) {
             if (checked)
@@ -311,9 +311,8 @@ void ControlPanel::enableActions()
 bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
-    const auto from = std::find_if(ReadingOrder.cbegin(), ReadingOrder.cend(), [&](Action a) {
-        return m_actionButtons[at(a)] == watched;
-    });
+    const auto from = std::find_if(ReadingOrder.cbegin(), ReadingOrder.cend(),
+                                   [&](Action a) { return m_actionButtons[at(a)] == watched; });
     if ((key != Qt::Key_Up && key != Qt::Key_Down) || from == ReadingOrder.cend())
         return false;
     OptionButton *const source = m_actionButtons[at(*from)];

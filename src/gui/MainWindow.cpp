@@ -336,10 +336,9 @@ void MainWindow::showStatus()
     m_tray->setToolTip(tips.isEmpty() ? QStringLiteral("Carrowmelden") : tips.join(u'\n'));
     // A wait besides the clock shows what it waits for in place of the time rows.
     // So does the user's command while it runs.
-    QString status =
-        m_arming->condition() || m_arming->state() == ArmingController::State::Running
-            ? m_arming->status()
-            : QString();
+    QString status = m_arming->condition() || m_arming->state() == ArmingController::State::Running
+                         ? m_arming->status()
+                         : QString();
     if (!status.isEmpty() && !m_withdrawn.isEmpty())
         status = m_withdrawn + u'\n' + status;
     m_panel->showWaiting(status);

@@ -1,9 +1,9 @@
 #include "gui/SettingsActions.h"
 
 #include "core/ArmingService.h"
+#include "core/CommandJob.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
-#include "core/CommandJob.h"
 #include "gui/CommandDialog.h"
 #include "gui/ControlPanel.h"
 #include "gui/MessageBox.h"

@@ -9,9 +9,9 @@ class QAction;
 class QWidget;
 class SettingsStore;
 
-// The File menu's Save settings, Load settings, "Warn a minute before" and Command: what the window's
-// choices are saved as and loaded from, and whether they changed since. Load is offered only
-// while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
+// The File menu's Save settings, Load settings, "Warn a minute before" and Command: what the
+// window's choices are saved as and loaded from, and whether they changed since. Load is offered
+// only while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
 class SettingsActions final : public QObject
 {
     Q_OBJECT

@@ -30,30 +30,30 @@ private:
         row("  a \t b  ", "a|b", "a|b");
         row("", "!", "!");
         row(" \t ", "!", "!");
-        row(R"("/opt/my tools/run" "a b" c)", "/opt/my tools/run|a b|c",
+        row("\"/opt/my tools/run\" \"a b\" c", "/opt/my tools/run|a b|c",
             "/opt/my tools/run|a b|c");
-        row(R"(a "" b)", "a||b", "a||b");
+        row("a \"\" b", "a||b", "a||b");
         // Inside quotes a backslash escapes only " ` $ and itself on a desktop.
-        row(R"(sh -c "echo \"hi\" \$HOME \\ \`x\`")", R"(sh|-c|echo "hi" $HOME \ `x`)",
-            R"(sh|-c|echo "hi" \$HOME \\ \`x\`)");
-        row(R"(x "a\n")", "!", R"(x|a\n)");
+        row("sh -c \"echo \\\"hi\\\" \\$HOME \\\\ \\`x\\`\"", "sh|-c|echo \"hi\" $HOME \\ `x`",
+            "sh|-c|echo \"hi\" \\$HOME \\\\ \\`x\\`");
+        row("x \"a\\n\"", "!", "x|a\\n");
         // A shell's characters unquoted: refused on a desktop, where only a shell would
         // give them a meaning; Windows hands them to the program (cmd /c redirects).
         row("cmd /c echo hi > file", "!", "cmd|/c|echo|hi|>|file");
         row("~/bin/backup.sh", "!", "~/bin/backup.sh");
         row("x 'a b'", "!", "x|'a|b'");
-        row(R"(x "unclosed)", "!", "x|unclosed");
-        row(R"(x "a"b)", "!", "x|ab");
-        row(R"(x a" b"c)", "!", "x|a bc");
+        row("x \"unclosed", "!", "x|unclosed");
+        row("x \"a\"b", "!", "x|ab");
+        row("x a\" b\"c", "!", "x|a bc");
         // Windows: the program takes no backslash rules and ends at its closing quote.
-        row(R"("C:\dir\" b)", "!", R"(C:\dir\|b)");
-        row(R"("a"b c)", "!", "a|b|c");
+        row("\"C:\\dir\\\" b", "!", "C:\\dir\\|b");
+        row("\"a\"b c", "!", "a|b|c");
         // Windows: 2n backslashes and a quote give n and quoting; 2n+1 give n and a quote;
         // others are themselves; a quote doubled inside quotes is one.
-        row(R"(x a\\b)", "!", R"(x|a\\b)");
-        row(R"(x a\\\"b)", "!", R"(x|a\"b)");
-        row(R"(x "a\\" b)", R"(x|a\|b)", R"(x|a\|b)");
-        row(R"(x "a""b")", "!", R"(x|a"b)");
+        row("x a\\\\b", "!", "x|a\\\\b");
+        row("x a\\\\\\\"b", "!", "x|a\\\"b");
+        row("x \"a\\\\\" b", "x|a\\|b", "x|a\\|b");
+        row("x \"a\"\"b\"", "!", "x|a\"b");
     }
 
     static void check(Splitter split)

@@ -21,8 +21,7 @@ public:
             return;
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(m_job, JobObjectExtendedLimitInformation, &limits,
-                                sizeof limits);
+        SetInformationJobObject(m_job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     }
     ~JobObjectGroup() override
     {
@@ -32,10 +31,9 @@ public:
 
     void prepare(QProcess &process) override
     {
-        process.setCreateProcessArgumentsModifier(
-            [](QProcess::CreateProcessArguments *arguments) {
-                arguments->flags |= CREATE_SUSPENDED;
-            });
+        process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
+            arguments->flags |= CREATE_SUSPENDED;
+        });
     }
 
     bool adopt(QProcess &process, QString *error) override
@@ -47,7 +45,8 @@ public:
         if (handle)
             CloseHandle(handle);
         if (!assigned) {
-            *error = QStringLiteral("not put into a job object: %1").arg(qt_error_string(int(code)));
+            *error =
+                QStringLiteral("not put into a job object: %1").arg(qt_error_string(int(code)));
             return false;
         }
         resume(pid);
