@@ -86,8 +86,10 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
         return false;
     }
     ArmOrder order{action, force, TimeMode::Countdown, {}, {}, command};
-    std::optional<QStringList> prepared = prepareCommand(order, error);
-    if (!error->isEmpty()) {
+    QString commandError;
+    std::optional<QStringList> prepared = prepareCommand(order, &commandError);
+    if (!commandError.isEmpty()) {
+        *error = commandError;
         condition->deleteLater();
         return false;
     }

@@ -31,7 +31,7 @@ struct Choices
                                         QStringLiteral("0")};
     std::array<QString, 3> timeOfDay = countdown;
     bool warning = true; // a minute before the action
-    CommandChoices command;
+    CommandChoices command{};
 
     bool operator==(const Choices &) const = default;
 };
