@@ -18,6 +18,7 @@ ArmingController::ArmingController(const Clock &clock, PowerRequester &power, QO
     m_commandTick->setInterval(1000);
     connect(m_commandTick, &QTimer::timeout, this, &ArmingController::ticked);
     m_commandLimit->setSingleShot(true);
+    m_commandLimit->setTimerType(Qt::PreciseTimer);
     connect(m_commandLimit, &QTimer::timeout, this, [this] {
         m_limitReached = true;
         if (m_job)

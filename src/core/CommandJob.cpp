@@ -23,7 +23,10 @@ CommandJob::CommandJob(std::unique_ptr<ProcessGroup> group, QObject *parent)
 {
     m_killTimer->setSingleShot(true);
     m_killTimer->setInterval(KillDelayMs);
-    connect(m_killTimer, &QTimer::timeout, this, [this] { m_group->kill(); });
+    connect(m_killTimer, &QTimer::timeout, this, [this] {
+        m_group->kill();
+        deleteWhenDone();
+    });
     connect(m_process, &QProcess::started, this, [this] {
         QString why;
         if (!m_group->adopt(*m_process, &why)) {
@@ -39,6 +42,7 @@ CommandJob::CommandJob(std::unique_ptr<ProcessGroup> group, QObject *parent)
                                                     : CommandEnd::Kind::Crashed;
         end.exitCode = code;
         finish(end);
+        deleteWhenDone();
     });
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -83,9 +87,14 @@ void CommandJob::discard()
 {
     disconnect(this, &CommandJob::finished, nullptr, nullptr);
     stop();
-    if (m_killTimer->isActive())
-        connect(m_killTimer, &QTimer::timeout, this, &QObject::deleteLater);
-    else
+    m_discarded = true;
+    deleteWhenDone();
+}
+
+void CommandJob::deleteWhenDone()
+{
+    // Never while the process may still be reaped: QProcess would wait for it.
+    if (m_discarded && !m_killTimer->isActive() && m_process->state() == QProcess::NotRunning)
         deleteLater();
 }
 

@@ -67,6 +67,7 @@ signals:
 
 private:
     void finish(CommandEnd end);
+    void deleteWhenDone();
 
     std::unique_ptr<ProcessGroup> m_group;
     QProcess *m_process;
@@ -74,6 +75,7 @@ private:
     QElapsedTimer m_clock;
     bool m_stopping = false;
     bool m_finished = false;
+    bool m_discarded = false;
 };
 
 namespace UserCommands {
