@@ -438,8 +438,8 @@ void ArmingController::onCommandEnded(const CommandEnd &end)
     const bool asAction = m_order.action == Action::RunCommand;
     const bool failed = !end.succeeded();
     const QString log = m_runner->logPath();
-    QString report = CommandTexts::report(CommandTexts::programName(m_armedCommand.first()), end,
-                                          log, failed ? CommandTexts::lastLines(log) : QString());
+    QString report =
+        CommandTexts::report(CommandTexts::programName(m_armedCommand.first()), end, log);
     bool act = !asAction;
     if (!asAction && m_limitReached) {
         act = m_armedChoices.actAtLimit;
@@ -450,6 +450,9 @@ void ArmingController::onCommandEnded(const CommandEnd &end)
         report +=
             u'\n' + (act ? tr("The action goes ahead anyway.") : tr("The action was cancelled."));
     }
+    // The last lines it wrote say why it failed, below what became of the action.
+    if (const QString last = failed ? CommandTexts::lastLines(log) : QString(); !last.isEmpty())
+        report += QStringLiteral("\n\n") + last;
     qCWarning(lcOrvanta).noquote() << report;
     if (act) {
         emit commandEnded(report, false);

@@ -146,7 +146,8 @@ signals:
     // A wait's condition held no more in its warning minute: the warning is withdrawn and
     // the state is Waiting again. `text` says why, for the user.
     void warningWithdrawn(const QString &text);
-    // The user's command has ended; `report` says how, and where its output is. failed:
+    // The user's command has ended; `report` says how, where its output is and what became
+    // of the action (its first paragraph), and the last lines it wrote on failure. failed:
     // it did not succeed, or the action was cancelled because of it (the state is Idle).
     void commandEnded(const QString &report, bool failed);
     // No answer came in time: not refused, and it may still be carried out. The state

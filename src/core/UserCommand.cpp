@@ -169,8 +169,7 @@ QString CommandTexts::running(const QString &name, qint64 elapsedMs)
     return UserCommand::tr("running %1 (%2)").arg(name, clock(elapsedMs));
 }
 
-QString CommandTexts::report(const QString &name, const CommandEnd &end, const QString &logPath,
-                             const QString &lastLines)
+QString CommandTexts::report(const QString &name, const CommandEnd &end, const QString &logPath)
 {
     QString how;
     switch (end.kind) {
@@ -190,11 +189,7 @@ QString CommandTexts::report(const QString &name, const CommandEnd &end, const Q
         how = UserCommand::tr("%1 was ended after %2.").arg(name, clock(end.elapsedMs));
         break;
     }
-    QString text =
-        how + u' ' + UserCommand::tr("Its output: %1").arg(QDir::toNativeSeparators(logPath));
-    if (!lastLines.isEmpty())
-        text += QStringLiteral("\n\n") + lastLines;
-    return text;
+    return how + u' ' + UserCommand::tr("Its output: %1").arg(QDir::toNativeSeparators(logPath));
 }
 
 QString CommandTexts::lastLines(const QString &logPath)

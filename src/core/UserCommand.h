@@ -57,9 +57,8 @@ QString programName(const QString &program);
 // "running backup.sh (0:02:13)".
 QString running(const QString &name, qint64 elapsedMs);
 // "backup.sh ended with status 1 after 0:02:13. Its output: /home/u/.local/state/…": how
-// a run ended, where its output is, and (failed) the last lines it wrote.
-QString report(const QString &name, const CommandEnd &end, const QString &logPath,
-               const QString &lastLines);
+// a run ended and where its output is.
+QString report(const QString &name, const CommandEnd &end, const QString &logPath);
 // The last few lines of a log file, for a message (at most a few hundred characters).
 QString lastLines(const QString &logPath);
 } // namespace CommandTexts
