@@ -4,6 +4,7 @@
 #include "core/Autostart.h"
 #include "core/AwakeHold.h"
 #include "core/Clock.h"
+#include "core/CommandJob.h"
 #include "core/CommandLine.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
@@ -206,6 +207,8 @@ int printCapabilities(PowerRequester &power, WakeAlarm &wake, AwakeHold &awake)
         power.probe([&wake, &awake](const Capabilities &capabilities) {
             QString text;
             for (Action action : AllActions) {
+                if (!isPowerAction(action))
+                    continue;
                 const Capability &c = capabilities[static_cast<std::size_t>(action)];
                 text +=
                     QStringLiteral("%1 (%2): %3\n")
@@ -330,6 +333,7 @@ int main(int argc, char *argv[])
     Waits waits(*waitSources, *clock);
     const auto awake = Platform::makeAwakeHold();
     const auto wake = Platform::makeWakeAlarm();
+    const auto commands = Platform::makeCommandRunner();
 
     ArmingService::Seams seams;
     seams.clock = clock.get();
@@ -341,6 +345,7 @@ int main(int argc, char *argv[])
     seams.awake = awake.get();
     seams.wake = wake.get();
     ArmingService arming(seams);
+    arming.setCommandRunner(commands.get());
 
     MainWindowServices services;
     services.arming = &arming;

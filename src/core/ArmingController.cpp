@@ -1,16 +1,29 @@
 #include "core/ArmingController.h"
 
 #include "core/ArmedTime.h"
+#include "core/CommandJob.h"
 #include "core/Condition.h"
 #include "core/Log.h"
 
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
 ArmingController::ArmingController(const Clock &clock, PowerRequester &power, QObject *parent)
-    : QObject(parent), m_power(power), m_time(new ArmedTime(clock, this))
+    : QObject(parent), m_power(power), m_time(new ArmedTime(clock, this)),
+      m_commandTick(new QTimer(this)), m_commandLimit(new QTimer(this))
 {
+    // The status counts the command's running time up, a second at a time.
+    m_commandTick->setInterval(1000);
+    connect(m_commandTick, &QTimer::timeout, this, &ArmingController::ticked);
+    m_commandLimit->setSingleShot(true);
+    m_commandLimit->setTimerType(Qt::PreciseTimer);
+    connect(m_commandLimit, &QTimer::timeout, this, [this] {
+        m_limitReached = true;
+        if (m_job)
+            m_job->stop();
+    });
     // A condition's warning minute is no row of the window's.
     connect(m_time, &ArmedTime::fieldWritten, this, [this](int index, const QString &text) {
         if (!m_condition)
@@ -36,7 +49,14 @@ bool ArmingController::arm(const ArmOrder &order)
     // A moment is taken as it is; fields are checked as the window's Start checks them.
     if (!order.moment.isValid() && !ArmedTime::accepts(order.mode, order.fields))
         return false;
+    QString why;
+    std::optional<QStringList> command = prepareCommand(order, &why);
+    if (!why.isEmpty())
+        return false;
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
+    endCommand();
+    m_armedCommand = command.value_or(QStringList());
+    m_armedChoices = m_command;
     dropCondition();
     m_time->disarm();
     closeWarning();
@@ -53,7 +73,8 @@ QString ArmingController::whyNot(Action action) const
     return capability.possible ? QString() : capability.reason;
 }
 
-bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error)
+bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error,
+                               const QString &command)
 {
     condition->setParent(this);
     if (m_state == State::Requesting) {
@@ -63,6 +84,14 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
     }
     if (const QString why = whyNot(action); !why.isEmpty()) {
         *error = why;
+        condition->deleteLater();
+        return false;
+    }
+    ArmOrder order{action, force, TimeMode::Countdown, {}, {}, false, command};
+    QString commandError;
+    std::optional<QStringList> prepared = prepareCommand(order, &commandError);
+    if (!commandError.isEmpty()) {
+        *error = commandError;
         condition->deleteLater();
         return false;
     }
@@ -88,10 +117,13 @@ bool ArmingController::armWhen(Action action, bool force, Condition *condition, 
         condition->deleteLater();
         return false;
     }
+    endCommand();
+    m_armedCommand = prepared.value_or(QStringList());
+    m_armedChoices = m_command;
     dropCondition();
     m_time->disarm();
     closeWarning();
-    m_order = ArmOrder{action, force, TimeMode::Countdown, {}, {}, false};
+    m_order = order;
     m_extraSeconds = 0;
     m_condition = condition;
     m_power.prepare();
@@ -175,7 +207,9 @@ bool ArmingController::stop()
         return false;
     if (m_state == State::Idle)
         return true;
-    // The schedule stops before anybody hears of it.
+    // The schedule stops before anybody hears of it; a command running ends with all it
+    // started.
+    endCommand();
     dropCondition();
     m_time->disarm();
     closeWarning();
@@ -231,6 +265,9 @@ QString ArmingController::status() const
                          .arg(m_extraSeconds / 60 % 60, 2, 10, QLatin1Char('0'))
                          .arg(m_extraSeconds % 60, 2, 10, QLatin1Char('0')));
         return m_condition->progress();
+    case State::Running:
+        return CommandTexts::running(CommandTexts::programName(m_armedCommand.value(0)),
+                                     m_job ? m_job->elapsedMs() : 0);
     case State::Armed:
         return PowerTexts::armedStatus(m_order.action, m_time->mode() == TimeMode::Countdown,
                                        m_time->secondsUntilDue() - 1, m_time->targetTime());
@@ -252,8 +289,10 @@ void ArmingController::setState(State state)
     if (m_state == state)
         return;
     // A wait that has ended, one way or another, must not colour the next arming.
-    if (state == State::Idle)
+    if (state == State::Idle) {
         dropCondition();
+        endCommand();
+    }
     m_state = state;
     emit stateChanged(state);
 }
@@ -291,6 +330,14 @@ void ArmingController::onDue()
     // A wait's condition is watched no more once the request goes out.
     if (m_condition)
         m_condition->stop();
+    if (!m_armedCommand.isEmpty())
+        startCommand();
+    else
+        request();
+}
+
+void ArmingController::request()
+{
     m_unanswered = false;
     setState(State::Requesting);
     const quint64 id = ++m_requestId;
@@ -331,4 +378,93 @@ void ArmingController::onAnswer(const PowerResult &result)
                     m_order.force ? QStringLiteral(" (forced)") : QString(), result.error);
     setState(State::Idle);
     emit refused(m_order.action, m_order.force, result);
+}
+
+// ---- the user's command ----
+
+std::optional<QStringList> ArmingController::prepareCommand(const ArmOrder &order,
+                                                            QString *why) const
+{
+    const bool asAction = order.action == Action::RunCommand;
+    if (!asAction && (!m_command.before || m_command.line.trimmed().isEmpty()))
+        return std::nullopt;
+    if (!m_runner) {
+        *why = tr("Commands cannot be run here.");
+        return std::nullopt;
+    }
+    const QString line = asAction && !order.command.isEmpty() ? order.command : m_command.line;
+    if (line.trimmed().isEmpty()) {
+        *why = tr("No command is set: enter one under File > Command.");
+        return std::nullopt;
+    }
+    std::optional<QStringList> arguments = m_runner->split(line, why);
+    if (!arguments)
+        return std::nullopt;
+    const std::optional<QString> program = UserCommands::findProgram(arguments->first(), why);
+    if (!program)
+        return std::nullopt;
+    arguments->first() = *program;
+    return arguments;
+}
+
+QString ArmingController::commandProblem(const ArmOrder &order) const
+{
+    QString why;
+    prepareCommand(order, &why);
+    return why;
+}
+
+void ArmingController::startCommand()
+{
+    m_limitReached = false;
+    setState(State::Running);
+    m_job = new CommandJob(m_runner->makeGroup(), this);
+    connect(m_job, &CommandJob::finished, this, &ArmingController::onCommandEnded);
+    m_job->start(m_armedCommand.first(), m_armedCommand.mid(1), m_runner->logPath());
+    m_commandTick->start();
+    // As the action, the command has all the time it takes; before one, its limit.
+    if (m_order.action != Action::RunCommand)
+        m_commandLimit->start(std::chrono::seconds(m_armedChoices.limitSeconds));
+}
+
+void ArmingController::endCommand()
+{
+    m_commandTick->stop();
+    m_commandLimit->stop();
+    if (CommandJob *job = std::exchange(m_job, nullptr))
+        job->discard();
+}
+
+void ArmingController::onCommandEnded(const CommandEnd &end)
+{
+    // A job stopped at its limit still kills what is left of its group a little later.
+    endCommand();
+    const bool asAction = m_order.action == Action::RunCommand;
+    const bool failed = !end.succeeded();
+    const QString log = m_runner->logPath();
+    QString report =
+        CommandTexts::report(CommandTexts::programName(m_armedCommand.first()), end, log);
+    bool act = !asAction;
+    if (!asAction && m_limitReached) {
+        act = m_armedChoices.actAtLimit;
+        report += u'\n' + (act ? tr("It ran out of its time limit: the action goes ahead.")
+                               : tr("It ran out of its time limit: the action was cancelled."));
+    } else if (!asAction && failed) {
+        act = m_armedChoices.actOnFailure;
+        report +=
+            u'\n' + (act ? tr("The action goes ahead anyway.") : tr("The action was cancelled."));
+    }
+    // The last lines it wrote say why it failed, below what became of the action.
+    if (const QString last = failed ? CommandTexts::lastLines(log) : QString(); !last.isEmpty())
+        report += QStringLiteral("\n\n") + last;
+    qCWarning(lcOrvanta).noquote() << report;
+    if (act) {
+        emit commandEnded(report, false);
+        request();
+        return;
+    }
+    setState(State::Idle);
+    emit commandEnded(report, failed || m_limitReached);
+    if (asAction && !failed)
+        emit carriedOut(Action::RunCommand);
 }

@@ -2,15 +2,20 @@
 
 #include "core/Power.h"
 #include "core/TimeRules.h"
+#include "core/UserCommand.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class Clock;
 class Condition;
 class ArmedTime;
+class CommandJob;
+class CommandRunner;
+class QTimer;
 
 // What Start, or a command line, asks for.
 struct ArmOrder
@@ -23,6 +28,8 @@ struct ArmOrder
     QDateTime moment;
     // A time of day: the computer is woken from sleep for it.
     bool wake = false;
+    // Action::RunCommand: the line to run; empty for the settings' (see setCommand()).
+    QString command{};
 };
 
 // The life of one armed action: Idle, Waiting (for a condition besides the clock: a
@@ -41,6 +48,9 @@ public:
         Idle,
         Waiting,
         Armed,
+        // The user's command runs: before the action once the warning minute is over, or
+        // as the action. Stop ends it and everything it started.
+        Running,
         Requesting
     };
 
@@ -48,8 +58,11 @@ public:
     ~ArmingController() override;
 
     State state() const { return m_state; }
-    // Waiting or Armed: Stop, Postpone and Cancel still apply.
-    bool armed() const { return m_state == State::Waiting || m_state == State::Armed; }
+    // Waiting, Armed or Running: Stop and Cancel still apply.
+    bool armed() const
+    {
+        return m_state == State::Waiting || m_state == State::Armed || m_state == State::Running;
+    }
     // The condition armed with armWhen(), while Waiting or in its warning minute.
     const Condition *condition() const { return m_condition; }
     const ArmOrder &order() const { return m_order; }
@@ -60,21 +73,32 @@ public:
     // Empty when the system can carry `action` out, as far as it said; else why not.
     QString whyNot(Action action) const;
 
+    // The platform's way to run the user's command; without one, commands are refused.
+    void setCommandRunner(CommandRunner *runner) { m_runner = runner; }
+    // The settings' command: what Run a command runs, and whether it runs before the
+    // others. Taken at arming: a change leaves what is armed as it was.
+    void setCommand(const CommandChoices &command) { m_command = command; }
+    const CommandChoices &command() const { return m_command; }
+    // Empty when the command `order` needs (as its action, or before it) can be run; else
+    // why not (nothing to run, no such program, a line the platform's rules refuse).
+    QString commandProblem(const ArmOrder &order) const;
+
     // Arms anew: what was armed or waited for is replaced. False when the time is refused
     // (see ArmedTime::arm), the action cannot be carried out (whyNot) or a request is already
     // on its way; nothing changes then.
     bool arm(const ArmOrder &order);
     // Waits for `condition` (taken over, not started), then gives the warning minute and
-    // requests the action; what was armed or waited for is replaced once the condition
-    // has started. False with the reason when it cannot be waited for (a program gone
-    // already, nothing to read), the action cannot be carried out, or a request is on its
-    // way; nothing changes then.
-    bool armWhen(Action action, bool force, Condition *condition, QString *error);
+    // requests the action (`command`: Action::RunCommand's line, as in ArmOrder); what was
+    // armed or waited for is replaced once the condition has started. False with the reason
+    // when it cannot be waited for (a program gone already, nothing to read), the action
+    // cannot be carried out, or a request is on its way; nothing changes then.
+    bool armWhen(Action action, bool force, Condition *condition, QString *error,
+                 const QString &command = QString());
     // Requesting, and the system has not answered in time: given up, back to Idle, so that
     // something else may be armed; a late answer is ignored. False in any other state.
     bool abandon();
-    // Armed or Waiting: back to Idle, true. Idle: nothing to stop, true. Requesting: too
-    // late, false.
+    // Armed, Waiting or Running (the command is ended): back to Idle, true. Idle: nothing
+    // to stop, true. Requesting: too late, false.
     bool stop();
     // More time: armed for a time, the action is due `seconds` of real time later (a
     // schedule's occurrence only, not its schedule); waiting for a job, the action comes
@@ -125,6 +149,10 @@ signals:
     // A wait's condition held no more in its warning minute: the warning is withdrawn and
     // the state is Waiting again. `text` says why, for the user.
     void warningWithdrawn(const QString &text);
+    // The user's command has ended; `report` says how, where its output is and what became
+    // of the action (its first paragraph), and the last lines it wrote on failure. failed:
+    // it did not succeed, or the action was cancelled because of it (the state is Idle).
+    void commandEnded(const QString &report, bool failed);
     // No answer came in time: not refused, and it may still be carried out. The state
     // stays Requesting.
     void unanswered(Action action);
@@ -143,6 +171,13 @@ private:
     void onConditionFailed(const QString &reason);
     void dropCondition();
     void closeWarning();
+    void request();
+    void startCommand();
+    void onCommandEnded(const CommandEnd &end);
+    void endCommand();
+    // The program (looked up) and arguments `order` runs; nothing where it runs none, or
+    // with the reason where it cannot be run.
+    std::optional<QStringList> prepareCommand(const ArmOrder &order, QString *why) const;
 
     PowerRequester &m_power;
     ArmedTime *m_time;
@@ -159,4 +194,14 @@ private:
     bool m_warning = false;
     QString m_notice;
     Capabilities m_capabilities{};
+
+    CommandRunner *m_runner = nullptr;
+    CommandChoices m_command;
+    // What runs when due, taken at arming: the program first. Empty: nothing runs.
+    QStringList m_armedCommand;
+    CommandChoices m_armedChoices;
+    CommandJob *m_job = nullptr;
+    QTimer *m_commandTick;
+    QTimer *m_commandLimit;
+    bool m_limitReached = false;
 };

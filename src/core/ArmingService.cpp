@@ -3,6 +3,7 @@
 #include "core/ArmedTime.h"
 #include "core/Autostart.h"
 #include "core/AwakeHold.h"
+#include "core/CommandJob.h"
 #include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
@@ -187,7 +188,8 @@ void ArmingService::updateAwake()
     // A wait goes on while nobody is at the computer: it always keeps it awake. So does a
     // time the computer is woken for: after a wake nobody is at, the system sleeps again soon.
     const auto needs = [this](const ArmingController *c) {
-        return c->state() == State::Waiting ||
+        // The user's command before the action is a job like a wait's.
+        return c->state() == State::Waiting || c->state() == State::Running ||
                (c->state() == State::Armed && (m_keepAwake || c->condition() || c->order().wake));
     };
     if (!requesting() && (needs(m_hand) || needs(m_scheduled)))
@@ -201,6 +203,17 @@ QString ArmingService::awakeNote() const
     return m_seams.awake && !m_seams.awake->holder().isEmpty()
                ? tr("The computer is kept awake until then.")
                : QString();
+}
+
+void ArmingService::setCommandRunner(CommandRunner *runner)
+{
+    m_commands = runner;
+    m_hand->setCommandRunner(runner);
+}
+
+QString ArmingService::commandLogPath() const
+{
+    return m_commands ? m_commands->logPath() : QString();
 }
 
 bool ArmingService::requesting() const
@@ -364,8 +377,8 @@ CommandOutcome ArmingService::apply(const Command &command)
             return {Kind::Refused, tr("waits besides the clock are not available here")};
         QString why;
         std::unique_ptr<Condition> condition = m_seams.waits->make(command.wait->order, &why);
-        if (!condition ||
-            !m_hand->armWhen(command.wait->action, command.wait->force, condition.release(), &why))
+        if (!condition || !m_hand->armWhen(command.wait->action, command.wait->force,
+                                           condition.release(), &why, command.run))
             return {Kind::Refused, why};
         return {};
     }
@@ -376,7 +389,11 @@ CommandOutcome ArmingService::apply(const Command &command)
         const Command::Arm &arm = *command.arm;
         if (const QString why = arm.wake ? wakeWhyNot() : QString(); !why.isEmpty())
             return {Kind::Refused, why};
-        if (!m_hand->arm({arm.action, arm.force, arm.mode, arm.fields, {}, arm.wake}))
+        const ArmOrder order{arm.action, arm.force, arm.mode,   arm.fields,
+                             {},         arm.wake,  command.run};
+        if (const QString why = m_hand->commandProblem(order); !why.isEmpty())
+            return {Kind::Refused, why};
+        if (!m_hand->arm(order))
             return {Kind::Refused, tr("the time was refused")};
         return {};
     }

@@ -13,6 +13,7 @@
 class Autostart;
 class AwakeHold;
 class Clock;
+class CommandRunner;
 class Notifier;
 class RequestDesk;
 class ScheduleRunner;
@@ -89,6 +90,11 @@ public:
     void setKeepAwake(bool on);
     // "The computer is kept awake." while it is; empty otherwise.
     QString awakeNote() const;
+    // The platform's way to run the user's command, for what is armed by hand; the
+    // schedules run none.
+    void setCommandRunner(CommandRunner *runner);
+    // Where the command's output goes; empty where commands cannot be run.
+    QString commandLogPath() const;
 
     // Reads the stored schedules and plans the next occurrence; after connecting.
     void loadSchedules();
@@ -179,4 +185,5 @@ private:
     bool m_warningSound = false;
     int m_warningLead = 60;
     QString m_warningNote;
+    CommandRunner *m_commands = nullptr;
 };

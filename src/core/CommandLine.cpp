@@ -28,6 +28,11 @@ struct Options
     QCommandLineOption lock{QStringLiteral("lock"), CommandLine::tr("Lock the screen.")};
     QCommandLineOption displayOff{QStringLiteral("display-off"),
                                   CommandLine::tr("Turn off the display.")};
+    QCommandLineOption run{
+        QStringLiteral("run"),
+        CommandLine::tr("Run this command line instead of a power action (Orvanta stays); a "
+                        "shell only where the line names one (sh -c \"…\")."),
+        QStringLiteral("command")};
     QCommandLineOption schedule{
         QStringLiteral("schedule"),
         CommandLine::tr("Add a schedule that repeats, with an action (and --force): days and "
@@ -105,7 +110,7 @@ struct Options
                            displayOff, force,    in,        at,         whenExits,   whenQuiet,
                            cpu,        disk,     net,       whenIdle,   cancel,      postpone,
                            show,       schedule, schedules, scheduleOn, scheduleOff, scheduleRemove,
-                           autostart,  check,    wake});
+                           autostart,  check,    wake,      run});
     }
 };
 
@@ -293,10 +298,10 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
             CommandLine::tr("unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     const QList<std::pair<const QCommandLineOption *, Action>> actions = {
-        {&options.logOff, Action::LogOff},        {&options.powerOff, Action::PowerOff},
-        {&options.reboot, Action::Restart},       {&options.sleep, Action::Sleep},
-        {&options.hibernate, Action::Hibernate},  {&options.lock, Action::Lock},
-        {&options.displayOff, Action::DisplayOff}};
+        {&options.logOff, Action::LogOff},         {&options.powerOff, Action::PowerOff},
+        {&options.reboot, Action::Restart},        {&options.sleep, Action::Sleep},
+        {&options.hibernate, Action::Hibernate},   {&options.lock, Action::Lock},
+        {&options.displayOff, Action::DisplayOff}, {&options.run, Action::RunCommand}};
     int actionCount = 0;
     Command::Arm arm;
     for (const auto &[option, action] : actions)
@@ -362,6 +367,9 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
     }
     if (command.schedules) {
         const bool add = command.schedules->kind == ScheduleEdit::Kind::Add;
+        if (parser.isSet(options.run))
+            return refuse(CommandLine::tr("a schedule runs no command: --run goes with --in, "
+                                          "--at or --when-…"));
         if (others || command.check || command.autostart ||
             (!add &&
              (actionCount > 0 || parser.isSet(options.force) || parser.isSet(options.wake))))
@@ -394,6 +402,11 @@ Command parseCommandLine(const QStringList &arguments, bool mayExit)
         return command;
 
     arm.force = parser.isSet(options.force);
+    if (parser.isSet(options.run)) {
+        command.run = parser.value(options.run);
+        if (command.run.trimmed().isEmpty())
+            return refuse(CommandLine::tr("--run needs a command line"));
+    }
     if (!in && !at) {
         QString why;
         const std::optional<WaitOrder> order = waitFrom(parser, options, &why);

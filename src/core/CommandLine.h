@@ -52,6 +52,8 @@ struct Command
     std::optional<Arm> arm;
     std::optional<Wait> wait;
     std::optional<ScheduleEdit> schedules;
+    // --run: the command line run as the action (Action::RunCommand).
+    QString run;
     bool cancel = false;
     // More time for whatever is armed, in seconds (--postpone); 0: none asked.
     int postpone = 0;

@@ -33,6 +33,8 @@ QString actionName(Action action)
         return QStringLiteral("lock");
     case Action::DisplayOff:
         return QStringLiteral("display off");
+    case Action::RunCommand:
+        return QStringLiteral("run a command");
     }
     return QString();
 }
@@ -54,6 +56,8 @@ QString actionOption(Action action)
         return QStringLiteral("--lock");
     case Action::DisplayOff:
         return QStringLiteral("--display-off");
+    case Action::RunCommand:
+        return QStringLiteral("--run");
     }
     return QString();
 }
@@ -75,6 +79,8 @@ QString actionCaption(Action action)
         return Power::tr("Lock screen");
     case Action::DisplayOff:
         return Power::tr("Turn off display");
+    case Action::RunCommand:
+        return Power::tr("Run a command");
     }
     return QString();
 }
@@ -103,6 +109,9 @@ QString refusalMessage(Action action, const PowerResult &result)
         break;
     case Action::DisplayOff:
         what = Power::tr("The display was not turned off.");
+        break;
+    case Action::RunCommand:
+        what = Power::tr("The command was not run.");
         break;
     }
     QString why;
@@ -176,6 +185,8 @@ QString warningText(Action action, qint64 secondsLeft)
         return Power::tr("The screen will be locked in %1").arg(seconds);
     case Action::DisplayOff:
         return Power::tr("The display will be turned off in %1").arg(seconds);
+    case Action::RunCommand:
+        return Power::tr("The command will be run in %1").arg(seconds);
     }
     return QString();
 }
@@ -204,6 +215,9 @@ QString armedStatus(Action action, bool countdown, qint64 secondsLeft, int targe
         break;
     case Action::DisplayOff:
         doing = Power::tr("turning off the display");
+        break;
+    case Action::RunCommand:
+        doing = Power::tr("running the command");
         break;
     }
     const auto clock = [](qint64 h, qint64 m, qint64 s, int hourDigits) {

@@ -15,12 +15,20 @@ enum class Action
     Sleep = 3,
     Hibernate = 4,
     Lock = 5,
-    DisplayOff = 6
+    DisplayOff = 6,
+    RunCommand = 7 // the user's own command instead of a power action
 };
-inline constexpr int ActionCount = 7;
+inline constexpr int ActionCount = 8;
 inline constexpr std::array<Action, ActionCount> AllActions = {
-    Action::LogOff,    Action::PowerOff, Action::Restart,   Action::Sleep,
-    Action::Hibernate, Action::Lock,     Action::DisplayOff};
+    Action::LogOff,    Action::PowerOff, Action::Restart,    Action::Sleep,
+    Action::Hibernate, Action::Lock,     Action::DisplayOff, Action::RunCommand};
+// The actions the system carries out; the schedules and --check know these alone.
+inline constexpr int PowerActionCount = 7;
+
+constexpr bool isPowerAction(Action action)
+{
+    return action != Action::RunCommand;
+}
 
 // Whether the program's work ends with the action: the session or the computer stops. The
 // others (sleep, hibernate, lock, display off) leave it running, disarmed.
@@ -30,11 +38,12 @@ constexpr bool endsSession(Action action)
 }
 
 // Of two actions due at the same moment, the one that goes out: the one that ends more
-// (power off over restart over log off over hibernate over sleep over lock over display off).
-// The other is left out, and said so: after a power off, a sleep would mean nothing.
+// (power off over restart over log off over hibernate over sleep over lock over display off,
+// and any of them over the user's command). The other is left out, and said so: after a
+// power off, a sleep would mean nothing.
 constexpr int weight(Action action)
 {
-    constexpr std::array<int, ActionCount> weights = {4, 6, 5, 2, 3, 1, 0};
+    constexpr std::array<int, ActionCount> weights = {4, 6, 5, 2, 3, 1, 0, -1};
     return weights[static_cast<std::size_t>(action)];
 }
 

@@ -145,7 +145,7 @@ std::optional<ScheduleRule> parseStored(const QString &text)
     if (parts.size() < 4 || parts.size() > 5 || (parts[3] != u"on" && parts[3] != u"off") ||
         (parts.size() == 5 && parts[4] != u"wake"))
         return std::nullopt;
-    const std::optional<int> action = Settings::storedWholeNumber(parts[1], ActionCount - 1);
+    const std::optional<int> action = Settings::storedWholeNumber(parts[1], PowerActionCount - 1);
     const std::optional<int> force = Settings::storedWholeNumber(parts[2], 1);
     QString error;
     std::optional<ScheduleRule> rule = ScheduleRules::parse(parts[0], &error);

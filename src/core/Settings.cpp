@@ -50,10 +50,22 @@ template <std::array<QString, 3> Choices::*member, int index> Row<Choices> field
             [](const Choices &c) -> std::optional<QString> { return (c.*member)[index]; }};
 }
 
-// In the order the keys are written.
-const std::array<Row<Choices>, 14> &table()
+// A yes or no of the command's choices, stored 1 or 0; anything else gives `missing`.
+template <bool CommandChoices::*member> Row<Choices> commandFlagRow(const char *key)
 {
-    static const std::array<Row<Choices>, 14> rows = {
+    return {key, "0",
+            [](Choices &c, const QString &stored) {
+                c.command.*member = Settings::storedWholeNumber(stored, 1).value_or(0) == 1;
+            },
+            [](const Choices &c) -> std::optional<QString> {
+                return QString::number(c.command.*member ? 1 : 0);
+            }};
+}
+
+// In the order the keys are written.
+const std::array<Row<Choices>, 19> &table()
+{
+    static const std::array<Row<Choices>, 19> rows = {
         enumRow<Action, &Choices::action, ActionCount - 1>("Action"),
         Row<Choices>{"Force", "1",
                      [](Choices &c, const QString &stored) {
@@ -112,6 +124,23 @@ const std::array<Row<Choices>, 14> &table()
                      [](const Choices &c) -> std::optional<QString> {
                          return QString::number(c.keepAwake ? 1 : 0);
                      }},
+        // The command line is taken as written; it is split and checked when armed.
+        Row<Choices>{"Command", "",
+                     [](Choices &c, const QString &stored) { c.command.line = stored; },
+                     [](const Choices &c) -> std::optional<QString> { return c.command.line; }},
+        commandFlagRow<&CommandChoices::before>("CommandBefore"),
+        // In seconds; the dialog offers whole minutes.
+        Row<Choices>{"CommandLimit", "3600",
+                     [](Choices &c, const QString &stored) {
+                         const std::optional<int> seconds =
+                             Settings::storedWholeNumber(stored, CommandChoices::MaximumSeconds);
+                         c.command.limitSeconds = seconds && *seconds >= 1 ? *seconds : 3600;
+                     },
+                     [](const Choices &c) -> std::optional<QString> {
+                         return QString::number(c.command.limitSeconds);
+                     }},
+        commandFlagRow<&CommandChoices::actAtLimit>("CommandAtLimit"),
+        commandFlagRow<&CommandChoices::actOnFailure>("CommandOnFailure"),
     };
     return rows;
 }

@@ -3,6 +3,7 @@
 #include "core/Power.h"
 #include "core/QuietThresholds.h"
 #include "core/TimeRules.h"
+#include "core/UserCommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,7 @@ struct Choices
     bool warningSound = false;
     QString warningNote;
     bool keepAwake = true; // a countdown, a time of day or a schedule keeps the computer awake
+    CommandChoices command{};
 
     bool operator==(const Choices &) const = default;
 };

@@ -43,7 +43,13 @@ void ActionFeedback::probe()
 
 bool ActionFeedback::refuse(Action action)
 {
-    const QString why = m_service.whyNot(action);
+    QString why = m_service.whyNot(action);
+    // The command it needs (as the action, or before it) is looked at as Start would.
+    if (why.isEmpty()) {
+        ArmOrder order = m_panel.order();
+        order.action = action;
+        why = m_service.hand().commandProblem(order);
+    }
     if (!why.isEmpty())
         m_messages.information(&m_window, why);
     return !why.isEmpty();

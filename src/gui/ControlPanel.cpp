@@ -31,6 +31,20 @@ std::size_t at(auto enumValue)
 constexpr int RightColumn = 2280;
 constexpr int RightColumnEnd = 3975;
 
+// The actions as they are read: down the first column (those that end the session, then the
+// user's command under them), then down the second.
+constexpr std::array<Action, ActionCount> ReadingOrder = {
+    Action::LogOff, Action::PowerOff,  Action::Restart, Action::RunCommand,
+    Action::Sleep,  Action::Hibernate, Action::Lock,    Action::DisplayOff};
+
+// The row and column of an action in the frame.
+std::pair<int, bool> placeOf(Action action)
+{
+    const auto index =
+        std::find(ReadingOrder.begin(), ReadingOrder.end(), action) - ReadingOrder.begin();
+    return {int(index % 4), index < 4};
+}
+
 } // namespace
 
 ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(parent)
@@ -52,20 +66,20 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
                                            PowerTexts::actionCaption(Action::Sleep),
                                            PowerTexts::actionCaption(Action::Hibernate),
                                            PowerTexts::actionCaption(Action::Lock),
-                                           PowerTexts::actionCaption(Action::DisplayOff)};
-    const char *actionNames[ActionCount] = {"logOffButton",    "powerOffButton",  "restartButton",
-                                            "sleepButton",     "hibernateButton", "lockButton",
-                                            "displayOffButton"};
+                                           PowerTexts::actionCaption(Action::DisplayOff),
+                                           PowerTexts::actionCaption(Action::RunCommand)};
+    const char *actionNames[ActionCount] = {"logOffButton",     "powerOffButton",  "restartButton",
+                                            "sleepButton",      "hibernateButton", "lockButton",
+                                            "displayOffButton", "runCommandButton"};
     for (Action action : AllActions) {
         const std::size_t i = at(action);
         auto *button = new OptionButton(captions[i], actionFrame);
         button->setObjectName(QLatin1String(actionNames[i]));
         button->setAccessibleName(button->text());
-        const int row = static_cast<int>(endsSession(action) ? i : i - 3);
+        const auto [row, left] = placeOf(action);
         layout.add(button,
-                   endsSession(action)
-                       ? QRect(240, 240 + 360 * row, 1935, 255)
-                       : QRect(RightColumn, 240 + 360 * row, RightColumnEnd - RightColumn, 255),
+                   left ? QRect(240, 240 + 360 * row, 1935, 255)
+                        : QRect(RightColumn, 240 + 360 * row, RightColumnEnd - RightColumn, 255),
                    true);
         connect(button, &QAbstractButton::toggled, this, [this](bool checked) {
             if (checked)
@@ -165,8 +179,8 @@ ControlPanel::ControlPanel(DesignLayout &layout, QWidget *parent) : QWidget(pare
     // countdown spin buttons, the countdown fields, the time-of-day fields, the time-of-day
     // spin buttons, and last Force.
     QList<QWidget *> tabOrder = {m_startButton};
-    for (OptionButton *button : m_actionButtons)
-        tabOrder << button;
+    for (Action action : ReadingOrder)
+        tabOrder << m_actionButtons[at(action)];
     tabOrder << clockButton << countdownButton;
     for (int i = 0; i < 3; ++i)
         tabOrder << m_countdownFields->spinner(i);
@@ -262,7 +276,7 @@ void ControlPanel::showState(ArmingController::State state)
     using State = ArmingController::State;
     QString caption = tr("Start");
     QString toolTip = tr("Start timer");
-    if (state == State::Armed || state == State::Waiting) {
+    if (state == State::Armed || state == State::Waiting || state == State::Running) {
         caption = tr("Stop");
         toolTip = tr("Stop timer");
     } else if (state == State::Requesting) {
@@ -350,16 +364,18 @@ void ControlPanel::enableActions()
 bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
-    const auto from = std::find(m_actionButtons.cbegin(), m_actionButtons.cend(), watched);
-    if ((key != Qt::Key_Up && key != Qt::Key_Down) || from == m_actionButtons.cend())
+    const auto from = std::find_if(ReadingOrder.cbegin(), ReadingOrder.cend(),
+                                   [&](Action a) { return m_actionButtons[at(a)] == watched; });
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || from == ReadingOrder.cend())
         return false;
+    OptionButton *const source = m_actionButtons[at(*from)];
     const int step = key == Qt::Key_Down ? 1 : -1;
-    for (auto i = from - m_actionButtons.cbegin() + step; i >= 0 && i < ActionCount; i += step) {
-        OptionButton *to = m_actionButtons[static_cast<std::size_t>(i)];
+    for (auto i = from - ReadingOrder.cbegin() + step; i >= 0 && i < ActionCount; i += step) {
+        OptionButton *to = m_actionButtons[at(ReadingOrder[static_cast<std::size_t>(i)])];
         if (!to->isEnabled())
             continue;
         // As the toolkit's arrows: the selection moves along with the focus.
-        if ((*from)->isChecked())
+        if (source->isChecked())
             to->click();
         to->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         break;

@@ -93,6 +93,19 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
             this, tr("The system has not answered yet.\r\nWhat was asked may still happen: "
                      "save your work."));
     });
+    connect(m_arming, &ArmingController::commandEnded, this,
+            [this](const QString &report, bool failed) {
+                m_commandReport = report.section(QStringLiteral("\n\n"), 0, 0);
+                showStatus();
+                if (!failed) {
+                    m_tray->showMessage(tr("Orvanta"), m_commandReport);
+                    return;
+                }
+                // The action did not follow: the user must learn why.
+                if (m_tray->windowOutOfSight())
+                    m_tray->restoreWindow();
+                m_services.messages->information(this, report);
+            });
     connect(m_panel, &ControlPanel::startClicked, this, &MainWindow::onStartClicked);
     connect(m_panel, &ControlPanel::hideClicked, this, [this] { m_tray->hideWindow(); });
     connect(m_panel, &ControlPanel::moreTimeChosen, this,
@@ -141,6 +154,7 @@ void MainWindow::buildMenus()
     file->addSeparator();
     file->addAction(m_settingsActions->warnAction());
     file->addAction(m_settingsActions->keepAwakeAction());
+    file->addAction(m_settingsActions->commandAction());
     file->addAction(schedules);
     file->addSeparator();
     file->addAction(hide);
@@ -268,6 +282,8 @@ void MainWindow::onStateChanged(ArmingController::State state)
         m_waitMenu->menu()->setEnabled(state != ArmingController::State::Requesting);
     updateTrayEntries();
     m_withdrawn.clear();
+    if (state == ArmingController::State::Armed || state == ArmingController::State::Waiting)
+        m_commandReport.clear();
     showStatus();
     updateRefresh();
 }
@@ -318,11 +334,15 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::showStatus()
 {
     // What is armed by hand first, then the next schedule.
-    QStringList tips{m_arming->toolTip(), m_service.schedulesToolTip(), m_service.awakeNote()};
+    QStringList tips{m_arming->toolTip(), m_commandReport, m_service.schedulesToolTip(),
+                     m_service.awakeNote()};
     tips.removeAll(QString());
     m_tray->setToolTip(tips.isEmpty() ? QStringLiteral("Carrowmelden") : tips.join(u'\n'));
     // A wait besides the clock shows what it waits for in place of the time rows.
-    QString status = m_arming->condition() ? m_arming->status() : QString();
+    // So does the user's command while it runs.
+    QString status = m_arming->condition() || m_arming->state() == ArmingController::State::Running
+                         ? m_arming->status()
+                         : QString();
     if (!status.isEmpty() && !m_withdrawn.isEmpty())
         status = m_withdrawn + u'\n' + status;
     if (!status.isEmpty() && !m_service.awakeNote().isEmpty())

@@ -101,6 +101,8 @@ private:
     bool m_accepted = false;
     // Why a wait's warning was withdrawn, shown while it waits again.
     QString m_withdrawn;
+    // How the user's command last ended, in the tool tip until something is armed again.
+    QString m_commandReport;
 
     ControlPanel *m_panel = nullptr;
     ActionFeedback *m_feedback = nullptr;

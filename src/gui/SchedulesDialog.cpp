@@ -64,6 +64,8 @@ ScheduleEditor::ScheduleEditor(const ScheduleRule &rule, const Capabilities &cap
     m_action->setAccessibleName(tr("Action"));
     auto *model = qobject_cast<QStandardItemModel *>(m_action->model());
     for (Action action : AllActions) {
+        if (!isPowerAction(action))
+            continue; // a schedule runs no command
         m_action->addItem(PowerTexts::actionCaption(action), int(action));
         const Capability &can = capabilities[std::size_t(action)];
         if (QStandardItem *item = model ? model->item(m_action->count() - 1) : nullptr;

@@ -1,8 +1,10 @@
 #include "gui/SettingsActions.h"
 
 #include "core/ArmingService.h"
+#include "core/CommandJob.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
+#include "gui/CommandDialog.h"
 #include "gui/ControlPanel.h"
 #include "gui/MessageBox.h"
 #include "gui/WarningMenu.h"
@@ -21,8 +23,28 @@ SettingsActions::SettingsActions(QWidget &window, ArmingService &service, Contro
       m_load(new QAction(QCoreApplication::translate("MainWindow", "Load settings"), &window)),
       m_warn(new WarningMenu(&window)),
       m_keepAwake(new QAction(
-          QCoreApplication::translate("MainWindow", "Keep the computer awake until then"), &window))
+          QCoreApplication::translate("MainWindow", "Keep the computer awake until then"),
+          &window)),
+      m_command(new QAction(QCoreApplication::translate("MainWindow", "Command…"), &window))
 {
+    m_command->setObjectName(QStringLiteral("commandAction"));
+    connect(m_command, &QAction::triggered, this, [this] {
+        ArmingController &hand = m_service.hand();
+        auto *dialog = new CommandDialog(
+            hand.command(), m_service.commandLogPath(),
+            [&hand](const QString &line) {
+                return hand.commandProblem({Action::RunCommand, false, {}, {}, {}, false, line});
+            },
+            &m_window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &CommandDialog::chosen, this, [this](const CommandChoices &choices) {
+            if (choices == m_service.hand().command())
+                return;
+            m_service.hand().setCommand(choices);
+            setChanged(true);
+        });
+        dialog->open();
+    });
     m_save->setObjectName(QStringLiteral("saveAction"));
     m_load->setObjectName(QStringLiteral("loadAction"));
     m_keepAwake->setObjectName(QStringLiteral("keepAwakeAction"));
@@ -76,6 +98,7 @@ void SettingsActions::save()
     choices.warningSound = m_warn->sound();
     choices.warningNote = m_warn->note();
     choices.keepAwake = m_keepAwake->isChecked();
+    choices.command = m_service.hand().command();
     QString error;
     if (!Settings::save(m_settings, choices, &error)) {
         // Nothing was written: the changes stay marked as unsaved.
@@ -104,5 +127,6 @@ void SettingsActions::load()
     applyWarning();
     m_keepAwake->setChecked(choices.keepAwake);
     m_service.setKeepAwake(choices.keepAwake);
+    m_service.hand().setCommand(choices.command);
     setChanged(false);
 }

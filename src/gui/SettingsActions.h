@@ -10,10 +10,10 @@ class QWidget;
 class SettingsStore;
 class WarningMenu;
 
-// The File menu's Save settings, Load settings, the warning's menu and "Keep the computer
-// awake until then": what the window's
-// choices are saved as and loaded from, and whether they changed since. Load is offered only
-// while nothing is armed by hand: it would rewrite the fields an armed time was taken from.
+// The File menu's Save settings, Load settings, the warning's menu, "Keep the computer awake
+// until then" and Command: what the window's choices are saved as and loaded from, and whether
+// they changed since. Load is offered only while nothing is armed by hand: it would rewrite the
+// fields an armed time was taken from.
 class SettingsActions final : public QObject
 {
     Q_OBJECT
@@ -26,6 +26,8 @@ public:
     // The warning's submenu (WarningMenu) as an entry of the File menu.
     QAction *warnAction() const;
     QAction *keepAwakeAction() const { return m_keepAwake; }
+    // Opens the command's dialog (CommandDialog).
+    QAction *commandAction() const { return m_command; }
 
     void load();
     void save();
@@ -45,5 +47,6 @@ private:
     QAction *m_load;
     WarningMenu *m_warn;
     QAction *m_keepAwake;
+    QAction *m_command;
     bool m_changed = false;
 };

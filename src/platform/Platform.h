@@ -8,6 +8,7 @@
 class Autostart;
 class AwakeHold;
 class Clock;
+class CommandRunner;
 class Notifier;
 class PowerRequester;
 class SettingsStore;
@@ -62,4 +63,6 @@ std::unique_ptr<Autostart> makeAutostart();
 std::unique_ptr<AwakeHold> makeAwakeHold();
 // Wakes the computer from sleep at a time, where the system lets this user do so.
 std::unique_ptr<WakeAlarm> makeWakeAlarm();
+// Runs the user's command so that it and everything it starts can be ended together.
+std::unique_ptr<CommandRunner> makeCommandRunner();
 } // namespace Platform

@@ -310,12 +310,65 @@ def awake_killed(desk, binary):
     wait_for(lambda: not logind.ListInhibitors(), 5, what="the lock gone with the program")
 
 
+def commands(desk, binary):
+    """The user's command before the action: failing, cancelled with its group, out of its
+    time, ending well; a missing program refused; the command as the action."""
+    job, mode, ran = (os.path.join(desk.home, n) for n in ("job.sh", "mode", "ran"))
+    with open(job, "w") as f:  # "long" leaves a child in its group, as a backup's tool would
+        f.write(f"#!/bin/sh\necho \"$$\" > {job}.pid\ncase $(cat {mode}) in\n"
+                f"fail) echo 'disk full' >&2; exit 1;;\nlong) sleep 300 & wait;;\n"
+                f"*) sleep 1; date +%s.%N > {ran};;\nesac\n")
+    os.chmod(job, 0o755)
+    save_settings(desk, Warning=0, Command=job, CommandBefore=1, CommandLimit=3,
+                  CommandAtLimit=1)
+    program = desk.start_program(binary)
+    desk.main_window(program)  # running: what follows is handed to it
+
+    def arm(what, args=("--sleep", "--in", "0:00:01")):
+        with open(mode, "w") as f:
+            f.write(what)
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(f"{job}.pid")
+        assert desk.start_program(binary, args=list(args)).wait(10) == 0
+        return int(wait_for(lambda: desk.output(f"{job}.pid").strip(), 5, what="the job"))
+
+    def group_gone(pgid):  # zombies aside: orphans may wait here for a reaper that never comes
+        def member(pid):
+            with contextlib.suppress(OSError):
+                fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
+                return fields[0] != "Z" and int(fields[2]) == pgid
+        return not any(member(pid) for pid in os.listdir("/proc") if pid.isdigit())
+
+    arm("fail")
+    wait_for(lambda: "The action was cancelled." in desk.output(program.log), 5, what="a refusal")
+    assert "job.sh ended with status 1" in desk.output(program.log)
+    assert "disk full" in desk.output(program.log) and not desk.power_calls()
+    pgid = arm("long")
+    cancel = desk.start_program(binary, args=["--cancel"])
+    assert cancel.wait(10) == 0 and "Stopped: running job.sh" in desk.output(cancel.log)
+    wait_for(lambda: group_gone(pgid), 5, what="the job's group ended")
+    pgid = arm("long")  # its limit of 3 s, then the sleep, as chosen
+    wait_for(desk.power_calls, 10, what="the sleep after the limit")
+    assert group_gone(pgid) and "time limit: the action goes ahead" in desk.output(program.log)
+    assert power(desk) == [("SuspendWithFlags", ["UInt64"], [0], None)], power(desk)
+    refused = desk.start_program(binary, args=["--run", "nosuch-tool -x", "--in", "5"])
+    assert refused.wait(10) == 2 and "nosuch-tool was not found" in desk.output(refused.log)
+    arm("ok", ["--run", f'"{job}"', "--in", "0:00:01"])  # as the action: it stays
+    wait_for(lambda: "job.sh ended with status 0" in desk.output(program.log), 5, what="the run")
+    assert program.poll() is None and len(desk.power_calls()) == 1
+    os.remove(ran)
+    arm("ok", ["--poweroff", "--in", "0:00:01"])
+    call = wait_for(lambda: desk.power_calls()[1:], 8, what="the power off")[0]
+    assert float(open(ran).read()) < call["t"] and program.wait(5) == 0
+
+
 SCENARIOS = {f.__name__: f for f in (
+    commands,
     schedules, sleep_and_lock, awake_killed,
     warning_postpone_cancel,
     command_line, tray_hide_restore, stuck_buses,
     wayland, waits)} | handoff.SCENARIOS
-POWERING = ("schedules", "sleep_and_lock", "command_line", "waits",
+POWERING = ("commands", "schedules", "sleep_and_lock", "command_line", "waits",
             "wayland", *handoff.POWERING)
 
 
@@ -324,7 +377,8 @@ if __name__ == "__main__":
         sys.exit(f"usage: {sys.argv[0]} BINARY {'|'.join(SCENARIOS)}")
     binary, name = os.path.abspath(sys.argv[1]), sys.argv[2]
     with Desktop(logind="slow" if name == "command_line" else "accept",
-                 a11y=name != "stuck_buses", wayland=name == "wayland") as desk:
+                 a11y=name not in ("stuck_buses", "commands"),
+                 wayland=name == "wayland") as desk:
         SCENARIOS[name](desk, binary)
         assert desk.recorded_commands() == "", desk.recorded_commands()
         assert name in POWERING or not desk.power_calls(), power(desk)

@@ -217,9 +217,10 @@ private slots:
         // The spin buttons clamp at 59 and write their value back into the field.
         QCOMPARE(child<QLineEdit>("countdownMinutesField")->text(), QStringLiteral("59"));
         QVERIFY(!save->isEnabled());
-        // Up the first column of actions, then down it and on into the second, the selection
-        // following.
-        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+        // Up the first column of actions, then down it (Run a command at its foot) and on
+        // into the second, the selection following.
+        for (Qt::Key key :
+             {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
             QTest::keyClick(QApplication::focusWidget(), key);
         QVERIFY(child<QAbstractButton>("sleepButton")->hasFocus());
         QVERIFY(child<QAbstractButton>("sleepButton")->isChecked());

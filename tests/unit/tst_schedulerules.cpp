@@ -66,7 +66,10 @@ QStringList flat(const Choices &c)
                        warning.arg(c.warningNote)} +
            QStringList{c.countdown.begin(), c.countdown.end()} +
            QStringList{c.timeOfDay.begin(), c.timeOfDay.end()} +
-           QStringList{QString::number(c.keepAwake)};
+           QStringList{
+               QString::number(c.keepAwake),          c.command.line,
+               QString::number(c.command.before),     QString::number(c.command.limitSeconds),
+               QString::number(c.command.actAtLimit), QString::number(c.command.actOnFailure)};
 }
 
 // Then the programs ('|' between), quiet minutes, CPU, disk, network and idle minutes.
@@ -93,20 +96,27 @@ private slots:
     {
         QTest::addColumn<QString>("stored"); // "key=text", ';' between
         QTest::addColumn<QString>("loaded"); // what flat() gives, '|' between
-        const QString defaults = "0|1|0|1 0 |0|0|0|0|0|0|1|", waits = "|5|25|1000|10|5";
+        const QString defaults = "0|1|0|1 0 |0|0|0|0|0|0|1||0|3600|0|0|", waits = "|5|25|1000|10|5";
         QTest::newRow("nothing stored") << "" << defaults + waits;
         QTest::newRow("texts verbatim, no time setting 2")
             << "Action=2;Force=0;TimeSetting=2;Warning=0;CountDown0= 07 ;Time2=x;KeepAwake=0"
-            << "2|0|0|0 0 | 07 |0|0|0|0|x|0|" + waits;
+            << "2|0|0|0 0 | 07 |0|0|0|0|x|0||0|3600|0|0|" + waits;
         // The warning's lead from the older key where the new one holds no choice.
         QTest::newRow("the older warning key") << "Warning=0;WarningMinutes=3"
-                                               << "0|1|0|0 0 |0|0|0|0|0|0|1|" + waits;
+                                               << "0|1|0|0 0 |0|0|0|0|0|0|1||0|3600|0|0|" + waits;
         QTest::newRow("the warning's keys")
             << "Warning=0;WarningMinutes=15;WarningSound=1;WarningText= Save\n your work "
-            << "0|1|0|15 1 Save your work|0|0|0|0|0|0|1|" + waits;
-        QTest::newRow("the last action") << "Action=6"
-                                         << "6" + defaults.mid(1) + waits;
-        for (const QString bad : {"x", "1.5", "-1", "7", "", "4294967297", "1, 2"})
+            << "0|1|0|15 1 Save your work|0|0|0|0|0|0|1||0|3600|0|0|" + waits;
+        QTest::newRow("the last action") << "Action=7"
+                                         << "7" + defaults.mid(1) + waits;
+        QTest::newRow("a command, its limit at the end of its range")
+            << "Command=sh -c \"a b\";CommandBefore=1;CommandLimit=86400;CommandAtLimit=1;"
+               "CommandOnFailure=2"
+            << "0|1|0|1 0 |0|0|0|0|0|0|1|sh -c \"a b\"|1|86400|1|0|" + waits;
+        for (const QString limit : {"0", "86401", "1.5"})
+            QTest::addRow("command limit '%s'", qPrintable(limit))
+                << "CommandLimit=" + limit << defaults + waits;
+        for (const QString bad : {"x", "1.5", "-1", "8", "", "4294967297", "1, 2"})
             QTest::addRow("corrupt '%s'", qPrintable(bad))
                 << QString("Action=%1;Force=%1;TimeSetting=%1;Warning=%1;KeepAwake=%1").arg(bad)
                 << defaults + waits;
@@ -140,7 +150,9 @@ private slots:
         QCOMPARE(store.saved,
                  (QStringList{"Force=0", "CountDown0=1", "Time0=4", "CountDown1=2", "Time1=5",
                               "CountDown2=3", "Time2=6", "Warning=0", "WarningMinutes=0",
-                              "WarningSound=1", "WarningText=Save", "KeepAwake=0"}));
+                              "WarningSound=1", "WarningText=Save", "KeepAwake=0",
+                              "Command=", "CommandBefore=0", "CommandLimit=3600",
+                              "CommandAtLimit=0", "CommandOnFailure=0"}));
         // The waits write their own keys only.
         store.saved.clear();
         QVERIFY(Settings::saveWaits(store, {{"make", "backup job.sh"}, 1, 100, 7, 1000000, 1440},

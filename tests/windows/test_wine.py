@@ -1,6 +1,6 @@
 """orvanta.exe under wine on Xvfb, clicked where the window's design puts things, in the prefix
 whose wineboot.exe is the recorder; the flags from wine's relay trace of ExitWindowsEx.
-    usage: test_wine.py window|fire|waits|installer|console|check EXE PREFIX RECORDER SETUP"""
+    usage: test_wine.py window|fire|waits|installer|console|check|run EXE PREFIX RECORDER SETUP"""
 
 import contextlib
 import fcntl
@@ -487,6 +487,20 @@ def scenario_check(wine):
                              if "lock was refused" in line], 15, what="the lock's answer")
     check("LockWorkStation refused" in said[0] and program.poll() is None,
           f"a lock nobody carried out is reported, and the program runs on: {said}")
+
+
+def scenario_run(wine):
+    """The user's command as the action: split as CommandLineToArgvW splits, cmd redirects."""
+    out = os.path.join(wine.tmp, "ran.txt")
+    program = wine.run("--run", "cmd /c echo ran> Z:" + out.replace("/", "\\"), "--in",
+                       "0:00:01")
+    wait_for(lambda: wine.output(out).strip() == "ran", 20, what="the command's file")
+    said = wait_for(lambda: re.findall(r"cmd\.exe ended with status 0 after 0:00:0\d\. Its "
+                                       r"output: .*command\.log", wine.output(program.log)), 10,
+                    what="the report")
+    asked = "Call user32.ExitWindowsEx" in wine.output(program.log)
+    check(program.poll() is None and not asked,
+          f"cmd /c echo ran as the action, the program runs on: {said}")
 
 
 if __name__ == "__main__":

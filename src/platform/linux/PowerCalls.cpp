@@ -111,6 +111,7 @@ QString plainMethod(Action action)
     case Action::LogOff:
     case Action::Lock:
     case Action::DisplayOff:
+    case Action::RunCommand:
         break;
     }
     return {};

@@ -39,6 +39,7 @@ UINT exitFlags(Action action, bool force)
     case Action::Hibernate:
     case Action::Lock:
     case Action::DisplayOff:
+    case Action::RunCommand:
         break; // never asked of ExitWindowsEx
     }
     return force ? flags | EWX_FORCE : flags;

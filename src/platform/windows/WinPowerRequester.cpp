@@ -90,6 +90,10 @@ public:
             // Answered once the window has handed it to the system.
             m_displayOff.push_back(std::move(done));
             return;
+        case Action::RunCommand:
+            // The arming controller runs the command itself; nothing to ask of the system.
+            return done(refused(QStringLiteral("a command is no power request"),
+                                Refusal::NotPossible, QString()));
         }
     }
 
