@@ -1620,7 +1620,7 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation>Wybudzanie komputera</translation>
+        <translation>Wybudź komputer</translation>
     </message>
 </context>
 </TS>
