@@ -441,7 +441,7 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation>Ativar o computador</translation>
+        <translation>Sair da suspensão</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
