@@ -362,7 +362,7 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation>zamanlama seçenekleri tek başına kullanılır (--schedule bir işlemle, --force ve --wake ile)</translation>
+        <translation>zamanlama seçenekleri tek başına kullanılır (--schedule yalnızca bir işlem, --force ve --wake ile)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
