@@ -134,19 +134,20 @@ It may still happen: save your work.</source>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>지정한 시각에 컴퓨터를 절전 모드에서 깨우지 못합니다:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 시스템은 지정한 시각에 컴퓨터를 깨울 수 없습니다.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>나중에 실행할 작업이 설정되어 있음</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>그때까지 컴퓨터가 절전 모드로 전환되지 않습니다.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>--at 또는 --schedule과 함께: 지정한 시각 직전에 컴퓨터를 절전 모드에서 깨웁니다(최대 절전 모드나 꺼진 상태에서는 불가).</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>예약 옵션은 단독으로 씁니다(--schedule은 작업, --force, --wake와 함께)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake는 --at 또는 --schedule과 함께 씁니다</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 깨우기</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>이 작업을 위해 컴퓨터 깨우기</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>지정한 시각 약 2분 전에 컴퓨터를 절전 모드에서 깨워 경고가 표시되고 작업이 실행되게 합니다. 최대 절전 모드이거나 꺼진 컴퓨터는 깨울 수 없습니다.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME 세션 관리자</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>데스크톱 전원 관리</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>데스크톱 포털</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>logind 유휴 잠금</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 때까지 컴퓨터 절전 방지</translation>
     </message>
 </context>
 <context>
@@ -1075,11 +1076,11 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>이 작업을 위해 컴퓨터 깨우기</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>지정한 시각 약 2분 전에 컴퓨터를 절전 모드에서 깨워 경고가 표시되고 작업이 실행되게 합니다. 최대 절전 모드이거나 꺼진 컴퓨터는 깨울 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1121,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 컴퓨터 깨우기</translation>
     </message>
 </context>
 <context>
@@ -1427,47 +1428,47 @@ The defaults are used.</source>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>세션 메시지 버스가 없습니다</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd 사용자 관리자가 응답하지 않습니다</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1은(는) 사용자 타이머가 컴퓨터를 깨우도록 허용하지 않습니다</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>아직 시스템에 묻지 않았습니다</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>이 시스템은 지정한 시각에 컴퓨터를 깨울 수 없습니다: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. 또한 KDE 전원 관리는 CAP_WAKE_ALARM 권한이 없어 컴퓨터를 깨우지 못할 수 있습니다</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>전원 관리 옵션이 중요한 절전 모드 해제 타이머만 허용합니다(전원 옵션 &gt; 절전 &gt; 절전 모드 해제 타이머 허용)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>전원 관리 옵션이 절전 모드 해제 타이머를 허용하지 않습니다(전원 옵션 &gt; 절전 &gt; 절전 모드 해제 타이머 허용)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>타이머를 만들 수 없습니다</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows가 절전 모드 해제 타이머를 거부했습니다(오류 %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>이 컴퓨터는 타이머로 깨우기를 지원하지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1523,7 @@ The defaults are used.</source>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 실행 상태</translation>
     </message>
 </context>
 <context>
@@ -1601,15 +1602,15 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>절전 방지: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 절전 방지 방법 확인 중</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터 깨우기</translation>
     </message>
 </context>
 </TS>

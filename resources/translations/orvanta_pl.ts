@@ -134,19 +134,20 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer nie zostanie wybudzony ze stanu uśpienia na ustawioną godzinę:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten system nie może wybudzić komputera o określonej godzinie.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja jest zaplanowana na później</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do tego czasu komputer nie przejdzie w stan uśpienia.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --at lub --schedule: wybudź komputer ze stanu uśpienia (nie z hibernacji ani gdy jest wyłączony) tuż przed podaną godziną.</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>opcje harmonogramów podaje się osobno (--schedule z akcją, --force i --wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake działa tylko z --at lub --schedule</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudź komputer</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudź komputer na tę akcję</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudź komputer ze stanu uśpienia około dwóch minut przed podaną godziną, aby pojawiło się ostrzeżenie i wykonana została akcja. Nie można wybudzić komputera, który jest w stanie hibernacji lub jest wyłączony.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>menedżer sesji GNOME</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>zarządzanie energią pulpitu</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>portal pulpitu</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>blokada bezczynności logind</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie pozwalaj komputerowi zasnąć do czasu akcji</translation>
     </message>
 </context>
 <context>
@@ -1081,11 +1082,11 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudź komputer na tę akcję</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudź komputer ze stanu uśpienia około dwóch minut przed podaną godziną, aby pojawiło się ostrzeżenie i wykonana została akcja. Nie można wybudzić komputera, który jest w stanie hibernacji lub jest wyłączony.</translation>
     </message>
 </context>
 <context>
@@ -1128,7 +1129,7 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, z wybudzeniem komputera</translation>
     </message>
 </context>
 <context>
@@ -1437,47 +1438,47 @@ Użyto wartości domyślnych.</translation>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>brak sesyjnej magistrali komunikatów</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>menedżer użytkownika systemd nie odpowiada</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1 nie pozwala, by czasomierz użytkownika wybudził komputer</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>system nie został jeszcze zapytany</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten system nie może wybudzić komputera o określonej godzinie: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, a zarządzanie energią KDE może nie wybudzić komputera (brak uprawnienia CAP_WAKE_ALARM)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>plan zasilania zezwala tylko na ważne czasomierze wznawiania (Opcje zasilania &gt; Uśpienie &gt; Zezwalaj na czasomierze wznawiania)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>plan zasilania nie zezwala na czasomierze wznawiania (Opcje zasilania &gt; Uśpienie &gt; Zezwalaj na czasomierze wznawiania)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się utworzyć czasomierza</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>system Windows odrzucił czasomierz wznawiania (błąd %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>ten komputer nie obsługuje wybudzania przez czasomierz</translation>
     </message>
 </context>
 <context>
@@ -1532,7 +1533,7 @@ Użyto wartości domyślnych.</translation>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>stan wykonywania systemu Windows</translation>
     </message>
 </context>
 <context>
@@ -1611,15 +1612,15 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapobieganie uśpieniu: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie zapobiegania uśpieniu komputera</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudź komputer</translation>
     </message>
 </context>
 </TS>

@@ -134,19 +134,20 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O computador não será ativado da suspensão para o horário definido:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema não pode ativar o computador em um horário definido.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Há uma ação programada para mais tarde</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Até lá, o computador será mantido ativo.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --at ou --schedule: ativar o computador da suspensão (não da hibernação nem quando desligado) pouco antes do horário.</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>as opções de agendamento são usadas sozinhas (--schedule com uma ação, --force e --wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake é usado com --at ou --schedule</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair da suspensão</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o computador para esta ação</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativa o computador da suspensão cerca de dois minutos antes do horário, para que o aviso e a ação aconteçam. Não é possível ativar um computador em hibernação ou desligado.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>gerenciador de sessão do GNOME</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>gerenciamento de energia da área de trabalho</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>portal da área de trabalho</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueio de ociosidade do logind</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ Serão usados os valores padrão.</translation>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o computador ativo até a ação</translation>
     </message>
 </context>
 <context>
@@ -1078,11 +1079,11 @@ Serão usados os valores padrão.</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o computador para esta ação</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativa o computador da suspensão cerca de dois minutos antes do horário, para que o aviso e a ação aconteçam. Não é possível ativar um computador em hibernação ou desligado.</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1125,7 @@ Serão usados os valores padrão.</translation>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ativando o computador</translation>
     </message>
 </context>
 <context>
@@ -1432,47 +1433,47 @@ Serão usados os valores padrão.</translation>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>não há barramento de mensagens da sessão</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum gerenciador de usuário do systemd responde</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>o systemd %1 não permite que o temporizador de um usuário ative o computador</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>o sistema ainda não foi consultado</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema não pode ativar o computador em um horário definido: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, e o gerenciamento de energia do KDE pode não ativar o computador (falta-lhe CAP_WAKE_ALARM)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>o plano de energia permite somente temporizadores de ativação importantes (Opções de Energia &gt; Suspender &gt; Permitir temporizadores de ativação)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>o plano de energia não permite temporizadores de ativação (Opções de Energia &gt; Suspender &gt; Permitir temporizadores de ativação)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar um temporizador</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o Windows recusou o temporizador de ativação (erro %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>este computador não oferece suporte à ativação por temporizador</translation>
     </message>
 </context>
 <context>
@@ -1527,7 +1528,7 @@ Serão usados os valores padrão.</translation>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>estado de execução do Windows</translation>
     </message>
 </context>
 <context>
@@ -1606,15 +1607,15 @@ Serão usados os valores padrão.</translation>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter ativo: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando o que mantém o computador ativo</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o computador</translation>
     </message>
 </context>
 </TS>

@@ -134,19 +134,20 @@ It may still happen: save your work.</source>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютер не будет выведен из спящего режима к заданному времени:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта система не может разбудить компьютер в заданное время.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидается запланированное действие</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>До тех пор компьютер не будет переходить в спящий режим.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --at или --schedule: вывести компьютер из спящего режима (но не из гибернации и не выключенный) незадолго до указанного времени.</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>параметры расписаний указываются отдельно (--schedule — с действием, --force и --wake)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake используется с --at или --schedule</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Разбудить ПК</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Разбудить компьютер к этому времени</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести компьютер из спящего режима примерно за две минуты до указанного времени, чтобы успели появиться предупреждение и выполниться действие. Компьютер в режиме гибернации или выключенный разбудить нельзя.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>диспетчер сеансов GNOME</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>управление питанием рабочего стола</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>портал рабочего стола</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>блокировка простоя в logind</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Не давать компьютеру засыпать до действия</translation>
     </message>
 </context>
 <context>
@@ -1081,11 +1082,11 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Разбудить компьютер к этому времени</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести компьютер из спящего режима примерно за две минуты до указанного времени, чтобы успели появиться предупреждение и выполниться действие. Компьютер в режиме гибернации или выключенный разбудить нельзя.</translation>
     </message>
 </context>
 <context>
@@ -1128,7 +1129,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, с пробуждением компьютера</translation>
     </message>
 </context>
 <context>
@@ -1437,47 +1438,47 @@ The defaults are used.</source>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>нет сеансовой шины сообщений</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>пользовательский диспетчер systemd не отвечает</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1 не позволяет таймеру пользователя будить компьютер</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>система ещё не была опрошена</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта система не может разбудить компьютер в заданное время: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, а управление питанием KDE может не разбудить компьютер (у него нет права CAP_WAKE_ALARM)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>схема электропитания разрешает только важные таймеры пробуждения («Электропитание» &gt; «Сон» &gt; «Разрешить таймеры пробуждения»)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>схема электропитания не разрешает таймеры пробуждения («Электропитание» &gt; «Сон» &gt; «Разрешить таймеры пробуждения»)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось создать таймер</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows отклонила таймер пробуждения (ошибка %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>этот компьютер не поддерживает пробуждение по таймеру</translation>
     </message>
 </context>
 <context>
@@ -1532,7 +1533,7 @@ The defaults are used.</source>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>состояние выполнения Windows</translation>
     </message>
 </context>
 <context>
@@ -1611,15 +1612,15 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Предотвращение сна: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка предотвращения сна</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробуждение компьютера</translation>
     </message>
 </context>
 </TS>

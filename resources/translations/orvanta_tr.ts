@@ -134,19 +134,20 @@ It may still happen: save your work.</source>
     <message>
         <source>The computer will not be woken from sleep for the time armed:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar, ayarlanan saat için uykudan uyandırılmayacak:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sistem bilgisayarı belirli bir saatte uyandıramaz.</translation>
     </message>
     <message>
         <source>An action is armed for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha sonrası için bir işlem ayarlandı</translation>
     </message>
     <message>
         <source>The computer is kept awake until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar o zamana kadar uyanık tutuluyor.</translation>
     </message>
 </context>
 <context>
@@ -357,15 +358,15 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>With --at or --schedule: wake the computer from sleep (not from hibernation or when turned off) shortly before the time.</source>
-        <translation type="unfinished"></translation>
+        <translation>--at ya da --schedule ile: bilgisayarı saatten kısa süre önce uykudan uyandır (hazırda bekletmeden ya da kapalıyken değil).</translation>
     </message>
     <message>
         <source>the schedule options stand alone (--schedule with an action, --force and --wake)</source>
-        <translation type="unfinished"></translation>
+        <translation>zamanlama seçenekleri tek başına kullanılır (--schedule yalnızca bir işlem, --force ve --wake ile)</translation>
     </message>
     <message>
         <source>--wake goes with --at or --schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>--wake, --at ya da --schedule ile kullanılır</translation>
     </message>
 </context>
 <context>
@@ -440,34 +441,34 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı uyandır</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı bunun için uyandır</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı saatten yaklaşık iki dakika önce uykudan uyandırır; böylece uyarı görünür ve işlem gerçekleşir. Hazırda bekletilen ya da kapalı bir bilgisayar uyandırılamaz.</translation>
     </message>
 </context>
 <context>
     <name>DBusAwakeHold</name>
     <message>
         <source>GNOME session manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME oturum yöneticisi</translation>
     </message>
     <message>
         <source>the desktop&apos;s power management</source>
-        <translation type="unfinished"></translation>
+        <translation>masaüstünün güç yönetimi</translation>
     </message>
     <message>
         <source>the desktop portal</source>
-        <translation type="unfinished"></translation>
+        <translation>masaüstü portalı</translation>
     </message>
     <message>
         <source>logind&apos;s idle lock</source>
-        <translation type="unfinished"></translation>
+        <translation>logind boşta kalma kilidi</translation>
     </message>
 </context>
 <context>
@@ -647,7 +648,7 @@ Varsayılan değerler kullanılıyor.</translation>
     </message>
     <message>
         <source>Keep the computer awake until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı işleme kadar uyanık tut</translation>
     </message>
 </context>
 <context>
@@ -1075,11 +1076,11 @@ Varsayılan değerler kullanılıyor.</translation>
     </message>
     <message>
         <source>Wake the computer for this</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı bunun için uyandır</translation>
     </message>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı saatten yaklaşık iki dakika önce uykudan uyandırır; böylece uyarı görünür ve işlem gerçekleşir. Hazırda bekletilen ya da kapalı bir bilgisayar uyandırılamaz.</translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1121,7 @@ Varsayılan değerler kullanılıyor.</translation>
     </message>
     <message>
         <source>%1, waking the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, bilgisayarı uyandırarak</translation>
     </message>
 </context>
 <context>
@@ -1427,47 +1428,47 @@ Varsayılan değerler kullanılıyor.</translation>
     <name>WakeAlarm</name>
     <message>
         <source>there is no session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>oturum ileti veri yolu yok</translation>
     </message>
     <message>
         <source>no systemd user manager answers</source>
-        <translation type="unfinished"></translation>
+        <translation>hiçbir systemd kullanıcı yöneticisi yanıt vermiyor</translation>
     </message>
     <message>
         <source>systemd %1 does not let a user&apos;s timer wake it</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd %1, bir kullanıcının zamanlayıcısının bilgisayarı uyandırmasına izin vermiyor</translation>
     </message>
     <message>
         <source>the system was not asked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>sisteme henüz sorulmadı</translation>
     </message>
     <message>
         <source>This system cannot wake the computer at a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sistem bilgisayarı belirli bir saatte uyandıramaz: %1</translation>
     </message>
     <message>
         <source>%1, and KDE&apos;s power management may not wake it (it lacks CAP_WAKE_ALARM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ve KDE&apos;nin güç yönetimi bilgisayarı uyandıramayabilir (CAP_WAKE_ALARM yetkisi yok)</translation>
     </message>
     <message>
         <source>the power plan allows important wake timers only (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>güç planı yalnızca önemli uyandırma zamanlayıcılarına izin veriyor (Güç Seçenekleri &gt; Uyku &gt; Uyandırma zamanlayıcılarına izin ver)</translation>
     </message>
     <message>
         <source>the power plan does not allow wake timers (Power Options, Sleep, Allow wake timers)</source>
-        <translation type="unfinished"></translation>
+        <translation>güç planı uyandırma zamanlayıcılarına izin vermiyor (Güç Seçenekleri &gt; Uyku &gt; Uyandırma zamanlayıcılarına izin ver)</translation>
     </message>
     <message>
         <source>no timer could be made</source>
-        <translation type="unfinished"></translation>
+        <translation>zamanlayıcı oluşturulamadı</translation>
     </message>
     <message>
         <source>Windows refused the wake timer (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows uyandırma zamanlayıcısını reddetti (hata %1)</translation>
     </message>
     <message>
         <source>this computer does not support waking by a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>bu bilgisayar zamanlayıcıyla uyandırmayı desteklemiyor</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1523,7 @@ Varsayılan değerler kullanılıyor.</translation>
     <name>WinAwakeHold</name>
     <message>
         <source>Windows&apos; execution state</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows yürütme durumu</translation>
     </message>
 </context>
 <context>
@@ -1601,15 +1602,15 @@ Varsayılan değerler kullanılıyor.</translation>
     </message>
     <message>
         <source>Keep awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyanık tutma yöntemi: %1</translation>
     </message>
     <message>
         <source>Checking what keeps the computer awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı uyanık tutma yolu denetleniyor</translation>
     </message>
     <message>
         <source>Wake the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayarı uyandır</translation>
     </message>
 </context>
 </TS>
