@@ -11,6 +11,13 @@
             <numerusform>%n seconds</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PowerCalls</name>
@@ -49,6 +56,16 @@
         <translation>
             <numerusform>No more than %n schedule can be kept.</numerusform>
             <numerusform>No more than %n schedules can be kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WarningMenu</name>
+    <message numerus="yes">
+        <source>%n minutes before</source>
+        <translation>
+            <numerusform>%n minute before</numerusform>
+            <numerusform>%n minutes before</numerusform>
         </translation>
     </message>
 </context>

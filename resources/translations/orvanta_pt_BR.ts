@@ -53,20 +53,40 @@ KV3 8LT, Escócia</translation>
         <translation>%1 A espera recomeça.</translation>
     </message>
     <message>
-        <source>Start the wait again</source>
-        <translation>Recomeçar a espera</translation>
-    </message>
-    <message>
-        <source>Postpone 10 minutes</source>
-        <translation>Adiar 10 minutos</translation>
-    </message>
-    <message>
         <source>no answer from the system yet: it may still be carried out</source>
         <translation>ainda sem resposta do sistema: a ação ainda pode ser executada</translation>
     </message>
     <message>
         <source>the request is on its way</source>
         <translation>a solicitação foi enviada</translation>
+    </message>
+    <message>
+        <source>%1, then %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands cannot be run here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No command is set: enter one under File &gt; Command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It ran out of its time limit: the action goes ahead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It ran out of its time limit: the action was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The action goes ahead anyway.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The action was cancelled.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,6 +168,69 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     <message>
         <source>The computer is kept awake until then.</source>
         <translation>Até lá, o computador será mantido ativo.</translation>
+    </message>
+    <message>
+        <source>+10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing is armed that could be given more time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandDialog</name>
+    <message>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before the action, run it: the action follows when it has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"> min</translation>
+    </message>
+    <message>
+        <source>Time limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End it and cancel the action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End it and act</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Act anyway when the command fails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its output and errors go to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the command to run before the action.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -368,6 +451,30 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
         <source>--wake goes with --at or --schedule</source>
         <translation>--wake é usado com --at ou --schedule</translation>
     </message>
+    <message>
+        <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--postpone stands alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--run needs a command line</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlPanel</name>
@@ -450,6 +557,14 @@ A ação ainda pode acontecer: salve seu trabalho.</translation>
     <message>
         <source>Wake the computer from sleep about two minutes before the time, so that the warning and the action come. It cannot wake a computer that hibernates or is turned off.</source>
         <translation>Ativa o computador da suspensão cerca de dois minutos antes do horário, para que o aviso e a ação aconteçam. Não é possível ativar um computador em hibernação ou desligado.</translation>
+    </message>
+    <message>
+        <source>More time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give what is armed more time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -629,10 +744,6 @@ O que foi solicitado ainda pode acontecer: salve seu trabalho.</translation>
         <translation>Carregar configurações</translation>
     </message>
     <message>
-        <source>Warn a minute before</source>
-        <translation>Avisar um minuto antes</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1:<byte value="xd"/>
 %2</source>
         <translation>Não foi possível salvar as configurações em %1:<byte value="xd"/>
@@ -649,6 +760,37 @@ Serão usados os valores padrão.</translation>
     <message>
         <source>Keep the computer awake until then</source>
         <translation>Manter o computador ativo até a ação</translation>
+    </message>
+    <message>
+        <source>Command…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoreTimeMenu</name>
+    <message>
+        <source>More time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+1 hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later by (H:MM):</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -870,6 +1012,34 @@ Serão usados os valores padrão.</translation>
         <source>%1 %2</source>
         <comment>what is done, and when: &quot;turning off&quot;, &quot;in 0:05:00&quot;</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Run a command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command was not run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes and seconds left</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command will be run in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running the command</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1215,6 +1385,10 @@ Serão usados os valores padrão.</translation>
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source> (given more time: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SchedulesDialog</name>
@@ -1303,10 +1477,6 @@ Serão usados os valores padrão.</translation>
         <translation>Menu principal</translation>
     </message>
     <message>
-        <source>Postpone 10 minutes</source>
-        <translation>Adiar 10 minutos</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
@@ -1325,6 +1495,65 @@ Serão usados os valores padrão.</translation>
     <message>
         <source>Exit</source>
         <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>UserCommand</name>
+    <message>
+        <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a program that can be run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program %1 was not found in PATH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quote is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted argument must end where the quote ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No command was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2 after %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 crashed after %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was ended after %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its output: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1706,44 @@ Serão usados os valores padrão.</translation>
     </message>
 </context>
 <context>
+    <name>WarningMenu</name>
+    <message>
+        <source>Warning before the action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 minute before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes before</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sound and own text…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the desktop&apos;s notification sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. Save your work in the editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your own text in the warning:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WarningWindow</name>
     <message>
         <source>Orvanta warning</source>
@@ -1485,6 +1752,10 @@ Serão usados os valores padrão.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>More time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

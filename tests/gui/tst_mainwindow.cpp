@@ -463,7 +463,7 @@ private slots:
              {WaitOrder::Kind::ProgramEnd, WaitOrder::Kind::Quiet, WaitOrder::Kind::Idle})
             (new WaitDialog(kind, {}, {}, Qt::CaseSensitive, &main))->show();
         (new SchedulesDialog(&main))->show();
-        (new ScheduleEditor({}, {}, &main))->show();
+        (new ScheduleEditor({}, {}, {}, &main))->show();
         // Loaded and found under the windows' contexts, or the rows below check English again.
         auto *timeFrame = main.findChild<QGroupBox *>(QStringLiteral("timeFrame"));
         QCOMPARE(timeFrame->title() == QLatin1String("Time settings"), language == "en");
