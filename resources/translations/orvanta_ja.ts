@@ -62,31 +62,31 @@ KV3 8LT, Scotland (スコットランド)</translation>
     </message>
     <message>
         <source>%1, then %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、その後さらに %2 待機</translation>
     </message>
     <message>
         <source>Commands cannot be run here.</source>
-        <translation type="unfinished"></translation>
+        <translation>この環境ではコマンドを実行できません。</translation>
     </message>
     <message>
         <source>No command is set: enter one under File &gt; Command.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが設定されていません: 「ファイル &gt; コマンド」で入力してください。</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action goes ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが制限時間を超えました: 操作は実行されます。</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが制限時間を超えました: 操作は取り消されました。</translation>
     </message>
     <message>
         <source>The action goes ahead anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>それでも操作は実行されます。</translation>
     </message>
     <message>
         <source>The action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作は取り消されました。</translation>
     </message>
 </context>
 <context>
@@ -171,66 +171,66 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 分</translation>
     </message>
     <message>
         <source>nothing is armed that could be given more time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間を延長できる設定がありません</translation>
     </message>
 </context>
 <context>
     <name>CommandDialog</name>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド</translation>
     </message>
     <message>
         <source>Command line:</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドライン:</translation>
     </message>
     <message>
         <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/home/me/bin/backup.sh --quiet、または sh -c &quot;…&quot;</translation>
     </message>
     <message>
         <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの権限で実行します。コマンドラインでシェルを指定しない限り、シェルは使いません。「操作」枠の「コマンドを実行」は、操作の代わりにこれを実行します。</translation>
     </message>
     <message>
         <source>Before the action, run it: the action follows when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>操作の前に実行する: 終了してから操作を行います</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"> 分</translation>
+        <translation> 分</translation>
     </message>
     <message>
         <source>Time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>制限時間:</translation>
     </message>
     <message>
         <source>End it and cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを終了させ、操作を取り消す</translation>
     </message>
     <message>
         <source>End it and act</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを終了させ、操作を行う</translation>
     </message>
     <message>
         <source>At the limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>制限時間になったら:</translation>
     </message>
     <message>
         <source>Act anyway when the command fails</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが失敗しても操作を行う</translation>
     </message>
     <message>
         <source>Its output and errors go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>出力とエラーは %1 に書き込まれます</translation>
     </message>
     <message>
         <source>Enter the command to run before the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作の前に実行するコマンドを入力してください。</translation>
     </message>
 </context>
 <context>
@@ -453,27 +453,27 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>電源操作の代わりにこのコマンドラインを実行します (Orvanta は終了しません)。シェルはコマンドラインで指定したとき (sh -c &quot;…&quot;) だけ使います。</translation>
     </message>
     <message>
         <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中の Orvanta で設定されている操作の時間を延長します: H:MM または分数 (時刻やスケジュールの予定はその分だけ遅くなり、待機は待っていたことが済んでからその分だけ遅れて実行します)。</translation>
     </message>
     <message>
         <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone %1: 0:01 から 99:59 までの H:MM でも分数でもありません</translation>
     </message>
     <message>
         <source>--postpone stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone は単独で使います</translation>
     </message>
     <message>
         <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
-        <translation type="unfinished"></translation>
+        <translation>スケジュールはコマンドを実行しません: --run は --in、--at または --when-… と一緒に使います</translation>
     </message>
     <message>
         <source>--run needs a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>--run にはコマンドラインが必要です</translation>
     </message>
 </context>
 <context>
@@ -560,11 +560,11 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間を延長</translation>
     </message>
     <message>
         <source>Give what is armed more time</source>
-        <translation type="unfinished"></translation>
+        <translation>設定した操作の時間を延長</translation>
     </message>
 </context>
 <context>
@@ -763,34 +763,34 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Command…</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド…</translation>
     </message>
 </context>
 <context>
     <name>MoreTimeMenu</name>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間を延長</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 分</translation>
     </message>
     <message>
         <source>+30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+30 分</translation>
     </message>
     <message>
         <source>+1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>+1 時間</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>その他…</translation>
     </message>
     <message>
         <source>Later by (H:MM):</source>
-        <translation type="unfinished"></translation>
+        <translation>延長する時間 (H:MM):</translation>
     </message>
 </context>
 <context>
@@ -1014,30 +1014,30 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Run a command</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを実行</translation>
     </message>
     <message>
         <source>The command was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドは実行されませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 分</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>minutes and seconds left</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The command will be run in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1後にコマンドを実行します</translation>
     </message>
     <message>
         <source>running the command</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドの実行</translation>
     </message>
 </context>
 <context>
@@ -1381,7 +1381,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source> (given more time: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 に延長)</translation>
     </message>
 </context>
 <context>
@@ -1495,59 +1495,59 @@ The defaults are used.</source>
     <name>UserCommand</name>
     <message>
         <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: プログラムのフルパスか、PATH で見つかる名前を指定してください。</translation>
     </message>
     <message>
         <source>%1 is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は実行できるプログラムではありません。</translation>
     </message>
     <message>
         <source>The program %1 was not found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム %1 が PATH に見つかりませんでした。</translation>
     </message>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>引用符が閉じられていません。</translation>
     </message>
     <message>
         <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>引用符の中では、バックスラッシュは &quot; ` $ または別のバックスラッシュの前にしか置けません。</translation>
     </message>
     <message>
         <source>A quoted argument must end where the quote ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>引用符で囲んだ引数は、引用符の終わりで終わる必要があります。</translation>
     </message>
     <message>
         <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
-        <translation type="unfinished"></translation>
+        <translation>文字 %1 はシェルにとってだけ意味を持ちます: 引数を二重引用符で囲むか、sh -c を通してコマンドを実行してください。</translation>
     </message>
     <message>
         <source>No command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが指定されていません。</translation>
     </message>
     <message>
         <source>running %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を実行中 (%2)</translation>
     </message>
     <message>
         <source>%1 ended with status %2 after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は終了コード %2 で終了しました (経過時間 %3)。</translation>
     </message>
     <message>
         <source>%1 crashed after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はクラッシュしました (経過時間 %2)。</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を起動できませんでした: %2</translation>
     </message>
     <message>
         <source>%1 was ended after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を終了させました (経過時間 %2)。</translation>
     </message>
     <message>
         <source>Its output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>出力: %1</translation>
     </message>
 </context>
 <context>
@@ -1703,37 +1703,37 @@ The defaults are used.</source>
     <name>WarningMenu</name>
     <message>
         <source>Warning before the action</source>
-        <translation type="unfinished"></translation>
+        <translation>操作前の警告</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告しない</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分前</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 分前</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound and own text…</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドと独自のテキスト…</translation>
     </message>
     <message>
         <source>Play the desktop&apos;s notification sound</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの通知音を鳴らす</translation>
     </message>
     <message>
         <source>e.g. Save your work in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>例: エディターで作業を保存してください</translation>
     </message>
     <message>
         <source>Your own text in the warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>警告に表示する独自のテキスト:</translation>
     </message>
 </context>
 <context>
@@ -1748,7 +1748,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間を延長</translation>
     </message>
 </context>
 <context>

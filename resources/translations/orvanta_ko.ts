@@ -62,31 +62,31 @@ KV3 8LT, Scotland(스코틀랜드)</translation>
     </message>
     <message>
         <source>%1, then %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 이후 %2 더 대기</translation>
     </message>
     <message>
         <source>Commands cannot be run here.</source>
-        <translation type="unfinished"></translation>
+        <translation>여기서는 명령을 실행할 수 없습니다.</translation>
     </message>
     <message>
         <source>No command is set: enter one under File &gt; Command.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정된 명령이 없습니다: &apos;파일 &gt; 명령&apos;에서 입력하십시오.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action goes ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>명령이 제한 시간을 넘었습니다: 작업을 그대로 수행합니다.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>명령이 제한 시간을 넘었습니다: 작업이 취소되었습니다.</translation>
     </message>
     <message>
         <source>The action goes ahead anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>그래도 작업을 수행합니다.</translation>
     </message>
     <message>
         <source>The action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>작업이 취소되었습니다.</translation>
     </message>
 </context>
 <context>
@@ -171,66 +171,66 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10분</translation>
     </message>
     <message>
         <source>nothing is armed that could be given more time</source>
-        <translation type="unfinished"></translation>
+        <translation>시간을 연장할 수 있는 설정된 작업이 없습니다</translation>
     </message>
 </context>
 <context>
     <name>CommandDialog</name>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>명령</translation>
     </message>
     <message>
         <source>Command line:</source>
-        <translation type="unfinished"></translation>
+        <translation>명령줄:</translation>
     </message>
     <message>
         <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/home/me/bin/backup.sh --quiet 또는 sh -c &quot;…&quot;</translation>
     </message>
     <message>
         <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 권한으로 실행하며, 명령줄에 셸을 지정하지 않으면 셸 없이 실행합니다. &apos;작업&apos; 영역의 &apos;명령 실행&apos;은 작업 대신 이 명령을 실행합니다.</translation>
     </message>
     <message>
         <source>Before the action, run it: the action follows when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 전에 실행: 명령이 끝나면 작업 수행</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished">분</translation>
+        <translation>분</translation>
     </message>
     <message>
         <source>Time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>제한 시간:</translation>
     </message>
     <message>
         <source>End it and cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>명령을 끝내고 작업 취소</translation>
     </message>
     <message>
         <source>End it and act</source>
-        <translation type="unfinished"></translation>
+        <translation>명령을 끝내고 작업 수행</translation>
     </message>
     <message>
         <source>At the limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>제한 시간이 되면:</translation>
     </message>
     <message>
         <source>Act anyway when the command fails</source>
-        <translation type="unfinished"></translation>
+        <translation>명령이 실패해도 작업 수행</translation>
     </message>
     <message>
         <source>Its output and errors go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>출력과 오류는 %1에 기록됩니다</translation>
     </message>
     <message>
         <source>Enter the command to run before the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 전에 실행할 명령을 입력하십시오.</translation>
     </message>
 </context>
 <context>
@@ -453,27 +453,27 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>전원 작업 대신 이 명령줄을 실행합니다(Orvanta는 계속 실행). 셸은 명령줄에 지정한 경우(sh -c &quot;…&quot;)에만 사용합니다.</translation>
     </message>
     <message>
         <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
-        <translation type="unfinished"></translation>
+        <translation>실행 중인 Orvanta에 설정된 작업의 시간을 연장합니다: H:MM 또는 분 수(시각이나 예약의 실행 시점은 그만큼 늦어지고, 대기는 기다리던 일이 끝난 뒤 그만큼 늦게 실행합니다).</translation>
     </message>
     <message>
         <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone %1: 0:01에서 99:59 사이의 H:MM도, 분 수도 아닙니다</translation>
     </message>
     <message>
         <source>--postpone stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone는 단독으로 씁니다</translation>
     </message>
     <message>
         <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
-        <translation type="unfinished"></translation>
+        <translation>예약은 명령을 실행하지 않습니다: --run은 --in, --at 또는 --when-…과 함께 씁니다</translation>
     </message>
     <message>
         <source>--run needs a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>--run에는 명령줄이 필요합니다</translation>
     </message>
 </context>
 <context>
@@ -560,11 +560,11 @@ It may still happen: save your work.</source>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 연장</translation>
     </message>
     <message>
         <source>Give what is armed more time</source>
-        <translation type="unfinished"></translation>
+        <translation>설정된 작업의 시간 연장</translation>
     </message>
 </context>
 <context>
@@ -763,34 +763,34 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Command…</source>
-        <translation type="unfinished"></translation>
+        <translation>명령…</translation>
     </message>
 </context>
 <context>
     <name>MoreTimeMenu</name>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 연장</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10분</translation>
     </message>
     <message>
         <source>+30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+30분</translation>
     </message>
     <message>
         <source>+1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>+1시간</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>기타…</translation>
     </message>
     <message>
         <source>Later by (H:MM):</source>
-        <translation type="unfinished"></translation>
+        <translation>연장할 시간(H:MM):</translation>
     </message>
 </context>
 <context>
@@ -1014,30 +1014,30 @@ The defaults are used.</source>
     </message>
     <message>
         <source>Run a command</source>
-        <translation type="unfinished"></translation>
+        <translation>명령 실행</translation>
     </message>
     <message>
         <source>The command was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>명령이 실행되지 않았습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n분</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>minutes and seconds left</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The command will be run in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 후 명령이 실행됩니다</translation>
     </message>
     <message>
         <source>running the command</source>
-        <translation type="unfinished"></translation>
+        <translation>명령 실행</translation>
     </message>
 </context>
 <context>
@@ -1381,7 +1381,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source> (given more time: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1(으)로 연장됨)</translation>
     </message>
 </context>
 <context>
@@ -1495,59 +1495,59 @@ The defaults are used.</source>
     <name>UserCommand</name>
     <message>
         <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 프로그램의 전체 경로나 PATH에서 찾을 수 있는 이름을 지정하십시오.</translation>
     </message>
     <message>
         <source>%1 is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 실행할 수 있는 프로그램이 아닙니다.</translation>
     </message>
     <message>
         <source>The program %1 was not found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>PATH에서 프로그램 %1을(를) 찾을 수 없습니다.</translation>
     </message>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>따옴표가 닫히지 않았습니다.</translation>
     </message>
     <message>
         <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>따옴표 안에서 백슬래시는 &quot; ` $ 또는 다른 백슬래시 앞에만 올 수 있습니다.</translation>
     </message>
     <message>
         <source>A quoted argument must end where the quote ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>따옴표로 묶은 인수는 따옴표가 끝나는 곳에서 끝나야 합니다.</translation>
     </message>
     <message>
         <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
-        <translation type="unfinished"></translation>
+        <translation>문자 %1은(는) 셸에서만 의미가 있습니다: 인수를 큰따옴표로 묶거나 sh -c로 명령을 실행하십시오.</translation>
     </message>
     <message>
         <source>No command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>명령이 지정되지 않았습니다.</translation>
     </message>
     <message>
         <source>running %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 실행 중(%2)</translation>
     </message>
     <message>
         <source>%1 ended with status %2 after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) 종료 코드 %2(으)로 끝났습니다(경과 시간 %3).</translation>
     </message>
     <message>
         <source>%1 crashed after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) 비정상 종료되었습니다(경과 시간 %2).</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 시작할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>%1 was ended after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 종료했습니다(경과 시간 %2).</translation>
     </message>
     <message>
         <source>Its output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>출력: %1</translation>
     </message>
 </context>
 <context>
@@ -1703,37 +1703,37 @@ The defaults are used.</source>
     <name>WarningMenu</name>
     <message>
         <source>Warning before the action</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 전 경고</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>경고 안 함</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1분 전</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n분 전</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound and own text…</source>
-        <translation type="unfinished"></translation>
+        <translation>소리 및 사용자 텍스트…</translation>
     </message>
     <message>
         <source>Play the desktop&apos;s notification sound</source>
-        <translation type="unfinished"></translation>
+        <translation>데스크톱 알림 소리 재생</translation>
     </message>
     <message>
         <source>e.g. Save your work in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>예: 편집기에서 작업을 저장하십시오</translation>
     </message>
     <message>
         <source>Your own text in the warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>경고에 표시할 사용자 텍스트:</translation>
     </message>
 </context>
 <context>
@@ -1748,7 +1748,7 @@ The defaults are used.</source>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 연장</translation>
     </message>
 </context>
 <context>
