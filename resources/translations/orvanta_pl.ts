@@ -62,31 +62,31 @@ KV3 8LT, Szkocja</translation>
     </message>
     <message>
         <source>%1, then %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, potem jeszcze %2</translation>
     </message>
     <message>
         <source>Commands cannot be run here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można tu uruchamiać poleceń.</translation>
     </message>
     <message>
         <source>No command is set: enter one under File &gt; Command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ustawiono polecenia: wpisz je w menu „Plik” &gt; „Polecenie”.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action goes ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie przekroczyło limit czasu: akcja zostanie wykonana.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie przekroczyło limit czasu: akcja została anulowana.</translation>
     </message>
     <message>
         <source>The action goes ahead anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja zostanie mimo to wykonana.</translation>
     </message>
     <message>
         <source>The action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja została anulowana.</translation>
     </message>
 </context>
 <context>
@@ -171,66 +171,66 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 minut</translation>
     </message>
     <message>
         <source>nothing is armed that could be given more time</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zaplanowano niczego, co można by odłożyć</translation>
     </message>
 </context>
 <context>
     <name>CommandDialog</name>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie</translation>
     </message>
     <message>
         <source>Command line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz polecenia:</translation>
     </message>
     <message>
         <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/home/me/bin/backup.sh --quiet lub sh -c &quot;…&quot;</translation>
     </message>
     <message>
         <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiane z Twoimi uprawnieniami, bez powłoki, chyba że wiersz ją wywołuje. „Uruchom polecenie” w ramce „Akcja” uruchamia je zamiast akcji.</translation>
     </message>
     <message>
         <source>Before the action, run it: the action follows when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom je przed akcją: akcja nastąpi po jego zakończeniu</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"> min</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit czasu:</translation>
     </message>
     <message>
         <source>End it and cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ je i anuluj akcję</translation>
     </message>
     <message>
         <source>End it and act</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ je i wykonaj akcję</translation>
     </message>
     <message>
         <source>At the limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Po przekroczeniu limitu:</translation>
     </message>
     <message>
         <source>Act anyway when the command fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj akcję także wtedy, gdy polecenie się nie powiedzie</translation>
     </message>
     <message>
         <source>Its output and errors go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście i błędy polecenia trafiają do %1</translation>
     </message>
     <message>
         <source>Enter the command to run before the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz polecenie do uruchomienia przed akcją.</translation>
     </message>
 </context>
 <context>
@@ -453,27 +453,27 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     </message>
     <message>
         <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj ten wiersz polecenia zamiast akcji zasilania (Orvanta działa dalej); powłoka tylko wtedy, gdy wiersz ją wywołuje (sh -c &quot;…&quot;).</translation>
     </message>
     <message>
         <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż to, co zaplanował uruchomiony program Orvanta: H:MM lub liczba minut (godzina lub termin harmonogramu przypada o tyle później, oczekiwanie wykonuje akcję o tyle dłużej po zakończeniu zadania).</translation>
     </message>
     <message>
         <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone %1: to nie jest czas H:MM od 0:01 do 99:59 ani liczba minut</translation>
     </message>
     <message>
         <source>--postpone stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone podaje się osobno</translation>
     </message>
     <message>
         <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
-        <translation type="unfinished"></translation>
+        <translation>harmonogram nie uruchamia poleceń: --run działa tylko z --in, --at lub --when-…</translation>
     </message>
     <message>
         <source>--run needs a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>--run wymaga wiersza polecenia</translation>
     </message>
 </context>
 <context>
@@ -560,11 +560,11 @@ Akcja może jeszcze nastąpić: zapisz swoją pracę.</translation>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż</translation>
     </message>
     <message>
         <source>Give what is armed more time</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż zaplanowaną akcję</translation>
     </message>
 </context>
 <context>
@@ -763,34 +763,34 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>Command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie…</translation>
     </message>
 </context>
 <context>
     <name>MoreTimeMenu</name>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 minut</translation>
     </message>
     <message>
         <source>+30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+30 minut</translation>
     </message>
     <message>
         <source>+1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>+1 godzina</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne…</translation>
     </message>
     <message>
         <source>Later by (H:MM):</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż o (G:MM):</translation>
     </message>
 </context>
 <context>
@@ -1016,32 +1016,32 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>Run a command</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom polecenie</translation>
     </message>
     <message>
         <source>The command was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie nie zostało wykonane.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>minutes and seconds left</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The command will be run in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie zostanie uruchomione za %1</translation>
     </message>
     <message>
         <source>running the command</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchomienie polecenia</translation>
     </message>
 </context>
 <context>
@@ -1393,7 +1393,7 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source> (given more time: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (odłożono: %1)</translation>
     </message>
 </context>
 <context>
@@ -1507,59 +1507,59 @@ Użyto wartości domyślnych.</translation>
     <name>UserCommand</name>
     <message>
         <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: podaj pełną ścieżkę programu lub nazwę dostępną w PATH.</translation>
     </message>
     <message>
         <source>%1 is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest programem, który można uruchomić.</translation>
     </message>
     <message>
         <source>The program %1 was not found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono programu %1 w PATH.</translation>
     </message>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cudzysłów nie został zamknięty.</translation>
     </message>
     <message>
         <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>W cudzysłowie ukośnik odwrotny może stać tylko przed &quot; ` $ lub innym ukośnikiem odwrotnym.</translation>
     </message>
     <message>
         <source>A quoted argument must end where the quote ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument w cudzysłowie musi kończyć się tam, gdzie kończy się cudzysłów.</translation>
     </message>
     <message>
         <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak %1 ma znaczenie tylko dla powłoki: ujmij argument w podwójny cudzysłów lub uruchom polecenie przez sh -c.</translation>
     </message>
     <message>
         <source>No command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie podano polecenia.</translation>
     </message>
     <message>
         <source>running %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 działa (%2)</translation>
     </message>
     <message>
         <source>%1 ended with status %2 after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program %1 zakończył działanie z kodem %2 po %3.</translation>
     </message>
     <message>
         <source>%1 crashed after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program %1 uległ awarii po %2.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można uruchomić %1: %2</translation>
     </message>
     <message>
         <source>%1 was ended after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program %1 został zakończony po %2.</translation>
     </message>
     <message>
         <source>Its output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście programu: %1</translation>
     </message>
 </context>
 <context>
@@ -1715,39 +1715,39 @@ Użyto wartości domyślnych.</translation>
     <name>WarningMenu</name>
     <message>
         <source>Warning before the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie przed akcją</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez ostrzeżenia</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minutę przed</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minutę przed</numerusform>
+            <numerusform>%n minuty przed</numerusform>
+            <numerusform>%n minut przed</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound and own text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk i własny tekst…</translation>
     </message>
     <message>
         <source>Play the desktop&apos;s notification sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzaj dźwięk powiadomień pulpitu</translation>
     </message>
     <message>
         <source>e.g. Save your work in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>np. Zapisz pracę w edytorze</translation>
     </message>
     <message>
         <source>Your own text in the warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Własny tekst w ostrzeżeniu:</translation>
     </message>
 </context>
 <context>
@@ -1762,7 +1762,7 @@ Użyto wartości domyślnych.</translation>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż</translation>
     </message>
 </context>
 <context>
