@@ -104,7 +104,7 @@ private slots:
         QVERIFY(service.hand().arm(
             {Action::PowerOff, false, TimeMode::TimeOfDay, {"15", "0", "0"}, {}, true}));
         const QDateTime three = clock.now().addSecs(30 * 60 + 10); // 15:00:00
-        service.postponeAll();                                     // before the first answer came
+        service.postponeAll(10 * 60);                              // before the first answer came
         QTRY_COMPARE(unitsBut(three.addSecs(10 * 60 - 120)), QString());
         service.stopAll();
         QTRY_COMPARE(unitsBut(three.addSecs(3600 - 120)), QString());
