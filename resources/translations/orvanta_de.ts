@@ -62,31 +62,31 @@ KV3 8LT, Schottland</translation>
     </message>
     <message>
         <source>%1, then %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, danach noch %2</translation>
     </message>
     <message>
         <source>Commands cannot be run here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle können hier nicht ausgeführt werden.</translation>
     </message>
     <message>
         <source>No command is set: enter one under File &gt; Command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Befehl festgelegt: Geben Sie unter Datei &gt; Befehl einen ein.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action goes ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl hat sein Zeitlimit erreicht: Die Aktion wird ausgeführt.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl hat sein Zeitlimit erreicht: Die Aktion wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The action goes ahead anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktion wird trotzdem ausgeführt.</translation>
     </message>
     <message>
         <source>The action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktion wurde abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -171,66 +171,66 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 Minuten</translation>
     </message>
     <message>
         <source>nothing is armed that could be given more time</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nichts scharf geschaltet, das mehr Zeit bekommen könnte</translation>
     </message>
 </context>
 <context>
     <name>CommandDialog</name>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Command line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeile:</translation>
     </message>
     <message>
         <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/home/me/bin/backup.sh --quiet oder sh -c &quot;…&quot;</translation>
     </message>
     <message>
         <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird unter Ihrem Benutzerkonto ausgeführt, ohne Shell, sofern die Zeile keine nennt. „Befehl ausführen“ im Rahmen „Aktion“ führt ihn statt einer Aktion aus.</translation>
     </message>
     <message>
         <source>Before the action, run it: the action follows when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor der Aktion ausführen: Die Aktion folgt, wenn er beendet ist</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"> min</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit:</translation>
     </message>
     <message>
         <source>End it and cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden und Aktion abbrechen</translation>
     </message>
     <message>
         <source>End it and act</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden und Aktion ausführen</translation>
     </message>
     <message>
         <source>At the limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Ablauf:</translation>
     </message>
     <message>
         <source>Act anyway when the command fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion auch ausführen, wenn der Befehl fehlschlägt</translation>
     </message>
     <message>
         <source>Its output and errors go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben und Fehlermeldungen werden in %1 geschrieben</translation>
     </message>
     <message>
         <source>Enter the command to run before the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Befehl ein, der vor der Aktion ausgeführt werden soll.</translation>
     </message>
 </context>
 <context>
@@ -453,27 +453,27 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
     <message>
         <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Befehlszeile statt einer Energieaktion ausführen (Orvanta läuft weiter); eine Shell nur, wenn die Zeile eine nennt (sh -c &quot;…&quot;).</translation>
     </message>
     <message>
         <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem, was das laufende Orvanta scharf geschaltet hat, mehr Zeit geben: H:MM oder eine Anzahl Minuten (eine Uhrzeit oder ein Termin eines Zeitplans kommt um so viel später, eine Wartebedingung löst um so viel später nach dem Ende ihrer Aufgabe aus).</translation>
     </message>
     <message>
         <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone %1: weder H:MM zwischen 0:01 und 99:59 noch eine Anzahl Minuten</translation>
     </message>
     <message>
         <source>--postpone stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone wird allein angegeben</translation>
     </message>
     <message>
         <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zeitplan führt keinen Befehl aus: --run gehört zu --in, --at oder --when-…</translation>
     </message>
     <message>
         <source>--run needs a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>--run braucht eine Befehlszeile</translation>
     </message>
 </context>
 <context>
@@ -560,11 +560,11 @@ Sie kann noch ausgeführt werden: Speichern Sie Ihre Arbeit.</translation>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Zeit</translation>
     </message>
     <message>
         <source>Give what is armed more time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Zeit für das, was scharf geschaltet ist</translation>
     </message>
 </context>
 <context>
@@ -763,34 +763,34 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl…</translation>
     </message>
 </context>
 <context>
     <name>MoreTimeMenu</name>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Zeit</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 Minuten</translation>
     </message>
     <message>
         <source>+30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+30 Minuten</translation>
     </message>
     <message>
         <source>+1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>+1 Stunde</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere…</translation>
     </message>
     <message>
         <source>Later by (H:MM):</source>
-        <translation type="unfinished"></translation>
+        <translation>Später um (H:MM):</translation>
     </message>
 </context>
 <context>
@@ -1015,31 +1015,31 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>Run a command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl ausführen</translation>
     </message>
     <message>
         <source>The command was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl wurde nicht ausgeführt.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>minutes and seconds left</comment>
-        <translation type="unfinished">%1, %2 um %3 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The command will be run in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl wird in %1 ausgeführt</translation>
     </message>
     <message>
         <source>running the command</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen des Befehls</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1387,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source> (given more time: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (verschoben auf %1)</translation>
     </message>
 </context>
 <context>
@@ -1501,59 +1501,59 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <name>UserCommand</name>
     <message>
         <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Geben Sie den vollständigen Pfad des Programms an oder einen Namen, der in PATH zu finden ist.</translation>
     </message>
     <message>
         <source>%1 is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein ausführbares Programm.</translation>
     </message>
     <message>
         <source>The program %1 was not found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm %1 wurde in PATH nicht gefunden.</translation>
     </message>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anführungszeichen wird nicht geschlossen.</translation>
     </message>
     <message>
         <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerhalb von Anführungszeichen darf ein Backslash nur vor &quot; ` $ oder einem weiteren Backslash stehen.</translation>
     </message>
     <message>
         <source>A quoted argument must end where the quote ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Argument in Anführungszeichen muss dort enden, wo die Anführungszeichen enden.</translation>
     </message>
     <message>
         <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeichen %1 hat nur für eine Shell eine Bedeutung: Setzen Sie das Argument in doppelte Anführungszeichen oder führen Sie den Befehl über sh -c aus.</translation>
     </message>
     <message>
         <source>No command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Befehl angegeben.</translation>
     </message>
     <message>
         <source>running %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läuft (%2)</translation>
     </message>
     <message>
         <source>%1 ended with status %2 after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nach %3 mit Status %2 beendet.</translation>
     </message>
     <message>
         <source>%1 crashed after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nach %2 abgestürzt.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>%1 was ended after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nach %2 abgebrochen.</translation>
     </message>
     <message>
         <source>Its output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe: %1</translation>
     </message>
 </context>
 <context>
@@ -1709,38 +1709,38 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     <name>WarningMenu</name>
     <message>
         <source>Warning before the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung vor der Aktion</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Warnung</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Minute vorher</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute vorher</numerusform>
+            <numerusform>%n Minuten vorher</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound and own text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton und eigener Text…</translation>
     </message>
     <message>
         <source>Play the desktop&apos;s notification sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungston der Arbeitsumgebung abspielen</translation>
     </message>
     <message>
         <source>e.g. Save your work in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. Arbeit im Editor speichern</translation>
     </message>
     <message>
         <source>Your own text in the warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Text in der Warnung:</translation>
     </message>
 </context>
 <context>
@@ -1755,7 +1755,7 @@ Was verlangt wurde, kann noch geschehen: Speichern Sie Ihre Arbeit.</translation
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Zeit</translation>
     </message>
 </context>
 <context>

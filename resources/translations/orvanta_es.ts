@@ -62,31 +62,31 @@ KV3 8LT, Escocia</translation>
     </message>
     <message>
         <source>%1, then %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, luego %2 más</translation>
     </message>
     <message>
         <source>Commands cannot be run here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se pueden ejecutar comandos.</translation>
     </message>
     <message>
         <source>No command is set: enter one under File &gt; Command.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún comando definido: introduzca uno en Archivo &gt; Comando.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action goes ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando agotó su tiempo límite: la acción se lleva a cabo.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando agotó su tiempo límite: la acción se canceló.</translation>
     </message>
     <message>
         <source>The action goes ahead anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>La acción se lleva a cabo de todos modos.</translation>
     </message>
     <message>
         <source>The action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La acción se canceló.</translation>
     </message>
 </context>
 <context>
@@ -171,66 +171,66 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 minutos</translation>
     </message>
     <message>
         <source>nothing is armed that could be given more time</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay nada armado a lo que dar más tiempo</translation>
     </message>
 </context>
 <context>
     <name>CommandDialog</name>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Command line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de comandos:</translation>
     </message>
     <message>
         <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/home/me/bin/backup.sh --quiet, o sh -c &quot;…&quot;</translation>
     </message>
     <message>
         <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ejecuta con su usuario, sin shell salvo que la línea nombre uno. «Ejecutar comando» en el marco Acción lo ejecuta en lugar de una acción.</translation>
     </message>
     <message>
         <source>Before the action, run it: the action follows when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutarlo antes de la acción: la acción llega cuando haya terminado</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"> min</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite:</translation>
     </message>
     <message>
         <source>End it and cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminarlo y cancelar la acción</translation>
     </message>
     <message>
         <source>End it and act</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminarlo y actuar</translation>
     </message>
     <message>
         <source>At the limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al llegar al límite:</translation>
     </message>
     <message>
         <source>Act anyway when the command fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuar aunque el comando falle</translation>
     </message>
     <message>
         <source>Its output and errors go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su salida y sus errores van a %1</translation>
     </message>
     <message>
         <source>Enter the command to run before the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el comando que se ejecutará antes de la acción.</translation>
     </message>
 </context>
 <context>
@@ -453,27 +453,27 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar esta línea de comandos en lugar de una acción de energía (Orvanta sigue en marcha); un shell solo si la línea nombra uno (sh -c &quot;…&quot;).</translation>
     </message>
     <message>
         <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar más tiempo a lo que ha armado el Orvanta en marcha: H:MM o un número de minutos (una hora o una ejecución programada llega tanto más tarde, una espera actúa tanto más tarde tras terminar su tarea).</translation>
     </message>
     <message>
         <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone %1: no es H:MM de 0:01 a 99:59 ni un número de minutos</translation>
     </message>
     <message>
         <source>--postpone stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone se usa solo</translation>
     </message>
     <message>
         <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
-        <translation type="unfinished"></translation>
+        <translation>una programación no ejecuta comandos: --run va con --in, --at o --when-…</translation>
     </message>
     <message>
         <source>--run needs a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>--run requiere una línea de comandos</translation>
     </message>
 </context>
 <context>
@@ -560,11 +560,11 @@ Todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tiempo</translation>
     </message>
     <message>
         <source>Give what is armed more time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar más tiempo a lo que está armado</translation>
     </message>
 </context>
 <context>
@@ -763,34 +763,34 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando…</translation>
     </message>
 </context>
 <context>
     <name>MoreTimeMenu</name>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tiempo</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 minutos</translation>
     </message>
     <message>
         <source>+30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+30 minutos</translation>
     </message>
     <message>
         <source>+1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>+1 hora</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro…</translation>
     </message>
     <message>
         <source>Later by (H:MM):</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrasar en (H:MM):</translation>
     </message>
 </context>
 <context>
@@ -1015,31 +1015,31 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>Run a command</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar comando</translation>
     </message>
     <message>
         <source>The command was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando no se ejecutó.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>minutes and seconds left</comment>
-        <translation type="unfinished">%1 %2 a las %3 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The command will be run in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando se ejecutará en %1</translation>
     </message>
     <message>
         <source>running the command</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecución del comando</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1387,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source> (given more time: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (aplazado al %1)</translation>
     </message>
 </context>
 <context>
@@ -1501,59 +1501,59 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <name>UserCommand</name>
     <message>
         <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: indique la ruta completa del programa o un nombre que esté en PATH.</translation>
     </message>
     <message>
         <source>%1 is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un programa que se pueda ejecutar.</translation>
     </message>
     <message>
         <source>The program %1 was not found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el programa %1 en PATH.</translation>
     </message>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay unas comillas sin cerrar.</translation>
     </message>
     <message>
         <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre comillas, una barra invertida solo puede ir delante de &quot; ` $ u otra barra invertida.</translation>
     </message>
     <message>
         <source>A quoted argument must end where the quote ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un argumento entre comillas debe terminar donde terminan las comillas.</translation>
     </message>
     <message>
         <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter %1 solo tiene significado para un shell: ponga el argumento entre comillas dobles o ejecute el comando mediante sh -c.</translation>
     </message>
     <message>
         <source>No command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó ningún comando.</translation>
     </message>
     <message>
         <source>running %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecución de %1 (%2)</translation>
     </message>
     <message>
         <source>%1 ended with status %2 after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 terminó con el estado %2 tras %3.</translation>
     </message>
     <message>
         <source>%1 crashed after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se cerró inesperadamente tras %2.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se pudo iniciar: %2</translation>
     </message>
     <message>
         <source>%1 was ended after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue terminado tras %2.</translation>
     </message>
     <message>
         <source>Its output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida: %1</translation>
     </message>
 </context>
 <context>
@@ -1709,38 +1709,38 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     <name>WarningMenu</name>
     <message>
         <source>Warning before the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso antes de la acción</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin aviso</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minuto antes</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto antes</numerusform>
+            <numerusform>%n minutos antes</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound and own text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido y texto propio…</translation>
     </message>
     <message>
         <source>Play the desktop&apos;s notification sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir el sonido de notificación del escritorio</translation>
     </message>
     <message>
         <source>e.g. Save your work in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., Guarde su trabajo en el editor</translation>
     </message>
     <message>
         <source>Your own text in the warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su propio texto en el aviso:</translation>
     </message>
 </context>
 <context>
@@ -1755,7 +1755,7 @@ Lo que se pidió todavía puede ocurrir: guarde su trabajo.</translation>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tiempo</translation>
     </message>
 </context>
 <context>

@@ -62,31 +62,31 @@ KV3 8LT, Écosse</translation>
     </message>
     <message>
         <source>%1, then %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, puis encore %2</translation>
     </message>
     <message>
         <source>Commands cannot be run here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les commandes ne peuvent pas être exécutées ici.</translation>
     </message>
     <message>
         <source>No command is set: enter one under File &gt; Command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande n’est définie&#xa0;: saisissez-en une dans Fichier &gt; Commande.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action goes ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande a atteint sa limite de temps&#xa0;: l’action a lieu.</translation>
     </message>
     <message>
         <source>It ran out of its time limit: the action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande a atteint sa limite de temps&#xa0;: l’action a été annulée.</translation>
     </message>
     <message>
         <source>The action goes ahead anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’action a lieu malgré tout.</translation>
     </message>
     <message>
         <source>The action was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’action a été annulée.</translation>
     </message>
 </context>
 <context>
@@ -171,66 +171,66 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 minutes</translation>
     </message>
     <message>
         <source>nothing is armed that could be given more time</source>
-        <translation type="unfinished"></translation>
+        <translation>rien d’armé ne peut être prolongé</translation>
     </message>
 </context>
 <context>
     <name>CommandDialog</name>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Command line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de commande&#xa0;:</translation>
     </message>
     <message>
         <source>/home/me/bin/backup.sh --quiet, or sh -c &quot;…&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/home/me/bin/backup.sh --quiet, ou sh -c &quot;…&quot;</translation>
     </message>
     <message>
         <source>Run as you, without a shell unless the line names one. &quot;Run a command&quot; in the Action frame runs it instead of an action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécutée sous votre compte, sans shell sauf si la ligne en nomme un. «&#xa0;Lancer une commande&#xa0;» dans le cadre Action l’exécute à la place d’une action.</translation>
     </message>
     <message>
         <source>Before the action, run it: the action follows when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exécuter avant l’action&#xa0;: l’action suit quand elle s’est terminée</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"> min</translation>
+        <translation> min</translation>
     </message>
     <message>
         <source>Time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de temps&#xa0;:</translation>
     </message>
     <message>
         <source>End it and cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>L’arrêter et annuler l’action</translation>
     </message>
     <message>
         <source>End it and act</source>
-        <translation type="unfinished"></translation>
+        <translation>L’arrêter et agir</translation>
     </message>
     <message>
         <source>At the limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>À la limite&#xa0;:</translation>
     </message>
     <message>
         <source>Act anyway when the command fails</source>
-        <translation type="unfinished"></translation>
+        <translation>Agir même si la commande échoue</translation>
     </message>
     <message>
         <source>Its output and errors go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa sortie et ses erreurs vont dans %1</translation>
     </message>
     <message>
         <source>Enter the command to run before the action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la commande à exécuter avant l’action.</translation>
     </message>
 </context>
 <context>
@@ -453,27 +453,27 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
     <message>
         <source>Run this command line instead of a power action (Orvanta stays); a shell only where the line names one (sh -c &quot;…&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter cette ligne de commande au lieu d’une action d’alimentation (Orvanta reste actif)&#xa0;; un shell seulement si la ligne en nomme un (sh -c &quot;…&quot;).</translation>
     </message>
     <message>
         <source>Give what the running Orvanta has armed more time: H:MM, or a number of minutes (a time of day or a schedule&apos;s occurrence comes that much later, a wait acts that much longer after its job is done).</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger ce qu’a armé l’Orvanta en cours&#xa0;: H:MM, ou un nombre de minutes (une heure ou une exécution planifiée arrive d’autant plus tard, une attente agit d’autant plus longtemps après la fin de sa tâche).</translation>
     </message>
     <message>
         <source>--postpone %1: not H:MM from 0:01 to 99:59, nor a number of minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone %1&#xa0;: ni H:MM de 0:01 à 99:59, ni un nombre de minutes</translation>
     </message>
     <message>
         <source>--postpone stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--postpone s’emploie seul</translation>
     </message>
     <message>
         <source>a schedule runs no command: --run goes with --in, --at or --when-…</source>
-        <translation type="unfinished"></translation>
+        <translation>une planification n’exécute pas de commande&#xa0;: --run va avec --in, --at ou --when-…</translation>
     </message>
     <message>
         <source>--run needs a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>--run demande une ligne de commande</translation>
     </message>
 </context>
 <context>
@@ -560,11 +560,11 @@ Elle peut encore aboutir&#xa0;: enregistrez votre travail.</translation>
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger</translation>
     </message>
     <message>
         <source>Give what is armed more time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger ce qui est armé</translation>
     </message>
 </context>
 <context>
@@ -763,34 +763,34 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Command…</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande…</translation>
     </message>
 </context>
 <context>
     <name>MoreTimeMenu</name>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger</translation>
     </message>
     <message>
         <source>+10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+10 minutes</translation>
     </message>
     <message>
         <source>+30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+30 minutes</translation>
     </message>
     <message>
         <source>+1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>+1 heure</translation>
     </message>
     <message>
         <source>Other…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre…</translation>
     </message>
     <message>
         <source>Later by (H:MM):</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger de (H:MM)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1015,31 +1015,31 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>Run a command</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une commande</translation>
     </message>
     <message>
         <source>The command was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande n’a pas été exécutée.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>minutes and seconds left</comment>
-        <translation type="unfinished">%1 %2 à %3 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The command will be run in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande sera exécutée dans %1</translation>
     </message>
     <message>
         <source>running the command</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution de la commande</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1387,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source> (given more time: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (repoussé à %1)</translation>
     </message>
 </context>
 <context>
@@ -1501,59 +1501,59 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <name>UserCommand</name>
     <message>
         <source>%1: give the program&apos;s full path, or a name found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: indiquez le chemin complet du programme, ou un nom présent dans le PATH.</translation>
     </message>
     <message>
         <source>%1 is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un programme exécutable.</translation>
     </message>
     <message>
         <source>The program %1 was not found in PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme %1 est introuvable dans le PATH.</translation>
     </message>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guillemet n’est pas fermé.</translation>
     </message>
     <message>
         <source>Inside quotes a backslash may only come before &quot; ` $ or another backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre guillemets, une barre oblique inverse ne peut précéder que &quot; ` $ ou une autre barre oblique inverse.</translation>
     </message>
     <message>
         <source>A quoted argument must end where the quote ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un argument entre guillemets doit se terminer là où se ferment les guillemets.</translation>
     </message>
     <message>
         <source>The character %1 means something only to a shell: put the argument in double quotes, or run the command through sh -c.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère %1 n’a de sens que pour un shell&#xa0;: mettez l’argument entre guillemets doubles, ou exécutez la commande via sh -c.</translation>
     </message>
     <message>
         <source>No command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande n’a été indiquée.</translation>
     </message>
     <message>
         <source>running %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution de %1 (%2)</translation>
     </message>
     <message>
         <source>%1 ended with status %2 after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s’est terminé avec le code %2 après %3.</translation>
     </message>
     <message>
         <source>%1 crashed after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s’est arrêté brutalement après %2.</translation>
     </message>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être lancé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 was ended after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été arrêté après %2.</translation>
     </message>
     <message>
         <source>Its output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1709,38 +1709,38 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     <name>WarningMenu</name>
     <message>
         <source>Warning before the action</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement avant l’action</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun avertissement</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute avant</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute avant</numerusform>
+            <numerusform>%n minutes avant</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound and own text…</source>
-        <translation type="unfinished"></translation>
+        <translation>Son et texte personnel…</translation>
     </message>
     <message>
         <source>Play the desktop&apos;s notification sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le son de notification du bureau</translation>
     </message>
     <message>
         <source>e.g. Save your work in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. Enregistrez votre travail dans l’éditeur</translation>
     </message>
     <message>
         <source>Your own text in the warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre texte dans l’avertissement&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1755,7 +1755,7 @@ Ce qui a été demandé peut encore se produire&#xa0;: enregistrez votre travail
     </message>
     <message>
         <source>More time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger</translation>
     </message>
 </context>
 <context>
