@@ -327,34 +327,35 @@ private slots:
             QTest::newRow(name) << start << lead << arm << steps << log;
         };
         const char *monday = "2026-12-07T14:29:50+01:00";
+        // The core speaks the source's texts: the program loads their English forms.
         const QString sleep = " The computer will go to sleep in ",
                       more = ", more: going to sleep ";
         row("the lead before a countdown", monday, "5", "--sleep --in 0:10", "+700",
-            "14:34:51" + sleep + "5 minutes, request sleep +601 s");
+            "14:34:51" + sleep + "5 minute(s), request sleep +601 s");
         row("a countdown shorter than the lead warns at once", monday, "5", "--sleep --in 0:02",
-            "+700", "14:29:50" + sleep + "2 minutes 1 second, request sleep +121 s");
+            "+700", "14:29:50" + sleep + "2 minute(s) 1 second(s), request sleep +121 s");
         row("no warning", monday, "0", "--sleep --in 0:00:30", "+700", "request sleep +31 s");
         row("a time of day across midnight", "2026-12-07T23:49:30+01:00", "1", "--sleep --at 23:50",
             "+10 more 0:30 +1900",
-            "23:49:30" + sleep + "30 seconds" + more + "at 00:20:00 0:20:0, 00:19:00" + sleep +
-                "60 seconds, request sleep +1830 s");
+            "23:49:30" + sleep + "30 second(s)" + more + "at 00:20:00 0:20:0, 00:19:00" + sleep +
+                "60 second(s), request sleep +1830 s");
         row("a time of day as daylight saving time begins", "2026-03-29T01:49:30+01:00", "1",
             "--sleep --at 1:50", "+10 more 0:30 +1900",
-            "01:49:30" + sleep + "30 seconds" + more + "at 03:20:00 3:20:0, 03:19:00" + sleep +
-                "60 seconds, request sleep +1830 s");
+            "01:49:30" + sleep + "30 second(s)" + more + "at 03:20:00 3:20:0, 03:19:00" + sleep +
+                "60 second(s), request sleep +1830 s");
         row("a time of day as daylight saving time ends", "2026-10-25T02:49:30+02:00", "1",
             "--sleep --at 2:50", "+10 more 0:30 +1900",
-            "02:49:30" + sleep + "30 seconds" + more + "at 02:20:00 2:20:0, 02:19:00" + sleep +
-                "60 seconds, request sleep +1830 s");
+            "02:49:30" + sleep + "30 second(s)" + more + "at 02:20:00 2:20:0, 02:19:00" + sleep +
+                "60 second(s), request sleep +1830 s");
         row("a schedule's occurrence only", monday, "1", "daily 14:31|3|0|on", "+20 more 0:10 +700",
-            "14:30:00" + sleep + "60 seconds" + more +
+            "14:30:00" + sleep + "60 second(s)" + more +
                 "at 14:41:00 Next: Monday 14:31 \u2014 Sleep (given more time: Monday 14:41), "
                 "14:40:00" +
-                sleep + "60 seconds, request sleep +670 s, Next: Tuesday 14:31 \u2014 Sleep");
+                sleep + "60 second(s), request sleep +670 s, Next: Tuesday 14:31 \u2014 Sleep");
         row("a wait: that much longer after the job", monday, "1", "wait",
             "more 0:30 +100 met +1900",
             "more: make (7) still running, then 0:30:00 more, 15:01:30" + sleep +
-                "60 seconds, request sleep +1960 s");
+                "60 second(s), request sleep +1960 s");
         row("nothing armed", monday, "1", "", "more 0:10",
             "more: nothing is armed that could be given more time");
     }
