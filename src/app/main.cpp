@@ -1,3 +1,4 @@
+#include "app/CheckReport.h"
 #include "app/InstanceChannel.h"
 #include "core/AppInfo.h"
 #include "core/ArmingService.h"
@@ -123,25 +124,6 @@ std::optional<int> editStoredSchedules(const ScheduleEdit &edit, SettingsStore &
     return std::nullopt;
 }
 
-// Runs the event loop until the system has said what it can carry out, and whether it can be
-// woken at a time: never a wait in a window's thread, for no window exists yet; the requester
-// and the wake alarm bound the time themselves.
-Capabilities askCapabilities(PowerRequester &power, WakeAlarm &wake, QString *wakeWhyNot)
-{
-    Capabilities answer{};
-    QTimer::singleShot(0, [&power, &wake, &answer, wakeWhyNot] {
-        power.probe([&wake, &answer, wakeWhyNot](const Capabilities &capabilities) {
-            answer = capabilities;
-            wake.probe([wakeWhyNot](const QString &whyNot) {
-                *wakeWhyNot = whyNot;
-                QCoreApplication::exit(Done);
-            });
-        });
-    });
-    QCoreApplication::exec();
-    return answer;
-}
-
 // A later start: the command is for the running instance.
 int handOver(const QString &folder, const QStringList &arguments)
 {
@@ -181,53 +163,6 @@ CommandOutcome applyHandedOver(MainWindow &window, const QStringList &arguments)
     return window.apply(command);
 }
 
-// The last line of --check: what keeps the computer awake while armed, found by taking the
-// hold and letting it go at once.
-void printAwakeHold(AwakeHold &awake)
-{
-    QObject::connect(&awake, &AwakeHold::changed, &awake, [&awake] {
-        if (awake.holder().isEmpty() && awake.problem().isEmpty())
-            return;
-        printLines(QCoreApplication::translate("main", "Keep awake: %1")
-                       .arg(awake.problem().isEmpty() ? awake.holder()
-                                                      : QStringLiteral("no: ") + awake.problem()));
-        QObject::disconnect(&awake, &AwakeHold::changed, nullptr, nullptr);
-        awake.release([] { QCoreApplication::exit(Done); });
-    });
-    awake.hold(QCoreApplication::translate("main", "Checking what keeps the computer awake"));
-}
-
-// --check: what the system says it can carry out now, one action a line, whether it can
-// wake the computer at a time, and what keeps it awake, on standard output; a script reads
-// "yes" or "no" after the option's name.
-int printCapabilities(PowerRequester &power, WakeAlarm &wake, AwakeHold &awake)
-{
-    // Asked from inside the event loop: an answer given at once must still end it.
-    QTimer::singleShot(0, [&power, &wake, &awake] {
-        power.probe([&wake, &awake](const Capabilities &capabilities) {
-            QString text;
-            for (Action action : AllActions) {
-                if (!isPowerAction(action))
-                    continue;
-                const Capability &c = capabilities[static_cast<std::size_t>(action)];
-                text +=
-                    QStringLiteral("%1 (%2): %3\n")
-                        .arg(PowerTexts::actionCaption(action), PowerTexts::actionOption(action),
-                             c.possible ? QStringLiteral("yes")
-                                        : QStringLiteral("no: ") + c.reason);
-            }
-            wake.probe([text, &awake](const QString &whyNot) {
-                printLines(text + QStringLiteral("%1 (--wake): %2")
-                                      .arg(QCoreApplication::translate("main", "Wake the computer"),
-                                           whyNot.isEmpty() ? QStringLiteral("yes")
-                                                            : QStringLiteral("no: ") + whyNot));
-                printAwakeHold(awake);
-            });
-        });
-    });
-    return QCoreApplication::exec();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -263,8 +198,9 @@ int main(int argc, char *argv[])
         return refuse(command.error);
     // Answered by this process, whether or not another one runs: the system is the same.
     if (command.check)
-        return printCapabilities(*Platform::makePowerRequester(), *Platform::makeWakeAlarm(),
-                                 *Platform::makeAwakeHold());
+        return CheckReport::printCapabilities(*Platform::makePowerRequester(),
+                                              *Platform::makeWakeAlarm(),
+                                              *Platform::makeAwakeHold());
 
     // One instance a user: decided before any window exists.
     const QString privateFolder = SingleInstance::defaultLockDirectory();
@@ -308,8 +244,9 @@ int main(int argc, char *argv[])
         const bool puttingOn = kind == ScheduleEdit::Kind::Add || kind == ScheduleEdit::Kind::On;
         QString wakeWhyNot;
         const Capabilities capabilities =
-            puttingOn ? askCapabilities(*power, *Platform::makeWakeAlarm(), &wakeWhyNot)
-                      : Capabilities{};
+            puttingOn
+                ? CheckReport::askCapabilities(*power, *Platform::makeWakeAlarm(), &wakeWhyNot)
+                : Capabilities{};
         const std::optional<int> done = editStoredSchedules(
             *command.schedules, *scheduleStore, *autostart, capabilities, wakeWhyNot, windows);
         if (done)

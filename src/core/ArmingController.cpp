@@ -1,29 +1,20 @@
 #include "core/ArmingController.h"
 
 #include "core/ArmedTime.h"
-#include "core/CommandJob.h"
+#include "core/CommandStep.h"
 #include "core/Condition.h"
 #include "core/Log.h"
 
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
 
 ArmingController::ArmingController(const Clock &clock, PowerRequester &power, QObject *parent)
     : QObject(parent), m_power(power), m_time(new ArmedTime(clock, this)),
-      m_commandTick(new QTimer(this)), m_commandLimit(new QTimer(this))
+      m_step(new CommandStep(this))
 {
-    // The status counts the command's running time up, a second at a time.
-    m_commandTick->setInterval(1000);
-    connect(m_commandTick, &QTimer::timeout, this, &ArmingController::ticked);
-    m_commandLimit->setSingleShot(true);
-    m_commandLimit->setTimerType(Qt::PreciseTimer);
-    connect(m_commandLimit, &QTimer::timeout, this, [this] {
-        m_limitReached = true;
-        if (m_job)
-            m_job->stop();
-    });
+    connect(m_step, &CommandStep::ticked, this, &ArmingController::ticked);
+    connect(m_step, &CommandStep::finished, this, &ArmingController::onCommandEnded);
     // A condition's warning minute is no row of the window's.
     connect(m_time, &ArmedTime::fieldWritten, this, [this](int index, const QString &text) {
         if (!m_condition)
@@ -50,13 +41,12 @@ bool ArmingController::arm(const ArmOrder &order)
     if (!order.moment.isValid() && !ArmedTime::accepts(order.mode, order.fields))
         return false;
     QString why;
-    std::optional<QStringList> command = prepareCommand(order, &why);
+    std::optional<QStringList> command = m_step->prepare(order, &why);
     if (!why.isEmpty())
         return false;
     // What was armed or waited for goes first, quietly: the state changes once, to Armed.
-    endCommand();
-    m_armedCommand = command.value_or(QStringList());
-    m_armedChoices = m_command;
+    m_step->end();
+    m_step->take(command);
     dropCondition();
     m_time->disarm();
     closeWarning();
@@ -71,85 +61,6 @@ QString ArmingController::whyNot(Action action) const
 {
     const Capability &capability = m_capabilities[static_cast<std::size_t>(action)];
     return capability.possible ? QString() : capability.reason;
-}
-
-bool ArmingController::armWhen(Action action, bool force, Condition *condition, QString *error,
-                               const QString &command)
-{
-    condition->setParent(this);
-    if (m_state == State::Requesting) {
-        *error = tr("A request is already on its way to the system.");
-        condition->deleteLater();
-        return false;
-    }
-    if (const QString why = whyNot(action); !why.isEmpty()) {
-        *error = why;
-        condition->deleteLater();
-        return false;
-    }
-    ArmOrder order{action, force, TimeMode::Countdown, {}, {}, false, command};
-    QString commandError;
-    std::optional<QStringList> prepared = prepareCommand(order, &commandError);
-    if (!commandError.isEmpty()) {
-        *error = commandError;
-        condition->deleteLater();
-        return false;
-    }
-    // Started before anything armed is given up: a wait that cannot start changes nothing.
-    // Its signals count only once it is the wait of this controller.
-    connect(condition, &Condition::met, this, [this, condition] {
-        if (condition == m_condition)
-            onConditionMet();
-    });
-    connect(condition, &Condition::lapsed, this, [this, condition](const QString &why) {
-        if (condition == m_condition)
-            onConditionLapsed(why);
-    });
-    connect(condition, &Condition::failed, this, [this, condition](const QString &reason) {
-        if (condition == m_condition)
-            onConditionFailed(reason);
-    });
-    connect(condition, &Condition::progressChanged, this, [this, condition] {
-        if (condition == m_condition)
-            emit ticked();
-    });
-    if (!condition->start(error)) {
-        condition->deleteLater();
-        return false;
-    }
-    endCommand();
-    m_armedCommand = prepared.value_or(QStringList());
-    m_armedChoices = m_command;
-    dropCondition();
-    m_time->disarm();
-    closeWarning();
-    m_order = order;
-    m_extraSeconds = 0;
-    m_condition = condition;
-    m_power.prepare();
-    emit ordered();
-    setState(State::Waiting);
-    // It may hold already (a user away since before); start() says nothing itself.
-    if (condition->holds())
-        onConditionMet();
-    return true;
-}
-
-void ArmingController::onConditionMet()
-{
-    if (m_state != State::Waiting)
-        return;
-    // The time asked for after the job and the warning's lead, counted like a countdown:
-    // without more time the warning comes at once.
-    const qint64 total = m_extraSeconds + (m_warningEnabled ? m_time->leadSeconds() : 0);
-    if (total <= 1) {
-        onDue();
-        return;
-    }
-    const qint64 fields = total - 1;
-    enterArmed(TimeMode::Countdown,
-               {QString::number(fields / 3600), QString::number(fields / 60 % 60),
-                QString::number(fields % 60)});
 }
 
 void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &fields)
@@ -170,37 +81,6 @@ void ArmingController::enterArmed(TimeMode mode, const std::array<QString, 3> &f
         emit ticked();
 }
 
-void ArmingController::onConditionLapsed(const QString &why)
-{
-    if (m_state != State::Armed)
-        return;
-    // Back to waiting; the condition watches on and says met() again when it holds.
-    m_time->disarm();
-    closeWarning();
-    setState(State::Waiting);
-    const QString text = tr("%1 The wait begins again.").arg(why);
-    emit warningWithdrawn(text);
-    m_notice = text;
-    emit warningChanged();
-}
-
-void ArmingController::onConditionFailed(const QString &reason)
-{
-    // Once the request is on its way, a watch that gives up changes nothing.
-    if (armed() && stop())
-        emit conditionFailed(reason);
-}
-
-void ArmingController::dropCondition()
-{
-    if (!m_condition)
-        return;
-    m_condition->stop();
-    m_condition->disconnect(this);
-    m_condition->deleteLater();
-    m_condition = nullptr;
-}
-
 bool ArmingController::stop()
 {
     if (m_state == State::Requesting)
@@ -209,7 +89,7 @@ bool ArmingController::stop()
         return true;
     // The schedule stops before anybody hears of it; a command running ends with all it
     // started.
-    endCommand();
+    m_step->end();
     dropCondition();
     m_time->disarm();
     closeWarning();
@@ -266,8 +146,7 @@ QString ArmingController::status() const
                          .arg(m_extraSeconds % 60, 2, 10, QLatin1Char('0')));
         return m_condition->progress();
     case State::Running:
-        return CommandTexts::running(CommandTexts::programName(m_armedCommand.value(0)),
-                                     m_job ? m_job->elapsedMs() : 0);
+        return m_step->status();
     case State::Armed:
         return PowerTexts::armedStatus(m_order.action, m_time->mode() == TimeMode::Countdown,
                                        m_time->secondsUntilDue() - 1, m_time->targetTime());
@@ -291,7 +170,7 @@ void ArmingController::setState(State state)
     // A wait that has ended, one way or another, must not colour the next arming.
     if (state == State::Idle) {
         dropCondition();
-        endCommand();
+        m_step->end();
     }
     m_state = state;
     emit stateChanged(state);
@@ -330,10 +209,12 @@ void ArmingController::onDue()
     // A wait's condition is watched no more once the request goes out.
     if (m_condition)
         m_condition->stop();
-    if (!m_armedCommand.isEmpty())
-        startCommand();
-    else
+    if (m_step->pending()) {
+        setState(State::Running);
+        m_step->start(m_order.action == Action::RunCommand);
+    } else {
         request();
+    }
 }
 
 void ArmingController::request()
@@ -380,91 +261,42 @@ void ArmingController::onAnswer(const PowerResult &result)
     emit refused(m_order.action, m_order.force, result);
 }
 
-// ---- the user's command ----
+// ---- the user's command (see CommandStep) ----
 
-std::optional<QStringList> ArmingController::prepareCommand(const ArmOrder &order,
-                                                            QString *why) const
+void ArmingController::setCommandRunner(CommandRunner *runner)
 {
-    const bool asAction = order.action == Action::RunCommand;
-    if (!asAction && (!m_command.before || m_command.line.trimmed().isEmpty()))
-        return std::nullopt;
-    if (!m_runner) {
-        *why = tr("Commands cannot be run here.");
-        return std::nullopt;
-    }
-    const QString line = asAction && !order.command.isEmpty() ? order.command : m_command.line;
-    if (line.trimmed().isEmpty()) {
-        *why = tr("No command is set: enter one under File > Command.");
-        return std::nullopt;
-    }
-    std::optional<QStringList> arguments = m_runner->split(line, why);
-    if (!arguments)
-        return std::nullopt;
-    const std::optional<QString> program = UserCommands::findProgram(arguments->first(), why);
-    if (!program)
-        return std::nullopt;
-    arguments->first() = *program;
-    return arguments;
+    m_step->setRunner(runner);
+}
+
+void ArmingController::setCommand(const CommandChoices &command)
+{
+    m_step->setChoices(command);
+}
+
+const CommandChoices &ArmingController::command() const
+{
+    return m_step->choices();
 }
 
 QString ArmingController::commandProblem(const ArmOrder &order) const
 {
     QString why;
-    prepareCommand(order, &why);
+    m_step->prepare(order, &why);
     return why;
-}
-
-void ArmingController::startCommand()
-{
-    m_limitReached = false;
-    setState(State::Running);
-    m_job = new CommandJob(m_runner->makeGroup(), this);
-    connect(m_job, &CommandJob::finished, this, &ArmingController::onCommandEnded);
-    m_job->start(m_armedCommand.first(), m_armedCommand.mid(1), m_runner->logPath());
-    m_commandTick->start();
-    // As the action, the command has all the time it takes; before one, its limit.
-    if (m_order.action != Action::RunCommand)
-        m_commandLimit->start(std::chrono::seconds(m_armedChoices.limitSeconds));
-}
-
-void ArmingController::endCommand()
-{
-    m_commandTick->stop();
-    m_commandLimit->stop();
-    if (CommandJob *job = std::exchange(m_job, nullptr))
-        job->discard();
 }
 
 void ArmingController::onCommandEnded(const CommandEnd &end)
 {
-    // A job stopped at its limit still kills what is left of its group a little later.
-    endCommand();
     const bool asAction = m_order.action == Action::RunCommand;
-    const bool failed = !end.succeeded();
-    const QString log = m_runner->logPath();
-    QString report =
-        CommandTexts::report(CommandTexts::programName(m_armedCommand.first()), end, log);
-    bool act = !asAction;
-    if (!asAction && m_limitReached) {
-        act = m_armedChoices.actAtLimit;
-        report += u'\n' + (act ? tr("It ran out of its time limit: the action goes ahead.")
-                               : tr("It ran out of its time limit: the action was cancelled."));
-    } else if (!asAction && failed) {
-        act = m_armedChoices.actOnFailure;
-        report +=
-            u'\n' + (act ? tr("The action goes ahead anyway.") : tr("The action was cancelled."));
-    }
-    // The last lines it wrote say why it failed, below what became of the action.
-    if (const QString last = failed ? CommandTexts::lastLines(log) : QString(); !last.isEmpty())
-        report += QStringLiteral("\n\n") + last;
-    qCWarning(lcOrvanta).noquote() << report;
+    bool act = false;
+    const QString report = m_step->conclude(end, asAction, &act);
     if (act) {
         emit commandEnded(report, false);
         request();
         return;
     }
     setState(State::Idle);
-    emit commandEnded(report, failed || m_limitReached);
-    if (asAction && !failed)
+    emit commandEnded(report, !end.succeeded() || m_step->limitReached());
+    if (asAction && end.succeeded())
         emit carriedOut(Action::RunCommand);
 }

@@ -13,9 +13,8 @@
 class Clock;
 class Condition;
 class ArmedTime;
-class CommandJob;
+class CommandStep;
 class CommandRunner;
-class QTimer;
 
 // What Start, or a command line, asks for.
 struct ArmOrder
@@ -74,11 +73,11 @@ public:
     QString whyNot(Action action) const;
 
     // The platform's way to run the user's command; without one, commands are refused.
-    void setCommandRunner(CommandRunner *runner) { m_runner = runner; }
+    void setCommandRunner(CommandRunner *runner);
     // The settings' command: what Run a command runs, and whether it runs before the
     // others. Taken at arming: a change leaves what is armed as it was.
-    void setCommand(const CommandChoices &command) { m_command = command; }
-    const CommandChoices &command() const { return m_command; }
+    void setCommand(const CommandChoices &command);
+    const CommandChoices &command() const;
     // Empty when the command `order` needs (as its action, or before it) can be run; else
     // why not (nothing to run, no such program, a line the platform's rules refuse).
     QString commandProblem(const ArmOrder &order) const;
@@ -172,12 +171,7 @@ private:
     void dropCondition();
     void closeWarning();
     void request();
-    void startCommand();
     void onCommandEnded(const CommandEnd &end);
-    void endCommand();
-    // The program (looked up) and arguments `order` runs; nothing where it runs none, or
-    // with the reason where it cannot be run.
-    std::optional<QStringList> prepareCommand(const ArmOrder &order, QString *why) const;
 
     PowerRequester &m_power;
     ArmedTime *m_time;
@@ -194,14 +188,6 @@ private:
     bool m_warning = false;
     QString m_notice;
     Capabilities m_capabilities{};
-
-    CommandRunner *m_runner = nullptr;
-    CommandChoices m_command;
-    // What runs when due, taken at arming: the program first. Empty: nothing runs.
-    QStringList m_armedCommand;
-    CommandChoices m_armedChoices;
-    CommandJob *m_job = nullptr;
-    QTimer *m_commandTick;
-    QTimer *m_commandLimit;
-    bool m_limitReached = false;
+    // The user's command: before the action, or as it.
+    CommandStep *m_step;
 };

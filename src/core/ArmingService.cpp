@@ -7,12 +7,14 @@
 #include "core/Condition.h"
 #include "core/Log.h"
 #include "core/Notifier.h"
+#include "core/PowerKeeper.h"
 #include "core/RequestDesk.h"
 #include "core/ScheduleEdits.h"
 #include "core/ScheduleRunner.h"
 #include "core/SettingsStore.h"
 #include "core/Wait.h"
 #include "core/WakeAlarm.h"
+#include "core/WarningPresenter.h"
 
 #include <QPointer>
 
@@ -30,10 +32,17 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
         m_runner = new ScheduleRunner(*seams.clock, *m_scheduled, seams.schedules, this);
         connect(m_runner, &ScheduleRunner::changed, this, &ArmingService::schedulesChanged);
     }
+    m_presenter = std::make_unique<WarningPresenter>(
+        m_seams.notifier, std::vector<const ArmingController *>{m_hand, m_scheduled});
+    connect(m_presenter.get(), &WarningPresenter::present, this, &ArmingService::present);
+    connect(m_presenter.get(), &WarningPresenter::presentedTextChanged, this,
+            &ArmingService::presentedTextChanged);
+    connect(m_presenter.get(), &WarningPresenter::presentationClosed, this,
+            &ArmingService::presentationClosed);
     for (ArmingController *controller : {m_hand, m_scheduled}) {
-        connect(controller, &ArmingController::warningChanged, this,
-                &ArmingService::onWarningChanged);
-        connect(controller, &ArmingController::ticked, this, &ArmingService::presentationTick);
+        connect(controller, &ArmingController::warningChanged, m_presenter.get(),
+                &WarningPresenter::update);
+        connect(controller, &ArmingController::ticked, m_presenter.get(), &WarningPresenter::tick);
         connect(controller, &ArmingController::accepted, this, &ArmingService::sessionEnds);
     }
     connect(m_scheduled, &ArmingController::refused, this,
@@ -48,9 +57,9 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
         connect(m_seams.notifier, &Notifier::postponeRequested, this, [this] { postponeWarned(); });
         connect(m_seams.notifier, &Notifier::cancelRequested, this, &ArmingService::cancelWarned);
     }
+    m_keeper = std::make_unique<PowerKeeper>(*seams.clock, seams.awake, seams.wake, *m_hand,
+                                             *m_scheduled, m_runner);
     if (m_seams.awake) {
-        for (ArmingController *controller : {m_hand, m_scheduled})
-            connect(controller, &ArmingController::stateChanged, this, &ArmingService::updateAwake);
         connect(m_seams.awake, &AwakeHold::changed, this, &ArmingService::awakeChanged);
         // The request leaves only once the hold is let go: a desktop that turns it into a
         // sleep lock of its own would otherwise refuse the program's own sleep.
@@ -58,16 +67,6 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
             [awake = m_seams.awake](std::function<void()> send) { awake->release(send); });
     }
     if (m_seams.wake) {
-        // A wake left by a run that crashed would wake the computer for nothing.
-        m_seams.wake->clearLeftovers();
-        for (ArmingController *controller : {m_hand, m_scheduled}) {
-            connect(controller, &ArmingController::stateChanged, this, &ArmingService::updateWake);
-            connect(controller, &ArmingController::ordered, this, &ArmingService::updateWake);
-            // Postponing says so by a tick.
-            connect(controller, &ArmingController::ticked, this, &ArmingService::updateWake);
-        }
-        if (m_runner)
-            connect(m_runner, &ScheduleRunner::changed, this, &ArmingService::updateWake);
         connect(m_seams.wake, &WakeAlarm::failed, this, [this](const QString &reason) {
             emit message(tr("The computer will not be woken from sleep for the time armed:\r\n%1")
                              .arg(reason));
@@ -75,12 +74,8 @@ ArmingService::ArmingService(const Seams &seams, QObject *parent)
     }
 }
 
-ArmingService::~ArmingService()
-{
-    // Nothing is left to act once the program ends: no wake for it either.
-    if (m_seams.wake && m_wakeFor.isValid())
-        m_seams.wake->clear();
-}
+// The keeper goes first, clearing the wake: nothing is left to act once the program ends.
+ArmingService::~ArmingService() = default;
 
 void ArmingService::probeCapabilities()
 {
@@ -107,47 +102,14 @@ void ArmingService::probeCapabilities()
         m_seams.wake->probe([self, id, answered](const QString &whyNot) {
             if (!self || id != self->m_probeId)
                 return;
-            self->m_wakeWhyNot = whyNot;
+            self->m_keeper->setWakeWhyNot(whyNot);
             answered();
         });
 }
 
 QString ArmingService::wakeWhyNot() const
 {
-    if (!m_seams.wake)
-        return tr("This system cannot wake the computer at a time.");
-    return m_wakeWhyNot;
-}
-
-void ArmingService::updateWake()
-{
-    QDateTime due;
-    const auto consider = [&due](const QDateTime &at) {
-        if (at.isValid() && (!due.isValid() || at < due))
-            due = at;
-    };
-    for (const ArmingController *controller : {m_hand, m_scheduled})
-        if (controller->state() == ArmingController::State::Armed && controller->order().wake &&
-            !controller->condition())
-            consider(controller->armedTime().dueAt());
-    // Until shortly before its occurrence a schedule arms nothing; the wake comes earlier.
-    if (m_runner && m_scheduled->state() == ArmingController::State::Idle && m_runner->nextWakes())
-        consider(m_runner->next());
-    if (due == m_wakeFor)
-        return;
-    m_wakeFor = due;
-    if (!due.isValid()) {
-        m_seams.wake->clear();
-        return;
-    }
-    // Armed less than the lead before its time: woken as soon as may be, if still before it.
-    const QDateTime soonest = m_seams.clock->now().addSecs(10);
-    const QDateTime wakeAt =
-        std::max(due.addSecs(-std::max(WakeLeadSeconds, m_warningLead + 60)), soonest);
-    if (wakeAt < due)
-        m_seams.wake->set(wakeAt);
-    else
-        m_seams.wake->clear();
+    return m_keeper->wakeWhyNot();
 }
 
 QString ArmingService::whyNot(Action action) const
@@ -163,46 +125,20 @@ void ArmingService::setWarning(int leadSeconds, bool sound, const QString &note)
     if (m_runner)
         m_runner->setWarningLeadMs(qint64(leadSeconds) * 1000);
     m_warningSound = sound;
-    m_warningNote = note.trimmed();
-    // The wake comes before the warning: set anew for the new lead.
-    m_warningLead = leadSeconds;
-    if (m_seams.wake && m_wakeFor.isValid()) {
-        m_wakeFor = {};
-        updateWake();
-    }
+    m_presenter->setNote(note.trimmed());
+    m_keeper->setWarningLead(leadSeconds);
     if (m_seams.notifier)
         m_seams.notifier->setSound(sound);
 }
 
 void ArmingService::setKeepAwake(bool on)
 {
-    m_keepAwake = on;
-    updateAwake();
-}
-
-void ArmingService::updateAwake()
-{
-    if (!m_seams.awake)
-        return;
-    using State = ArmingController::State;
-    // A wait goes on while nobody is at the computer: it always keeps it awake. So does a
-    // time the computer is woken for: after a wake nobody is at, the system sleeps again soon.
-    const auto needs = [this](const ArmingController *c) {
-        // The user's command before the action is a job like a wait's.
-        return c->state() == State::Waiting || c->state() == State::Running ||
-               (c->state() == State::Armed && (m_keepAwake || c->condition() || c->order().wake));
-    };
-    if (!requesting() && (needs(m_hand) || needs(m_scheduled)))
-        m_seams.awake->hold(tr("An action is armed for later"));
-    else
-        m_seams.awake->release([] {});
+    m_keeper->setKeepAwake(on);
 }
 
 QString ArmingService::awakeNote() const
 {
-    return m_seams.awake && !m_seams.awake->holder().isEmpty()
-               ? tr("The computer is kept awake until then.")
-               : QString();
+    return m_keeper->awakeNote();
 }
 
 void ArmingService::setCommandRunner(CommandRunner *runner)
@@ -224,79 +160,9 @@ bool ArmingService::requesting() const
 
 // ---- the one warning ----
 
-QString ArmingService::presentedText() const
-{
-    QStringList lines;
-    bool warning = false;
-    for (const ArmingController *controller : m_presented) {
-        lines << (controller->warning() ? controller->warningText() : controller->notice());
-        warning = warning || controller->warning();
-    }
-    // The user's own reminder goes with a warning, not with a wait's notice alone.
-    if (warning && !m_warningNote.isEmpty())
-        lines << m_warningNote;
-    return lines.join(u'\n');
-}
-
 QString ArmingService::postponeCaption() const
 {
-    for (const ArmingController *controller : m_presented)
-        if (controller->warning() && controller->canPostpone())
-            return tr("+10 minutes");
-    return QString();
-}
-
-void ArmingService::onWarningChanged()
-{
-    std::vector<const ArmingController *> now;
-    for (const ArmingController *controller : {m_hand, m_scheduled})
-        if (controller->warning() || !controller->notice().isEmpty())
-            now.push_back(controller);
-    if (now == m_presented)
-        return;
-    if (now.empty()) {
-        m_presented.clear();
-        if (m_seams.notifier)
-            m_seams.notifier->close();
-        m_presentedByWindow = false;
-        emit presentationClosed();
-        return;
-    }
-    // One leaving (carried out, stopped) leaves the warning up for the rest, its text updated;
-    // one joining shows it anew: one warning, never two on top of each other, and its Cancel
-    // stops all it shows.
-    const bool left = std::all_of(now.begin(), now.end(), [this](const ArmingController *c) {
-        return std::find(m_presented.begin(), m_presented.end(), c) != m_presented.end();
-    });
-    if (left && !m_presented.empty()) {
-        m_presented = now;
-        presentationTick();
-        return;
-    }
-    m_presented = now;
-    const QString text = presentedText();
-    const QString postpone = postponeCaption();
-    if (!m_seams.notifier || m_presentedByWindow) {
-        m_presentedByWindow = true;
-        emit present(text, postpone);
-        return;
-    }
-    const QPointer<ArmingService> self(this);
-    const std::vector<const ArmingController *> shown = m_presented;
-    m_seams.notifier->show(text, postpone, [self, shown](bool ok) {
-        // The window's text is made when it is handed over: a notification server may take
-        // seconds to answer, and the seconds left must be right.
-        if (!self || ok || self->m_presented != shown)
-            return;
-        self->m_presentedByWindow = true;
-        emit self->present(self->presentedText(), self->postponeCaption());
-    });
-}
-
-void ArmingService::presentationTick()
-{
-    if (m_presentedByWindow && !m_presented.empty())
-        emit presentedTextChanged(presentedText());
+    return m_presenter->postponeCaption();
 }
 
 void ArmingService::postponeWarned(int seconds)
@@ -344,79 +210,6 @@ CommandOutcome ArmingService::stopAll()
     }
     if (said.isEmpty())
         said << tr("Nothing was armed.");
-    return {Kind::Applied, said.join(u'\n')};
-}
-
-// ---- the command line ----
-
-CommandOutcome ArmingService::apply(const Command &command)
-{
-    using Kind = CommandOutcome::Kind;
-    if (command.schedules) {
-        const ScheduleEdit &edit = *command.schedules;
-        if (!m_runner)
-            return {Kind::Refused, tr("schedules are not available here")};
-        std::vector<StoredSchedule> schedules = m_runner->schedules();
-        // What the system cannot carry out is never put on.
-        if (const QString why =
-                ScheduleEdits::refusal(schedules, edit, m_capabilities, wakeWhyNot());
-            !why.isEmpty())
-            return {Kind::Refused, why};
-        CommandOutcome outcome = ScheduleEdits::apply(schedules, edit);
-        if (outcome.kind == Kind::Applied && edit.kind != ScheduleEdit::Kind::List)
-            commit(std::move(schedules));
-        if (edit.kind == ScheduleEdit::Kind::List && !m_runner->toolTip().isEmpty())
-            outcome.text += u'\n' + m_runner->toolTip();
-        return outcome;
-    }
-    const bool arming = command.arm || command.wait;
-    if ((command.cancel || arming) && m_hand->state() == ArmingController::State::Requesting)
-        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
-    if (command.wait) {
-        if (!m_seams.waits)
-            return {Kind::Refused, tr("waits besides the clock are not available here")};
-        QString why;
-        std::unique_ptr<Condition> condition = m_seams.waits->make(command.wait->order, &why);
-        if (!condition || !m_hand->armWhen(command.wait->action, command.wait->force,
-                                           condition.release(), &why, command.run))
-            return {Kind::Refused, why};
-        return {};
-    }
-    if (command.arm) {
-        // What the system cannot carry out leaves what is armed as it is.
-        if (const QString why = whyNot(command.arm->action); !why.isEmpty())
-            return {Kind::Refused, why};
-        const Command::Arm &arm = *command.arm;
-        if (const QString why = arm.wake ? wakeWhyNot() : QString(); !why.isEmpty())
-            return {Kind::Refused, why};
-        const ArmOrder order{arm.action, arm.force, arm.mode,   arm.fields,
-                             {},         arm.wake,  command.run};
-        if (const QString why = m_hand->commandProblem(order); !why.isEmpty())
-            return {Kind::Refused, why};
-        if (!m_hand->arm(order))
-            return {Kind::Refused, tr("the time was refused")};
-        return {};
-    }
-    if (command.cancel)
-        return stopAll();
-    if (command.postpone > 0)
-        return postponeCommand(command.postpone);
-    return {};
-}
-
-CommandOutcome ArmingService::postponeCommand(int seconds)
-{
-    using Kind = CommandOutcome::Kind;
-    if (requesting())
-        return {Kind::TooLate, tr("too late: the request is already on its way to the system")};
-    if (!canPostpone())
-        return {Kind::Refused, tr("nothing is armed that could be given more time")};
-    postponeAll(seconds);
-    QStringList said;
-    if (m_hand->armed())
-        said << m_hand->status();
-    if (m_scheduled->armed())
-        said << m_scheduled->status();
     return {Kind::Applied, said.join(u'\n')};
 }
 

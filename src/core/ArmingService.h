@@ -15,10 +15,12 @@ class AwakeHold;
 class Clock;
 class CommandRunner;
 class Notifier;
+class PowerKeeper;
 class RequestDesk;
 class ScheduleRunner;
 class SettingsStore;
 class WakeAlarm;
+class WarningPresenter;
 class Waits;
 
 // The one owner of everything armed, whichever door it came from: the window, the Schedules
@@ -153,17 +155,11 @@ signals:
     void message(const QString &text);
 
 private:
-    void onWarningChanged();
-    void presentationTick();
-    QString presentedText() const;
     CommandOutcome postponeCommand(int seconds);
     void commit(std::vector<StoredSchedule> schedules);
     void updateAutostart();
     QString checkAction(Action action) const;
-    void updateAwake();
     QString checkRule(const ScheduleRule &rule) const;
-    // Sets the wake for the first time of day armed that asks for it, or clears it.
-    void updateWake();
 
     Seams m_seams;
     std::unique_ptr<RequestDesk> m_desk;
@@ -174,16 +170,9 @@ private:
     bool m_probed = false;
     quint64 m_probeId = 0;
     int m_probesOut = 0;
-    QString m_wakeWhyNot;
-    // The time the wake is set for now (the wake comes WakeLeadSeconds before); invalid: none.
-    QDateTime m_wakeFor;
-    // The controllers the warning presents now, and whether it is the window's own.
-    std::vector<const ArmingController *> m_presented;
-    bool m_presentedByWindow = false;
+    std::unique_ptr<WarningPresenter> m_presenter;
+    std::unique_ptr<PowerKeeper> m_keeper;
     QString m_autostartError;
-    bool m_keepAwake = true;
     bool m_warningSound = false;
-    int m_warningLead = 60;
-    QString m_warningNote;
     CommandRunner *m_commands = nullptr;
 };
