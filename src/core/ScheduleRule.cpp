@@ -393,9 +393,8 @@ bool save(SettingsStore &store, std::vector<StoredSchedule> &schedules, QString 
 bool saveSettled(SettingsStore &store, const StoredSchedule &schedule, QString *error)
 {
     // Not saved yet: its record goes with the schedule when it is.
-    if (schedule.key < 0)
-        return true;
-    return store.save({{settledKey(schedule.key), settledText(schedule.settledUntil)}}, error);
+    return schedule.key < 0 ||
+           store.save({{settledKey(schedule.key), settledText(schedule.settledUntil)}}, error);
 }
 
 } // namespace ScheduleRules

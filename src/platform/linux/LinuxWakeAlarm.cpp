@@ -1,6 +1,7 @@
 #include "core/Log.h"
 #include "core/WakeAlarm.h"
 #include "platform/Platform.h"
+#include "platform/linux/SystemdUnits.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -15,95 +16,6 @@
 #include <QRegularExpression>
 
 #include <unistd.h>
-
-namespace {
-
-// The D-Bus shapes of systemd's transient units: a property (sv), a calendar timer (ss), a
-// command to run (sasb), and an auxiliary unit (sa(sv)).
-struct UnitProperty
-{
-    QString name;
-    QDBusVariant value;
-};
-struct CalendarTimer
-{
-    QString base;
-    QString spec;
-};
-struct ExecCommand
-{
-    QString path;
-    QStringList arguments;
-    bool ignoreFailure = false;
-};
-struct AuxiliaryUnit
-{
-    QString name;
-    QList<UnitProperty> properties;
-};
-QDBusArgument &operator<<(QDBusArgument &out, const UnitProperty &p)
-{
-    out.beginStructure();
-    out << p.name << p.value;
-    out.endStructure();
-    return out;
-}
-const QDBusArgument &operator>>(const QDBusArgument &in, UnitProperty &p)
-{
-    in.beginStructure();
-    in >> p.name >> p.value;
-    in.endStructure();
-    return in;
-}
-QDBusArgument &operator<<(QDBusArgument &out, const CalendarTimer &t)
-{
-    out.beginStructure();
-    out << t.base << t.spec;
-    out.endStructure();
-    return out;
-}
-const QDBusArgument &operator>>(const QDBusArgument &in, CalendarTimer &t)
-{
-    in.beginStructure();
-    in >> t.base >> t.spec;
-    in.endStructure();
-    return in;
-}
-QDBusArgument &operator<<(QDBusArgument &out, const ExecCommand &c)
-{
-    out.beginStructure();
-    out << c.path << c.arguments << c.ignoreFailure;
-    out.endStructure();
-    return out;
-}
-const QDBusArgument &operator>>(const QDBusArgument &in, ExecCommand &c)
-{
-    in.beginStructure();
-    in >> c.path >> c.arguments >> c.ignoreFailure;
-    in.endStructure();
-    return in;
-}
-QDBusArgument &operator<<(QDBusArgument &out, const AuxiliaryUnit &u)
-{
-    out.beginStructure();
-    out << u.name << u.properties;
-    out.endStructure();
-    return out;
-}
-const QDBusArgument &operator>>(const QDBusArgument &in, AuxiliaryUnit &u)
-{
-    in.beginStructure();
-    in >> u.name >> u.properties;
-    in.endStructure();
-    return in;
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(UnitProperty)
-Q_DECLARE_METATYPE(CalendarTimer)
-Q_DECLARE_METATYPE(ExecCommand)
-Q_DECLARE_METATYPE(AuxiliaryUnit)
 
 namespace {
 
