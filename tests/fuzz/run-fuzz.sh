@@ -21,7 +21,8 @@ build() { # source (without .cpp) in $repo/src, or fuzz_TARGET here
     if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find "$repo/src" "$here" -name '*.h' -newer "$obj")" ]
     then clang++-14 $flags -fsanitize=fuzzer-no-link -c "$src" -o "$obj"; fi
 }
-sources="core/TimeText core/TimeRules core/FieldCheck core/CommandLine core/Settings core/Log
+sources="core/TimeText core/TimeRules core/FieldCheck core/CommandLine core/CommandLineOptions
+    core/CommandLineValues core/Settings core/Log
     core/ScheduleRule core/Power
     platform/linux/IniSettingsStore platform/linux/IniText platform/linux/IniValues"
 objects=$(for s in $sources; do printf '%s ' "$out/${s##*/}.o"; done)
