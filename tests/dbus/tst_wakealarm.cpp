@@ -23,7 +23,7 @@ class WakeAlarmTest : public QObject
         QCOMPARE(mock.firstLine(), QStringLiteral("ready"));
     }
 
-    // The timers the mock holds: "name|OnCalendar spec|WakeSystem|AccuracyUSec|service command",
+    // The timers the mock holds: "name|OnCalendar moment|WakeSystem|AccuracyUSec|service command",
     // joined; empty where exactly one is set to wake at `at`.
     static QString unitsBut(const QDateTime &at = {})
     {

@@ -4,7 +4,7 @@
 Usage: wakemocks.py - SESSION_ADDRESS [RULE...]
 RULE: version=TEXT (the manager's Version; default 256.5-1), late (StartTransientUnit answers
 after a second, its unit made at once as systemd makes it), leftover=NAME (a unit of an earlier
-run). Units() answers the timers loaded now as "name|OnCalendar spec|WakeSystem|AccuracyUSec|
+run). Units() answers the timers loaded now as "name|OnCalendar moment|WakeSystem|AccuracyUSec|
 service ExecStart", for the test to read."""
 import sys
 
@@ -22,7 +22,7 @@ if 'leftover' in rules:
 
 def describe(props, aux):
     props = dict(props)
-    calendar = ','.join(f'{base} {spec}' for base, spec in props.get('TimersCalendar', []))
+    calendar = ','.join(f'{base} {when}' for base, when in props.get('TimersCalendar', []))
     execs = ';'.join(f'{name} ' + ' '.join(c[1]) for name, p in aux
                      for c in dict(p).get('ExecStart', []))
     return f"{calendar}|{bool(props.get('WakeSystem'))}|{int(props.get('AccuracyUSec', 0))}|{execs}"

@@ -17,7 +17,7 @@ struct UnitProperty
 struct CalendarTimer
 {
     QString base;
-    QString spec;
+    QString when;
 };
 struct ExecCommand
 {
@@ -47,14 +47,14 @@ inline const QDBusArgument &operator>>(const QDBusArgument &in, UnitProperty &p)
 inline QDBusArgument &operator<<(QDBusArgument &out, const CalendarTimer &t)
 {
     out.beginStructure();
-    out << t.base << t.spec;
+    out << t.base << t.when;
     out.endStructure();
     return out;
 }
 inline const QDBusArgument &operator>>(const QDBusArgument &in, CalendarTimer &t)
 {
     in.beginStructure();
-    in >> t.base >> t.spec;
+    in >> t.base >> t.when;
     in.endStructure();
     return in;
 }
