@@ -50,15 +50,17 @@ template <std::array<QString, 3> Choices::*member, int index> Row<Choices> field
             [](const Choices &c) -> std::optional<QString> { return (c.*member)[index]; }};
 }
 
-// A yes or no of the command's choices, stored 1 or 0; anything else gives `missing`.
-template <bool CommandChoices::*member> Row<Choices> commandFlagRow(const char *key)
+// A yes or no, stored 1 or 0; missing or anything else gives `byDefault`. `path` leads from
+// the choices to it (&Choices::keepAwake; &Choices::command, &CommandChoices::before), the
+// fold "c .* ... .* path" taking each member in turn.
+template <bool byDefault, auto... path> Row<Choices> flagRow(const char *key)
 {
-    return {key, "0",
+    return {key, byDefault ? "1" : "0",
             [](Choices &c, const QString &stored) {
-                c.command.*member = Settings::storedWholeNumber(stored, 1).value_or(0) == 1;
+                (c.*....*path) = Settings::storedWholeNumber(stored, 1).value_or(byDefault) == 1;
             },
             [](const Choices &c) -> std::optional<QString> {
-                return QString::number(c.command.*member ? 1 : 0);
+                return QString::number((c.*....*path) ? 1 : 0);
             }};
 }
 
@@ -104,31 +106,19 @@ const std::array<Row<Choices>, 19> &table()
                      [](const Choices &c) -> std::optional<QString> {
                          return QString::number(c.warningMinutes);
                      }},
-        Row<Choices>{"WarningSound", "0",
-                     [](Choices &c, const QString &stored) {
-                         c.warningSound = Settings::storedWholeNumber(stored, 1).value_or(0) == 1;
-                     },
-                     [](const Choices &c) -> std::optional<QString> {
-                         return QString::number(c.warningSound ? 1 : 0);
-                     }},
+        flagRow<false, &Choices::warningSound>("WarningSound"),
         // One line: a stored line break would not fit the warning's text.
         Row<Choices>{"WarningText", "",
                      [](Choices &c, const QString &stored) {
                          c.warningNote = stored.simplified().left(Settings::MaximumNoteLength);
                      },
                      [](const Choices &c) -> std::optional<QString> { return c.warningNote; }},
-        Row<Choices>{"KeepAwake", "1",
-                     [](Choices &c, const QString &stored) {
-                         c.keepAwake = Settings::storedWholeNumber(stored, 1).value_or(1) == 1;
-                     },
-                     [](const Choices &c) -> std::optional<QString> {
-                         return QString::number(c.keepAwake ? 1 : 0);
-                     }},
+        flagRow<true, &Choices::keepAwake>("KeepAwake"),
         // The command line is taken as written; it is split and checked when armed.
         Row<Choices>{"Command", "",
                      [](Choices &c, const QString &stored) { c.command.line = stored; },
                      [](const Choices &c) -> std::optional<QString> { return c.command.line; }},
-        commandFlagRow<&CommandChoices::before>("CommandBefore"),
+        flagRow<false, &Choices::command, &CommandChoices::before>("CommandBefore"),
         // In seconds; the dialog offers whole minutes.
         Row<Choices>{"CommandLimit", "3600",
                      [](Choices &c, const QString &stored) {
@@ -139,8 +129,8 @@ const std::array<Row<Choices>, 19> &table()
                      [](const Choices &c) -> std::optional<QString> {
                          return QString::number(c.command.limitSeconds);
                      }},
-        commandFlagRow<&CommandChoices::actAtLimit>("CommandAtLimit"),
-        commandFlagRow<&CommandChoices::actOnFailure>("CommandOnFailure"),
+        flagRow<false, &Choices::command, &CommandChoices::actAtLimit>("CommandAtLimit"),
+        flagRow<false, &Choices::command, &CommandChoices::actOnFailure>("CommandOnFailure"),
     };
     return rows;
 }
