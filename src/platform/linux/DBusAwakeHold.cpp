@@ -225,6 +225,11 @@ void DBusAwakeHold::taken(Source source, const QDBusMessage &reply)
     case Source::None:
         return;
     }
+    becomeHeld();
+}
+
+void DBusAwakeHold::becomeHeld()
+{
     m_phase = Phase::Held;
     m_problem.clear();
     emit changed();
@@ -242,11 +247,7 @@ void DBusAwakeHold::onPortalResponse(uint response, const QVariantMap &)
         failed(Source::Portal, QStringLiteral("refused (%1)").arg(response));
         return;
     }
-    m_phase = Phase::Held;
-    m_problem.clear();
-    emit changed();
-    if (!m_wanted)
-        letGo();
+    becomeHeld();
 }
 
 void DBusAwakeHold::failed(Source source, const QString &why)

@@ -55,6 +55,8 @@ private:
     void take(Source source);
     void taken(Source source, const QDBusMessage &reply);
     void failed(Source source, const QString &why);
+    // Taken: held from now on, or let go at once when no longer wanted.
+    void becomeHeld();
     void letGo();
     void letGone();
     void runReleased();
