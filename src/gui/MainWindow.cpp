@@ -14,6 +14,7 @@
 #include "gui/ActionFeedback.h"
 #include "gui/ControlPanel.h"
 #include "gui/DesignLayout.h"
+#include "gui/MenuCorner.h"
 #include "gui/MessageBox.h"
 #include "gui/Resources.h"
 #include "gui/ScheduleHost.h"
@@ -176,8 +177,7 @@ void MainWindow::buildMenus()
     // No access keys anywhere: a caption's '&' would otherwise become one.
     menuBar()->setNativeMenuBar(false);
     // The next schedule in the corner, whatever the window arms by hand.
-    if (m_schedules)
-        menuBar()->setCornerWidget(m_schedules->statusLabel(), Qt::TopRightCorner);
+    m_corner = new MenuCorner(*menuBar(), m_schedules ? m_schedules->statusLabel() : nullptr);
 }
 
 void MainWindow::start()
@@ -338,6 +338,8 @@ void MainWindow::showStatus()
                      m_service.awakeNote()};
     tips.removeAll(QString());
     m_tray->setToolTip(tips.isEmpty() ? QStringLiteral("Carrowmelden") : tips.join(u'\n'));
+    if (m_corner)
+        m_corner->setAwakeNote(m_service.awakeNote());
     // A wait besides the clock shows what it waits for in place of the time rows.
     // So does the user's command while it runs.
     QString status = m_arming->condition() || m_arming->state() == ArmingController::State::Running

@@ -17,6 +17,7 @@ class MessageBoxService;
 class QAction;
 class QMenu;
 class QTimer;
+class MenuCorner;
 class ScheduleHost;
 class SettingsActions;
 class SettingsStore;
@@ -107,6 +108,7 @@ private:
     ControlPanel *m_panel = nullptr;
     ActionFeedback *m_feedback = nullptr;
     ScheduleHost *m_schedules = nullptr;
+    MenuCorner *m_corner = nullptr;
 
     SettingsActions *m_settingsActions = nullptr;
     WaitMenu *m_waitMenu = nullptr;

@@ -15,7 +15,6 @@ ScheduleHost::ScheduleHost(QWidget &window, ArmingService &service, MessageBoxSe
       m_status(new QLabel(&window))
 {
     m_status->setObjectName(QStringLiteral("scheduleStatus"));
-    m_status->setContentsMargins(0, 0, m_status->fontMetrics().averageCharWidth(), 0);
     m_status->hide();
     connect(&m_service, &ArmingService::schedulesChanged, this, [this] {
         showNext();
@@ -48,10 +47,6 @@ void ScheduleHost::showNext()
     if (m_status->isVisible() && m_status->text() == text)
         return;
     m_status->setText(text);
-    // WORKAROUND: the menu bar places its corner widget only when it is shown or the bar is
-    // resized, not when the widget's size hint changes; shown again, it gets the room its
-    // new text needs instead of keeping the width of the old one ("N").
-    m_status->hide();
     m_status->show();
 }
 

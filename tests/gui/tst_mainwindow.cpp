@@ -6,6 +6,7 @@
 #include "../MemoryStore.h"
 #include "core/ArmedTime.h"
 #include "core/ArmingService.h"
+#include "core/AwakeHold.h"
 #include "core/CommandLine.h"
 #include "core/IdleSource.h"
 #include "core/LoadSampler.h"
@@ -90,6 +91,25 @@ struct Sources final : WaitSources
     quint64 busy = 0, total = 0, disk = 0, busyStep = 0, diskStep = 0;
 };
 
+// A hold that is taken and let go at once.
+struct Awake final : AwakeHold
+{
+    void hold(const QString &) override { set(QStringLiteral("the desktop")); }
+    void release(std::function<void()> released) override
+    {
+        set({});
+        released();
+    }
+    QString holder() const override { return m_holder; }
+    QString problem() const override { return {}; }
+    void set(const QString &holder)
+    {
+        if (std::exchange(m_holder, holder) != holder)
+            emit changed();
+    }
+    QString m_holder;
+};
+
 struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener, TrayAnimator
 {
     void probe(Probed probed) override
@@ -127,10 +147,11 @@ struct Fakes final : PowerRequester, SettingsStore, MessageBoxService, WebOpener
     MainWindowServices services()
     {
         service = std::make_unique<ArmingService>(
-            ArmingService::Seams{&clock, this, nullptr, &schedules, nullptr, &waits});
+            ArmingService::Seams{&clock, this, nullptr, &schedules, nullptr, &waits, &awake});
         return {service.get(), this, this, this, this};
     }
     ManualClock clock;
+    Awake awake;
     Sources sources;
     Waits waits{sources, clock};
     MemoryStore schedules;
@@ -401,16 +422,17 @@ private slots:
         const ArmingController &arming = fakes->service->hand();
         auto *status = child<QLabel>("waitStatus");
         auto *moreTime = child<QAction>("moreTimeAction");
+        const QString awake = QStringLiteral("\nThe computer is kept awake until then.");
         QCOMPARE(fakes->messages, refusal.isEmpty() ? QStringList() : QStringList{refusal});
         QCOMPARE(arming.state(), refusal.isEmpty() ? State::Waiting : State::Armed);
         QCOMPARE(status->isVisible(), refusal.isEmpty());
         QCOMPARE(child<QLineEdit>("countdownSecondsField")->isVisible(), !refusal.isEmpty());
         QVERIFY(moreTime->isVisible() && child<QWidget>("moreTimeButton")->isVisible());
         if (!refusal.isEmpty() || entry == 0) {
-            QCOMPARE(status->text(), refusal.isEmpty() ? "make (41) still running" : "");
+            QCOMPARE(status->text(), refusal.isEmpty() ? "make (41) still running" + awake : "");
             return;
         }
-        QCOMPARE(status->text(), QStringLiteral("quiet for 0:00 of 1:00"));
+        QCOMPARE(status->text(), "quiet for 0:00 of 1:00" + awake);
         fakes->clock.advance(60000);
         QCOMPARE(arming.state(), State::Armed); // its warning minute
         fakes->sources.busyStep = 500;
@@ -419,7 +441,55 @@ private slots:
         QVERIFY(status->text().startsWith("The computer is busy again. The wait begins again.\n"));
         // Another wait from a command line: still Waiting, for something else.
         window->apply(parseCommandLine({"orvanta", "--logoff", "--when-exits", "make"}, false));
-        QCOMPARE(status->text(), QStringLiteral("make (41) still running"));
+        QCOMPARE(status->text(), "make (41) still running" + awake);
+    }
+
+    // The cup in the menu bar's corner says so while the computer is kept awake: a countdown
+    // with keep-awake on, a wait always; beside the next schedule, clear of the menus.
+    void cornerSaysTheComputerIsKeptAwake_data()
+    {
+        QTest::addColumn<QString>("keepAwake");
+        QTest::addColumn<bool>("wait");
+        QTest::addColumn<bool>("schedule");
+        QTest::addColumn<bool>("cup");
+        QTest::addRow("countdown") << "1" << false << true << true;
+        QTest::addRow("countdown, no schedule") << "1" << false << false << true;
+        QTest::addRow("countdown, keep awake off") << "0" << false << true << false;
+        QTest::addRow("wait, keep awake off") << "0" << true << true << true;
+    }
+    void cornerSaysTheComputerIsKeptAwake()
+    {
+        QFETCH(QString, keepAwake);
+        QFETCH(bool, wait);
+        QFETCH(bool, schedule);
+        QFETCH(bool, cup);
+        fakes->stored = {{"KeepAwake", keepAwake}, {"TimeSetting", "1"}, {"CountDown2", "30"}};
+        if (schedule)
+            fakes->schedules.values.insert("Schedule1", "daily 23:30|1|0|on");
+        start();
+        QWidget *indicator = child<QWidget>("awakeIndicator");
+        QWidget *next = child<QLabel>("scheduleStatus");
+        QTRY_COMPARE(next->isVisible(), schedule);
+        QVERIFY(!indicator->isVisible());
+        if (wait)
+            window->apply(parseCommandLine({"orvanta", "--logoff", "--when-exits", "make"}, false));
+        else
+            child<QAbstractButton>("startButton")->click();
+        QTRY_COMPARE(indicator->isVisible(), cup);
+        QCOMPARE(indicator->accessibleName(),
+                 cup ? "The computer is kept awake until then." : QString());
+        // Laid out afresh: beside the next schedule, within the bar, clear of every menu.
+        const QMenuBar *bar = window->menuBar();
+        const QWidget *cornerWidget = bar->cornerWidget(Qt::TopRightCorner);
+        QTRY_VERIFY(cornerWidget->isVisible() == (cup || schedule) &&
+                    cornerWidget->width() >=
+                        (schedule ? next->sizeHint().width() : 0) + (cup ? indicator->width() : 0));
+        const QRect corner = cornerWidget->geometry();
+        QVERIFY(bar->rect().contains(corner));
+        for (QAction *menu : bar->actions())
+            QVERIFY(!corner.intersects(bar->actionGeometry(menu)));
+        child<QAbstractButton>("startButton")->click(); // Stop
+        QTRY_VERIFY(!indicator->isVisible());
     }
 
     // The icon says what comes next from the start, not only once the list changes.
