@@ -27,11 +27,6 @@ MenuCorner::MenuCorner(QMenuBar &bar, QLabel *schedules)
     place();
 }
 
-QWidget *MenuCorner::awakeIndicator() const
-{
-    return m_awake;
-}
-
 void MenuCorner::setAwakeNote(const QString &note)
 {
     if (m_awake->toolTip() == note && m_awake->isHidden() == note.isEmpty())
@@ -66,8 +61,8 @@ void MenuCorner::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-// A cup with steam in the text's colour, as tall as a capital letter and its descent: a
-// symbolic picture that follows the theme, light or dark, and the font's size.
+// A cup with steam in the text's colour, as tall as a line of text: a symbolic picture that
+// follows the theme, light or dark, and the font's size.
 void MenuCorner::drawCup()
 {
     const int side = fontMetrics().height();
@@ -101,16 +96,16 @@ void MenuCorner::drawCup()
     m_awake->setPixmap(picture);
 }
 
-// The menu bar places its corner widget only when that is shown or hidden, or the bar
-// resized, not when its size hint changes: shown again, it gets the room it needs now
-// instead of keeping the width it had ("N" of "Next: …").
 void MenuCorner::place()
 {
-    // As tall as the menu titles, so that its pictures and text sit on their line: the bar
-    // places it at the top with the height it asks for.
+    // The bar puts it at its top with the height it asks for: as tall as the menu titles, its
+    // picture and text sit on their line.
     const auto *bar = static_cast<const QMenuBar *>(parentWidget());
     if (!bar->actions().isEmpty())
         setMinimumHeight(bar->actionGeometry(bar->actions().constFirst()).height());
+    // WORKAROUND: the bar places its corner widget only when that is shown or hidden, or the
+    // bar resized, not when its size hint changes: shown again, it gets the room it needs now
+    // instead of keeping the width it had ("N" of "Next: …").
     const bool wanted = !m_awake->isHidden() || (m_schedules && !m_schedules->isHidden());
     if (m_placing || (wanted == !isHidden() && sizeHint() == m_placed))
         return;

@@ -17,7 +17,6 @@ public:
 
     // The awake note's text for the cup's tool tip and accessible name; empty: no cup.
     void setAwakeNote(const QString &note);
-    QWidget *awakeIndicator() const;
 
 protected:
     bool event(QEvent *event) override;
